@@ -1,0 +1,4 @@
+#pragma once
+#include "ModelProfile.h"
+
+const rk::ModelProfile& Rk520Profile();

@@ -1,0 +1,61 @@
+#include "Prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+namespace rk {
+namespace {
+
+QPointer<QWidget> g_parent;
+QString g_caption;
+
+class DialogPrompts final : public Prompts {
+public:
+    void ShowMessage(const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, g_caption, text, QMessageBox::Ok, g_parent.data());
+        box.exec();
+    }
+
+    SaveChoice AskSaveChanges(const QString& question) override {
+        QMessageBox box(QMessageBox::Warning, g_caption, question,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, g_parent.data());
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+        }
+    }
+
+    bool AskYesNo(const QString& question) override {
+        QMessageBox box(QMessageBox::Warning, g_caption, question, QMessageBox::Yes | QMessageBox::No, g_parent.data());
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString AskOpenFileName(const QString& filter) override {
+        return QFileDialog::getOpenFileName(g_parent.data(), QString(), QString(), filter);
+    }
+
+    QString AskSaveFileName(const QString& suggestedPath, const QString& filter) override {
+        return QFileDialog::getSaveFileName(g_parent.data(), QString(), suggestedPath, filter);
+    }
+};
+
+DialogPrompts g_dialogs;
+Prompts* g_installed = nullptr;
+
+}  // namespace
+
+Prompts& Prompts::Current() { return g_installed ? *g_installed : g_dialogs; }
+
+void Prompts::Install(Prompts* prompts) { g_installed = prompts; }
+
+void Prompts::SetDialogContext(QWidget* parent, const QString& caption) {
+    g_parent = parent;
+    g_caption = caption;
+}
+
+}  // namespace rk

@@ -1,0 +1,36 @@
+#pragma once
+// Every modal question and message of the programs goes through here, so that
+// tests can answer them without a dialog appearing.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace rk {
+
+enum class SaveChoice { Save, Discard, Cancel };
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // Modal message, one OK button, the program title as caption.
+    virtual void ShowMessage(const QString& text) = 0;
+    // Save / Discard / Cancel for unsaved changes.
+    virtual SaveChoice AskSaveChanges(const QString& question) = 0;
+    // Yes / No; No is the default.
+    virtual bool AskYesNo(const QString& question) = 0;
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString AskOpenFileName(const QString& filter) = 0;
+    virtual QString AskSaveFileName(const QString& suggestedPath, const QString& filter) = 0;
+
+    // The prompts in use: real dialogs unless a test installed its own.
+    static Prompts& Current();
+    // Installs replacement prompts (not owned); nullptr restores the dialogs.
+    static void Install(Prompts* prompts);
+    // Parent and caption of the real dialogs.
+    static void SetDialogContext(QWidget* parent, const QString& caption);
+};
+
+}  // namespace rk

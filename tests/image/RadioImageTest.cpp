@@ -1,0 +1,171 @@
+#include "RadioImageTest.h"
+
+#include <QTest>
+
+#include "RadioDocument.h"
+#include "RadioImage.h"
+
+using namespace rk;
+
+void RadioImageTest::fieldsAreBigEndianAtTheirOffsets() {
+    RadioImage image;
+    auto ch = image.Channel(2);
+    ch.setRxFreq(43'512'500);
+    ch.setTxFreq(0x01020304);
+    ch.setRxCode(0x87);
+    ch.setTxCode(0x11);
+    ch.setSquelchLevel(7);
+    ch.setRepeaterDelay(25);
+    const int base = 32;
+    QCOMPARE(image[base + 0], 0x02);
+    QCOMPARE(image[base + 1], 0x97);
+    QCOMPARE(image[base + 2], 0xF2);
+    QCOMPARE(image[base + 3], 0xB4);
+    QCOMPARE(image[base + 4], 0x87);
+    QCOMPARE(image[base + 5], 0x01);
+    QCOMPARE(image[base + 8], 0x04);
+    QCOMPARE(image[base + 9], 0x11);
+    QCOMPARE(image[base + 12], 7);
+    QCOMPARE(image[base + 13], 25);
+    QCOMPARE(image.Channel(2).rxFreq(), 43'512'500u);
+
+    auto settings = image.Settings();
+    settings.setBandLow(10'000'000);  // 400 MHz
+    QCOMPARE(image[1027], 0x98);
+    QCOMPARE(image[1028], 0x96);
+    QCOMPARE(image[1029], 0x80);
+    settings.setBandLow(2'500'000);  // 100 MHz
+    QCOMPARE(image[1027], 0x26);
+    QCOMPARE(image[1028], 0x25);
+    QCOMPARE(image[1029], 0xA0);
+    QCOMPARE(image.Settings().bandLow(), 2'500'000u);
+    settings.setTotLimit(50);
+    settings.setLastUsedChannel(9);
+    settings.scanGroupB()[3] = 17;
+    QCOMPARE(image[1026], 50);
+    QCOMPARE(image[1024], 9);
+    QCOMPARE(image[1059], 17);
+}
+
+void RadioImageTest::flagBitsTouchOnlyTheirMask() {
+    RadioImage image;
+    auto ch = image.Channel(0);
+    ch.setCodeFlags(0x83);  // spare bits set
+    ch.SetCodeFlag(kRxCodeOn, true);
+    ch.SetCodeFlag(kTxInhibit, true);
+    QCOMPARE(ch.codeFlags(), 0x97);
+    ch.SetCodeFlag(kTxInhibit, false);
+    QCOMPARE(ch.codeFlags(), 0x93);
+    QVERIFY(ch.HasCodeFlag(kRxCodeOn));
+    QVERIFY(!ch.HasCodeFlag(kRxCodeIsQt));
+
+    ch.setOptionFlags(0x03);
+    ch.SetOption(kScrambler, true);
+    ch.SetOption(kLowPower, true);
+    QCOMPARE(ch.optionFlags(), 0x8B);
+    ch.SetOption(kScrambler, false);
+    QCOMPARE(ch.optionFlags(), 0x0B);
+}
+
+void RadioImageTest::channelBitmapBits() {
+    RadioImage image;
+    auto settings = image.Settings();
+    settings.SetChannelBit(9, true);
+    settings.SetChannelBit(63, true);
+    QCOMPARE(image[1073], 0x02);
+    QCOMPARE(image[1079], 0x80);
+    QVERIFY(settings.ChannelBit(9));
+    settings.SetChannelBit(9, false);
+    QCOMPARE(image[1073], 0x00);
+    QCOMPARE(image[1079], 0x80);
+}
+
+void RadioImageTest::channelConfiguredThreshold_data() {
+    QTest::addColumn<quint32>("rx");
+    QTest::addColumn<quint32>("tx");
+    QTest::addColumn<bool>("configured");
+    QTest::newRow("both 100 MHz") << 10'000'000u << 10'000'000u << true;
+    QTest::newRow("tx just below") << 10'000'000u << 9'999'999u << false;
+    QTest::newRow("rx just below") << 9'999'999u << 43'512'500u << false;
+    QTest::newRow("tx empty") << 50'000'000u << 0u << false;
+    QTest::newRow("erased record") << 0xFFFFFFFFu << 0xFFFFFFFFu << false;
+    QTest::newRow("top bit set") << 0x80000000u << 43'512'500u << false;
+    QTest::newRow("largest positive") << 0x7FFFFFFFu << 0x7FFFFFFFu << true;
+}
+
+void RadioImageTest::channelConfiguredThreshold() {
+    QFETCH(quint32, rx);
+    QFETCH(quint32, tx);
+    QFETCH(bool, configured);
+    RadioImage image;
+    image.Channel(5).setRxFreq(rx);
+    image.Channel(5).setTxFreq(tx);
+    QCOMPARE(image.IsChannelConfigured(5), configured);
+}
+
+void RadioImageTest::newDocumentDefaults() {
+    RadioDocument doc;
+    doc.m_image.Bytes().fill(0xAB);
+    doc.m_validChannels.fill(3);
+    doc.m_currentChannel = 7;
+    doc.m_validListStale = 1;
+    doc.m_portName = "COM2";
+    QVERIFY(doc.OnNewDocument());
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        std::uint8_t expected = 0;
+        if (i < 1024 && i % 16 == 12) expected = 3;
+        if (i == 1025) expected = 15;
+        if (i == 1026) expected = 50;
+        if (i >= 1040 && i <= 1071) expected = 0xFF;
+        QCOMPARE(doc.m_image[i], expected);
+    }
+    for (auto v : doc.m_validChannels) QCOMPARE(v, 0xFF);
+    QCOMPARE(doc.m_currentChannel, 255);
+    QCOMPARE(doc.m_validListStale, -1);
+    QCOMPARE(doc.m_portName, std::string("COM2"));  // the port choice survives New
+}
+
+void RadioImageTest::validChannelsListConfiguredInOrder() {
+    RadioDocument doc;
+    doc.OnNewDocument();
+    RadioImage image = doc.m_image;
+    for (int c : {63, 0, 5}) {
+        image.Channel(c).setRxFreq(43'512'500);
+        image.Channel(c).setTxFreq(10'000'000);
+    }
+    image.Channel(7).setRxFreq(10'000'000);
+    image.Channel(7).setTxFreq(9'999'999);
+    doc.m_validListStale = 1;
+    doc.m_currentChannel = 4;
+    doc.LoadImage(image);
+    QCOMPARE(doc.m_validChannels[0], 0);
+    QCOMPARE(doc.m_validChannels[1], 5);
+    QCOMPARE(doc.m_validChannels[2], 63);
+    for (std::size_t i = 3; i < 64; ++i) QCOMPARE(doc.m_validChannels[i], 0xFF);
+    QCOMPARE(doc.m_currentChannel, 255);
+    QCOMPARE(doc.m_validListStale, -1);
+    QVERIFY(doc.m_image == image);
+}
+
+void RadioImageTest::modifiedStateNotifiesOnChange() {
+    RadioDocument doc;
+    QList<bool> seen;
+    doc.modifiedChanged = [&](bool m) { seen << m; };
+    doc.OnNewDocument();
+    doc.SetModified(true);
+    doc.SetModified(true);
+    QVERIFY(doc.IsModified());
+    doc.LoadImage(RadioImage{});
+    QVERIFY(!doc.IsModified());
+    doc.SetModified(true);
+    doc.OnNewDocument();
+    QCOMPARE(seen, (QList<bool>{true, false, true, false}));
+}
+
+void RadioImageTest::outOfRangeIndexesThrow() {
+    RadioImage image;
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, image.Channel(64));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, image.Channel(-1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, image.Row(68));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, image[1088]);
+}
