@@ -1,0 +1,25 @@
+#pragma once
+// The check that every write to the radio passes first. No Qt.
+
+#include <array>
+#include <cstdint>
+
+#include "ModelProfile.h"
+#include "RadioImage.h"
+
+namespace rk {
+
+struct ValidationVerdict {
+    bool passed = false;
+    int failingChannel = -1;       // set when the check failed
+    const char* message = nullptr; // the model's message for the failed test
+    // The image as it goes to the radio, filled when the check passed.
+    std::array<std::uint8_t, kImageSize> transferBytes{};
+};
+
+// Tests channels 0..63 in order and stops at the first failure. Updates
+// channelBitmap and lastUsedChannel of every channel that passed, also when a
+// later channel fails.
+ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rules);
+
+}  // namespace rk
