@@ -2,6 +2,7 @@
 // Conversions between the image's units and the numbers the user sees, and
 // the number format and parser of the form's edit fields. No Qt.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,30 +15,52 @@ double FreqToMhz(std::int32_t count);
 
 // MHz to a count of 10 Hz steps, exact on the decimal value that the double
 // shows (145.0125 gives 14,501,250), finer digits dropped toward zero. Values
-// beyond the signed 32-bit range give the nearest limit.
+// beyond the signed 32-bit range give the nearest limit; negative values
+// inside it stay exact (-1e-05 gives -1). NaN gives INT32_MIN, a count the
+// pre-write check refuses.
 std::int32_t MhzToFreq(double mhz);
 
 // bandLow (40 Hz steps) to whole MHz: bandLow × 4 / 1000 / 100, integer division.
 std::int64_t BandLowToMhz(std::uint32_t bandLow);
 
 // Typed MHz to bandLow: exact count of 10 Hz steps, divided by 4. Negative
-// values give 0, values beyond 24 bits give 0xFFFFFF.
+// values and NaN give 0, values beyond 24 bits give 0xFFFFFF.
 std::uint32_t MhzToBandLow(double mhz);
 
 // Tenths of a second or minute: stored × 0.1.
 double TenthsToValue(std::uint8_t tenths);
 
 // Typed value to tenths, exact on the decimal value, finer digits dropped.
-// Anything outside 0..255 tenths (25.6 and more, or negative) gives 255.
+// Anything outside 0..255 tenths (25.6 and more, any negative value, NaN)
+// gives 255.
 std::uint8_t ValueToTenths(double value);
 
-// General format, 15 significant digits, no trailing zeros: 435.125, 5, 0, -1e-05.
+// General format, 15 significant digits, no trailing zeros: 435.125, 5, 0,
+// -1e-05. Always a decimal point, whatever the C locale says. Every count of
+// 10 Hz steps and every byte of tenths reads back through ParseNumber and
+// MhzToFreq / ValueToTenths to the same count.
 std::string FormatNumber(double value);
+
+// Characters of an edit field that ParseNumber looks at.
+inline constexpr std::size_t kNumberTextLimit = 31;
 
 // The form's number parser: blanks and tabs around the number, optional sign,
 // digits with an optional decimal point, optional exponent. Nothing else may
 // follow. Zero is an error unless the first character read is the digit 0.
 // At most the first 31 characters are taken.
+//
+// In detail:
+// - Only ' ' and '\t' count as blanks. The text is UTF-8; cutting it at 31
+//   bytes gives the same verdict as at 31 characters, since any other
+//   character before the cut is an error either way.
+// - The number needs at least one digit before or after the point: "5.",
+//   ".5", "+.5" are numbers; "", "-", "." and "+" are not.
+// - An exponent needs a digit: "1e3" is 1000, "1e" and "1e+" are errors.
+// - "0", "00", "0.0", "0e7" are zero; "-0", "+0", ".0" are errors.
+// - Only decimal notation: "inf", "nan" and hexadecimal ("0x1A") are errors.
+// - A value beyond the range of a double either way (1e999, 1e-999) is an
+//   error rather than infinity or a silent zero.
+// - Decimal point only, whatever the C locale says.
 std::optional<double> ParseNumber(std::string_view text);
 
 }  // namespace rk

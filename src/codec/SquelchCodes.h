@@ -32,11 +32,25 @@ const std::array<std::string, kToneCount>& ToneTexts();
 // "023N" .. "754N", "023I" .. "754I"
 const std::array<std::string, kDcsEntryCount>& DcsTexts();
 
+// The code type list: "QT", "DQT" and the model's text for none.
+std::array<std::string, 3> CodeTypeTexts(const char* noneText);
+
+// The tables behind the bytes; codes are octal values (023 is 19).
+// The DCS code list: the codes of entries 0..82 and, inverted, 83..165.
+const std::array<int, kDcsCodeCount>& DcsCodeList();
+// The code of each number a DCS byte can hold: the code list plus 036.
+const std::array<int, kDcsNumberingCount>& DcsNumbering();
+// For each code of the code list, the code it equals when sent inverted.
+const std::array<int, kDcsCodeCount>& DcsPartners();
+
 // The byte to store for a chosen position, with the side's on and is-tone
-// bits as they stand. Off gives 0.
+// bits as they stand. Off gives 0. A position outside the side's table
+// (0..37 for tones, 0..165 for DCS) throws std::out_of_range.
 std::uint8_t EncodeSquelchCode(bool on, bool isTone, int position);
 
-// What a side shows for its bits and stored byte. Total over every input.
+// What a side shows for its bits and stored byte. Total over every input: a
+// tone byte of 38 or more, and an inverted DCS byte whose number is beyond
+// the numbering or nobody's partner, give no position.
 DecodedSquelch DecodeSquelchCode(bool on, bool isTone, std::uint8_t byte);
 
 }  // namespace rk

@@ -1,0 +1,54 @@
+#include "Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "ExactDecimal.h"
+
+namespace rk {
+
+namespace {
+
+constexpr int kFreqDecimals = 5;     // MHz to 10 Hz steps
+constexpr int kTenthsDecimals = 1;   // seconds or minutes to tenths
+constexpr std::int64_t kBandLowMax = 0xFFFFFF;
+constexpr std::int64_t kTenthsMax = 255;
+
+}  // namespace
+
+double FreqToMhz(std::int32_t count) { return count * 0.00001; }
+
+std::int32_t MhzToFreq(double mhz) {
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    // No number at all: a count the pre-write check refuses, never 0 (which
+    // would read as an empty channel).
+    if (std::isnan(mhz)) return kMin;
+    if (std::isinf(mhz)) return mhz > 0 ? kMax : kMin;
+    const std::int64_t count = ScaleDecimal(mhz, kFreqDecimals);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(count, kMin, kMax));
+}
+
+std::int64_t BandLowToMhz(std::uint32_t bandLow) {
+    return static_cast<std::int64_t>(bandLow) * 4 / 1000 / 100;
+}
+
+std::uint32_t MhzToBandLow(double mhz) {
+    if (std::isnan(mhz) || mhz < 0) return 0;
+    if (std::isinf(mhz)) return static_cast<std::uint32_t>(kBandLowMax);
+    const std::int64_t count = ScaleDecimal(mhz, kFreqDecimals);
+    return static_cast<std::uint32_t>(std::min(count / 4, kBandLowMax));
+}
+
+double TenthsToValue(std::uint8_t tenths) { return tenths * 0.1; }
+
+std::uint8_t ValueToTenths(double value) {
+    // NaN, negative and too large all give the one value the pre-write check
+    // refuses for both fields.
+    if (std::isnan(value) || value < 0 || std::isinf(value)) return static_cast<std::uint8_t>(kTenthsMax);
+    const std::int64_t tenths = ScaleDecimal(value, kTenthsDecimals);
+    return static_cast<std::uint8_t>(std::min(tenths, kTenthsMax));
+}
+
+}  // namespace rk

@@ -1,0 +1,87 @@
+#include "WriteValidation.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace rk {
+
+namespace {
+
+constexpr std::int64_t kLowestBandEdge = 10'000'000;  // 100 MHz
+constexpr std::int64_t kBandEdgeStep = 100'000;       // 1 MHz
+constexpr std::int64_t kBandWidth = 2'000'000;        // 20 MHz
+constexpr std::int32_t kStep5kHz = 500;
+constexpr std::int32_t kStep6k25Hz = 625;
+constexpr std::uint8_t kTotLimitMin = 1;
+constexpr std::uint8_t kTotLimitMax = 100;
+constexpr std::uint8_t kRepeaterDelayMax = 100;
+
+// The message of the first same-frequency option set, in the order
+// talkaround, repeater, reverse; nullptr when none is.
+const char* SameFrequencyMessage(std::uint8_t options, const ValidationRules& rules) {
+    if (options & kTalkaround) return rules.sameFreqTalkaround;
+    if (options & kRepeater) return rules.sameFreqRepeater;
+    if (options & kReverse) return rules.sameFreqReverse;
+    return nullptr;
+}
+
+bool OnChannelStep(std::int32_t freq) { return freq % kStep5kHz == 0 || freq % kStep6k25Hz == 0; }
+
+// 0 is no frequency and belongs to every band; both edges belong to it.
+bool InBand(std::int64_t freq, std::int64_t bandEdge) {
+    return freq == 0 || (freq >= bandEdge && freq <= bandEdge + kBandWidth);
+}
+
+// The message of the first test channel c fails, or nullptr when it passes.
+// Sums run in 64 bits so that no frequency can overflow them.
+const char* FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uint8_t totLimit,
+                         const ValidationRules& rules) {
+    const std::int32_t rx = channel.rxFreqSigned();
+    const std::int32_t tx = channel.txFreqSigned();
+    const std::int64_t rx64 = rx;
+    const std::int64_t tx64 = tx;
+
+    if (rx == tx) {
+        if (const char* message = SameFrequencyMessage(channel.optionFlags(), rules)) return message;
+    }
+    if ((rx64 > tx64 && rx64 > tx64 + rules.greatestSplit) || (tx64 > rx64 && tx64 > rx64 + rules.greatestSplit)) {
+        return rules.split;
+    }
+    if (bandEdge < kLowestBandEdge || bandEdge > rules.highestBandEdge || bandEdge % kBandEdgeStep != 0) {
+        return rules.band;
+    }
+    if (!InBand(rx64, bandEdge)) return rules.rxOutOfBand;
+    if (!InBand(tx64, bandEdge)) return rules.txOutOfBand;
+    if (!OnChannelStep(rx)) return rules.rxStep;
+    if (!OnChannelStep(tx)) return rules.txStep;
+    if (totLimit < kTotLimitMin || totLimit > kTotLimitMax) return rules.totLimit;
+    if (channel.repeaterDelay() > kRepeaterDelayMax) return rules.repeaterDelay;
+    return nullptr;
+}
+
+}  // namespace
+
+ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rules) {
+    ValidationVerdict verdict;
+    auto settings = image.Settings();
+    const std::int64_t bandEdge = static_cast<std::int64_t>(settings.bandLow()) * 4;
+    const std::uint8_t totLimit = settings.totLimit();
+
+    for (int c = 0; c < kChannelCount; ++c) {
+        const ConstChannelRecord channel = std::as_const(image).Channel(c);
+        if (const char* message = FirstFailure(channel, bandEdge, totLimit, rules)) {
+            verdict.failingChannel = c;
+            verdict.message = message;
+            return verdict;
+        }
+        const bool inUse = channel.rxFreq() != 0;
+        settings.SetChannelBit(c, inUse);
+        if (inUse) settings.setLastUsedChannel(static_cast<std::uint8_t>(c));
+    }
+
+    verdict.passed = true;
+    verdict.transferBytes = image.Bytes();
+    return verdict;
+}
+
+}  // namespace rk
