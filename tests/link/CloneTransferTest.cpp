@@ -1,0 +1,542 @@
+// The clone transfer state machine against a fake port and fake timers: the
+// test plays the radio and fires every timer event itself.
+
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CloneTransfer.h"
+#include "FakeLink.h"
+#include "Rk520Profile.h"
+#include "Rk7400Profile.h"
+#include "TestImages.h"
+
+using namespace rk;
+using namespace rk::test;
+
+Q_DECLARE_METATYPE(Bytes)
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace {
+
+const ModelProfile& ProfileNamed(const QString& name) { return name == "rk7400" ? Rk7400Profile() : Rk520Profile(); }
+
+// Stands in for the pre-write check, which has tests of its own.
+struct CheckPlan {
+    bool pass = true;
+    int failingChannel = -1;
+    const char* message = nullptr;
+    int calls = 0;
+};
+CheckPlan g_check;
+
+ValidationVerdict FakeCheck(RadioImage& image, const ValidationRules&) {
+    ++g_check.calls;
+    ValidationVerdict verdict;
+    verdict.passed = g_check.pass;
+    if (g_check.pass)
+        verdict.transferBytes = image.Bytes();
+    else {
+        verdict.failingChannel = g_check.failingChannel;
+        verdict.message = g_check.message;
+    }
+    return verdict;
+}
+
+const Bytes kHandshake{0xFF, 0x11, 0x22, 0x33};
+const Bytes kRequest{0xFF, 0x00, 0xFF, 0x00};
+
+// An image unlike SampleImage, loaded into the document before a read so
+// that "unchanged" means something.
+RadioImage EarlierImage() {
+    RadioImage image = SampleImage();
+    image.Channel(0).setRxFreq(0);
+    image.Channel(20).setRxFreq(45'000'000);
+    image.Channel(20).setTxFreq(45'000'000);
+    image.Channel(33).Bytes()[14] = 0x77;
+    return image;
+}
+
+struct Rig {
+    explicit Rig(const ModelProfile& profile) : transfer(profile, document, port, timers, host, &FakeCheck) {
+        document.LoadImage(EarlierImage());
+    }
+
+    // Fires a running timer the way the event loop would: it is one-shot.
+    bool Fire(int id) {
+        if (!timers.IsRunning(id)) return false;
+        timers.running.erase(id);
+        transfer.OnTimer(id);
+        return true;
+    }
+
+    // Answers the handshake and serves `replies` block by block; stops early
+    // when a timer the read needs is not running.
+    bool ServeRead(const std::vector<Bytes>& replies) {
+        port.Reply(kHandshake);
+        if (!Fire(kHandshakeTimer)) return false;
+        for (const Bytes& reply : replies) {
+            port.Reply(reply);
+            if (!Fire(kBlockReplyTimer)) return false;
+        }
+        return true;
+    }
+
+    bool DocumentAsBefore() const {
+        return document.m_image == EarlierImage() && document.m_validChannels == BuildValidChannels(EarlierImage()) &&
+               !document.IsModified();
+    }
+
+    RadioDocument document;
+    FakeSerialPort port;
+    FakeTimers timers;
+    RecordingHost host;
+    CloneTransfer transfer;
+};
+
+std::vector<std::string> Repeat(const std::vector<std::string>& part, int times) {
+    std::vector<std::string> all;
+    for (int i = 0; i < times; ++i) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+}  // namespace
+
+class CloneTransferTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { g_check = CheckPlan{}; }
+
+    void readStoresImageOnlyWhenComplete_data();
+    void readStoresImageOnlyWhenComplete();
+    void shortBlockReplyFailsRead_data();
+    void shortBlockReplyFailsRead();
+    void handshakeReply_data();
+    void handshakeReply();
+    void handshakeBufferClearedBeforeEachTry();
+    void openFailure_data();
+    void openFailure();
+    void writeSendsFiveBlocks_data();
+    void writeSendsFiveBlocks();
+    void refusedWriteShowsChannel();
+    void secondCommandIgnored_data();
+    void secondCommandIgnored();
+    void portSearch_data();
+    void portSearch();
+    void closeRequestStopsTimers();
+    void strayTimerEventsOnlyClose();
+};
+
+void CloneTransferTest::readStoresImageOnlyWhenComplete_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("menuPort");
+    QTest::addColumn<QString>("expectedPort");
+    QTest::addColumn<QString>("doneMessage");
+    QTest::newRow("rk520 uses the menu's port") << "rk520" << "COM2" << "COM2" << QString::fromUtf8("数据已从对讲机中读出");
+    QTest::newRow("rk7400 starts the search at COM1") << "rk7400" << "COM2" << "COM1" << QString::fromUtf8("Чтение данных завершено");
+}
+
+void CloneTransferTest::readStoresImageOnlyWhenComplete() {
+    QFETCH(QString, model);
+    QFETCH(QString, menuPort);
+    QFETCH(QString, expectedPort);
+    QFETCH(QString, doneMessage);
+    Rig rig(ProfileNamed(model));
+    rig.document.m_portName = menuPort.toStdString();
+    rig.port.openable = {"COM1", "COM2"};
+    const RadioImage radio = SampleImage();
+    auto replies = BlockReplies(radio);
+
+    rig.transfer.OnReadRadio();
+    QCOMPARE(rig.transfer.State().transferState, TransferState::Reading);
+    QVERIFY(rig.timers.IsRunning(kHandshakeTimer));
+    auto last = replies.back();
+    replies.pop_back();
+    QVERIFY(rig.ServeRead(replies));
+    // Four blocks in: the document has not been touched yet.
+    QVERIFY(rig.DocumentAsBefore());
+    QCOMPARE(rig.host.readImageShown, 0);
+    rig.port.Reply(last);
+    QVERIFY(rig.Fire(kBlockReplyTimer));
+
+    QCOMPARE(rig.document.m_image, radio);
+    QCOMPARE(rig.document.m_validChannels, BuildValidChannels(radio));
+    QCOMPARE(rig.document.m_validListStale, -1);
+    QCOMPARE(rig.document.m_currentChannel, 0);
+    QVERIFY(rig.document.IsModified());
+    QCOMPARE(rig.host.readImageShown, 1);
+    QCOMPARE(rig.host.messages, std::vector<std::string>{doneMessage.toStdString()});
+    QVERIFY(rig.transfer.IsIdle());
+    QVERIFY(rig.timers.running.empty());
+    QVERIFY(!rig.port.IsOpen());
+
+    const std::string port = expectedPort.toStdString();
+    const std::vector<std::string> step{"open " + port, "write 4", "read"};
+    QCOMPARE(rig.port.events, Join({step, Repeat(Join({{"close"}, step}), 5), {"close"}}));
+    Bytes expectedSent = kHandshake;
+    for (int i = 0; i < 5; ++i) expectedSent.insert(expectedSent.end(), kRequest.begin(), kRequest.end());
+    QCOMPARE(rig.port.AllSent(), expectedSent);
+    QCOMPARE(rig.timers.started, (std::vector<int>{3, 1, 1, 1, 1, 1}));
+}
+
+void CloneTransferTest::shortBlockReplyFailsRead_data() {
+    QTest::addColumn<int>("block");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("first block silent") << 0 << 0 << false;
+    QTest::newRow("first block one byte short") << 0 << 255 << false;
+    QTest::newRow("third block 100 bytes") << 2 << 100 << false;
+    QTest::newRow("fourth block one byte") << 3 << 1 << false;
+    QTest::newRow("fifth block 63 bytes") << 4 << 63 << false;
+    QTest::newRow("fifth block 64 bytes is enough") << 4 << 64 << true;
+    QTest::newRow("300 bytes fill the block") << 1 << 300 << true;
+}
+
+void CloneTransferTest::shortBlockReplyFailsRead() {
+    QFETCH(int, block);
+    QFETCH(int, length);
+    QFETCH(bool, completes);
+    for (const QString model : {"rk520", "rk7400"}) {
+        Rig rig(ProfileNamed(model));
+        const RadioImage radio = SampleImage();
+        auto replies = BlockReplies(radio);
+        auto& reply = replies[static_cast<std::size_t>(block)];
+        reply.resize(static_cast<std::size_t>(length), 0x5A);
+        rig.transfer.OnReadRadio();
+        rig.ServeRead(replies);
+
+        QVERIFY(rig.transfer.IsIdle());
+        QVERIFY(rig.timers.running.empty());
+        QVERIFY(!rig.port.IsOpen());
+        QCOMPARE(rig.host.messages.size(), std::size_t{1});
+        if (completes) {
+            QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.readDone));
+            QCOMPARE(rig.document.m_image, radio);
+        } else {
+            QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.incompleteRead));
+            QVERIFY(rig.DocumentAsBefore());
+            QCOMPARE(rig.host.readImageShown, 0);
+            // No request follows the failed block.
+            QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(block + 2));
+        }
+    }
+}
+
+void CloneTransferTest::handshakeReply_data() {
+    QTest::addColumn<Bytes>("reply");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("FF 11 22 33") << Bytes{0xFF, 0x11, 0x22, 0x33} << true;
+    QTest::newRow("FF 11 alone") << Bytes{0xFF, 0x11} << true;
+    QTest::newRow("FF 11 and more") << Bytes{0xFF, 0x11, 0x00, 0x99, 0x42} << true;
+    QTest::newRow("FF 12") << Bytes{0xFF, 0x12, 0x22, 0x33} << false;
+    QTest::newRow("FF only") << Bytes{0xFF} << false;
+    QTest::newRow("11 FF") << Bytes{0x11, 0xFF} << false;
+    QTest::newRow("silence") << Bytes{} << false;
+}
+
+void CloneTransferTest::handshakeReply() {
+    QFETCH(Bytes, reply);
+    QFETCH(bool, accepted);
+    for (const bool writing : {false, true}) {
+        Rig rig(Rk520Profile());
+        writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+        rig.port.Reply(reply);
+        QVERIFY(rig.Fire(kHandshakeTimer));
+        if (accepted) {
+            QVERIFY(rig.host.messages.empty());
+            QCOMPARE(rig.port.sent.size(), std::size_t{2});
+            QCOMPARE(rig.port.sent[1].bytes.size(), writing ? std::size_t{256} : std::size_t{4});
+            QVERIFY(rig.timers.IsRunning(writing ? kWriteBlockTimer : kBlockReplyTimer));
+        } else {
+            QCOMPARE(rig.host.messages, std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+            QVERIFY(rig.transfer.IsIdle());
+            QVERIFY(rig.timers.running.empty());
+            QCOMPARE(rig.port.sent.size(), std::size_t{1});
+            QVERIFY(!rig.port.IsOpen());
+        }
+    }
+}
+
+void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
+    // A settings block that starts FF 11 stays in the receive buffer after a
+    // read; a silent radio must not pass the next handshake on those bytes.
+    Rig rig(Rk520Profile());
+    RadioImage radio = SampleImage();
+    radio.Settings().setLastUsedChannel(0xFF);
+    radio.Settings().setSettingsByte1(0x11);
+    rig.transfer.OnReadRadio();
+    auto replies = BlockReplies(radio);
+    std::rotate(replies.begin(), replies.begin() + 4, replies.end());  // block 5 answers the handshake
+    rig.port.Reply(replies.front());
+    QVERIFY(rig.Fire(kHandshakeTimer));
+    for (int i = 0; i < 5; ++i) {
+        rig.port.Reply(BlockReplies(radio)[static_cast<std::size_t>(i)]);
+        QVERIFY(rig.Fire(kBlockReplyTimer));
+    }
+    QCOMPARE(rig.document.m_image, radio);
+    rig.host.messages.clear();
+
+    rig.transfer.OnReadRadio();
+    QVERIFY(rig.Fire(kHandshakeTimer));
+    QCOMPARE(rig.host.messages, std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+}
+
+void CloneTransferTest::openFailure_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<int>("opensAllowed");  // successful opens before the failing one
+    QTest::addColumn<QString>("message");
+    const QString rk520Open = QString::fromUtf8("创建通信失败");
+    const QString rk520File = QString::fromUtf8("建立通信文件失败");
+    const QString rk7400 = QString::fromUtf8("Ошибка подключения");
+    QTest::newRow("rk520 read, handshake") << "rk520" << false << 0 << rk520Open;
+    QTest::newRow("rk520 write, handshake") << "rk520" << true << 0 << rk520Open;
+    QTest::newRow("rk520 read, second block request") << "rk520" << false << 2 << rk520Open;
+    QTest::newRow("rk520 read, last block request") << "rk520" << false << 5 << rk520Open;
+    QTest::newRow("rk520 write, first block") << "rk520" << true << 1 << rk520File;
+    QTest::newRow("rk520 write, third block") << "rk520" << true << 3 << rk520File;
+    QTest::newRow("rk7400 read, no port at all") << "rk7400" << false << 0 << rk7400;
+    QTest::newRow("rk7400 write, no port at all") << "rk7400" << true << 0 << rk7400;
+    QTest::newRow("rk7400 read, fourth block request") << "rk7400" << false << 4 << rk7400;
+    QTest::newRow("rk7400 write, fifth block") << "rk7400" << true << 5 << rk7400;
+}
+
+void CloneTransferTest::openFailure() {
+    QFETCH(QString, model);
+    QFETCH(bool, writing);
+    QFETCH(int, opensAllowed);
+    QFETCH(QString, message);
+    Rig rig(ProfileNamed(model));
+    rig.port.opensLeft = opensAllowed;
+    writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+    if (opensAllowed > 0) {
+        rig.port.Reply(kHandshake);
+        QVERIFY(rig.Fire(kHandshakeTimer));
+        const int blockTimer = writing ? kWriteBlockTimer : kBlockReplyTimer;
+        for (int step = 1; step < opensAllowed; ++step) {
+            rig.port.Reply(BlockReplies(SampleImage())[0]);
+            QVERIFY(rig.Fire(blockTimer));
+        }
+    } else {
+        // Nothing opened: the message comes at once, with no timer started.
+        QVERIFY(rig.timers.started.empty());
+        const std::size_t tries = model == "rk7400" ? 8 : 1;
+        QCOMPARE(rig.port.events.size(), tries + 1);
+        QCOMPARE(rig.port.events.back(), std::string("close"));
+    }
+    QCOMPARE(rig.host.messages, std::vector<std::string>{message.toStdString()});
+    QVERIFY(rig.transfer.IsIdle());
+    QVERIFY(rig.timers.running.empty());
+    QVERIFY(!rig.port.IsOpen());
+    QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(opensAllowed));
+    QVERIFY(rig.DocumentAsBefore());
+}
+
+void CloneTransferTest::writeSendsFiveBlocks_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("doneMessage");
+    QTest::newRow("rk520") << "rk520" << QString::fromUtf8("数据已写入对讲机");
+    QTest::newRow("rk7400") << "rk7400" << QString::fromUtf8("Запись данных завершена");
+}
+
+void CloneTransferTest::writeSendsFiveBlocks() {
+    QFETCH(QString, model);
+    QFETCH(QString, doneMessage);
+    Rig rig(ProfileNamed(model));
+    const RadioImage sent = rig.document.m_image;
+    rig.transfer.OnWriteRadio();
+    QCOMPARE(g_check.calls, 1);
+    QVERIFY(rig.transfer.IsWriting());
+    rig.port.Reply(kHandshake);
+    QVERIFY(rig.Fire(kHandshakeTimer));
+    // An edit made while the write runs does not reach the radio.
+    rig.document.m_image.Channel(0).setRxFreq(12'345'678);
+    rig.document.m_image[1087] = 0x99;
+    for (int block = 0; block < 5; ++block) {
+        QVERIFY(rig.transfer.IsWriting());
+        QVERIFY(rig.host.messages.empty());
+        QVERIFY(rig.Fire(kWriteBlockTimer));
+    }
+    QCOMPARE(rig.host.messages, std::vector<std::string>{doneMessage.toStdString()});
+    QVERIFY(rig.transfer.IsIdle());
+    QVERIFY(rig.timers.running.empty());
+    QCOMPARE(rig.timers.started, (std::vector<int>{3, 2, 2, 2, 2, 2}));
+
+    QCOMPARE(rig.port.sent.size(), std::size_t{6});
+    QCOMPARE(rig.port.sent[0].bytes, kHandshake);
+    Bytes blocks;
+    for (std::size_t i = 1; i < 6; ++i) {
+        QCOMPARE(rig.port.sent[i].bytes.size(), std::size_t{256});
+        blocks.insert(blocks.end(), rig.port.sent[i].bytes.begin(), rig.port.sent[i].bytes.end());
+    }
+    QCOMPARE(Bytes(blocks.begin(), blocks.begin() + 1088), Bytes(sent.Bytes().begin(), sent.Bytes().end()));
+    QCOMPARE(Bytes(blocks.begin() + 1088, blocks.end()), Bytes(192, 0));
+    // No reads during a write, and the port is closed at each timer event.
+    const std::vector<std::string> step{"open COM1", "write 256"};
+    QCOMPARE(rig.port.events,
+             Join({{"open COM1", "write 4", "read"}, Repeat(Join({{"close"}, step}), 5), {"close"}}));
+}
+
+void CloneTransferTest::refusedWriteShowsChannel() {
+    Rig rig(Rk520Profile());
+    g_check.pass = false;
+    g_check.failingChannel = 7;
+    g_check.message = "接收频率值超出频段范围";
+    rig.transfer.OnWriteRadio();
+    QCOMPARE(rig.host.messages, std::vector<std::string>{"接收频率值超出频段范围"});
+    QCOMPARE(rig.document.m_currentChannel, 7);
+    QCOMPARE(rig.host.refusedChannels, std::vector<int>{7});
+    QVERIFY(rig.port.events.empty());
+    QVERIFY(rig.timers.started.empty());
+    QVERIFY(rig.transfer.IsIdle());
+
+    // A verdict without a usable channel selects nothing.
+    g_check.failingChannel = 64;
+    rig.transfer.OnWriteRadio();
+    QCOMPARE(rig.host.refusedChannels, std::vector<int>{7});
+    QCOMPARE(rig.document.m_currentChannel, 7);
+    QVERIFY(rig.transfer.IsIdle());
+
+    // Refused, then fixed: the next write goes out.
+    g_check.pass = true;
+    rig.transfer.OnWriteRadio();
+    QVERIFY(rig.transfer.IsWriting());
+    QCOMPARE(rig.port.events.front(), std::string("open COM1"));
+}
+
+void CloneTransferTest::secondCommandIgnored_data() {
+    QTest::addColumn<bool>("firstWrites");
+    QTest::addColumn<bool>("secondWrites");
+    QTest::addColumn<bool>("inBlockStep");
+    for (const bool inBlock : {false, true}) {
+        const char* when = inBlock ? "during a block" : "during the handshake";
+        QTest::addRow("read, then read %s", when) << false << false << inBlock;
+        QTest::addRow("read, then write %s", when) << false << true << inBlock;
+        QTest::addRow("write, then read %s", when) << true << false << inBlock;
+        QTest::addRow("write, then write %s", when) << true << true << inBlock;
+    }
+}
+
+void CloneTransferTest::secondCommandIgnored() {
+    QFETCH(bool, firstWrites);
+    QFETCH(bool, secondWrites);
+    QFETCH(bool, inBlockStep);
+    Rig rig(Rk7400Profile());
+    firstWrites ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+    if (inBlockStep) {
+        rig.port.Reply(kHandshake);
+        QVERIFY(rig.Fire(kHandshakeTimer));
+    }
+    const auto events = rig.port.events;
+    const auto started = rig.timers.started;
+    const auto state = rig.transfer.State().transferState;
+    const int checks = g_check.calls;
+    secondWrites ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+    QCOMPARE(rig.port.events, events);
+    QCOMPARE(rig.timers.started, started);
+    QCOMPARE(rig.transfer.State().transferState, state);
+    QCOMPARE(g_check.calls, checks);
+    QVERIFY(rig.host.messages.empty());
+}
+
+void CloneTransferTest::portSearch_data() {
+    QTest::addColumn<std::vector<std::string>>("openable");
+    QTest::addColumn<std::vector<std::string>>("answering");  // ports that reply FF 11 22 33
+    QTest::addColumn<std::vector<std::string>>("refusing");   // ports that reply FF 12
+    QTest::addColumn<QString>("usedPort");                    // empty: the search fails
+    QTest::addColumn<int>("handshakeWindows");
+    using V = std::vector<std::string>;
+    QTest::newRow("COM1 silent, COM2 answers") << V{"COM1", "COM2"} << V{"COM2"} << V{} << "COM2" << 2;
+    QTest::newRow("COM1 answers FF 12, COM2 answers") << V{"COM1", "COM2"} << V{"COM2"} << V{"COM1"} << "COM2" << 2;
+    QTest::newRow("absent ports skipped") << V{"COM5"} << V{"COM5"} << V{} << "COM5" << 1;
+    QTest::newRow("COM3 silent, COM6 answers") << V{"COM3", "COM6", "COM7"} << V{"COM6", "COM7"} << V{} << "COM6" << 2;
+    QTest::newRow("only COM8 opens, silent") << V{"COM8"} << V{} << V{} << "" << 1;
+    QTest::newRow("all silent") << V{"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"} << V{} << V{}
+                                << "" << 8;
+}
+
+void CloneTransferTest::portSearch() {
+    QFETCH(std::vector<std::string>, openable);
+    QFETCH(std::vector<std::string>, answering);
+    QFETCH(std::vector<std::string>, refusing);
+    QFETCH(QString, usedPort);
+    QFETCH(int, handshakeWindows);
+    for (const bool writing : {false, true}) {
+        Rig rig(Rk7400Profile());
+        rig.port.openable = std::set<std::string>(openable.begin(), openable.end());
+        writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+        int windows = 0;
+        while (rig.timers.IsRunning(kHandshakeTimer)) {
+            const std::string& port = rig.port.OpenName();
+            if (std::find(answering.begin(), answering.end(), port) != answering.end()) rig.port.Reply(kHandshake);
+            if (std::find(refusing.begin(), refusing.end(), port) != refusing.end()) rig.port.Reply({0xFF, 0x12});
+            ++windows;
+            QVERIFY(rig.Fire(kHandshakeTimer));
+        }
+        QCOMPARE(windows, handshakeWindows);
+        if (usedPort.isEmpty()) {
+            QCOMPARE(rig.host.messages, std::vector<std::string>{"Проверьте настройки и подключение рации"});
+            QVERIFY(rig.transfer.IsIdle());
+            QCOMPARE(rig.transfer.State().portIndex, 7);
+            continue;
+        }
+        const int blockTimer = writing ? kWriteBlockTimer : kBlockReplyTimer;
+        const auto replies = BlockReplies(SampleImage());
+        for (int block = 0; block < 5; ++block) {
+            rig.port.Reply(replies[static_cast<std::size_t>(block)]);
+            QVERIFY(rig.Fire(blockTimer));
+        }
+        QVERIFY(rig.transfer.IsIdle());
+        QCOMPARE(rig.host.messages.size(), std::size_t{1});
+        QCOMPARE(rig.host.messages[0],
+                 std::string(writing ? "Запись данных завершена" : "Чтение данных завершено"));
+        // Every block went through the port that answered.
+        QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(handshakeWindows + 5));
+        for (std::size_t i = static_cast<std::size_t>(handshakeWindows); i < rig.port.sent.size(); ++i)
+            QCOMPARE(rig.port.sent[i].port, usedPort.toStdString());
+        if (!writing) QCOMPARE(rig.document.m_image, SampleImage());
+    }
+}
+
+void CloneTransferTest::closeRequestStopsTimers() {
+    Rig rig(Rk520Profile());
+    rig.transfer.OnWriteRadio();
+    rig.port.Reply(kHandshake);
+    QVERIFY(rig.Fire(kHandshakeTimer));
+    QVERIFY(rig.port.IsOpen());
+    rig.transfer.OnCloseRequest();
+    QVERIFY(rig.timers.running.empty());
+    QVERIFY(!rig.port.IsOpen());
+    QVERIFY(rig.transfer.IsWriting());
+    QVERIFY(rig.host.messages.empty());
+}
+
+void CloneTransferTest::strayTimerEventsOnlyClose() {
+    Rig rig(Rk520Profile());
+    for (const int id : {1, 2, 3, 7}) rig.transfer.OnTimer(id);
+    QCOMPARE(rig.port.events, Repeat({"close"}, 4));
+    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.transfer.IsIdle());
+
+    // A block-reply event during a write changes nothing but the port.
+    rig.transfer.OnWriteRadio();
+    rig.port.Reply(kHandshake);
+    QVERIFY(rig.Fire(kHandshakeTimer));
+    const int row = rig.transfer.State().writeRow;
+    rig.transfer.OnTimer(kBlockReplyTimer);
+    QCOMPARE(rig.transfer.State().writeRow, row);
+    QVERIFY(rig.timers.IsRunning(kWriteBlockTimer));
+    QVERIFY(rig.transfer.IsWriting());
+}
+
+QTEST_GUILESS_MAIN(CloneTransferTest)
+#include "CloneTransferTest.moc"
