@@ -53,6 +53,9 @@ class BasicChannelRecord {
 
 public:
     explicit BasicChannelRecord(Byte* bytes) : m_bytes(bytes) {}
+    // An editable view converts to a read-only one.
+    BasicChannelRecord(const BasicChannelRecord<std::remove_const_t<Byte>>& other) requires(!kMutable)
+        : m_bytes(other.Bytes().data()) {}
 
     std::span<Byte, kRecordSize> Bytes() const { return std::span<Byte, kRecordSize>(m_bytes, kRecordSize); }
 
@@ -100,6 +103,8 @@ class BasicSettingsBlock {
 
 public:
     explicit BasicSettingsBlock(Byte* bytes) : m_bytes(bytes) {}
+    BasicSettingsBlock(const BasicSettingsBlock<std::remove_const_t<Byte>>& other) requires(!kMutable)
+        : m_bytes(other.Bytes().data()) {}
 
     std::span<Byte, kSettingsSize> Bytes() const { return std::span<Byte, kSettingsSize>(m_bytes, kSettingsSize); }
 

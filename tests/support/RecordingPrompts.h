@@ -8,18 +8,20 @@
 
 #include "Prompts.h"
 
-class RecordingPrompts : public rk::Prompts {
+namespace rk::test {
+
+class RecordingPrompts final : public Prompts {
 public:
-    RecordingPrompts() { rk::Prompts::Install(this); }
-    ~RecordingPrompts() override { rk::Prompts::Install(nullptr); }
+    RecordingPrompts() { Prompts::Install(this); }
+    ~RecordingPrompts() override { Prompts::Install(nullptr); }
     RecordingPrompts(const RecordingPrompts&) = delete;
     RecordingPrompts& operator=(const RecordingPrompts&) = delete;
 
-    void ShowMessage(const QString& text) override { messages << text; }
+    void ShowMessage(const QString& text) override { messages.append(text); }
 
-    rk::SaveChoice AskSaveChanges(const QString& question) override {
+    SaveChoice AskSaveChanges(const QString& question) override {
         questions << question;
-        return saveChoices.isEmpty() ? rk::SaveChoice::Cancel : saveChoices.dequeue();
+        return saveChoices.isEmpty() ? SaveChoice::Cancel : saveChoices.dequeue();
     }
 
     bool AskYesNo(const QString& question) override {
@@ -39,10 +41,12 @@ public:
     }
 
     QStringList messages;
-    QStringList questions;
+    QStringList questions;  // save and yes/no questions, in order
     QStringList filters;
     QStringList suggestedPaths;
-    QQueue<rk::SaveChoice> saveChoices;
-    QQueue<bool> yesNoAnswers;
-    QQueue<QString> fileNames;  // answers to the open and save dialogs
+    QQueue<SaveChoice> saveChoices;  // unanswered questions get Cancel
+    QQueue<bool> yesNoAnswers;       // unanswered questions get No
+    QQueue<QString> fileNames;       // answers to the open and save dialogs
 };
+
+}  // namespace rk::test

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "Rk520App.h"
+#include "Rk520Profile.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    rk::PrepareApplication(app, Rk520Profile());
+    CRk520App program;
+    if (!program.Start(QApplication::arguments().mid(1))) return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// New, Open, Save and Save As of the one document, with the file name that
+// the window title shows and the question about unsaved changes.
+
+#include <QObject>
+#include <QString>
+
+#include "ModelProfile.h"
+#include "RadioDocument.h"
+
+namespace rk {
+
+class DocumentFiles : public QObject {
+    Q_OBJECT
+public:
+    DocumentFiles(RadioDocument& document, const ModelProfile& profile, QObject* parent = nullptr);
+
+    RadioDocument& Document() { return m_document; }
+    QString FilePath() const { return m_path; }
+    // The file name, or the untitled name.
+    QString DisplayName() const;
+    // The file dialogs' filter.
+    QString Filter() const;
+
+    // When the document has unsaved changes, asks Save / Discard / Cancel.
+    // True when the caller may go on (saved or discarded).
+    bool ConfirmDiscard();
+
+    // These ask about unsaved changes first; false when cancelled or failed.
+    bool New();
+    bool Open(const QString& path);
+    bool OpenWithDialog();
+    bool Save();
+    bool SaveAs();
+
+    // Opens without asking; shows its error and leaves the document as it
+    // was when the file cannot be taken.
+    bool Load(const QString& path);
+
+signals:
+    // The document holds a new or opened image: the view must start over.
+    void DocumentReplaced();
+    // The file name or the changed state moved: the title must follow.
+    void TitleChanged();
+    // A file was opened or saved under this name: it goes to the recent list.
+    void FileUsed(const QString& path);
+
+private:
+    bool SaveTo(const QString& path);
+    void ShowFileMessage(const char* text, const QString& path);
+
+    RadioDocument& m_document;
+    const ModelProfile& m_profile;
+    QString m_path;
+};
+
+}  // namespace rk

@@ -1,0 +1,276 @@
+#include "MainFrame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include "AboutDialog.h"
+#include "DocumentFiles.h"
+#include "FormView.h"
+#include "ModelProfile.h"
+#include "Prompts.h"
+#include "RecentFiles.h"
+#include "StatusPanes.h"
+#include "Texts.h"
+#include "ToolbarIcons.h"
+
+using namespace rk;
+
+CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, RecentFiles& recent, FormView& view,
+                       QWidget* parent)
+    : QMainWindow(parent), m_profile(profile), m_files(files), m_recent(recent), m_view(view) {
+    setAcceptDrops(true);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(&m_view);
+    setCentralWidget(m_scroll);
+
+    m_statusPanes = new rk::StatusPanes(profile, this);
+    setStatusBar(m_statusPanes);
+
+    CreateFileMenu();
+    CreateViewMenu();
+    CreatePortMenu();
+    CreateOperationMenu();
+    CreateHelpMenu();
+    CreateToolBar();
+
+    connect(&m_files, &DocumentFiles::TitleChanged, this, &CMainFrame::UpdateTitle);
+    connect(&m_files, &DocumentFiles::FileUsed, this, [this](const QString& path) {
+        m_recent.Add(path);
+        RebuildRecentFiles();
+    });
+    UpdateTitle();
+}
+
+QAction* CMainFrame::AddCommand(int id, const char* text, const char* prompt, const char* tooltip) {
+    auto* action = new QAction(Tr(text), this);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    if (prompt) action->setStatusTip(Tr(prompt));
+    if (tooltip) action->setToolTip(Tr(tooltip));
+    m_commands.insert(id, action);
+    return action;
+}
+
+void CMainFrame::CreateFileMenu() {
+    const auto& menu = m_profile.menu;
+    const auto& prompts = m_profile.prompts;
+    m_fileMenu = menuBar()->addMenu(Tr(menu.file));
+
+    QAction* newFile = AddCommand(command::kFileNew, menu.fileNew, prompts.fileNew.prompt, prompts.fileNew.tooltip);
+    newFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newFile, &QAction::triggered, &m_files, &DocumentFiles::New);
+
+    QAction* open = AddCommand(command::kFileOpen, menu.fileOpen, prompts.fileOpen.prompt, prompts.fileOpen.tooltip);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, &m_files, &DocumentFiles::OpenWithDialog);
+
+    QAction* save = AddCommand(command::kFileSave, menu.fileSave, prompts.fileSave.prompt, prompts.fileSave.tooltip);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, &m_files, &DocumentFiles::Save);
+
+    QAction* saveAs =
+        AddCommand(command::kFileSaveAs, menu.fileSaveAs, prompts.fileSaveAs.prompt, prompts.fileSaveAs.tooltip);
+    connect(saveAs, &QAction::triggered, &m_files, &DocumentFiles::SaveAs);
+
+    m_fileMenu->addActions({newFile, open, save, saveAs});
+    m_fileMenu->addSeparator();
+    m_recentSeparator = m_fileMenu->addSeparator();
+    QAction* exit = AddCommand(command::kAppExit, menu.fileExit, prompts.fileExit.prompt, prompts.fileExit.tooltip);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_fileMenu->addAction(exit);
+    RebuildRecentFiles();
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    for (QAction* action : m_recentActions) {
+        m_commands.remove(m_commands.key(action));
+        m_fileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+
+    const QStringList& entries = m_recent.Entries();
+    if (entries.isEmpty()) {
+        QAction* placeholder = new QAction(Tr(m_profile.menu.recentPlaceholder), this);
+        placeholder->setEnabled(false);
+        m_recentActions.append(placeholder);
+    }
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString path = entries[i];
+        const QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path));
+        QAction* action = AddCommand(command::kFirstRecentFile + i, nullptr, m_profile.prompts.recentFile.prompt,
+                                     m_profile.prompts.recentFile.tooltip);
+        action->setText(label);
+        connect(action, &QAction::triggered, this, [this, path] {
+            // A recent entry that no longer opens leaves the list.
+            if (!OpenFile(path) && !QFileInfo::exists(path)) {
+                m_recent.Remove(path);
+                RebuildRecentFiles();
+            }
+        });
+        m_recentActions.append(action);
+    }
+    m_fileMenu->insertActions(m_recentSeparator, m_recentActions);
+}
+
+void CMainFrame::CreateViewMenu() {
+    QMenu* viewMenu = menuBar()->addMenu(Tr(m_profile.menu.view));
+    const auto& prompts = m_profile.prompts;
+
+    QAction* toolbar = AddCommand(command::kViewToolbar, m_profile.menu.viewToolbar, prompts.viewToolbar.prompt,
+                                  prompts.viewToolbar.tooltip);
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    viewMenu->addAction(toolbar);
+
+    QAction* status = AddCommand(command::kViewStatusBar, m_profile.menu.viewStatusBar, prompts.viewStatusBar.prompt,
+                                 prompts.viewStatusBar.tooltip);
+    status->setCheckable(true);
+    status->setChecked(true);
+    connect(status, &QAction::toggled, m_statusPanes, &QWidget::setVisible);
+    viewMenu->addAction(status);
+}
+
+void CMainFrame::CreatePortMenu() {
+    QMenu* portMenu = menuBar()->addMenu(Tr(m_profile.menu.port));
+    const auto& ids = m_profile.ids;
+    const auto& prompts = m_profile.prompts;
+    auto* group = new QActionGroup(this);
+    QAction* com1 = AddCommand(ids.portCom1, m_profile.menu.portCom1, prompts.portCom1.prompt, prompts.portCom1.tooltip);
+    QAction* com2 = AddCommand(ids.portCom2, m_profile.menu.portCom2, prompts.portCom2.prompt, prompts.portCom2.tooltip);
+    for (QAction* action : {com1, com2}) {
+        action->setCheckable(true);
+        group->addAction(action);
+        portMenu->addAction(action);
+    }
+    connect(com1, &QAction::triggered, this, [this] { m_files.Document().m_portName = "COM1"; });
+    connect(com2, &QAction::triggered, this, [this] { m_files.Document().m_portName = "COM2"; });
+    connect(portMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshPortTicks);
+    RefreshPortTicks();
+}
+
+void CMainFrame::RefreshPortTicks() {
+    const std::string& port = m_files.Document().m_portName;
+    Command(m_profile.ids.portCom1)->setChecked(port == "COM1");
+    Command(m_profile.ids.portCom2)->setChecked(port == "COM2");
+}
+
+void CMainFrame::CreateOperationMenu() {
+    QMenu* operation = menuBar()->addMenu(Tr(m_profile.menu.operation));
+    const auto& prompts = m_profile.prompts;
+    QAction* write =
+        AddCommand(m_profile.ids.write, m_profile.menu.operationWrite, prompts.write.prompt, prompts.write.tooltip);
+    QAction* read =
+        AddCommand(m_profile.ids.read, m_profile.menu.operationRead, prompts.read.prompt, prompts.read.tooltip);
+    connect(write, &QAction::triggered, &m_view, &FormView::OnWriteRadio);
+    connect(read, &QAction::triggered, &m_view, &FormView::OnReadRadio);
+    operation->addActions({write, read});
+}
+
+void CMainFrame::CreateHelpMenu() {
+    QMenu* help = menuBar()->addMenu(Tr(m_profile.menu.help));
+    QAction* about = AddCommand(command::kAppAbout, m_profile.menu.helpAbout, nullptr, nullptr);
+    connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
+    help->addAction(about);
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->setWindowTitle(QString(Tr(m_profile.menu.viewToolbar)).remove(QLatin1Char('&')));
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    const QSize imageSize(m_profile.toolbarButtonWidth, 15);
+    m_toolBar->setIconSize(imageSize);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    const std::pair<int, ToolbarImage> buttons[] = {
+        {command::kFileNew, ToolbarImage::New},   {command::kFileOpen, ToolbarImage::Open},
+        {command::kFileSave, ToolbarImage::Save}, {0, ToolbarImage::New},
+        {m_profile.ids.read, ToolbarImage::Read}, {m_profile.ids.write, ToolbarImage::Write},
+    };
+    for (const auto& [id, image] : buttons) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = Command(id);
+        action->setIcon(ToolbarIcon(image, imageSize));
+        m_toolBar->addAction(action);
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(action))) {
+            button->setAutoRaise(true);
+            button->setAccessibleName(action->toolTip());
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    // The View item follows the bar, also when a floating bar is closed.
+    QAction* toggle = Command(command::kViewToolbar);
+    connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this, toggle](bool) {
+        // visibilityChanged also fires while the window is minimised; follow
+        // the bar's own hidden state instead.
+        toggle->setChecked(!m_toolBar->isHidden());
+    });
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(m_files.DisplayName() + QStringLiteral("[*] - ") + Tr(m_profile.documentType.windowTitle));
+    setWindowModified(m_files.Document().IsModified());
+}
+
+void CMainFrame::ShowAbout() {
+    CAboutDlg about(m_profile, windowIcon(), this);
+    about.exec();
+}
+
+void CMainFrame::FitToForm() {
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    const QSize chrome = size() - m_scroll->size();
+    const QSize wanted = m_view.sizeHint() + chrome;
+    const QSize fitted = size().boundedTo(wanted);
+    if (fitted != size()) resize(fitted);
+}
+
+bool CMainFrame::OpenFile(const QString& path) { return m_files.Open(path); }
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_view.IsWriting() && !Prompts::Current().AskYesNo(Tr(m_profile.shell.quitDuringWriteQuestion))) {
+        event->ignore();
+        return;
+    }
+    if (!m_files.ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    m_view.OnCloseRequest();
+    m_recent.Save();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    OpenFile(urls.first().toLocalFile());
+}

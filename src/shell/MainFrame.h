@@ -1,0 +1,80 @@
+#pragma once
+// The main window: menus, toolbar, status bar and the form in its client
+// area. Commands are reachable by their numeric ids.
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+class QScrollArea;
+class QToolBar;
+
+namespace rk {
+class DocumentFiles;
+class FormView;
+class RecentFiles;
+class StatusPanes;
+struct ModelProfile;
+}  // namespace rk
+
+// Command ids shared by both programs.
+namespace rk::command {
+inline constexpr int kFileNew = 57600;
+inline constexpr int kFileOpen = 57601;
+inline constexpr int kFileSave = 57603;
+inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kFirstRecentFile = 57616;
+inline constexpr int kAppExit = 57665;
+inline constexpr int kAppAbout = 57664;
+inline constexpr int kViewToolbar = 59392;
+inline constexpr int kViewStatusBar = 59393;
+}  // namespace rk::command
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(const rk::ModelProfile& profile, rk::DocumentFiles& files, rk::RecentFiles& recent,
+               rk::FormView& view, QWidget* parent = nullptr);
+
+    // The action of a menu or toolbar command, or nullptr.
+    QAction* Command(int id) const { return m_commands.value(id); }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    rk::StatusPanes* StatusPanes() const { return m_statusPanes; }
+    QMenu* RecentMenuOwner() const { return m_fileMenu; }
+
+    // Lays the window out again and shrinks it to fit the form; it never grows.
+    void FitToForm();
+    // Opens a file as Open does, asking about unsaved changes first.
+    bool OpenFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* AddCommand(int id, const char* text, const char* prompt, const char* tooltip);
+    void CreateFileMenu();
+    void CreateViewMenu();
+    void CreatePortMenu();
+    void CreateOperationMenu();
+    void CreateHelpMenu();
+    void CreateToolBar();
+    void RefreshPortTicks();
+    void RebuildRecentFiles();
+    void UpdateTitle();
+    void ShowAbout();
+
+    const rk::ModelProfile& m_profile;
+    rk::DocumentFiles& m_files;
+    rk::RecentFiles& m_recent;
+    rk::FormView& m_view;
+    QHash<int, QAction*> m_commands;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+    rk::StatusPanes* m_statusPanes = nullptr;
+    QScrollArea* m_scroll = nullptr;
+};

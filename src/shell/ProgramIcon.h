@@ -1,0 +1,10 @@
+#pragma once
+// The programs' window icon: a handheld radio.
+
+#include <QIcon>
+
+namespace rk {
+
+QIcon ProgramIcon();
+
+}  // namespace rk

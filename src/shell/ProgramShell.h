@@ -1,0 +1,56 @@
+#pragma once
+// One program's objects for its whole life: the document, the main window
+// and the form view, and the start-up that acts on the command line.
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "ModelProfile.h"
+#include "RadioDocument.h"
+
+class QApplication;
+class CMainFrame;
+
+namespace rk {
+
+class DocumentFiles;
+class FormView;
+class RecentFiles;
+
+// Settings key under which every program keeps its recent-file list.
+inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
+
+// Language of the standard dialogs, settings names, window icon. Call once,
+// right after the QApplication exists.
+void PrepareApplication(QApplication& app, const ModelProfile& profile);
+
+class ProgramShell {
+public:
+    using ViewFactory = std::function<FormView*(RadioDocument&, const ModelProfile&)>;
+
+    ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDocument> document, const ViewFactory& makeView);
+    virtual ~ProgramShell();
+
+    // Without arguments a new document; with a file name that file. False when
+    // the file cannot be opened: its message has been shown and the program
+    // must end.
+    bool Start(const QStringList& arguments);
+
+    CMainFrame& MainFrame() { return *m_frame; }
+    DocumentFiles& Files() { return *m_files; }
+    RadioDocument& Document() { return *m_document; }
+    FormView& View() { return *m_view; }
+
+private:
+    void StartOver();
+
+    const ModelProfile& m_profile;
+    std::unique_ptr<RadioDocument> m_document;
+    std::unique_ptr<RecentFiles> m_recent;
+    std::unique_ptr<DocumentFiles> m_files;
+    FormView* m_view;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace rk

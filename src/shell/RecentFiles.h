@@ -1,0 +1,31 @@
+#pragma once
+// The list of the four most recently used image files, newest first, kept in
+// the per-user settings under the program's own section.
+
+#include <QString>
+#include <QStringList>
+
+namespace rk {
+
+class RecentFiles {
+public:
+    static constexpr int kMaxEntries = 4;
+
+    // organization: the settings key; application: the program title.
+    RecentFiles(const QString& organization, const QString& application);
+
+    const QStringList& Entries() const { return m_entries; }
+    // Moves or adds the file to the front; the oldest entry drops off.
+    void Add(const QString& path);
+    void Remove(const QString& path);
+    // Writes the list to the settings store.
+    void Save() const;
+
+private:
+    void Load();
+    QString m_organization;
+    QString m_application;
+    QStringList m_entries;
+};
+
+}  // namespace rk

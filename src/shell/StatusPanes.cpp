@@ -1,0 +1,54 @@
+#include "StatusPanes.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTimer>
+
+#include "KeyLocks.h"
+#include "ModelProfile.h"
+#include "Texts.h"
+
+namespace rk {
+
+StatusPanes::StatusPanes(const ModelProfile& profile, QWidget* parent)
+    : QStatusBar(parent),
+      m_capsText(Tr(profile.shell.capsIndicator)),
+      m_numText(Tr(profile.shell.numIndicator)),
+      m_scrollText(Tr(profile.shell.scrollIndicator)) {
+    m_idle = new QLabel(Tr(profile.shell.idleStatus), this);
+    addWidget(m_idle, 1);
+    m_caps = AddIndicator(m_capsText);
+    m_num = AddIndicator(m_numText);
+    m_scroll = AddIndicator(m_scrollText);
+    // No platform sends an event when a lock key changes state, so the
+    // indicators are looked at a few times a second.
+    m_poll = new QTimer(this);
+    m_poll->setInterval(250);
+    connect(m_poll, &QTimer::timeout, this, &StatusPanes::RefreshIndicators);
+    m_poll->start();
+    RefreshIndicators();
+}
+
+QLabel* StatusPanes::AddIndicator(const QString& text) {
+    auto* label = new QLabel(this);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + 10);
+    label->setAccessibleName(text);
+    addPermanentWidget(label);
+    return label;
+}
+
+QString StatusPanes::IdleText() const { return m_idle->text(); }
+QString StatusPanes::CapsText() const { return m_caps->text(); }
+QString StatusPanes::NumText() const { return m_num->text(); }
+QString StatusPanes::ScrollText() const { return m_scroll->text(); }
+
+void StatusPanes::RefreshIndicators() {
+    const KeyLockState state = QueryKeyLocks().value_or(KeyLockState{});
+    m_caps->setText(state.caps ? m_capsText : QString());
+    m_num->setText(state.num ? m_numText : QString());
+    m_scroll->setText(state.scroll ? m_scrollText : QString());
+}
+
+}  // namespace rk

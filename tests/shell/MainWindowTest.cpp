@@ -1,0 +1,351 @@
+// The real main window of each program, driven through its commands.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+#include "DocumentFiles.h"
+#include "FormView.h"
+#include "MainFrame.h"
+#include "ModelProfile.h"
+#include "RecordingPrompts.h"
+#include "Rk520App.h"
+#include "Rk520Profile.h"
+#include "Rk7400App.h"
+#include "Rk7400Profile.h"
+#include "StatusPanes.h"
+
+using rk::test::RecordingPrompts;
+
+using rk::command::kFileNew;
+
+namespace {
+
+QString Utf(const char* s) { return QString::fromUtf8(s); }
+
+QByteArray ImageFileBytes(char fill, int size = 1089) { return QByteArray(size, fill); }
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<std::unique_ptr<rk::ProgramShell>()>;
+    MainWindowTest(const rk::ModelProfile& profile, Factory make) : m_profile(profile), m_make(std::move(make)) {}
+
+private slots:
+    void init() {
+        QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
+        m_prompts = std::make_unique<RecordingPrompts>();
+        m_program = m_make();
+        QVERIFY(m_program->Start({}));
+    }
+    void cleanup() {
+        m_program.reset();
+        m_prompts.reset();
+    }
+
+    void startsWithUntitledDocument() {
+        CMainFrame& frame = m_program->MainFrame();
+        QCOMPARE(frame.windowTitle(), Utf(m_profile.shell.untitledName) + "[*] - " +
+                                          Utf(m_profile.documentType.windowTitle));
+        QVERIFY(!frame.isWindowModified());
+        QCOMPARE(m_program->Document().m_image.Settings().totLimit(), 50);
+        QVERIFY(frame.Command(m_profile.ids.portCom1)->isChecked());
+        QVERIFY(!frame.Command(m_profile.ids.portCom2)->isChecked());
+        QCOMPARE(frame.StatusPanes()->IdleText(), Utf(m_profile.shell.idleStatus));
+    }
+
+    void menusCarryTheModelsCaptions() {
+        const auto& m = m_profile.menu;
+        const QMenuBar* bar = m_program->MainFrame().menuBar();
+        QStringList titles;
+        for (QAction* a : bar->actions()) titles << a->text();
+        QCOMPARE(titles, (QStringList{Utf(m.file), Utf(m.view), Utf(m.port), Utf(m.operation), Utf(m.help)}));
+
+        QStringList fileItems;
+        for (QAction* a : bar->actions().first()->menu()->actions())
+            fileItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(fileItems, (QStringList{Utf(m.fileNew), Utf(m.fileOpen), Utf(m.fileSave), Utf(m.fileSaveAs), "-",
+                                         Utf(m.recentPlaceholder), "-", Utf(m.fileExit)}));
+
+        CMainFrame& frame = m_program->MainFrame();
+        QCOMPARE(frame.Command(kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QCOMPARE(frame.Command(rk::command::kFileOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(frame.Command(rk::command::kFileSave)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(frame.Command(m_profile.ids.write)->text(), Utf(m.operationWrite));
+        QCOMPARE(frame.Command(m_profile.ids.read)->text(), Utf(m.operationRead));
+        QCOMPARE(frame.Command(m_profile.ids.read)->statusTip(), Utf(m_profile.prompts.read.prompt));
+        QCOMPARE(frame.Command(rk::command::kAppAbout)->text(), Utf(m.helpAbout));
+    }
+
+    void toolbarHoldsItsButtonsInOrder() {
+        QToolBar* bar = m_program->MainFrame().ToolBar();
+        QList<int> ids;
+        for (QAction* a : bar->actions()) ids << (a->isSeparator() ? 0 : a->objectName().mid(7).toInt());
+        QCOMPARE(ids, (QList<int>{kFileNew, rk::command::kFileOpen, rk::command::kFileSave, 0, m_profile.ids.read,
+                                  m_profile.ids.write}));
+        QCOMPARE(bar->iconSize(), QSize(m_profile.toolbarButtonWidth, 15));
+        QVERIFY(bar->isMovable() && bar->isFloatable());
+        QCOMPARE(m_program->MainFrame().toolBarArea(bar), Qt::TopToolBarArea);
+    }
+
+    void viewMenuTicksFollowTheBars() {
+        CMainFrame& frame = m_program->MainFrame();
+        QAction* toolbar = frame.Command(rk::command::kViewToolbar);
+        QAction* status = frame.Command(rk::command::kViewStatusBar);
+        QVERIFY(toolbar->isChecked() && status->isChecked());
+        toolbar->trigger();
+        QVERIFY(frame.ToolBar()->isHidden());
+        QVERIFY(!toolbar->isChecked());
+        toolbar->trigger();
+        QVERIFY(!frame.ToolBar()->isHidden());
+        QVERIFY(toolbar->isChecked());
+        frame.ToolBar()->hide();  // as when a floating bar is closed
+        QVERIFY(!toolbar->isChecked());
+        status->trigger();
+        QVERIFY(frame.StatusPanes()->isHidden());
+        QVERIFY(!status->isChecked());
+    }
+
+    void portChoiceSurvivesNewAndOpen() {
+        CMainFrame& frame = m_program->MainFrame();
+        frame.Command(m_profile.ids.portCom2)->trigger();
+        QCOMPARE(m_program->Document().m_portName, std::string("COM2"));
+        frame.Command(kFileNew)->trigger();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.bin");
+        WriteFile(path, ImageFileBytes(0));
+        QVERIFY(frame.OpenFile(path));
+        QCOMPARE(m_program->Document().m_portName, std::string("COM2"));
+        QVERIFY(frame.Command(m_profile.ids.portCom2)->isChecked());
+        QVERIFY(!frame.Command(m_profile.ids.portCom1)->isChecked());
+        frame.Command(m_profile.ids.portCom1)->trigger();
+        QCOMPARE(m_program->Document().m_portName, std::string("COM1"));
+    }
+
+    void openShowsFileNameAndImage() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fleet") + Utf(m_profile.documentType.extension));
+        QByteArray bytes = ImageFileBytes(0x11);
+        bytes.append("trailing bytes are ignored");
+        WriteFile(path, bytes);
+        m_prompts->fileNames.enqueue(path);
+        m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
+        QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.documentType.filterName)});
+        QCOMPARE(m_program->MainFrame().windowTitle().section("[*]", 0, 0), QFileInfo(path).fileName());
+        QCOMPARE(m_program->Document().m_image[1087], 0x11);
+        QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+    }
+
+    void failedOpenLeavesDocumentAsItWas_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << 0 << true << Utf(m_profile.shell.unexpectedFormat);
+        QTest::newRow("bare image") << 1088 << true << Utf(m_profile.shell.unexpectedFormat);
+        QTest::newRow("1000 bytes") << 1000 << true << Utf(m_profile.shell.unexpectedFormat);
+        QTest::newRow("missing") << 0 << false << Utf(m_profile.shell.cannotOpenFile);
+    }
+    void failedOpenLeavesDocumentAsItWas() {
+        QFETCH(int, size);
+        QFETCH(bool, exists);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString good = dir.filePath("good.rkd");
+        WriteFile(good, ImageFileBytes(0x22));
+        QVERIFY(m_program->MainFrame().OpenFile(good));
+        m_program->Document().m_image.Channel(3).setRxFreq(14'501'250);
+        m_program->Document().SetModified(true);
+        const rk::RadioImage before = m_program->Document().m_image;
+        const auto validBefore = m_program->Document().m_validChannels;
+        const QString titleBefore = m_program->MainFrame().windowTitle();
+
+        const QString bad = dir.filePath("bad.rkd");
+        if (exists) WriteFile(bad, ImageFileBytes(0x33, size));
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
+        QVERIFY(!m_program->MainFrame().OpenFile(bad));
+        QCOMPARE(m_prompts->messages, QStringList{message.arg(QDir::toNativeSeparators(bad))});
+        QVERIFY(m_program->Document().m_image == before);
+        QVERIFY(m_program->Document().m_validChannels == validBefore);
+        QCOMPARE(m_program->MainFrame().windowTitle(), titleBefore);
+        QCOMPARE(m_program->Files().FilePath(), QFileInfo(good).absoluteFilePath());
+    }
+
+    void saveWritesImageAndTrailingZero() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("saved");
+        m_program->Document().m_image[1087] = 0xA5;
+        m_program->Document().SetModified(true);
+        QVERIFY(m_program->MainFrame().isWindowModified());
+        m_prompts->fileNames.enqueue(path);
+        m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
+        QCOMPARE(m_prompts->suggestedPaths.size(), 1);
+        QVERIFY(m_prompts->suggestedPaths.first().endsWith(Utf(m_profile.documentType.newFileName) +
+                                                           Utf(m_profile.documentType.extension)));
+        const QString written = path + Utf(m_profile.documentType.extension);
+        const QByteArray bytes = ReadFile(written);
+        QCOMPARE(bytes.size(), 1089);
+        QCOMPARE(quint8(bytes[1087]), 0xA5);
+        QCOMPARE(quint8(bytes[1088]), 0);
+        QCOMPARE(quint8(bytes[12]), 3);
+        QVERIFY(!m_program->MainFrame().isWindowModified());
+
+        // A second Save goes to the same file without asking.
+        m_program->Document().m_image[0] = 0x01;
+        m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
+        QCOMPARE(m_prompts->suggestedPaths.size(), 1);
+        QCOMPARE(quint8(ReadFile(written)[0]), 0x01);
+    }
+
+    void failedSaveReportsAndKeepsChanges() {
+        QTemporaryDir dir;
+        WriteFile(dir.filePath("file"), "x");
+        const QString impossible = dir.filePath("file/below-a-file.rkd");
+        m_program->Document().SetModified(true);
+        m_prompts->fileNames.enqueue(impossible);
+        m_program->MainFrame().Command(rk::command::kFileSaveAs)->trigger();
+        QCOMPARE(m_prompts->messages,
+                 QStringList{Utf(m_profile.shell.cannotWriteFile).arg(QDir::toNativeSeparators(impossible))});
+        QVERIFY(m_program->Document().IsModified());
+        QVERIFY(m_program->Files().FilePath().isEmpty());
+    }
+
+    void savePromptGuardsUnsavedChanges() {
+        CMainFrame& frame = m_program->MainFrame();
+        QTemporaryDir dir;
+        m_program->Document().m_image[5] = 0x42;
+        m_program->Document().SetModified(true);
+
+        // Cancel: nothing happens.
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Cancel);
+        frame.Command(kFileNew)->trigger();
+        QCOMPARE(m_prompts->questions.size(), 1);
+        QCOMPARE(m_prompts->questions.first(),
+                 Utf(m_profile.shell.saveChangesQuestion).arg(Utf(m_profile.shell.untitledName)));
+        QCOMPARE(m_program->Document().m_image[5], 0x42);
+        QVERIFY(m_program->Document().IsModified());
+
+        // Save, then the dialog is cancelled: still nothing happens.
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Save);
+        frame.Command(kFileNew)->trigger();
+        QCOMPARE(m_program->Document().m_image[5], 0x42);
+
+        // Save into a file: the file holds the edit and the new document follows.
+        const QString path = dir.filePath("kept.rkd");
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Save);
+        m_prompts->fileNames.enqueue(path);
+        frame.Command(kFileNew)->trigger();
+        QCOMPARE(quint8(ReadFile(path)[5]), 0x42);
+        QCOMPARE(m_program->Document().m_image[5], 0);
+        QVERIFY(!m_program->Document().IsModified());
+
+        // Discard: the edit is dropped, and an unchanged document asks nothing.
+        m_program->Document().m_image[5] = 0x43;
+        m_program->Document().SetModified(true);
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
+        frame.Command(kFileNew)->trigger();
+        QCOMPARE(m_program->Document().m_image[5], 0);
+        const auto asked = m_prompts->questions.size();
+        frame.Command(kFileNew)->trigger();
+        QCOMPARE(m_prompts->questions.size(), asked);
+    }
+
+    void exitAsksOnlyWithUnsavedChanges() {
+        CMainFrame& frame = m_program->MainFrame();
+        m_program->Document().SetModified(true);
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Cancel);
+        frame.Command(rk::command::kAppExit)->trigger();
+        QVERIFY(frame.isVisible());
+        QCOMPARE(m_prompts->questions.size(), 1);
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
+        frame.Command(rk::command::kAppExit)->trigger();
+        QVERIFY(!frame.isVisible());
+    }
+
+    void recentListKeepsLastFourNewestFirst() {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 1; i <= 5; ++i) {
+            paths << dir.filePath(QStringLiteral("f%1.rkd").arg(i));
+            WriteFile(paths.last(), ImageFileBytes(char(i)));
+            QVERIFY(m_program->MainFrame().OpenFile(paths.last()));
+        }
+        QStringList shown;
+        for (int i = 0; i < 5; ++i)
+            if (QAction* a = m_program->MainFrame().Command(rk::command::kFirstRecentFile + i)) shown << a->text();
+        QCOMPARE(shown, (QStringList{"&1 " + paths[4], "&2 " + paths[3], "&3 " + paths[2], "&4 " + paths[1]}));
+
+        // Choosing an entry opens it and moves it to the front; the list is
+        // kept in the settings for the next start.
+        m_program->MainFrame().Command(rk::command::kFirstRecentFile + 3)->trigger();
+        QCOMPARE(m_program->Document().m_image[0], 2);
+        QSettings settings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle));
+        QCOMPARE(settings.value("Recent File List/File1").toString(), paths[1]);
+        QCOMPARE(settings.value("Recent File List/File4").toString(), paths[2]);
+    }
+
+    void droppedFileOpens() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("dropped.zu1");
+        WriteFile(path, ImageFileBytes(0x5A));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        CMainFrame& frame = m_program->MainFrame();
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &drop);
+        QCOMPARE(m_program->Document().m_image[100], 0x5A);
+        QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+    }
+
+    void startWithUnreadableFileFails() {
+        RecordingPrompts prompts;
+        auto program = m_make();
+        QVERIFY(!program->Start({QStringLiteral("/nonexistent/radio.rkd")}));
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(!program->MainFrame().isVisible());
+    }
+
+private:
+    const rk::ModelProfile& m_profile;
+    Factory m_make;
+    std::unique_ptr<RecordingPrompts> m_prompts;
+    std::unique_ptr<rk::ProgramShell> m_program;
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        MainWindowTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        MainWindowTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
+
+#include "MainWindowTest.moc"
