@@ -313,6 +313,9 @@ private slots:
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});
         CMainFrame& frame = m_program->MainFrame();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &enter);
+        QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&frame, &drop);
         QCOMPARE(m_program->Document().m_image[100], 0x5A);
