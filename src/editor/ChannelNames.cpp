@@ -1,0 +1,24 @@
+#include "ChannelNames.h"
+
+#include "RadioImage.h"
+
+namespace rk {
+
+QString ChannelName(const ModelProfile& profile, int channel) {
+    return QStringLiteral("%1").arg(channel + 1, 2, 10, QLatin1Char('0')) +
+           QString::fromUtf8(profile.editor.channelSuffix);
+}
+
+QStringList ChannelNames(const ModelProfile& profile) {
+    QStringList names;
+    names.reserve(kChannelCount);
+    for (int c = 0; c < kChannelCount; ++c) names << ChannelName(profile, c);
+    return names;
+}
+
+QString SlotText(const ModelProfile& profile, std::uint8_t slot) {
+    if (slot < kChannelCount) return ChannelName(profile, slot);
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(slot, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+}  // namespace rk

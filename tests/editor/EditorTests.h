@@ -1,0 +1,50 @@
+#pragma once
+// The editor's test classes, run from one executable.
+
+#include <QObject>
+
+class FormLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controls_data();
+    void controls();
+    void fixedLists_data();
+    void fixedLists();
+    void newDocumentShowsChannel0_data();
+    void newDocumentShowsChannel0();
+    void numberRequired_data();
+    void numberRequired();
+    void badFieldStopsLaterFields();
+};
+
+class ChannelDisplayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ffRecord_data();
+    void ffRecord();
+    void frequencies_data();
+    void frequencies();
+    void band_data();
+    void band();
+    void scanGroups_data();
+    void scanGroups();
+    void codes_data();
+    void codes();
+    void options_data();
+    void options();
+    void squelchAboveRange();
+};
+
+class ChannelListsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void selectorChoice_data();
+    void selectorChoice();
+    void validListChoice();
+    void keyboardChoice();
+    void sameChannelAgain();
+    void openWhileOtherChannelShown_data();
+    void openWhileOtherChannelShown();
+    void readResultAndRefusedWrite();
+    void groupListChoiceDoesNothing();
+};

@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <QTest>
+
+#include "EditorTests.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    const auto run = [&](QObject&& test) { status |= QTest::qExec(&test, argc, argv); };
+    run(FormLayoutTest{});
+    run(ChannelDisplayTest{});
+    run(ChannelListsTest{});
+    return status;
+}
