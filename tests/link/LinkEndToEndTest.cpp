@@ -1,0 +1,441 @@
+// The whole link on a real pseudo-terminal: CloneLink, QtSerialLink and the
+// COM name mapping against the radio simulator, with shortened periods.
+
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+#include "CloneLink.h"
+#include "QtSerialLink.h"
+#include "RadioSimulator.h"
+#include "RecordingPrompts.h"
+#include "Rk520Profile.h"
+#include "Rk7400Profile.h"
+#include "TestImages.h"
+
+using namespace rk;
+using namespace rk::test;
+using Sim = RadioSimulator;
+
+Q_DECLARE_METATYPE(Sim::Behaviour)
+
+namespace {
+
+constexpr int kHandshakeMs = 100;
+constexpr int kBlockMs = 250;
+constexpr int kWaitMs = 15000;
+// Timer events may come late on a loaded machine, never early.
+constexpr double kEarlyMs = 5;
+constexpr double kLateMs = 150;
+
+const char* const kRk520Open = "创建通信失败";
+
+class RecordingDisplay final : public TransferDisplay {
+public:
+    int readShown = 0;
+    QList<int> refused;
+    void ShowReadImage() override { ++readShown; }
+    void ShowRefusedChannel(int channel) override { refused.append(channel); }
+};
+
+// An image whose derived fields are stale: the write must send them updated.
+RadioImage StaleDerivedFields() {
+    RadioImage image = SampleImage();
+    image.Settings().setLastUsedChannel(0);
+    for (int c = 0; c < kChannelCount; ++c) image.Settings().SetChannelBit(c, c == 40);
+    return image;
+}
+
+RadioImage EarlierImage() {
+    RadioImage image = SampleImage();
+    image.Channel(5).setRxFreq(0);
+    image.Channel(5).setTxFreq(0);
+    image.Channel(30).setRxFreq(41'000'000);
+    image.Channel(30).setTxFreq(41'000'000);
+    return image;
+}
+
+QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())).toHex(' ');
+}
+
+struct Rig {
+    explicit Rig(const ModelProfile& profile)
+        : link(profile, document, display, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}) {
+        document.LoadImage(EarlierImage());
+    }
+    bool WaitForMessage() {
+        return QTest::qWaitFor([this] { return !prompts.messages.isEmpty(); }, kWaitMs);
+    }
+    bool DocumentAsBefore() const {
+        return document.m_image == EarlierImage() && !document.IsModified() &&
+               document.m_validChannels == BuildValidChannels(EarlierImage());
+    }
+
+    RecordingPrompts prompts;
+    RadioDocument document;
+    RecordingDisplay display;
+    CloneLink link;
+};
+
+void PointComAt(int n, const std::string& path) {
+    qputenv(QByteArray("RK_COM") + QByteArray::number(n), QByteArray::fromStdString(path));
+}
+
+}  // namespace
+
+class LinkEndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        for (int n = 1; n <= 8; ++n) qunsetenv(QByteArray("RK_COM" + QByteArray::number(n)).constData());
+    }
+
+    void portOpenSetsLineAndGathersReply();
+    void readTimeline();
+    void readAtLineSpeed();
+    void writeTimelineAndBytes();
+    void blockReplyShapes_data();
+    void blockReplyShapes();
+    void handshakeRefused_data();
+    void handshakeRefused();
+    void portHeldByAnotherProcess();
+    void radioVanishes_data();
+    void radioVanishes();
+    void rk7400SearchesPorts();
+    void rk7400OnlyCom8Opens();
+    void rk7400NoPortAtAll();
+    void refusedWriteNeverOpens();
+    void secondCommandDuringTransferIgnored();
+};
+
+void LinkEndToEndTest::portOpenSetsLineAndGathersReply() {
+    Sim radio(SampleImage());
+    Sim::Behaviour behaviour;
+    behaviour.blocks[0].length = 300;
+    QVERIFY(radio.Start(behaviour));
+    radio.SetOddLineSettings();
+    QCOMPARE(radio.LineSummary(), std::string("9600 8N2"));
+    PointComAt(1, radio.SlavePath());
+
+    QtSerialLink port;
+    QVERIFY(!port.OpenPort("COM2"));  // only names with their own variable resolve
+    QVERIFY(port.OpenPort("COM1"));
+    QCOMPARE(radio.LineSummary(), std::string("2400 8N1"));
+    ReceiveBuffer buffer;
+    const std::uint8_t handshake[] = {0xFF, 0x11, 0x22, 0x33};
+    port.WritePort(handshake);
+    port.StartRead(buffer);
+    QTRY_COMPARE_WITH_TIMEOUT(buffer.count, std::size_t{4}, 2000);
+    QCOMPARE(buffer.bytes[1], std::uint8_t{0x11});
+
+    // 300 bytes come back; the read ends with exactly 256 of them.
+    const std::uint8_t request[] = {0xFF, 0x00, 0xFF, 0x00};
+    port.WritePort(request);
+    port.StartRead(buffer);
+    QTRY_VERIFY_WITH_TIMEOUT(!port.IsReading(), 3000);
+    QCOMPARE(buffer.count, std::size_t{256});
+    QVERIFY(std::equal(buffer.bytes.begin(), buffer.bytes.end(), SampleImage().Bytes().begin()));
+    port.ClosePort();
+    port.ClosePort();  // closing twice is harmless
+    QVERIFY(port.OpenPort("COM1"));
+    port.ClosePort();
+}
+
+void LinkEndToEndTest::readTimeline() {
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start({}));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    rig.document.m_portName = "COM1";
+    rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.document.m_image, SampleImage());
+    QVERIFY(rig.document.IsModified());
+    QCOMPARE(rig.document.m_currentChannel, 0);
+    QCOMPARE(rig.display.readShown, 1);
+
+    const auto handshakes = radio.HandshakeTimes();
+    const auto requests = radio.BlockRequestTimes();
+    QCOMPARE(handshakes.size(), std::size_t{1});
+    QCOMPARE(requests.size(), std::size_t{5});
+    double previous = handshakes[0];
+    double period = kHandshakeMs;
+    for (const double t : requests) {
+        QVERIFY2(t - previous >= period - kEarlyMs && t - previous <= period + kLateMs,
+                 qPrintable(QString("request %1 ms after the step before").arg(t - previous)));
+        previous = t;
+        period = kBlockMs;
+    }
+}
+
+void LinkEndToEndTest::readAtLineSpeed() {
+    // Byte by byte at 2400 baud: 256 bytes take 1.07 s and the gaps between
+    // bytes stay far below the 100 ms that end a read.
+    Sim radio(SampleImage());
+    Sim::Behaviour behaviour;
+    behaviour.paced = true;
+    QVERIFY(radio.Start(behaviour));
+    PointComAt(1, radio.SlavePath());
+    RecordingPrompts prompts;
+    RadioDocument document;
+    RecordingDisplay display;
+    CloneLink link(Rk520Profile(), document, display, TransferPeriods{1250, 1250, 150});
+    link.OnReadRadio();
+    QVERIFY(QTest::qWaitFor([&] { return !prompts.messages.isEmpty(); }, kWaitMs));
+    QCOMPARE(prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(document.m_image, SampleImage());
+}
+
+void LinkEndToEndTest::writeTimelineAndBytes() {
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start({}));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    rig.document.LoadImage(StaleDerivedFields());
+    rig.link.OnWriteRadio();
+    QVERIFY(rig.link.IsWriting());
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
+    QVERIFY(!rig.link.IsWriting());
+
+    const auto line = radio.Received();
+    QCOMPARE(line.size(), std::size_t{4 + 5 * 256});
+    QCOMPARE(Hex({line.begin(), line.begin() + 4}), QByteArray("ff 11 22 33"));
+    const std::vector<std::uint8_t> image(line.begin() + 4, line.begin() + 4 + 1088);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        QVERIFY2(image[i] == SampleImage()[i], qPrintable(QString("image byte %1 differs").arg(i)));
+    QCOMPARE(std::vector<std::uint8_t>(line.begin() + 4 + 1088, line.end()), std::vector<std::uint8_t>(192, 0));
+
+    const auto handshakes = radio.HandshakeTimes();
+    const auto blocks = radio.WrittenBlocks();
+    QCOMPARE(handshakes.size(), std::size_t{1});
+    QCOMPARE(blocks.size(), std::size_t{5});
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        const double due = handshakes[0] + kHandshakeMs + static_cast<double>(k) * kBlockMs;
+        QVERIFY2(blocks[k].ms >= due - kEarlyMs && blocks[k].ms <= due + kLateMs * static_cast<double>(k + 1),
+                 qPrintable(QString("block %1 at %2 ms, due at %3 ms").arg(k).arg(blocks[k].ms).arg(due)));
+    }
+}
+
+void LinkEndToEndTest::blockReplyShapes_data() {
+    QTest::addColumn<Sim::Behaviour>("behaviour");
+    QTest::addColumn<bool>("completes");
+    QTest::addColumn<int>("garbledBlock");  // -1: the image arrives as served
+    auto with = [](auto change) {
+        Sim::Behaviour b;
+        change(b);
+        return b;
+    };
+    QTest::newRow("all whole") << Sim::Behaviour{} << true << -1;
+    QTest::newRow("first reply 300 bytes") << with([](auto& b) { b.blocks[0].length = 300; }) << true << -1;
+    QTest::newRow("third reply 100 bytes") << with([](auto& b) { b.blocks[2].length = 100; }) << false << -1;
+    QTest::newRow("fifth reply 64 bytes") << with([](auto& b) { b.blocks[4].length = 64; }) << true << -1;
+    QTest::newRow("fifth reply 63 bytes") << with([](auto& b) { b.blocks[4].length = 63; }) << false << -1;
+    QTest::newRow("second reply silent") << with([](auto& b) { b.blocks[1].length = 0; }) << false << -1;
+    QTest::newRow("garbled second reply") << with([](auto& b) { b.blocks[1].garbled = true; }) << true << 1;
+    QTest::newRow("pause of 40 ms") << with([](auto& b) {
+        b.blocks[1].pauseAfter = 100;
+        b.blocks[1].pauseMs = 40;
+    }) << true << -1;
+    QTest::newRow("pause of 160 ms") << with([](auto& b) {
+        b.blocks[1].pauseAfter = 100;
+        b.blocks[1].pauseMs = 160;
+    }) << false << -1;
+}
+
+void LinkEndToEndTest::blockReplyShapes() {
+    QFETCH(Sim::Behaviour, behaviour);
+    QFETCH(bool, completes);
+    QFETCH(int, garbledBlock);
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start(behaviour));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QVERIFY(rig.link.Transfer().IsIdle());
+    if (!completes) {
+        QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("对讲机返回的数据不完整")});
+        QVERIFY(rig.DocumentAsBefore());
+        QCOMPARE(rig.display.readShown, 0);
+        return;
+    }
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    RadioImage expected = SampleImage();
+    if (garbledBlock >= 0)
+        for (std::size_t i = 0; i < 256; ++i) {
+            auto& b = expected[static_cast<std::size_t>(garbledBlock) * 256 + i];
+            b = static_cast<std::uint8_t>(~b);
+        }
+    QCOMPARE(Hex({rig.document.m_image.Bytes().begin(), rig.document.m_image.Bytes().end()}),
+             Hex({expected.Bytes().begin(), expected.Bytes().end()}));
+}
+
+void LinkEndToEndTest::handshakeRefused_data() {
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<std::vector<std::uint8_t>>("reply");
+    QTest::newRow("read, FF 12") << false << std::vector<std::uint8_t>{0xFF, 0x12, 0x22, 0x33};
+    QTest::newRow("write, FF 12") << true << std::vector<std::uint8_t>{0xFF, 0x12, 0x22, 0x33};
+    QTest::newRow("read, silence") << false << std::vector<std::uint8_t>{};
+}
+
+void LinkEndToEndTest::handshakeRefused() {
+    QFETCH(bool, writing);
+    QFETCH(std::vector<std::uint8_t>, reply);
+    Sim radio(SampleImage());
+    Sim::Behaviour behaviour;
+    behaviour.handshakeReply = reply;
+    QVERIFY(radio.Start(behaviour));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
+    QTest::qWait(kBlockMs);
+    QCOMPARE(Hex(radio.Received()), QByteArray("ff 11 22 33"));
+    if (!writing) QVERIFY(rig.DocumentAsBefore());
+}
+
+void LinkEndToEndTest::portHeldByAnotherProcess() {
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start({}));
+    PointComAt(1, radio.SlavePath());
+    QProcess holder;
+    holder.start(QStringLiteral(PORT_HOLDER), {QString::fromStdString(radio.SlavePath())});
+    QVERIFY(holder.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(holder.canReadLine(), 5000);
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+
+    Rig rig(Rk520Profile());
+    rig.link.OnReadRadio();  // the open fails at once
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8(kRk520Open)});
+    QVERIFY(rig.link.Transfer().IsIdle());
+    QVERIFY(radio.Received().empty());
+
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(5000));
+    rig.prompts.messages.clear();
+    rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+}
+
+void LinkEndToEndTest::radioVanishes_data() {
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<int>("afterBytes");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("mid-reply") << false << 4 + 256 + 100 << 0 << QString::fromUtf8("对讲机返回的数据不完整");
+    QTest::newRow("between read blocks") << false << 4 + 2 * 256 << kBlockMs / 3 << QString::fromUtf8(kRk520Open);
+    QTest::newRow("mid-write") << true << 300 << 0 << QString::fromUtf8("建立通信文件失败");
+}
+
+void LinkEndToEndTest::radioVanishes() {
+    QFETCH(bool, writing);
+    QFETCH(int, afterBytes);
+    QFETCH(int, delayMs);
+    QFETCH(QString, message);
+    Sim radio(SampleImage());
+    Sim::Behaviour behaviour;
+    (writing ? behaviour.vanishAfterWritten : behaviour.vanishAfterSent) = afterBytes;
+    behaviour.vanishDelayMs = delayMs;
+    QVERIFY(radio.Start(behaviour));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QVERIFY(radio.Vanished());
+    QCOMPARE(rig.prompts.messages, QStringList{message});
+    QVERIFY(rig.link.Transfer().IsIdle());
+    if (!writing) QVERIFY(rig.DocumentAsBefore());
+}
+
+void LinkEndToEndTest::rk7400SearchesPorts() {
+    Sim silent(SampleImage());
+    Sim::Behaviour quiet;
+    quiet.handshakeReply.clear();
+    QVERIFY(silent.Start(quiet));
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start({}));
+    PointComAt(1, silent.SlavePath());
+    PointComAt(2, radio.SlavePath());
+    Rig rig(Rk7400Profile());
+    rig.document.m_portName = "COM1";  // the menu's port plays no part
+    rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Чтение данных завершено")});
+    QCOMPARE(rig.document.m_image, SampleImage());
+    QCOMPARE(Hex(silent.Received()), QByteArray("ff 11 22 33"));
+    QCOMPARE(radio.BlockRequestTimes().size(), std::size_t{5});
+    // COM2 was tried one handshake window after COM1.
+    const double delay = radio.HandshakeTimes().at(0) - silent.HandshakeTimes().at(0);
+    QVERIFY2(delay >= kHandshakeMs - kEarlyMs && delay <= kHandshakeMs + kLateMs, qPrintable(QString::number(delay)));
+
+    // A write takes the same way.
+    rig.prompts.messages.clear();
+    rig.link.OnWriteRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Запись данных завершена")});
+    QCOMPARE(radio.WrittenBytes().size(), std::size_t{1280});
+}
+
+void LinkEndToEndTest::rk7400OnlyCom8Opens() {
+    Sim silent(SampleImage());
+    Sim::Behaviour quiet;
+    quiet.handshakeReply.clear();
+    QVERIFY(silent.Start(quiet));
+    PointComAt(8, silent.SlavePath());
+    Rig rig(Rk7400Profile());
+    rig.link.OnReadRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Проверьте настройки и подключение рации")});
+    QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
+}
+
+void LinkEndToEndTest::rk7400NoPortAtAll() {
+    PointComAt(1, "/nonexistent/serial-device");
+    Rig rig(Rk7400Profile());
+    rig.link.OnWriteRadio();  // every open fails before the call returns
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Ошибка подключения")});
+    QVERIFY(rig.link.Transfer().IsIdle());
+}
+
+void LinkEndToEndTest::refusedWriteNeverOpens() {
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start({}));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    RadioImage bad = SampleImage();
+    bad.Channel(6).setRxFreq(43'000'000);  // outside 400-420 MHz
+    bad.Channel(6).setTxFreq(43'000'000);
+    rig.document.LoadImage(bad);
+    rig.link.OnWriteRadio();
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("接收频率值超出频段范围")});
+    QCOMPARE(rig.display.refused, QList<int>{6});
+    QCOMPARE(rig.document.m_currentChannel, 6);
+    QVERIFY(rig.link.Transfer().IsIdle());
+    QTest::qWait(kHandshakeMs);
+    QVERIFY(radio.Received().empty());
+}
+
+void LinkEndToEndTest::secondCommandDuringTransferIgnored() {
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start({}));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Profile());
+    rig.link.OnWriteRadio();
+    QTest::qWait(kHandshakeMs + kBlockMs / 2);
+    rig.link.OnReadRadio();
+    rig.link.OnWriteRadio();
+    QVERIFY(rig.WaitForMessage());
+    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
+    QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
+    QCOMPARE(radio.Received().size(), std::size_t{4 + 1280});
+}
+
+QTEST_GUILESS_MAIN(LinkEndToEndTest)
+#include "LinkEndToEndTest.moc"
