@@ -48,3 +48,50 @@ private slots:
     void readResultAndRefusedWrite();
     void groupListChoiceDoesNothing();
 };
+
+class FieldEditsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frequencyBytes_data();
+    void frequencyBytes();
+    void warningSelectsField();
+    void leaveAndReenterList();
+    void band_data();
+    void band();
+    void bandSnapsBack();
+    void tenths_data();
+    void tenths();
+    void squelchSpin();
+    void exclusions_data();
+    void exclusions();
+    void repeaterClearsTxInhibit();
+    void loadedConflictRefusesRepeater_data();
+    void loadedConflictRefusesRepeater();
+    void power();
+    void copyButtons_data();
+    void copyButtons();
+    void savedAndReopened();
+};
+
+class SquelchCodeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typeThenCode_data();
+    void typeThenCode();
+    void typeWithoutCode();
+    void noneEntry();
+    void sidesIndependent();
+};
+
+class ScanGroupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void add_data();
+    void add();
+    void addNeedsFrequencies();
+    void fullGroup_data();
+    void fullGroup();
+    void remove_data();
+    void remove();
+    void membersStayAcrossChannels();
+};

@@ -10,5 +10,8 @@ int main(int argc, char** argv) {
     run(FormLayoutTest{});
     run(ChannelDisplayTest{});
     run(ChannelListsTest{});
+    run(FieldEditsTest{});
+    run(SquelchCodeTest{});
+    run(ScanGroupTest{});
     return status;
 }
