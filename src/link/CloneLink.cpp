@@ -1,5 +1,7 @@
 #include "CloneLink.h"
 
+#include <algorithm>
+
 #include "Prompts.h"
 
 namespace rk {
@@ -10,25 +12,37 @@ CloneLink::CloneLink(const ModelProfile& profile, RadioDocument& document, Trans
 CloneLink::CloneLink(const ModelProfile& profile, RadioDocument& document, TransferDisplay& display,
                      TransferPeriods periods, QObject* parent)
     : QObject(parent),
+      m_periods(periods),
       m_display(display),
       m_transfer(profile, document, m_link, *this, *this, &ValidateForWrite) {
     const struct {
         QTimer& timer;
         int id;
-        int periodMs;
     } timers[] = {
-        {m_blockReplyTimer, kBlockReplyTimer, periods.blockReplyMs},
-        {m_writeBlockTimer, kWriteBlockTimer, periods.writeBlockMs},
-        {m_handshakeTimer, kHandshakeTimer, periods.handshakeMs},
+        {m_blockReplyTimer, kBlockReplyTimer},
+        {m_writeBlockTimer, kWriteBlockTimer},
+        {m_handshakeTimer, kHandshakeTimer},
     };
     for (const auto& t : timers) {
         t.timer.setSingleShot(true);
         // A coarse timer may be 5% late; the schedule is meant to hold to 1%.
         t.timer.setTimerType(Qt::PreciseTimer);
-        t.timer.setInterval(t.periodMs);
         const int id = t.id;
-        connect(&t.timer, &QTimer::timeout, this, [this, id] { m_transfer.OnTimer(id); });
+        connect(&t.timer, &QTimer::timeout, this, [this, id] {
+            m_stepClock.start();
+            m_transfer.OnTimer(id);
+        });
     }
+}
+
+void CloneLink::OnReadRadio() {
+    m_stepClock.start();
+    m_transfer.OnReadRadio();
+}
+
+void CloneLink::OnWriteRadio() {
+    m_stepClock.start();
+    m_transfer.OnWriteRadio();
 }
 
 CloneLink::~CloneLink() { m_transfer.OnCloseRequest(); }
@@ -42,8 +56,20 @@ QTimer* CloneLink::TimerFor(int id) {
     }
 }
 
+int CloneLink::PeriodFor(int id) const {
+    switch (id) {
+    case kBlockReplyTimer: return m_periods.blockReplyMs;
+    case kWriteBlockTimer: return m_periods.writeBlockMs;
+    case kHandshakeTimer: return m_periods.handshakeMs;
+    default: return 0;
+    }
+}
+
 void CloneLink::StartTimer(int id) {
-    if (QTimer* timer = TimerFor(id)) timer->start();
+    QTimer* timer = TimerFor(id);
+    if (!timer) return;
+    const qint64 spent = m_stepClock.isValid() ? m_stepClock.elapsed() : 0;
+    timer->start(static_cast<int>(std::max<qint64>(0, PeriodFor(id) - spent)));
 }
 
 void CloneLink::StopTimer(int id) {

@@ -4,6 +4,7 @@
 // rk::Prompts. The form owns one and forwards its Read/Write commands, its
 // quit question (IsWriting) and its close request here.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -29,8 +30,8 @@ public:
               TransferPeriods periods, QObject* parent = nullptr);
     ~CloneLink() override;
 
-    void OnReadRadio() { m_transfer.OnReadRadio(); }
-    void OnWriteRadio() { m_transfer.OnWriteRadio(); }
+    void OnReadRadio();
+    void OnWriteRadio();
     bool IsWriting() const { return m_transfer.IsWriting(); }
     void OnCloseRequest() { m_transfer.OnCloseRequest(); }
 
@@ -44,7 +45,12 @@ private:
     void ShowRefusedChannel(int channel) override;
 
     QTimer* TimerFor(int id);
+    int PeriodFor(int id) const;
 
+    TransferPeriods m_periods;
+    // When the step in progress began. A timer's period counts from there, so
+    // the time a step spends opening the port does not add up over a transfer.
+    QElapsedTimer m_stepClock;
     TransferDisplay& m_display;
     QtSerialLink m_link;
     QTimer m_blockReplyTimer;
