@@ -33,6 +33,8 @@ SpinButton::SpinButton(QWidget* parent)
 
 void SpinButton::SetBuddy(QLineEdit* buddy) {
     m_buddy = buddy;
+    // Sits beside its buddy at the same height.
+    if (m_buddy) setFixedHeight(m_buddy->sizeHint().height());
     ShowInBuddy();
 }
 
