@@ -121,16 +121,19 @@ void FormView::OnOptionChosen(ChoiceList* list) {
         return;
 
     const ChannelRecord record = EditRecord();
-    if ((record.optionFlags() & rule.refusedWhile) != 0) {
-        list->SelectRow(0);
-        return;
-    }
     const QString text = list->item(row)->text();
     bool on = false;
     if (text == Text(m_profile.editor.optionYes))
         on = true;
     else if (text != Text(m_profile.editor.optionNo))
         return;
+    // Only switching an option on is refused: switching one off never makes a
+    // conflict, and a file or a radio may bring two conflicting options that
+    // the user must be able to clear.
+    if (on && (record.optionFlags() & rule.refusedWhile) != 0) {
+        list->SelectRow(0);
+        return;
+    }
 
     const ImageChangeScope change(m_document);
     if (rule.inCodeFlags)

@@ -67,6 +67,7 @@ private slots:
     void repeaterClearsTxInhibit();
     void loadedConflictRefusesRepeater_data();
     void loadedConflictRefusesRepeater();
+    void loadedConflictCanBeCleared();
     void power();
     void copyButtons_data();
     void copyButtons();

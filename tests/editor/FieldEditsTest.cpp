@@ -283,6 +283,27 @@ void FieldEditsTest::loadedConflictRefusesRepeater() {
     QCOMPARE(h.document.m_image.Channel(3).optionFlags(), optionFlags | kScrambler);
 }
 
+void FieldEditsTest::loadedConflictCanBeCleared() {
+    for (const char* model : {"rk520", "rk7400"}) {
+        EditorHarness h(model);
+        RadioImage image = h.document.m_image;
+        image.Channel(0).setOptionFlags(kRepeater | kReverse | kTalkaround);
+        h.Load(image);
+        QCOMPARE(h.Selected(1069), 1);
+        h.Click(1069, 0);
+        QCOMPARE(h.Selected(1069), 0);
+        QCOMPARE(h.document.m_image.Channel(0).optionFlags(), kReverse | kTalkaround);
+        h.Click(1069, 1);  // still refused while reverse and talkaround are on
+        QCOMPARE(h.Selected(1069), 0);
+        QCOMPARE(h.document.m_image.Channel(0).optionFlags(), kReverse | kTalkaround);
+        if (h.profile->hasReverse) {
+            h.Click(1022, 0);
+            h.Click(1072, 0);
+            QCOMPARE(h.document.m_image.Channel(0).optionFlags(), 0);
+        }
+    }
+}
+
 void FieldEditsTest::power() {
     for (const char* model : {"rk520", "rk7400"}) {
         EditorHarness h(model);
