@@ -66,7 +66,7 @@ void FormView::FillValidList() {
     m_validList->SetEntries(names);
 }
 
-void FormView::ShowReadResult() {
+void FormView::ShowReadImage() {
     m_document.m_currentChannel = 0;
     m_editChannel = 0;
     m_channelList->SelectRow(0);
@@ -75,7 +75,7 @@ void FormView::ShowReadResult() {
     if (m_document.m_image.IsChannelConfigured(0)) m_validList->SelectRow(0);
 }
 
-void FormView::ShowRefusedWrite(int channel) {
+void FormView::ShowRefusedChannel(int channel) {
     if (channel < 0 || channel >= kChannelCount) return;
     m_document.m_currentChannel = channel;
     m_editChannel = channel;

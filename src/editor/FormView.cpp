@@ -7,6 +7,7 @@
 
 #include "ChannelNames.h"
 #include "ChoiceList.h"
+#include "CloneLink.h"
 #include "Conversions.h"
 #include "Prompts.h"
 #include "SpinButton.h"
@@ -21,7 +22,11 @@ constexpr int kMaxFieldChars = 31;
 }  // namespace
 
 FormView::FormView(RadioDocument& document, const ModelProfile& profile, QWidget* parent)
-    : QWidget(parent), m_totMinutes(profile.hasTotLimit ? 5.0 : 0.0), m_document(document), m_profile(profile) {}
+    : QWidget(parent),
+      m_totMinutes(profile.hasTotLimit ? 5.0 : 0.0),
+      m_document(document),
+      m_profile(profile),
+      m_link(new CloneLink(profile, document, *this, this)) {}
 
 template <typename T>
 T* FormView::Find(const char* name, bool required) const {
@@ -178,9 +183,9 @@ void FormView::ShowForm() {
     }
 }
 
-void FormView::OnReadRadio() {}
-void FormView::OnWriteRadio() {}
-bool FormView::IsWriting() const { return false; }
-void FormView::OnCloseRequest() {}
+void FormView::OnReadRadio() { m_link->OnReadRadio(); }
+void FormView::OnWriteRadio() { m_link->OnWriteRadio(); }
+bool FormView::IsWriting() const { return m_link->IsWriting(); }
+void FormView::OnCloseRequest() { m_link->OnCloseRequest(); }
 
 }  // namespace rk

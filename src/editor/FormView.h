@@ -10,6 +10,7 @@
 
 #include "ModelProfile.h"
 #include "RadioDocument.h"
+#include "TransferHost.h"
 
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,7 @@ class QPushButton;
 namespace rk {
 
 class ChoiceList;
+class CloneLink;
 class SpinButton;
 
 // Ids of the form's controls.
@@ -51,7 +53,7 @@ inline constexpr int kBeatShift = 1071;
 inline constexpr int kTalkaround = 1072;
 }  // namespace ctl
 
-class FormView : public QWidget {
+class FormView : public QWidget, public TransferDisplay {
     Q_OBJECT
 public:
     FormView(RadioDocument& document, const ModelProfile& profile, QWidget* parent = nullptr);
@@ -60,22 +62,22 @@ public:
     virtual void OnInitialUpdate();
 
     // The transfer commands of the Operation menu and the toolbar.
-    virtual void OnReadRadio();
-    virtual void OnWriteRadio();
+    void OnReadRadio();
+    void OnWriteRadio();
 
     // True while a write to the radio is under way.
-    virtual bool IsWriting() const;
+    bool IsWriting() const;
     // The window is about to close: stop the transfer timers.
-    virtual void OnCloseRequest();
+    void OnCloseRequest();
 
     // Loads the form from channel c (0..63) of the image; never writes to it.
     void ShowChannel(int c);
     // Refills the configured-channel list when the document marked it stale.
     void RefreshValidList();
     // After a completed read: channel 0 becomes current and is shown.
-    void ShowReadResult();
+    void ShowReadImage() override;
     // After a write refused by the validation: shows the failing channel.
-    void ShowRefusedWrite(int channel);
+    void ShowRefusedChannel(int channel) override;
 
     // Form data exchange. ReadForm warns at the first field that is not a
     // number and keeps that member and the later ones.
@@ -123,6 +125,9 @@ protected:
     const ModelProfile& m_profile;
 
 private:
+    // Reading from and writing to the radio.
+    CloneLink* m_link;
+
     struct NumberField {
         QLineEdit* edit;
         double* value;

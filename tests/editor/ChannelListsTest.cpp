@@ -156,7 +156,7 @@ void ChannelListsTest::readResultAndRefusedWrite() {
     QCOMPARE(h.view->ValidListPos(), 1);
 
     // A refused write shows the failing channel and selects it in both lists.
-    h.view->ShowRefusedWrite(1);
+    h.view->ShowRefusedChannel(1);
     QCOMPARE(h.view->EditChannel(), 1);
     QCOMPARE(h.document.m_currentChannel, 1);
     QCOMPARE(h.Selected(1035), 1);
@@ -164,7 +164,7 @@ void ChannelListsTest::readResultAndRefusedWrite() {
     QCOMPARE(h.Selected(1002), 0);
 
     // A failing channel that is not listed keeps the list position.
-    h.view->ShowRefusedWrite(20);
+    h.view->ShowRefusedChannel(20);
     QCOMPARE(h.Selected(1035), 20);
     QCOMPARE(h.view->ValidListPos(), 0);
     QCOMPARE(h.Selected(1002), 0);
@@ -172,7 +172,7 @@ void ChannelListsTest::readResultAndRefusedWrite() {
     // A completed read: the new image, channel 0 shown, the list refilled.
     h.document.m_image = ImageWithChannels({0, 2, 4});
     h.document.RebuildValidChannels();
-    h.view->ShowReadResult();
+    h.view->ShowReadImage();
     QCOMPARE(h.view->EditChannel(), 0);
     QCOMPARE(h.Selected(1035), 0);
     QCOMPARE(h.Entries(1002), (QStringList{NameOf("rk520", 0), NameOf("rk520", 2), NameOf("rk520", 4)}));

@@ -1,0 +1,157 @@
+// Read and write through the real programs' menus and toolbar against the
+// radio simulator on a pseudo-terminal, at the protocol's own periods.
+
+#include <QAction>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+#include "Conversions.h"
+#include "DocumentFiles.h"
+#include "FormView.h"
+#include "MainFrame.h"
+#include "RadioSimulator.h"
+#include "RecordingPrompts.h"
+#include "Rk520App.h"
+#include "Rk520Profile.h"
+#include "Rk7400App.h"
+#include "Rk7400Profile.h"
+#include "TestImages.h"
+
+using namespace rk;
+using namespace rk::test;
+
+namespace {
+
+// A full transfer takes 10.5 s; leave room for a loaded machine.
+constexpr int kTransferMs = 20000;
+
+QString Utf(const char* s) { return QString::fromUtf8(s); }
+
+void ClickToolbarButton(CMainFrame& frame, int id) {
+    auto* button = qobject_cast<QToolButton*>(frame.ToolBar()->widgetForAction(frame.Command(id)));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+}  // namespace
+
+class TransferCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        qunsetenv("RK_COM1");
+        qunsetenv("RK_COM2");
+    }
+
+    void rk520ReadsThroughTheMenuAndWritesThroughTheToolbar() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(radio.Start({}));
+        qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        CMainFrame& frame = program.MainFrame();
+        const ModelProfile& profile = Rk520Profile();
+
+        frame.Command(profile.ids.read)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.transfer.readDone)}, kTransferMs);
+        QVERIFY(program.Document().m_image == SampleImage());
+        QVERIFY(frame.isWindowModified());
+        // Channel 0 is shown and selected in both lists.
+        auto* rxFreq = qobject_cast<QLineEdit*>(program.View().Control(1020));
+        QCOMPARE(rxFreq->text(), QString::fromStdString(FormatNumber(FreqToMhz(SampleImage().Channel(0).rxFreqSigned()))));
+        QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 0);
+
+        // The image goes back to the radio unchanged.
+        ClickToolbarButton(frame, profile.ids.write);
+        QVERIFY(program.View().IsWriting());
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 2, kTransferMs);
+        QCOMPARE(prompts.messages.last(), Utf(profile.transfer.writeDone));
+        const auto written = radio.WrittenBytes();
+        QCOMPARE(written.size(), std::size_t{1280});
+        QVERIFY(std::equal(SampleImage().Bytes().begin(), SampleImage().Bytes().end(), written.begin()));
+        frame.close();
+    }
+
+    void rk520RefusedWriteShowsFailingChannelAndNeverOpensThePort() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(radio.Start({}));
+        qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        RadioImage image = SampleImage();
+        image.Channel(7).setTxFreq(40'000'001);  // off the channel step
+        program.Document().LoadImage(image);
+        program.View().OnInitialUpdate();
+
+        program.MainFrame().Command(Rk520Profile().ids.write)->trigger();
+        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().validation.txStep)});
+        QCOMPARE(program.Document().m_currentChannel, 7);
+        QCOMPARE(program.View().EditChannel(), 7);
+        QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 7);
+        QVERIFY(!program.View().IsWriting());
+        QTest::qWait(700);
+        QVERIFY(radio.HandshakeTimes().empty());
+    }
+
+    void quittingDuringAWriteAsksFirst() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(radio.Start({}));
+        qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        program.Document().LoadImage(SampleImage());
+        CMainFrame& frame = program.MainFrame();
+
+        frame.Command(Rk520Profile().ids.write)->trigger();
+        QVERIFY(program.View().IsWriting());
+        prompts.yesNoAnswers.enqueue(false);
+        frame.close();
+        QCOMPARE(prompts.questions, QStringList{Utf(Rk520Profile().shell.quitDuringWriteQuestion)});
+        QVERIFY(frame.isVisible());
+        QVERIFY(program.View().IsWriting());
+
+        prompts.yesNoAnswers.enqueue(true);
+        frame.close();
+        QVERIFY(!frame.isVisible());
+        // The transfer stopped with the window: no block goes out after it.
+        const auto blocks = radio.WrittenBlocks().size();
+        QTest::qWait(2600);
+        QCOMPARE(radio.WrittenBlocks().size(), blocks);
+        QVERIFY(prompts.messages.isEmpty());
+    }
+
+    void rk7400ReadsOnTheFirstPortThatAnswers() {
+        RadioSimulator silent(SampleImage());
+        RadioSimulator::Behaviour quiet;
+        quiet.handshakeReply.clear();
+        QVERIFY(silent.Start(quiet));
+        RadioSimulator radio(SampleImage());
+        QVERIFY(radio.Start({}));
+        qputenv("RK_COM1", QByteArray::fromStdString(silent.SlavePath()));
+        qputenv("RK_COM2", QByteArray::fromStdString(radio.SlavePath()));
+        RecordingPrompts prompts;
+        CRk7400App program;
+        QVERIFY(program.Start({}));
+        program.MainFrame().Command(Rk7400Profile().ids.read)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk7400Profile().transfer.readDone)}, kTransferMs);
+        QVERIFY(program.Document().m_image == SampleImage());
+        QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TransferCommandsTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "TransferCommandsTest.moc"
