@@ -24,10 +24,7 @@ CloneTransfer::CloneTransfer(const ModelProfile& profile, RadioDocument& documen
 void CloneTransfer::OnReadRadio() {
     if (!IsIdle()) return;
     m_state.transferState = TransferState::Reading;
-    if (m_profile.searchesPorts)
-        m_state.portIndex = 0;
-    else
-        m_state.activePort = m_document.m_portName;
+    StartPortChoice();
     m_state.readRow = 0;
     RunHandshake();
 }
@@ -47,12 +44,16 @@ void CloneTransfer::OnWriteRadio() {
         return;
     }
     m_state.transferBuffer = verdict.transferBytes;
+    StartPortChoice();
+    m_state.writeRow = 0;
+    RunHandshake();
+}
+
+void CloneTransfer::StartPortChoice() {
     if (m_profile.searchesPorts)
         m_state.portIndex = 0;
     else
         m_state.activePort = m_document.m_portName;
-    m_state.writeRow = 0;
-    RunHandshake();
 }
 
 void CloneTransfer::RunHandshake() {

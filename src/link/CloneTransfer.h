@@ -69,6 +69,9 @@ public:
     const CloneState& State() const { return m_state; }
 
 private:
+    // The first model takes the port chosen in the menu; the second searches
+    // the port table from its first entry.
+    void StartPortChoice();
     void RunHandshake();
     bool OpenAndSendHandshake();
     void HandshakeWindowOver();

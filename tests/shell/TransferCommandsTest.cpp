@@ -38,6 +38,13 @@ void ClickToolbarButton(CMainFrame& frame, int id) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Starts the simulator and points the COM name's variable at it.
+bool StartOnCom(RadioSimulator& radio, const char* variable, const RadioSimulator::Behaviour& behaviour = {}) {
+    if (!radio.Start(behaviour)) return false;
+    qputenv(variable, QByteArray::fromStdString(radio.SlavePath()));
+    return true;
+}
+
 }  // namespace
 
 class TransferCommandsTest : public QObject {
@@ -50,8 +57,7 @@ private slots:
 
     void rk520ReadsThroughTheMenuAndWritesThroughTheToolbar() {
         RadioSimulator radio(SampleImage());
-        QVERIFY(radio.Start({}));
-        qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+        QVERIFY(StartOnCom(radio, "RK_COM1"));
         RecordingPrompts prompts;
         CRk520App program;
         QVERIFY(program.Start({}));
@@ -80,8 +86,7 @@ private slots:
 
     void rk520RefusedWriteShowsFailingChannelAndNeverOpensThePort() {
         RadioSimulator radio(SampleImage());
-        QVERIFY(radio.Start({}));
-        qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+        QVERIFY(StartOnCom(radio, "RK_COM1"));
         RecordingPrompts prompts;
         CRk520App program;
         QVERIFY(program.Start({}));
@@ -102,8 +107,7 @@ private slots:
 
     void quittingDuringAWriteAsksFirst() {
         RadioSimulator radio(SampleImage());
-        QVERIFY(radio.Start({}));
-        qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+        QVERIFY(StartOnCom(radio, "RK_COM1"));
         RecordingPrompts prompts;
         CRk520App program;
         QVERIFY(program.Start({}));
@@ -132,11 +136,9 @@ private slots:
         RadioSimulator silent(SampleImage());
         RadioSimulator::Behaviour quiet;
         quiet.handshakeReply.clear();
-        QVERIFY(silent.Start(quiet));
+        QVERIFY(StartOnCom(silent, "RK_COM1", quiet));
         RadioSimulator radio(SampleImage());
-        QVERIFY(radio.Start({}));
-        qputenv("RK_COM1", QByteArray::fromStdString(silent.SlavePath()));
-        qputenv("RK_COM2", QByteArray::fromStdString(radio.SlavePath()));
+        QVERIFY(StartOnCom(radio, "RK_COM2"));
         RecordingPrompts prompts;
         CRk7400App program;
         QVERIFY(program.Start({}));
