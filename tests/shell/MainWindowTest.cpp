@@ -1,6 +1,9 @@
 // The real main window of each program, driven through its commands.
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -320,6 +323,15 @@ private slots:
         QCoreApplication::sendEvent(&frame, &drop);
         QCOMPARE(m_program->Document().m_image[100], 0x5A);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+    }
+
+    void standardButtonsSpeakTheProgramsLanguage() {
+        rk::PrepareApplication(*qApp, m_profile);
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel);
+        const QString expected = QString::fromUtf8(m_profile.language == std::string("ru") ? "Отмена" : "取消");
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), expected);
+        QCOMPARE(QCoreApplication::applicationName(), Utf(m_profile.shell.programTitle));
+        QCOMPARE(QCoreApplication::organizationName(), QString::fromLatin1(rk::kSettingsOrganization));
     }
 
     void startWithUnreadableFileFails() {
