@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(prompts.messages.last(), Utf(profile.transfer.writeDone));
         const auto written = radio.WrittenBytes();
         QCOMPARE(written.size(), std::size_t{1280});
-        QVERIFY(std::equal(SampleImage().Bytes().begin(), SampleImage().Bytes().end(), written.begin()));
+        const RadioImage sample = SampleImage();
+        QVERIFY(std::equal(sample.Bytes().begin(), sample.Bytes().end(), written.begin()));
         frame.close();
     }
 
