@@ -41,7 +41,6 @@ public:
     QAction* Command(int id) const { return m_commands.value(id); }
     QToolBar* ToolBar() const { return m_toolBar; }
     rk::StatusPanes* StatusPanes() const { return m_statusPanes; }
-    QMenu* RecentMenuOwner() const { return m_fileMenu; }
 
     // Lays the window out again and shrinks it to fit the form; it never grows.
     void FitToForm();

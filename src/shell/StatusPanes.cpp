@@ -40,9 +40,6 @@ QLabel* StatusPanes::AddIndicator(const QString& text) {
 }
 
 QString StatusPanes::IdleText() const { return m_idle->text(); }
-QString StatusPanes::CapsText() const { return m_caps->text(); }
-QString StatusPanes::NumText() const { return m_num->text(); }
-QString StatusPanes::ScrollText() const { return m_scroll->text(); }
 
 void StatusPanes::RefreshIndicators() {
     const KeyLockState state = QueryKeyLocks().value_or(KeyLockState{});

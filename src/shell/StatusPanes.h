@@ -17,14 +17,10 @@ public:
     StatusPanes(const ModelProfile& profile, QWidget* parent = nullptr);
 
     QString IdleText() const;
-    // Indicator texts as shown now; empty while the key is off.
-    QString CapsText() const;
-    QString NumText() const;
-    QString ScrollText() const;
-
-    void RefreshIndicators();
 
 private:
+    // Shows each indicator's text while its key is on.
+    void RefreshIndicators();
     QLabel* AddIndicator(const QString& text);
     QLabel* m_idle;
     QLabel* m_caps;
