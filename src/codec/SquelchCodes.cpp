@@ -18,15 +18,24 @@ constexpr std::array<int, kDcsCodeCount> kDcsCodeList = {
     0631, 0632, 0654, 0662, 0664, 0703, 0712, 0723, 0731, 0732, 0734, 0743, 0754,
 };
 
-// The number a DCS byte stores in its low seven bits: the code list plus 036.
-constexpr std::array<int, kDcsNumberingCount> kDcsNumbering = {
-    0023, 0025, 0026, 0031, 0032, 0036, 0043, 0047, 0051, 0054, 0065, 0071, 0072, 0073,
-    0074, 0114, 0115, 0116, 0125, 0131, 0132, 0134, 0143, 0152, 0155, 0156, 0162, 0165,
-    0172, 0174, 0205, 0223, 0226, 0243, 0244, 0245, 0251, 0261, 0263, 0265, 0271, 0306,
-    0311, 0315, 0331, 0343, 0346, 0351, 0364, 0365, 0371, 0411, 0412, 0413, 0423, 0431,
-    0432, 0445, 0464, 0465, 0466, 0503, 0506, 0516, 0532, 0546, 0565, 0606, 0612, 0624,
-    0627, 0631, 0632, 0654, 0662, 0664, 0703, 0712, 0723, 0731, 0732, 0734, 0743, 0754,
-};
+// The number a DCS byte stores in its low seven bits: the code list with 036
+// put in its ascending place.
+constexpr int kCodeMissingFromList = 0036;
+constexpr std::array<int, kDcsNumberingCount> MakeDcsNumbering() {
+    std::array<int, kDcsNumberingCount> numbering{};
+    std::size_t n = 0;
+    bool inserted = false;
+    for (const int code : kDcsCodeList) {
+        if (!inserted && code > kCodeMissingFromList) {
+            numbering[n++] = kCodeMissingFromList;
+            inserted = true;
+        }
+        numbering[n++] = code;
+    }
+    return numbering;
+}
+constexpr std::array<int, kDcsNumberingCount> kDcsNumbering = MakeDcsNumbering();
+static_assert(kDcsNumbering[5] == kCodeMissingFromList);
 
 // For each code of the code list, the code whose normal signal is that code
 // sent inverted.
