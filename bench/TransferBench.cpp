@@ -11,10 +11,9 @@
 #include <cstdio>
 
 #include "CloneLink.h"
-#include "Prompts.h"
 #include "RadioSimulator.h"
-#include "Rk520Profile.h"
-#include "Rk7400Profile.h"
+#include "Rk520Rules.h"
+#include "Rk7400Rules.h"
 #include "TestImages.h"
 
 namespace {
@@ -22,50 +21,46 @@ namespace {
 constexpr double kScheduleMs = 10'500;
 constexpr int kGiveUpMs = 30'000;
 
-// Ends the wait at the transfer's closing message.
-class StopwatchPrompts final : public rk::Prompts {
+// Ends the wait at the transfer's closing report.
+class Stopwatch {
 public:
+    explicit Stopwatch(rk::CloneLink& link) {
+        const auto stop = [this](const QString& text) {
+            elapsedMs = clock.elapsed();
+            message = text;
+            loop.quit();
+        };
+        QObject::connect(&link, &rk::CloneLink::readCompleted, stop);
+        QObject::connect(&link, &rk::CloneLink::writeCompleted, stop);
+        QObject::connect(&link, &rk::CloneLink::failed, stop);
+        QObject::connect(&link, &rk::CloneLink::writeRefused, [stop](int, const QString& text) { stop(text); });
+    }
+
     QEventLoop loop;
     QString message;
     qint64 elapsedMs = -1;
     QElapsedTimer clock;
-
-    void ShowMessage(const QString& text) override {
-        elapsedMs = clock.elapsed();
-        message = text;
-        loop.quit();
-    }
-    rk::SaveChoice AskSaveChanges(const QString&) override { return rk::SaveChoice::Cancel; }
-    bool AskYesNo(const QString&) override { return false; }
-    QString AskOpenFileName(const QString&) override { return {}; }
-    QString AskSaveFileName(const QString&, const QString&) override { return {}; }
-};
-
-class NoDisplay final : public rk::TransferDisplay {
-public:
-    void ShowReadImage() override {}
-    void ShowRefusedChannel(int) override {}
 };
 
 template <typename Command>
-bool Time(StopwatchPrompts& prompts, Command command) {
-    prompts.message.clear();
-    prompts.elapsedMs = -1;
-    prompts.clock.start();
+bool Time(Stopwatch& stopwatch, Command command) {
+    stopwatch.message.clear();
+    stopwatch.elapsedMs = -1;
+    stopwatch.clock.start();
     command();
-    if (prompts.elapsedMs < 0) {
-        QTimer::singleShot(kGiveUpMs, &prompts.loop, &QEventLoop::quit);
-        prompts.loop.exec();
+    if (stopwatch.elapsedMs < 0) {
+        QTimer::singleShot(kGiveUpMs, &stopwatch.loop, &QEventLoop::quit);
+        stopwatch.loop.exec();
     }
-    return prompts.elapsedMs >= 0;
+    return stopwatch.elapsedMs >= 0;
 }
 
-void Report(const char* what, const StopwatchPrompts& prompts, bool bytesMatch) {
-    const double ms = static_cast<double>(prompts.elapsedMs);
+void Report(const char* what, const Stopwatch& stopwatch, bool bytesMatch) {
+    const double ms = static_cast<double>(stopwatch.elapsedMs);
     const double off = (ms - kScheduleMs) / kScheduleMs * 100.0;
     std::printf("%-6s %8.1f ms  schedule %.0f ms  %+6.2f %%  %s  bytes on the line %s  \"%s\"\n", what, ms, kScheduleMs,
                 off, std::fabs(off) <= 1.0 ? "within 1%" : "OUTSIDE 1%", bytesMatch ? "equal the image" : "DIFFER",
-                prompts.message.toUtf8().constData());
+                stopwatch.message.toUtf8().constData());
 }
 
 }  // namespace
@@ -73,7 +68,7 @@ void Report(const char* what, const StopwatchPrompts& prompts, bool bytesMatch) 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bool second = argc > 1 && QByteArray(argv[1]) == "rk7400";
-    const rk::ModelProfile& profile = second ? Rk7400Profile() : Rk520Profile();
+    const rk::ModelRules& rules = second ? Rk7400Rules() : Rk520Rules();
 
     const rk::RadioImage radioImage = rk::test::SampleImage();
     rk::test::RadioSimulator radio(radioImage);
@@ -85,42 +80,41 @@ int main(int argc, char** argv) {
     }
     qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
 
-    StopwatchPrompts prompts;
-    rk::Prompts::Install(&prompts);
     rk::RadioDocument document;
     document.OnNewDocument();
-    NoDisplay display;
-    rk::CloneLink link(profile, document, display);
-    std::printf("%s, simulator at 2400 baud on %s\n", profile.programName, radio.SlavePath().c_str());
+    rk::CloneLink link(rules, document);
+    Stopwatch stopwatch(link);
+    std::printf("%s, simulator at 2400 baud on %s\n", rules.programName, radio.SlavePath().c_str());
 
     int status = 0;
-    if (!Time(prompts, [&] { link.OnReadRadio(); })) {
+    if (!Time(stopwatch, [&] { link.OnReadRadio(); })) {
         std::printf("read   no outcome after %d ms\n", kGiveUpMs);
         status = 1;
     } else {
-        Report("read", prompts, document.m_image == radioImage);
+        Report("read", stopwatch, document.Image() == radioImage);
     }
 
     // Write back what was read, with one channel changed so that the write
     // cannot pass by echoing the radio's own bytes.
-    document.m_image.Channel(12).setRxFreq(41'500'000);
-    document.m_image.Channel(12).setTxFreq(41'500'000);
-    rk::RadioImage expected = document.m_image;
+    document.EditChannel(12, [](const rk::ChannelRecord& r) {
+        r.setRxFreq(41'500'000);
+        r.setTxFreq(41'500'000);
+    });
+    rk::RadioImage expected = document.Image();
     expected.Settings().SetChannelBit(12, true);
     expected.Settings().setLastUsedChannel(12);
-    if (!Time(prompts, [&] { link.OnWriteRadio(); })) {
+    if (!Time(stopwatch, [&] { link.OnWriteRadio(); })) {
         std::printf("write  no outcome after %d ms\n", kGiveUpMs);
         status = 1;
     } else {
         const auto written = radio.WrittenBytes();
         const bool match = written.size() == 1280 &&
                            std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin());
-        Report("write", prompts, match);
+        Report("write", stopwatch, match);
         const auto handshakes = radio.HandshakeTimes();
         std::printf("       write blocks began at");
         for (const auto& block : radio.WrittenBlocks()) std::printf(" %.0f", block.ms - handshakes.back());
         std::printf(" ms after the handshake (due 500 2500 4500 6500 8500)\n");
     }
-    rk::Prompts::Install(nullptr);
     return status;
 }

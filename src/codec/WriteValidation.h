@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ModelProfile.h"
+#include "ModelRules.h"
 #include "RadioImage.h"
 
 namespace rk {

@@ -22,7 +22,7 @@ constexpr std::int64_t kBandWidthMhz = 20;
 
 void FormView::ShowChannel(int c) {
     if (c < 0 || c >= kChannelCount) return;
-    const RadioImage& image = m_document.m_image;
+    const RadioImage& image = m_document.Image();
     const ConstChannelRecord record = image.Channel(c);
     const ConstSettingsBlock settings = image.Settings();
 
@@ -64,7 +64,7 @@ void FormView::ShowOptionLists(const ConstChannelRecord& record) {
 }
 
 void FormView::ShowScanGroups() {
-    const ConstSettingsBlock settings = m_document.m_image.Settings();
+    const ConstSettingsBlock settings = m_document.Image().Settings();
     QStringList groupA;
     QStringList groupB;
     // An entry lands only where the list already reaches, so a group shows up

@@ -1,5 +1,5 @@
 // The channel selector (all 64 channels) and the configured-channel list, and
-// keeping the latter in step with the document's m_validChannels.
+// keeping the latter's display in step with the document's list.
 
 #include "ChannelNames.h"
 #include "ChoiceList.h"
@@ -10,56 +10,51 @@ namespace rk {
 
 void FormView::OnChannelSelectorChosen() {
     const int s = m_channelList->SelectedRow();
-    if (s != -1) m_document.m_currentChannel = s;
-    if (m_editChannel != m_document.m_currentChannel) {
-        m_editChannel = m_document.m_currentChannel;
+    if (s != -1) m_document.SetCurrentChannel(s);
+    if (m_editChannel != m_document.CurrentChannel()) {
+        m_editChannel = m_document.CurrentChannel();
         ShowChannel(m_editChannel);
     }
-    m_validListPos = FindSlot(m_document.m_validChannels, s).value_or(-1);
+    m_validListPos = FindSlot(m_document.ValidChannels(), s).value_or(-1);
     m_validList->SelectRow(m_validListPos);
 }
 
 void FormView::OnValidListChosen() {
     const int p = m_validList->SelectedRow();
     if (p < 0 || p >= kChannelCount) return;
-    const int c = m_document.m_validChannels[static_cast<std::size_t>(p)];
+    const int c = m_document.ValidChannels()[static_cast<std::size_t>(p)];
     // The list shows only entries before the first free slot.
     if (c >= kChannelCount) return;
     m_channelList->SelectRow(c);
-    m_document.m_currentChannel = c;
+    m_document.SetCurrentChannel(c);
     m_editChannel = c;
     m_validListPos = p;
     ShowChannel(c);
 }
 
 void FormView::SyncValidList() {
-    const int s = m_channelList->SelectedRow();
-    if (s < 0) return;
-    auto& valid = m_document.m_validChannels;
-    if (m_document.m_image.IsChannelConfigured(m_editChannel)) {
-        m_validListPos = InsertSorted(valid, s).value_or(kChannelCount);
+    if (m_channelList->SelectedRow() < 0) return;
+    const auto change = m_document.SyncValidChannel(m_editChannel);
+    if (change.configured) {
+        m_validListPos = change.position.value_or(kChannelCount);
         FillValidList();
         m_validList->SelectRow(m_validListPos);
         return;
     }
-    m_validListPos = kNoChannel;
-    if (const auto at = FindSlot(valid, s)) {
-        m_validListPos = *at;
-        RemoveSlot(valid, *at);
-        FillValidList();
-    }
+    m_validListPos = change.position.value_or(kNoChannel);
+    if (change.changed) FillValidList();
 }
 
 void FormView::RefreshValidList() {
-    if (m_document.m_validListStale != -1) return;
-    m_document.m_validListStale = 1;
+    if (!m_document.ValidListNeedsRefill()) return;
+    m_document.MarkValidListShown();
     FillValidList();
     m_validList->SelectRow(m_validListPos);
 }
 
 void FormView::FillValidList() {
     QStringList names;
-    for (const std::uint8_t c : m_document.m_validChannels) {
+    for (const std::uint8_t c : m_document.ValidChannels()) {
         if (c == kEmptySlot) break;
         names << SlotText(m_profile, c);
     }
@@ -67,20 +62,20 @@ void FormView::FillValidList() {
 }
 
 void FormView::ShowReadImage() {
-    m_document.m_currentChannel = 0;
+    m_document.SetCurrentChannel(0);
     m_editChannel = 0;
     m_channelList->SelectRow(0);
     ShowChannel(0);
     RefreshValidList();
-    if (m_document.m_image.IsChannelConfigured(0)) m_validList->SelectRow(0);
+    if (m_document.Image().IsChannelConfigured(0)) m_validList->SelectRow(0);
 }
 
 void FormView::ShowRefusedChannel(int channel) {
     if (channel < 0 || channel >= kChannelCount) return;
-    m_document.m_currentChannel = channel;
+    m_document.SetCurrentChannel(channel);
     m_editChannel = channel;
     m_channelList->SelectRow(channel);
-    if (const auto at = FindSlot(m_document.m_validChannels, channel)) m_validListPos = *at;
+    if (const auto at = FindSlot(m_document.ValidChannels(), channel)) m_validListPos = *at;
     m_validList->SelectRow(m_validListPos);
     ShowChannel(channel);
 }

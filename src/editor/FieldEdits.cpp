@@ -6,7 +6,6 @@
 #include "ChoiceList.h"
 #include "Conversions.h"
 #include "FormView.h"
-#include "ImageChangeScope.h"
 
 namespace rk {
 
@@ -26,23 +25,20 @@ struct OptionRule {
 }  // namespace
 
 void FormView::OnRxFreqEdited() {
-    const ImageChangeScope change(m_document);
     ReadForm();
-    EditRecord().setRxFreq(static_cast<std::uint32_t>(MhzToFreq(m_rxFreqMHz)));
+    EditRecord([&](const ChannelRecord& r) { r.setRxFreq(static_cast<std::uint32_t>(MhzToFreq(m_rxFreqMHz))); });
     SyncValidList();
 }
 
 void FormView::OnTxFreqEdited() {
-    const ImageChangeScope change(m_document);
     ReadForm();
-    EditRecord().setTxFreq(static_cast<std::uint32_t>(MhzToFreq(m_txFreqMHz)));
+    EditRecord([&](const ChannelRecord& r) { r.setTxFreq(static_cast<std::uint32_t>(MhzToFreq(m_txFreqMHz))); });
     SyncValidList();
 }
 
 void FormView::OnBandEdited() {
-    const ImageChangeScope change(m_document);
     ReadForm();
-    m_document.m_image.Settings().setBandLow(MhzToBandLow(m_bandLowMHz));
+    EditSettings([&](const SettingsBlock& settings) { settings.setBandLow(MhzToBandLow(m_bandLowMHz)); });
     const double x = m_bandLowMHz;
     if (x >= kBandEdgeMin && x <= kBandEdgeMax)
         m_bandHighMHz = x + kBandWidth;
@@ -52,53 +48,49 @@ void FormView::OnBandEdited() {
 }
 
 void FormView::OnDelayEdited() {
-    const ImageChangeScope change(m_document);
     ReadForm();
-    EditRecord().setRepeaterDelay(ValueToTenths(m_delaySeconds));
+    EditRecord([&](const ChannelRecord& r) { r.setRepeaterDelay(ValueToTenths(m_delaySeconds)); });
 }
 
 void FormView::OnTotLimitEdited() {
-    const ImageChangeScope change(m_document);
     ReadForm();
-    m_document.m_image.Settings().setTotLimit(ValueToTenths(m_totMinutes));
+    EditSettings([&](const SettingsBlock& settings) { settings.setTotLimit(ValueToTenths(m_totMinutes)); });
 }
 
-void FormView::OnCopyRxToTx() {
-    const ImageChangeScope change(m_document);
-    const ChannelRecord record = EditRecord();
-    record.setTxFreq(record.rxFreq());
-    record.setTxCode(record.rxCode());
-    record.SetCodeFlag(kTxCodeIsQt, record.HasCodeFlag(kRxCodeIsQt));
-    record.SetCodeFlag(kTxCodeOn, record.HasCodeFlag(kRxCodeOn));
-    ShowChannel(m_editChannel);
-    SyncValidList();
-}
+void FormView::OnCopyRxToTx() { CopySide(RxSide(), TxSide()); }
 
-void FormView::OnCopyTxToRx() {
-    const ImageChangeScope change(m_document);
-    const ChannelRecord record = EditRecord();
-    record.setRxFreq(record.txFreq());
-    record.setRxCode(record.txCode());
-    record.SetCodeFlag(kRxCodeIsQt, record.HasCodeFlag(kTxCodeIsQt));
-    record.SetCodeFlag(kRxCodeOn, record.HasCodeFlag(kTxCodeOn));
+void FormView::OnCopyTxToRx() { CopySide(TxSide(), RxSide()); }
+
+void FormView::CopySide(const CodeSide& from, const CodeSide& to) {
+    EditRecord([&](const ChannelRecord& record) {
+        const auto freq = from.receive ? record.rxFreq() : record.txFreq();
+        const auto code = from.receive ? record.rxCode() : record.txCode();
+        if (to.receive) {
+            record.setRxFreq(freq);
+            record.setRxCode(code);
+        } else {
+            record.setTxFreq(freq);
+            record.setTxCode(code);
+        }
+        record.SetCodeFlag(to.toneBit, record.HasCodeFlag(from.toneBit));
+        record.SetCodeFlag(to.onBit, record.HasCodeFlag(from.onBit));
+    });
     ShowChannel(m_editChannel);
     SyncValidList();
 }
 
 void FormView::OnSquelchSpin(int newPosition) {
-    const ImageChangeScope change(m_document);
-    EditRecord().setSquelchLevel(static_cast<std::uint8_t>(newPosition));
+    EditRecord([&](const ChannelRecord& r) { r.setSquelchLevel(static_cast<std::uint8_t>(newPosition)); });
 }
 
 void FormView::OnPowerChosen() {
     const int row = m_powerList->SelectedRow();
     if (row < 0) return;
     const QString text = m_powerList->item(row)->text();
-    const ImageChangeScope change(m_document);
     if (text == Text(m_profile.editor.powerHigh))
-        EditRecord().SetOption(kLowPower, false);
+        EditRecord([](const ChannelRecord& r) { r.SetOption(kLowPower, false); });
     else if (text == Text(m_profile.editor.powerLow))
-        EditRecord().SetOption(kLowPower, true);
+        EditRecord([](const ChannelRecord& r) { r.SetOption(kLowPower, true); });
 }
 
 void FormView::OnOptionChosen(ChoiceList* list) {
@@ -120,7 +112,6 @@ void FormView::OnOptionChosen(ChoiceList* list) {
     else
         return;
 
-    const ChannelRecord record = EditRecord();
     const QString text = list->item(row)->text();
     bool on = false;
     if (text == Text(m_profile.editor.optionYes))
@@ -130,21 +121,21 @@ void FormView::OnOptionChosen(ChoiceList* list) {
     // Only switching an option on is refused: switching one off never makes a
     // conflict, and a file or a radio may bring two conflicting options that
     // the user must be able to clear.
-    if (on && (record.optionFlags() & rule.refusedWhile) != 0) {
+    if (on && (Record().optionFlags() & rule.refusedWhile) != 0) {
         list->SelectRow(0);
         return;
     }
 
-    const ImageChangeScope change(m_document);
-    if (rule.inCodeFlags)
-        record.SetCodeFlag(rule.bit, on);
-    else
-        record.SetOption(rule.bit, on);
     // The repeater and transmit inhibit cannot be on together.
-    if (list == m_repeaterList && on && m_txInhibitList) {
-        m_txInhibitList->SelectRow(0);
-        record.SetCodeFlag(kTxInhibit, false);
-    }
+    const bool clearsTxInhibit = list == m_repeaterList && on && m_txInhibitList;
+    EditRecord([&](const ChannelRecord& record) {
+        if (rule.inCodeFlags)
+            record.SetCodeFlag(rule.bit, on);
+        else
+            record.SetOption(rule.bit, on);
+        if (clearsTxInhibit) record.SetCodeFlag(kTxInhibit, false);
+    });
+    if (clearsTxInhibit) m_txInhibitList->SelectRow(0);
 }
 
 }  // namespace rk

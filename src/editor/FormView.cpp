@@ -7,7 +7,6 @@
 
 #include "ChannelNames.h"
 #include "ChoiceList.h"
-#include "CloneLink.h"
 #include "Conversions.h"
 #include "Prompts.h"
 #include "SpinButton.h"
@@ -25,8 +24,7 @@ FormView::FormView(RadioDocument& document, const ModelProfile& profile, QWidget
     : QWidget(parent),
       m_totMinutes(profile.hasTotLimit ? 5.0 : 0.0),
       m_document(document),
-      m_profile(profile),
-      m_link(new CloneLink(profile, document, *this, this)) {}
+      m_profile(profile) {}
 
 template <typename T>
 T* FormView::Find(const char* name, bool required) const {
@@ -148,14 +146,14 @@ void FormView::OnInitialUpdate() {
     FillFixedLists();
     ShowForm();
     m_validListPos = -1;
-    if (m_document.m_currentChannel != m_editChannel) {
-        if (m_document.m_currentChannel == kNoChannel) m_document.m_currentChannel = 0;
-        // Anything else outside 0..63 can only come from a caller's mistake.
-        if (m_document.m_currentChannel < 0 || m_document.m_currentChannel >= kChannelCount)
-            m_document.m_currentChannel = 0;
-        m_editChannel = m_document.m_currentChannel;
+    if (m_document.CurrentChannel() != m_editChannel) {
+        // kNoChannel after New and Open; anything else outside 0..63 can only
+        // come from a caller's mistake.
+        const int current = m_document.CurrentChannel();
+        if (current < 0 || current >= kChannelCount) m_document.SetCurrentChannel(0);
+        m_editChannel = m_document.CurrentChannel();
         ShowChannel(m_editChannel);
-        if (m_document.m_image.IsChannelConfigured(0)) m_validList->SelectRow(0);
+        if (m_document.Image().IsChannelConfigured(0)) m_validList->SelectRow(0);
     }
 }
 
@@ -182,10 +180,5 @@ void FormView::ShowForm() {
         field.edit->setText(text);
     }
 }
-
-void FormView::OnReadRadio() { m_link->OnReadRadio(); }
-void FormView::OnWriteRadio() { m_link->OnWriteRadio(); }
-bool FormView::IsWriting() const { return m_link->IsWriting(); }
-void FormView::OnCloseRequest() { m_link->OnCloseRequest(); }
 
 }  // namespace rk

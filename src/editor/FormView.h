@@ -6,11 +6,11 @@
 #include <QHash>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "ModelProfile.h"
 #include "RadioDocument.h"
-#include "TransferHost.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,7 +18,6 @@ class QPushButton;
 namespace rk {
 
 class ChoiceList;
-class CloneLink;
 class SpinButton;
 
 // Ids of the form's controls.
@@ -53,7 +52,7 @@ inline constexpr int kBeatShift = 1071;
 inline constexpr int kTalkaround = 1072;
 }  // namespace ctl
 
-class FormView : public QWidget, public TransferDisplay {
+class FormView : public QWidget {
     Q_OBJECT
 public:
     FormView(RadioDocument& document, const ModelProfile& profile, QWidget* parent = nullptr);
@@ -61,23 +60,16 @@ public:
     // Runs when the form is first shown and after every New and Open.
     virtual void OnInitialUpdate();
 
-    // The transfer commands of the Operation menu and the toolbar.
-    void OnReadRadio();
-    void OnWriteRadio();
-
-    // True while a write to the radio is under way.
-    bool IsWriting() const;
-    // The window is about to close: stop the transfer timers.
-    void OnCloseRequest();
-
     // Loads the form from channel c (0..63) of the image; never writes to it.
     void ShowChannel(int c);
     // Refills the configured-channel list when the document marked it stale.
     void RefreshValidList();
-    // After a completed read: channel 0 becomes current and is shown.
-    void ShowReadImage() override;
-    // After a write refused by the validation: shows the failing channel.
-    void ShowRefusedChannel(int channel) override;
+    // After a completed read: channel 0 becomes the edited channel, is
+    // selected and shown, and the configured-channel list is refilled.
+    void ShowReadImage();
+    // After a write refused at `channel` (the document's current channel):
+    // it becomes the edited channel, selected in both lists and shown.
+    void ShowRefusedChannel(int channel);
 
     // Form data exchange. ReadForm warns at the first field that is not a
     // number and keeps that member and the later ones.
@@ -125,9 +117,6 @@ protected:
     const ModelProfile& m_profile;
 
 private:
-    // Reading from and writing to the radio.
-    CloneLink* m_link;
-
     struct NumberField {
         QLineEdit* edit;
         double* value;
@@ -168,6 +157,8 @@ private:
     void OnTotLimitEdited();
     void OnCopyRxToTx();
     void OnCopyTxToRx();
+    // Frequency, code and code bits of one side onto the other.
+    void CopySide(const CodeSide& from, const CodeSide& to);
     void OnSquelchSpin(int newPosition);
     void OnPowerChosen();
     void OnOptionChosen(ChoiceList* list);
@@ -181,7 +172,11 @@ private:
     void OnRemoveFromGroups();
     void FillGroupList(ScanGroup group);
 
-    ChannelRecord EditRecord() { return m_document.m_image.Channel(m_editChannel); }
+    // One edit of the edited channel's record or of the settings, marking the
+    // document changed when bytes changed.
+    void EditRecord(const std::function<void(const ChannelRecord&)>& edit) { m_document.EditChannel(m_editChannel, edit); }
+    void EditSettings(const std::function<void(const SettingsBlock&)>& edit) { m_document.EditSettings(edit); }
+    ConstChannelRecord Record() const { return m_document.Image().Channel(m_editChannel); }
 
     QLineEdit* m_squelchBuddy = nullptr;
     QLineEdit* m_rxFreqEdit = nullptr;

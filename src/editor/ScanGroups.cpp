@@ -4,7 +4,6 @@
 #include "ChannelNames.h"
 #include "ChoiceList.h"
 #include "FormView.h"
-#include "ImageChangeScope.h"
 #include "SortedSlots.h"
 
 namespace rk {
@@ -14,19 +13,17 @@ void FormView::OnAddToGroup(ScanGroup group) {
     const int c = m_channelList->SelectedRow();
     // Without a chosen channel there is nothing to add.
     if (c < 0 || c >= kChannelCount) return;
-    const ImageChangeScope change(m_document);
-    InsertSorted(m_document.m_image.Settings().scanGroup(group), c);
+    EditSettings([&](const SettingsBlock& settings) { InsertSorted(settings.scanGroup(group), c); });
     FillGroupList(group);
     ShowForm();
 }
 
 void FormView::OnRemoveFromGroups() {
-    const ImageChangeScope change(m_document);
     for (const ScanGroup group : {ScanGroup::A, ScanGroup::B}) {
         ChoiceList* list = group == ScanGroup::A ? m_groupAList : m_groupBList;
         const int i = list->SelectedRow();
         if (i < 0) continue;
-        RemoveSlot(m_document.m_image.Settings().scanGroup(group), i);
+        EditSettings([&](const SettingsBlock& settings) { RemoveSlot(settings.scanGroup(group), i); });
         FillGroupList(group);
         ShowForm();
     }
@@ -34,7 +31,7 @@ void FormView::OnRemoveFromGroups() {
 
 void FormView::FillGroupList(ScanGroup group) {
     QStringList names;
-    for (const std::uint8_t slot : m_document.m_image.Settings().scanGroup(group)) {
+    for (const std::uint8_t slot : m_document.Image().Settings().scanGroup(group)) {
         if (slot == kEmptySlot) break;
         names << SlotText(m_profile, slot);
     }

@@ -4,7 +4,6 @@
 #include "ChoiceList.h"
 #include "CodeTableTexts.h"
 #include "FormView.h"
-#include "ImageChangeScope.h"
 #include "SquelchCodes.h"
 
 namespace rk {
@@ -13,35 +12,38 @@ void FormView::OnCodeTypeChosen(const CodeSide& side) {
     const int row = side.typeList->SelectedRow();
     if (row < 0) return;
     const QString text = side.typeList->item(row)->text();
-    const ImageChangeScope change(m_document);
-    const ChannelRecord record = EditRecord();
     if (text == QLatin1String("DQT")) {
         ShowForm();
         side.table->SetEntries(DcsEntries());
-        record.SetCodeFlag(side.onBit, true);
-        record.SetCodeFlag(side.toneBit, false);
+        EditRecord([&](const ChannelRecord& record) {
+            record.SetCodeFlag(side.onBit, true);
+            record.SetCodeFlag(side.toneBit, false);
+        });
     } else if (text == QLatin1String("QT")) {
         ShowForm();
         side.table->SetEntries(ToneEntries());
-        record.SetCodeFlag(side.onBit, true);
-        record.SetCodeFlag(side.toneBit, true);
+        EditRecord([&](const ChannelRecord& record) {
+            record.SetCodeFlag(side.onBit, true);
+            record.SetCodeFlag(side.toneBit, true);
+        });
     } else if (text == Text(m_profile.editor.codeNone)) {
         side.table->SetEntries({});
         ShowForm();
-        record.SetCodeFlag(side.onBit, false);
+        EditRecord([&](const ChannelRecord& record) { record.SetCodeFlag(side.onBit, false); });
     }
 }
 
 void FormView::OnCodeChosen(const CodeSide& side) {
     const int p = side.table->SelectedRow();
     if (p < 0) return;
-    const ImageChangeScope change(m_document);
-    const ChannelRecord record = EditRecord();
-    const std::uint8_t byte = EncodeSquelchCode(record.HasCodeFlag(side.onBit), record.HasCodeFlag(side.toneBit), p);
-    if (side.receive)
-        record.setRxCode(byte);
-    else
-        record.setTxCode(byte);
+    EditRecord([&](const ChannelRecord& record) {
+        const std::uint8_t byte =
+            EncodeSquelchCode(record.HasCodeFlag(side.onBit), record.HasCodeFlag(side.toneBit), p);
+        if (side.receive)
+            record.setRxCode(byte);
+        else
+            record.setTxCode(byte);
+    });
 }
 
 }  // namespace rk

@@ -1,18 +1,19 @@
 #include "RadioDocument.h"
 
+#include "SortedSlots.h"
+
 namespace rk {
 
 bool RadioDocument::OnNewDocument() {
     m_currentChannel = kNoChannel;
-    m_validListStale = -1;
     m_image = RadioImage{};
     auto settings = m_image.Settings();
     for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
     for (auto& slot : settings.scanGroupB()) slot = kEmptySlot;
     for (int c = 0; c < kChannelCount; ++c) m_image.Channel(c).setSquelchLevel(3);
-    m_validChannels.fill(kEmptySlot);
     settings.setTotLimit(50);
     settings.setSettingsByte1(15);
+    RebuildValidChannels();
     SetModified(false);
     return true;
 }
@@ -22,6 +23,50 @@ void RadioDocument::LoadImage(const RadioImage& image) {
     m_currentChannel = kNoChannel;
     RebuildValidChannels();
     SetModified(false);
+}
+
+void RadioDocument::TakeReadImage(const RadioImage& image) {
+    m_image = image;
+    m_currentChannel = 0;
+    RebuildValidChannels();
+    SetModified(true);
+}
+
+bool RadioDocument::Edit(const std::function<void(RadioImage&)>& edit) {
+    const RadioImage before = m_image;
+    edit(m_image);
+    const bool changed = !(m_image == before);
+    if (changed) SetModified(true);
+    return changed;
+}
+
+bool RadioDocument::EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit) {
+    if (channel < 0 || channel >= kChannelCount) return false;
+    return Edit([&](RadioImage& image) { edit(image.Channel(channel)); });
+}
+
+bool RadioDocument::EditSettings(const std::function<void(const SettingsBlock&)>& edit) {
+    return Edit([&](RadioImage& image) { edit(image.Settings()); });
+}
+
+void RadioDocument::RefreshDerived(const std::function<void(RadioImage&)>& refresh) { refresh(m_image); }
+
+RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {
+    ValidListChange change;
+    if (channel < 0 || channel >= kChannelCount) return change;
+    change.configured = m_image.IsChannelConfigured(channel);
+    if (change.configured) {
+        const auto found = FindSlot(m_validChannels, channel);
+        change.position = InsertSorted(m_validChannels, channel);
+        change.changed = !found;
+        return change;
+    }
+    change.position = FindSlot(m_validChannels, channel);
+    if (change.position) {
+        RemoveSlot(m_validChannels, *change.position);
+        change.changed = true;
+    }
+    return change;
 }
 
 void RadioDocument::RebuildValidChannels() {

@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
-#include "Prompts.h"
-
 namespace rk {
 
-CloneLink::CloneLink(const ModelProfile& profile, RadioDocument& document, TransferDisplay& display, QObject* parent)
-    : CloneLink(profile, document, display, TransferPeriods{}, parent) {}
+CloneLink::CloneLink(const ModelRules& rules, RadioDocument& document, QObject* parent)
+    : CloneLink(rules, document, TransferPeriods{}, parent) {}
 
-CloneLink::CloneLink(const ModelProfile& profile, RadioDocument& document, TransferDisplay& display,
-                     TransferPeriods periods, QObject* parent)
-    : QObject(parent),
-      m_periods(periods),
-      m_display(display),
-      m_transfer(profile, document, m_link, *this, *this, &ValidateForWrite) {
+CloneLink::CloneLink(const ModelRules& rules, RadioDocument& document, TransferPeriods periods, QObject* parent)
+    : QObject(parent), m_periods(periods), m_transfer(rules, document, m_link, *this, *this, &ValidateForWrite) {
     const struct {
         QTimer& timer;
         int id;
@@ -76,10 +70,18 @@ void CloneLink::StopTimer(int id) {
     if (QTimer* timer = TimerFor(id)) timer->stop();
 }
 
-void CloneLink::ShowMessage(const char* utf8) { Prompts::Current().ShowMessage(QString::fromUtf8(utf8)); }
+void CloneLink::StepStarted(const TransferStep& step) {
+    emit stepStarted(step.kind, step.block, QString::fromStdString(step.port));
+}
 
-void CloneLink::ShowReadImage() { m_display.ShowReadImage(); }
+void CloneLink::ReadCompleted(const char* message) { emit readCompleted(QString::fromUtf8(message)); }
 
-void CloneLink::ShowRefusedChannel(int channel) { m_display.ShowRefusedChannel(channel); }
+void CloneLink::WriteCompleted(const char* message) { emit writeCompleted(QString::fromUtf8(message)); }
+
+void CloneLink::WriteRefused(int channel, const char* message) {
+    emit writeRefused(channel, message ? QString::fromUtf8(message) : QString());
+}
+
+void CloneLink::TransferFailed(const char* message) { emit failed(QString::fromUtf8(message)); }
 
 }  // namespace rk

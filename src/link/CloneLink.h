@@ -1,8 +1,8 @@
 #pragma once
-// The clone transfer as the program runs it: the state machine on the real
-// serial port, driven by one-shot QTimers, with messages through
-// rk::Prompts. The form owns one and forwards its Read/Write commands, its
-// quit question (IsWriting) and its close request here.
+// The clone transfer as a program runs it: the state machine on the real
+// serial port, driven by one-shot QTimers. It shows nothing: what happens is
+// reported through the signals below, and the front end decides how to show
+// it. QtCore and QtSerialPort only.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -20,14 +20,12 @@ struct TransferPeriods {
     int handshakeMs = ProtocolPeriodMs(kHandshakeTimer);
 };
 
-class CloneLink final : public QObject, private TransferTimers, private TransferHost {
+class CloneLink final : public QObject, private TransferTimers, private TransferListener {
     Q_OBJECT
 public:
-    CloneLink(const ModelProfile& profile, RadioDocument& document, TransferDisplay& display,
-              QObject* parent = nullptr);
+    CloneLink(const ModelRules& rules, RadioDocument& document, QObject* parent = nullptr);
     // Shortened periods, for tests against the radio simulator.
-    CloneLink(const ModelProfile& profile, RadioDocument& document, TransferDisplay& display,
-              TransferPeriods periods, QObject* parent = nullptr);
+    CloneLink(const ModelRules& rules, RadioDocument& document, TransferPeriods periods, QObject* parent = nullptr);
     ~CloneLink() override;
 
     void OnReadRadio();
@@ -35,14 +33,28 @@ public:
     bool IsWriting() const { return m_transfer.IsWriting(); }
     void OnCloseRequest() { m_transfer.OnCloseRequest(); }
 
+    void SetMenuPort(const QString& name) { m_transfer.SetMenuPort(name.toStdString()); }
+    QString MenuPort() const { return QString::fromStdString(m_transfer.MenuPort()); }
+
     const CloneTransfer& Transfer() const { return m_transfer; }
+
+signals:
+    void stepStarted(rk::TransferKind kind, int block, const QString& port);
+    // The document holds the image read; channel 0 is current.
+    void readCompleted(const QString& message);
+    void writeCompleted(const QString& message);
+    // `channel` is -1 when the check named none; `message` may be empty.
+    void writeRefused(int channel, const QString& message);
+    void failed(const QString& message);
 
 private:
     void StartTimer(int id) override;
     void StopTimer(int id) override;
-    void ShowMessage(const char* utf8) override;
-    void ShowReadImage() override;
-    void ShowRefusedChannel(int channel) override;
+    void StepStarted(const TransferStep& step) override;
+    void ReadCompleted(const char* message) override;
+    void WriteCompleted(const char* message) override;
+    void WriteRefused(int channel, const char* message) override;
+    void TransferFailed(const char* message) override;
 
     QTimer* TimerFor(int id);
     int PeriodFor(int id) const;
@@ -51,7 +63,6 @@ private:
     // When the step in progress began. A timer's period counts from there, so
     // the time a step spends opening the port does not add up over a transfer.
     QElapsedTimer m_stepClock;
-    TransferDisplay& m_display;
     QtSerialLink m_link;
     QTimer m_blockReplyTimer;
     QTimer m_writeBlockTimer;

@@ -17,9 +17,9 @@ std::size_t NeededReplyBytes(int row) {
 
 }  // namespace
 
-CloneTransfer::CloneTransfer(const ModelProfile& profile, RadioDocument& document, SerialPort& port,
-                             TransferTimers& timers, TransferHost& host, WriteCheck check)
-    : m_profile(profile), m_document(document), m_port(port), m_timers(timers), m_host(host), m_check(check) {}
+CloneTransfer::CloneTransfer(const ModelRules& rules, RadioDocument& document, SerialPort& port,
+                             TransferTimers& timers, TransferListener& listener, WriteCheck check)
+    : m_rules(rules), m_document(document), m_port(port), m_timers(timers), m_listener(listener), m_check(check) {}
 
 void CloneTransfer::OnReadRadio() {
     if (!IsIdle()) return;
@@ -32,15 +32,16 @@ void CloneTransfer::OnReadRadio() {
 void CloneTransfer::OnWriteRadio() {
     if (!IsIdle()) return;
     m_state.transferState = TransferState::Writing;
-    const ValidationVerdict verdict = m_check(m_document.m_image, m_profile.validation);
+    ValidationVerdict verdict;
+    m_document.RefreshDerived([&](RadioImage& image) { verdict = m_check(image, m_rules.validation); });
     if (!verdict.passed) {
         m_state.transferState = TransferState::Idle;
-        if (verdict.message) m_host.ShowMessage(verdict.message);
-        const int channel = verdict.failingChannel;
-        if (channel >= 0 && channel < kChannelCount) {
-            m_document.m_currentChannel = channel;
-            m_host.ShowRefusedChannel(channel);
-        }
+        int channel = verdict.failingChannel;
+        if (channel >= 0 && channel < kChannelCount)
+            m_document.SetCurrentChannel(channel);
+        else
+            channel = -1;
+        m_listener.WriteRefused(channel, verdict.message);
         return;
     }
     m_state.transferBuffer = verdict.transferBytes;
@@ -50,17 +51,17 @@ void CloneTransfer::OnWriteRadio() {
 }
 
 void CloneTransfer::StartPortChoice() {
-    if (m_profile.searchesPorts)
+    if (m_rules.searchesPorts)
         m_state.portIndex = 0;
     else
-        m_state.activePort = m_document.m_portName;
+        m_state.activePort = m_menuPort;
 }
 
 void CloneTransfer::RunHandshake() {
-    if (!m_profile.searchesPorts) {
+    if (!m_rules.searchesPorts) {
         if (!OpenAndSendHandshake()) {
             m_port.ClosePort();
-            Fail(m_profile.transfer.openFailedHandshake);
+            Fail(m_rules.transfer.openFailedHandshake);
         }
         return;
     }
@@ -72,12 +73,13 @@ void CloneTransfer::RunHandshake() {
         ++m_state.portIndex;
     }
     m_port.ClosePort();
-    Fail(m_profile.transfer.openFailedHandshake);
+    Fail(m_rules.transfer.openFailedHandshake);
 }
 
 bool CloneTransfer::OpenAndSendHandshake() {
     m_state.handshakeRequest = kHandshakeRequest;
     if (!m_port.OpenPort(m_state.activePort)) return false;
+    ReportStep(0);
     m_port.WritePort(m_state.handshakeRequest);
     std::fill_n(m_state.receiveBuffer.bytes.begin(), 4, std::uint8_t{0});
     m_port.StartRead(m_state.receiveBuffer);
@@ -125,20 +127,21 @@ void CloneTransfer::HandshakeWindowOver() {
             RequestBlock();
         return;
     }
-    if (m_profile.searchesPorts && m_state.portIndex < kPortTableSize - 1) {
+    if (m_rules.searchesPorts && m_state.portIndex < kPortTableSize - 1) {
         ++m_state.portIndex;
         RunHandshake();
         return;
     }
-    Fail(m_profile.transfer.noHandshakeReply);
+    Fail(m_rules.transfer.noHandshakeReply);
 }
 
 void CloneTransfer::RequestBlock() {
     if (!m_port.OpenPort(m_state.activePort)) {
         m_port.ClosePort();
-        Fail(m_profile.transfer.openFailedBlockRequest);
+        Fail(m_rules.transfer.openFailedBlockRequest);
         return;
     }
+    ReportStep(m_state.readRow / kBlockRows + 1);
     m_port.WritePort(kBlockRequest);
     m_port.StartRead(m_state.receiveBuffer);
     m_timers.StartTimer(kBlockReplyTimer);
@@ -147,7 +150,7 @@ void CloneTransfer::RequestBlock() {
 void CloneTransfer::BlockReceived() {
     const ReceiveBuffer& reply = m_state.receiveBuffer;
     if (reply.count < NeededReplyBytes(m_state.readRow)) {
-        Fail(m_profile.transfer.incompleteRead);
+        Fail(m_rules.transfer.incompleteRead);
         return;
     }
     const std::uint8_t* source = reply.bytes.data();
@@ -163,19 +166,15 @@ void CloneTransfer::BlockReceived() {
 }
 
 void CloneTransfer::FinishRead() {
-    m_document.m_image = m_state.staging;
-    m_document.m_currentChannel = 0;
-    m_document.RebuildValidChannels();
-    m_document.SetModified(true);
+    m_document.TakeReadImage(m_state.staging);
     m_state.transferState = TransferState::Idle;
-    m_host.ShowReadImage();
-    m_host.ShowMessage(m_profile.transfer.readDone);
+    m_listener.ReadCompleted(m_rules.transfer.readDone);
 }
 
 void CloneTransfer::SendWriteBlock() {
     if (!m_port.OpenPort(m_state.activePort)) {
         m_port.ClosePort();
-        Fail(m_profile.transfer.openFailedWriteBlock);
+        Fail(m_rules.transfer.openFailedWriteBlock);
         return;
     }
     // The last block carries the 64-byte settings block and then zeros.
@@ -183,6 +182,7 @@ void CloneTransfer::SendWriteBlock() {
     const std::size_t start = static_cast<std::size_t>(m_state.writeRow) * kRowSize;
     const std::size_t length = std::min(kBlockSize, kImageSize - start);
     std::copy_n(m_state.transferBuffer.begin() + static_cast<std::ptrdiff_t>(start), length, block.begin());
+    ReportStep(m_state.writeRow / kBlockRows + 1);
     m_port.WritePort(block);
     m_timers.StartTimer(kWriteBlockTimer);
 }
@@ -194,12 +194,16 @@ void CloneTransfer::WriteBlockDone() {
         return;
     }
     m_state.transferState = TransferState::Idle;
-    m_host.ShowMessage(m_profile.transfer.writeDone);
+    m_listener.WriteCompleted(m_rules.transfer.writeDone);
 }
 
 void CloneTransfer::Fail(const char* message) {
     m_state.transferState = TransferState::Idle;
-    m_host.ShowMessage(message);
+    m_listener.TransferFailed(message);
+}
+
+void CloneTransfer::ReportStep(int block) {
+    m_listener.StepStarted({IsWriting() ? TransferKind::Write : TransferKind::Read, block, m_state.activePort});
 }
 
 }  // namespace rk

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
-#include "ModelProfile.h"
+#include "ModelRules.h"
 #include "RadioDocument.h"
 #include "RadioImage.h"
 #include "SerialPort.h"
-#include "TransferHost.h"
+#include "TransferListener.h"
 #include "TransferTimers.h"
 #include "WriteValidation.h"
 
@@ -50,8 +50,8 @@ using WriteCheck = ValidationVerdict (*)(RadioImage& image, const ValidationRule
 
 class CloneTransfer {
 public:
-    CloneTransfer(const ModelProfile& profile, RadioDocument& document, SerialPort& port, TransferTimers& timers,
-                  TransferHost& host, WriteCheck check);
+    CloneTransfer(const ModelRules& rules, RadioDocument& document, SerialPort& port, TransferTimers& timers,
+                  TransferListener& listener, WriteCheck check);
     CloneTransfer(const CloneTransfer&) = delete;
     CloneTransfer& operator=(const CloneTransfer&) = delete;
 
@@ -63,6 +63,11 @@ public:
     // The window is closing: stop the timers and let go of the port. The
     // state stays as it is, so call this only once the close is certain.
     void OnCloseRequest();
+
+    // The port chosen in the menu, for a model that does not search. It is
+    // the program's choice for this run: New and Open keep it.
+    void SetMenuPort(const std::string& name) { m_menuPort = name; }
+    const std::string& MenuPort() const { return m_menuPort; }
 
     bool IsIdle() const { return m_state.transferState == TransferState::Idle; }
     bool IsWriting() const { return m_state.transferState == TransferState::Writing; }
@@ -81,12 +86,14 @@ private:
     void SendWriteBlock();
     void WriteBlockDone();
     void Fail(const char* message);
+    void ReportStep(int block);
 
-    const ModelProfile& m_profile;
+    const ModelRules& m_rules;
     RadioDocument& m_document;
     SerialPort& m_port;
     TransferTimers& m_timers;
-    TransferHost& m_host;
+    TransferListener& m_listener;
+    std::string m_menuPort = "COM1";
     WriteCheck m_check;
     CloneState m_state;
 };

@@ -83,17 +83,17 @@ bool DocumentFiles::Save() {
 bool DocumentFiles::SaveAs() {
     const QString suggested = m_path.isEmpty()
                                   ? QDir::current().filePath(Tr(m_profile.documentType.newFileName) +
-                                                             Tr(m_profile.documentType.extension))
+                                                             Tr(m_profile.rules.extension))
                                   : m_path;
     QString path = Prompts::Current().AskSaveFileName(suggested, Filter());
     if (path.isEmpty()) return false;
-    const QString extension = Tr(m_profile.documentType.extension);
+    const QString extension = Tr(m_profile.rules.extension);
     if (QFileInfo(path).suffix().isEmpty()) path += extension;
     return SaveTo(path);
 }
 
 bool DocumentFiles::SaveTo(const QString& path) {
-    const auto bytes = SerializeImageFile(m_document.m_image);
+    const auto bytes = SerializeImageFile(m_document.Image());
     // Written to a temporary file and renamed over the old one only when
     // complete, so a failed save leaves the previous file intact.
     QSaveFile file(path);

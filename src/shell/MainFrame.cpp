@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "AboutDialog.h"
+#include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
 #include "ModelProfile.h"
@@ -28,8 +29,8 @@
 using namespace rk;
 
 CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, RecentFiles& recent, FormView& view,
-                       QWidget* parent)
-    : QMainWindow(parent), m_profile(profile), m_files(files), m_recent(recent), m_view(view) {
+                       CloneLink& link, QWidget* parent)
+    : QMainWindow(parent), m_profile(profile), m_files(files), m_recent(recent), m_view(view), m_link(link) {
     setAcceptDrops(true);
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
@@ -156,16 +157,16 @@ void CMainFrame::CreatePortMenu() {
         group->addAction(action);
         portMenu->addAction(action);
     }
-    connect(com1, &QAction::triggered, this, [this] { m_files.Document().m_portName = "COM1"; });
-    connect(com2, &QAction::triggered, this, [this] { m_files.Document().m_portName = "COM2"; });
+    connect(com1, &QAction::triggered, this, [this] { m_link.SetMenuPort(QStringLiteral("COM1")); });
+    connect(com2, &QAction::triggered, this, [this] { m_link.SetMenuPort(QStringLiteral("COM2")); });
     connect(portMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshPortTicks);
     RefreshPortTicks();
 }
 
 void CMainFrame::RefreshPortTicks() {
-    const std::string& port = m_files.Document().m_portName;
-    Command(m_profile.ids.portCom1)->setChecked(port == "COM1");
-    Command(m_profile.ids.portCom2)->setChecked(port == "COM2");
+    const QString port = m_link.MenuPort();
+    Command(m_profile.ids.portCom1)->setChecked(port == QLatin1String("COM1"));
+    Command(m_profile.ids.portCom2)->setChecked(port == QLatin1String("COM2"));
 }
 
 void CMainFrame::CreateOperationMenu() {
@@ -175,8 +176,8 @@ void CMainFrame::CreateOperationMenu() {
         AddCommand(m_profile.ids.write, m_profile.menu.operationWrite, prompts.write.prompt, prompts.write.tooltip);
     QAction* read =
         AddCommand(m_profile.ids.read, m_profile.menu.operationRead, prompts.read.prompt, prompts.read.tooltip);
-    connect(write, &QAction::triggered, &m_view, &FormView::OnWriteRadio);
-    connect(read, &QAction::triggered, &m_view, &FormView::OnReadRadio);
+    connect(write, &QAction::triggered, &m_link, &CloneLink::OnWriteRadio);
+    connect(read, &QAction::triggered, &m_link, &CloneLink::OnReadRadio);
     operation->addActions({write, read});
 }
 
@@ -249,7 +250,7 @@ void CMainFrame::FitToForm() {
 bool CMainFrame::OpenFile(const QString& path) { return m_files.Open(path); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_view.IsWriting() && !Prompts::Current().AskYesNo(Tr(m_profile.shell.quitDuringWriteQuestion))) {
+    if (m_link.IsWriting() && !Prompts::Current().AskYesNo(Tr(m_profile.shell.quitDuringWriteQuestion))) {
         event->ignore();
         return;
     }
@@ -257,7 +258,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    m_view.OnCloseRequest();
+    m_link.OnCloseRequest();
     m_recent.Save();
     event->accept();
 }

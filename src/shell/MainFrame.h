@@ -11,6 +11,7 @@ class QScrollArea;
 class QToolBar;
 
 namespace rk {
+class CloneLink;
 class DocumentFiles;
 class FormView;
 class RecentFiles;
@@ -35,7 +36,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(const rk::ModelProfile& profile, rk::DocumentFiles& files, rk::RecentFiles& recent,
-               rk::FormView& view, QWidget* parent = nullptr);
+               rk::FormView& view, rk::CloneLink& link, QWidget* parent = nullptr);
 
     // The action of a menu or toolbar command, or nullptr.
     QAction* Command(int id) const { return m_commands.value(id); }
@@ -69,6 +70,7 @@ private:
     rk::DocumentFiles& m_files;
     rk::RecentFiles& m_recent;
     rk::FormView& m_view;
+    rk::CloneLink& m_link;
     QHash<int, QAction*> m_commands;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
 #include "MainFrame.h"
@@ -12,13 +13,14 @@
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "Texts.h"
+#include "TransferPresenter.h"
 
 namespace rk {
 
 void PrepareApplication(QApplication& app, const ModelProfile& profile) {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganization));
     QCoreApplication::setApplicationName(Tr(profile.shell.programTitle));
-    QGuiApplication::setDesktopFileName(Tr(profile.programName));
+    QGuiApplication::setDesktopFileName(Tr(profile.rules.programName));
     QApplication::setWindowIcon(ProgramIcon());
     // Qt's own dialogs and buttons speak the program's language.
     const QLocale locale(Tr(profile.language));
@@ -31,12 +33,15 @@ void PrepareApplication(QApplication& app, const ModelProfile& profile) {
 
 ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDocument> document,
                            const ViewFactory& makeView)
-    : m_profile(profile), m_document(std::move(document)) {
+    : m_profile(profile),
+      m_document(std::move(document)),
+      m_link(std::make_unique<CloneLink>(profile.rules, *m_document)) {
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
                                              Tr(profile.shell.programTitle));
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
     m_view = makeView(*m_document, profile);
-    m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view);
+    m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link);
+    m_presenter = std::make_unique<TransferPresenter>(*m_link, *m_view);
     Prompts::SetDialogContext(m_frame.get(), Tr(profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
 

@@ -1,6 +1,7 @@
 #pragma once
-// One program's objects for its whole life: the document, the main window
-// and the form view, and the start-up that acts on the command line.
+// One program's objects for its whole life: the document, the transfer, the
+// main window and the form view, and the start-up that acts on the command
+// line.
 
 #include <QStringList>
 #include <functional>
@@ -14,9 +15,11 @@ class CMainFrame;
 
 namespace rk {
 
+class CloneLink;
 class DocumentFiles;
 class FormView;
 class RecentFiles;
+class TransferPresenter;
 
 // Settings key under which every program keeps its recent-file list.
 inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
@@ -41,16 +44,21 @@ public:
     DocumentFiles& Files() { return *m_files; }
     RadioDocument& Document() { return *m_document; }
     FormView& View() { return *m_view; }
+    CloneLink& Link() { return *m_link; }
 
 private:
     void StartOver();
 
     const ModelProfile& m_profile;
     std::unique_ptr<RadioDocument> m_document;
+    // The transfer belongs to the program, beside the document: it outlives
+    // the window and keeps the port choice for the whole run.
+    std::unique_ptr<CloneLink> m_link;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<DocumentFiles> m_files;
     FormView* m_view;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<TransferPresenter> m_presenter;
 };
 
 }  // namespace rk

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "Rk520Profile.h"
-#include "Rk7400Profile.h"
+#include "Rk520Rules.h"
+#include "Rk7400Rules.h"
 #include "WriteValidation.h"
 
 using namespace rk;
@@ -17,7 +17,7 @@ namespace {
 enum Model { kRk520, kRk7400 };
 
 const ValidationRules& Rules(int model) {
-    return model == kRk520 ? Rk520Profile().validation : Rk7400Profile().validation;
+    return model == kRk520 ? Rk520Rules().validation : Rk7400Rules().validation;
 }
 
 // Which message a case expects; Passes when the image must pass.
@@ -222,8 +222,8 @@ void WriteValidationTest::eachRuleAtItsLimit() {
 }
 
 void WriteValidationTest::messagesAreTheModelsExactTexts() {
-    const auto& first = Rk520Profile().validation;
-    const auto& second = Rk7400Profile().validation;
+    const auto& first = Rk520Rules().validation;
+    const auto& second = Rk7400Rules().validation;
     QCOMPARE(first.highestBandEdge, 48'000'000);
     QCOMPARE(first.greatestSplit, 1'000'000);
     QCOMPARE(second.highestBandEdge, 40'000'000);

@@ -22,7 +22,7 @@ void AddModels() {
 // Loads the image, checks that showing it left every byte alone.
 void LoadUnchanged(EditorHarness& h, const RadioImage& image) {
     h.Load(image);
-    QCOMPARE(h.document.m_image, image);
+    QCOMPARE(h.document.Image(), image);
     QVERIFY(!h.document.IsModified());
 }
 }  // namespace
@@ -73,7 +73,7 @@ void ChannelDisplayTest::frequencies() {
     QFETCH(quint32, count);
     QFETCH(QString, shown);
     EditorHarness h(model);
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     rk::test::SetFrequencies(image, 0, count, 14'500'000);
     LoadUnchanged(h, image);
     QCOMPARE(h.Text(1020), shown);
@@ -103,7 +103,7 @@ void ChannelDisplayTest::band() {
     QFETCH(QString, low);
     QFETCH(QString, high);
     EditorHarness h(model);
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     image.Settings().setBandLow(bandLow);
     LoadUnchanged(h, image);
     QCOMPARE(h.Text(1036), low);
@@ -128,7 +128,7 @@ void ChannelDisplayTest::scanGroups() {
     QFETCH(QByteArray, groupBytes);
     QFETCH(QList<int>, channels);
     EditorHarness h(model);
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     // The same bytes in group B, shifted by one channel, to tell the two apart.
     for (int i = 0; i < groupBytes.size(); ++i) {
         const auto byte = static_cast<std::uint8_t>(groupBytes[i]);
@@ -172,7 +172,7 @@ void ChannelDisplayTest::codes() {
     QFETCH(int, txEntries);
     QFETCH(QString, txSelected);
     EditorHarness h(model);
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     const ChannelRecord record = image.Channel(0);
     record.setCodeFlags(static_cast<std::uint8_t>(flags));
     record.setTxCode(static_cast<std::uint8_t>(byte));
@@ -210,7 +210,7 @@ void ChannelDisplayTest::options() {
     QFETCH(int, codeFlags);
     QFETCH(QList<int>, onLists);
     EditorHarness h(model);
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     image.Channel(0).setOptionFlags(static_cast<std::uint8_t>(optionFlags));
     image.Channel(0).setCodeFlags(static_cast<std::uint8_t>(codeFlags));
     LoadUnchanged(h, image);
@@ -222,12 +222,12 @@ void ChannelDisplayTest::options() {
 
 void ChannelDisplayTest::squelchAboveRange() {
     EditorHarness h("rk520");
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     image.Channel(0).setSquelchLevel(12);
     LoadUnchanged(h, image);
     QCOMPARE(h.Text(1019), QString("12"));
     // The user's step lands inside 0..9.
     h.SpinDown();
     QCOMPARE(h.Text(1019), QString("9"));
-    QCOMPARE(h.document.m_image.Channel(0).squelchLevel(), 9);
+    QCOMPARE(h.document.Image().Channel(0).squelchLevel(), 9);
 }

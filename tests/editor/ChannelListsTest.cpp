@@ -36,12 +36,12 @@ void ChannelListsTest::selectorChoice() {
     QCOMPARE(h.Selected(1002), -1);
 
     h.Click(1035, channel);
-    QCOMPARE(h.document.m_currentChannel, channel);
+    QCOMPARE(h.document.CurrentChannel(), channel);
     QCOMPARE(h.view->EditChannel(), channel);
     QCOMPARE(h.view->ValidListPos(), validPos);
     QCOMPARE(h.Selected(1002), validPos);
     QCOMPARE(h.Text(1020), channel == 7 ? QString("435.125") : channel == 63 ? QString("145.0125") : QString("0"));
-    QCOMPARE(h.document.m_image, image);
+    QCOMPARE(h.document.Image(), image);
     QVERIFY(!h.document.IsModified());
 }
 
@@ -53,7 +53,7 @@ void ChannelListsTest::validListChoice() {
 
     h.Click(1002, 2);
     QCOMPARE(h.Selected(1035), 40);
-    QCOMPARE(h.document.m_currentChannel, 40);
+    QCOMPARE(h.document.CurrentChannel(), 40);
     QCOMPARE(h.view->EditChannel(), 40);
     QCOMPARE(h.view->ValidListPos(), 2);
     QCOMPARE(h.Text(1020), QString("440"));
@@ -63,7 +63,7 @@ void ChannelListsTest::validListChoice() {
     QCOMPARE(h.Selected(1002), -1);
     QCOMPARE(h.view->ValidListPos(), -1);
     QCOMPARE(h.Text(1020), QString("0"));
-    QCOMPARE(h.document.m_image, image);
+    QCOMPARE(h.document.Image(), image);
     QVERIFY(!h.document.IsModified());
 }
 
@@ -124,7 +124,7 @@ void ChannelListsTest::openWhileOtherChannelShown() {
     h.Load(next);
 
     QCOMPARE(h.view->EditChannel(), 0);
-    QCOMPARE(h.document.m_currentChannel, 0);
+    QCOMPARE(h.document.CurrentChannel(), 0);
     QCOMPARE(h.Selected(1035), 0);
     QCOMPARE(h.view->ValidListPos(), -1);
     QCOMPARE(h.Text(1020), channel0Configured ? QString("435.125") : QString("0"));
@@ -139,7 +139,7 @@ void ChannelListsTest::openWhileOtherChannelShown() {
         QCOMPARE(h.Entries(1002), QStringList{NameOf(model, 8)});
         QCOMPARE(h.Selected(1002), -1);
     }
-    QCOMPARE(h.document.m_image, next);
+    QCOMPARE(h.document.Image(), next);
 
     // A new document empties the list and shows an empty channel 0.
     h.Click(1035, 8);
@@ -158,7 +158,7 @@ void ChannelListsTest::readResultAndRefusedWrite() {
     // A refused write shows the failing channel and selects it in both lists.
     h.view->ShowRefusedChannel(1);
     QCOMPARE(h.view->EditChannel(), 1);
-    QCOMPARE(h.document.m_currentChannel, 1);
+    QCOMPARE(h.document.CurrentChannel(), 1);
     QCOMPARE(h.Selected(1035), 1);
     QCOMPARE(h.view->ValidListPos(), 0);
     QCOMPARE(h.Selected(1002), 0);
@@ -170,14 +170,13 @@ void ChannelListsTest::readResultAndRefusedWrite() {
     QCOMPARE(h.Selected(1002), 0);
 
     // A completed read: the new image, channel 0 shown, the list refilled.
-    h.document.m_image = ImageWithChannels({0, 2, 4});
-    h.document.RebuildValidChannels();
+    h.document.TakeReadImage(ImageWithChannels({0, 2, 4}));
     h.view->ShowReadImage();
     QCOMPARE(h.view->EditChannel(), 0);
     QCOMPARE(h.Selected(1035), 0);
     QCOMPARE(h.Entries(1002), (QStringList{NameOf("rk520", 0), NameOf("rk520", 2), NameOf("rk520", 4)}));
     QCOMPARE(h.Selected(1002), 0);
-    QCOMPARE(h.document.m_validListStale, 1);
+    QVERIFY(!h.document.ValidListNeedsRefill());
 }
 
 void ChannelListsTest::groupListChoiceDoesNothing() {
@@ -189,6 +188,6 @@ void ChannelListsTest::groupListChoiceDoesNothing() {
     h.Click(1053, 0);
     h.Click(1054, 0);
     QCOMPARE(h.view->EditChannel(), 0);
-    QCOMPARE(h.document.m_image, image);
+    QCOMPARE(h.document.Image(), image);
     QVERIFY(!h.document.IsModified());
 }

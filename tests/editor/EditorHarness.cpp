@@ -114,7 +114,7 @@ void SetFrequencies(RadioImage& image, int channel, std::uint32_t rx, std::uint3
 RadioImage ImageWithChannels(std::initializer_list<int> channels) {
     RadioDocument fresh;
     fresh.OnNewDocument();
-    RadioImage image = fresh.m_image;
+    RadioImage image = fresh.Image();
     for (int c : channels) SetFrequencies(image, c, 14'500'000, 14'500'000);
     return image;
 }

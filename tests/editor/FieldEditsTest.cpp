@@ -17,12 +17,12 @@ using rk::test::NameOf;
 
 namespace {
 QByteArray ChannelBytes(const EditorHarness& h, int channel, int offset, int length) {
-    const auto bytes = h.document.m_image.Channel(channel).Bytes();
+    const auto bytes = h.document.Image().Channel(channel).Bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()) + offset, length);
 }
 
 QByteArray SettingsBytes(const EditorHarness& h, int offset, int length) {
-    const auto bytes = h.document.m_image.Settings().Bytes();
+    const auto bytes = h.document.Image().Settings().Bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()) + offset, length);
 }
 }  // namespace
@@ -56,7 +56,7 @@ void FieldEditsTest::frequencyBytes() {
     QVERIFY(h.document.IsModified());
     QVERIFY(h.prompts.messages.isEmpty());
     // Other channels are untouched.
-    QCOMPARE(h.document.m_image.Channel(0).rxFreq(), 0u);
+    QCOMPARE(h.document.Image().Channel(0).rxFreq(), 0u);
 }
 
 void FieldEditsTest::warningSelectsField() {
@@ -66,7 +66,7 @@ void FieldEditsTest::warningSelectsField() {
     h.Type(1020, "-1");
     QCOMPARE(h.prompts.messages.size(), 1);
     QCOMPARE(h.Text(1020), QString("1"));
-    QCOMPARE(h.document.m_image.Channel(0).rxFreq(), 100'000u);
+    QCOMPARE(h.document.Image().Channel(0).rxFreq(), 100'000u);
 }
 
 void FieldEditsTest::leaveAndReenterList() {
@@ -173,8 +173,8 @@ void FieldEditsTest::tenths() {
     EditorHarness h(model);
     h.Click(1035, 2);
     h.Paste(field, typed);
-    const int actual = field == 1017 ? h.document.m_image.Channel(2).repeaterDelay()
-                                     : h.document.m_image.Settings().totLimit();
+    const int actual = field == 1017 ? h.document.Image().Channel(2).repeaterDelay()
+                                     : h.document.Image().Settings().totLimit();
     QCOMPARE(actual, stored);
 }
 
@@ -182,19 +182,19 @@ void FieldEditsTest::squelchSpin() {
     EditorHarness h("rk520");
     h.Click(1035, 1);
     h.SpinUp();
-    QCOMPARE(h.document.m_image.Channel(1).squelchLevel(), 4);
+    QCOMPARE(h.document.Image().Channel(1).squelchLevel(), 4);
     QCOMPARE(h.Text(1019), QString("4"));
     QVERIFY(h.document.IsModified());
     for (int i = 0; i < 8; ++i) h.SpinUp();
-    QCOMPARE(h.document.m_image.Channel(1).squelchLevel(), 9);
+    QCOMPARE(h.document.Image().Channel(1).squelchLevel(), 9);
     QCOMPARE(h.Text(1019), QString("9"));
     for (int i = 0; i < 12; ++i) h.SpinDown();
-    QCOMPARE(h.document.m_image.Channel(1).squelchLevel(), 0);
-    QCOMPARE(h.document.m_image.Channel(0).squelchLevel(), 3);
+    QCOMPARE(h.document.Image().Channel(1).squelchLevel(), 0);
+    QCOMPARE(h.document.Image().Channel(0).squelchLevel(), 3);
     // The keyboard steps the spin too.
     h.Spin()->setFocus();
     QTest::keyClick(h.Spin(), Qt::Key_Up);
-    QCOMPARE(h.document.m_image.Channel(1).squelchLevel(), 1);
+    QCOMPARE(h.document.Image().Channel(1).squelchLevel(), 1);
 }
 
 void FieldEditsTest::exclusions_data() {
@@ -219,19 +219,19 @@ void FieldEditsTest::exclusions() {
     QFETCH(int, list);
     QFETCH(bool, refused);
     EditorHarness h("rk520");
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     image.Channel(0).setOptionFlags(static_cast<std::uint8_t>(optionFlags));
     h.Load(image);
 
     h.Click(list, 1);
     if (refused) {
         QCOMPARE(h.Selected(list), 0);
-        QCOMPARE(h.document.m_image, image);
+        QCOMPARE(h.document.Image(), image);
         QVERIFY(!h.document.IsModified());
     } else {
         QCOMPARE(h.Selected(list), 1);
         QVERIFY(h.document.IsModified());
-        const ConstChannelRecord record = std::as_const(h.document.m_image).Channel(0);
+        const ConstChannelRecord record = h.document.Image().Channel(0);
         const bool on = list == 1000 ? record.HasCodeFlag(kTxInhibit)
                                      : record.HasOption(list == 1069   ? kRepeater
                                                         : list == 1068 ? kScrambler
@@ -240,24 +240,24 @@ void FieldEditsTest::exclusions() {
         QVERIFY(on);
         // And back to no.
         h.Click(list, 0);
-        QCOMPARE(h.document.m_image.Channel(0).optionFlags(), optionFlags);
-        QCOMPARE(h.document.m_image.Channel(0).codeFlags(), 0);
+        QCOMPARE(h.document.Image().Channel(0).optionFlags(), optionFlags);
+        QCOMPARE(h.document.Image().Channel(0).codeFlags(), 0);
     }
 }
 
 void FieldEditsTest::repeaterClearsTxInhibit() {
     EditorHarness h("rk520");
     h.Click(1000, 1);
-    QVERIFY(h.document.m_image.Channel(0).HasCodeFlag(kTxInhibit));
+    QVERIFY(h.document.Image().Channel(0).HasCodeFlag(kTxInhibit));
     h.Click(1069, 1);
-    QVERIFY(h.document.m_image.Channel(0).HasOption(kRepeater));
-    QVERIFY(!h.document.m_image.Channel(0).HasCodeFlag(kTxInhibit));
+    QVERIFY(h.document.Image().Channel(0).HasOption(kRepeater));
+    QVERIFY(!h.document.Image().Channel(0).HasCodeFlag(kTxInhibit));
     QCOMPARE(h.Selected(1000), 0);
     // Setting the repeater to no leaves transmit inhibit alone.
     h.Click(1069, 0);
     h.Click(1000, 1);
     h.Click(1069, 0);
-    QVERIFY(h.document.m_image.Channel(0).HasCodeFlag(kTxInhibit));
+    QVERIFY(h.document.Image().Channel(0).HasCodeFlag(kTxInhibit));
 }
 
 void FieldEditsTest::loadedConflictRefusesRepeater_data() {
@@ -276,30 +276,30 @@ void FieldEditsTest::loadedConflictRefusesRepeater() {
     h.Click(1035, 3);
     h.Click(1069, 1);
     QCOMPARE(h.Selected(1069), 0);
-    QCOMPARE(h.document.m_image, image);
+    QCOMPARE(h.document.Image(), image);
     QVERIFY(!h.document.IsModified());
     // Other options of that channel still work.
     h.Click(1068, 1);
-    QCOMPARE(h.document.m_image.Channel(3).optionFlags(), optionFlags | kScrambler);
+    QCOMPARE(h.document.Image().Channel(3).optionFlags(), optionFlags | kScrambler);
 }
 
 void FieldEditsTest::loadedConflictCanBeCleared() {
     for (const char* model : {"rk520", "rk7400"}) {
         EditorHarness h(model);
-        RadioImage image = h.document.m_image;
+        RadioImage image = h.document.Image();
         image.Channel(0).setOptionFlags(kRepeater | kReverse | kTalkaround);
         h.Load(image);
         QCOMPARE(h.Selected(1069), 1);
         h.Click(1069, 0);
         QCOMPARE(h.Selected(1069), 0);
-        QCOMPARE(h.document.m_image.Channel(0).optionFlags(), kReverse | kTalkaround);
+        QCOMPARE(h.document.Image().Channel(0).optionFlags(), kReverse | kTalkaround);
         h.Click(1069, 1);  // still refused while reverse and talkaround are on
         QCOMPARE(h.Selected(1069), 0);
-        QCOMPARE(h.document.m_image.Channel(0).optionFlags(), kReverse | kTalkaround);
+        QCOMPARE(h.document.Image().Channel(0).optionFlags(), kReverse | kTalkaround);
         if (h.profile->hasReverse) {
             h.Click(1022, 0);
             h.Click(1072, 0);
-            QCOMPARE(h.document.m_image.Channel(0).optionFlags(), 0);
+            QCOMPARE(h.document.Image().Channel(0).optionFlags(), 0);
         }
     }
 }
@@ -308,9 +308,9 @@ void FieldEditsTest::power() {
     for (const char* model : {"rk520", "rk7400"}) {
         EditorHarness h(model);
         h.Click(1067, 1);
-        QVERIFY(h.document.m_image.Channel(0).HasOption(kLowPower));
+        QVERIFY(h.document.Image().Channel(0).HasOption(kLowPower));
         h.Click(1067, 0);
-        QVERIFY(!h.document.m_image.Channel(0).HasOption(kLowPower));
+        QVERIFY(!h.document.Image().Channel(0).HasOption(kLowPower));
         QVERIFY(h.document.IsModified());
     }
 }
@@ -328,7 +328,7 @@ void FieldEditsTest::copyButtons() {
     QFETCH(QString, model);
     QFETCH(bool, toTransmit);
     EditorHarness h(model);
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     const ChannelRecord record = image.Channel(6);
     // The source side: 145.5 MHz, tone 88.5 on; the other side empty and off.
     const std::uint8_t sourceBits = toTransmit ? (kRxCodeOn | kRxCodeIsQt) : (kTxCodeOn | kTxCodeIsQt);
@@ -346,7 +346,7 @@ void FieldEditsTest::copyButtons() {
     QCOMPARE(h.List(1002)->count(), 0);
 
     h.Press(toTransmit ? 1042 : 1043);
-    const ConstChannelRecord after = std::as_const(h.document.m_image).Channel(6);
+    const ConstChannelRecord after = h.document.Image().Channel(6);
     QCOMPARE(after.rxFreq(), 14'550'000u);
     QCOMPARE(after.txFreq(), 14'550'000u);
     QCOMPARE(after.rxCode(), 7);
@@ -379,10 +379,10 @@ void FieldEditsTest::savedAndReopened() {
     h.Click(1012, 90);
     h.Press(1015);
 
-    const auto file = SerializeImageFile(h.document.m_image);
+    const auto file = SerializeImageFile(h.document.Image());
     const auto reopened = ParseImageFile(file);
     QVERIFY(reopened.has_value());
-    const RadioImage saved = h.document.m_image;
+    const RadioImage saved = h.document.Image();
 
     EditorHarness other("rk520");
     other.Load(*reopened);
@@ -391,5 +391,5 @@ void FieldEditsTest::savedAndReopened() {
     for (int id : {1020, 1007, 1017, 1018, 1036, 1050, 1019}) QCOMPARE(other.Text(id), h.Text(id));
     for (int id : {1068, 1030, 1012, 1029}) QCOMPARE(other.Selected(id), h.Selected(id));
     QCOMPARE(other.Entries(1053), QStringList{NameOf("rk520", 12)});
-    QCOMPARE(other.document.m_image, saved);
+    QCOMPARE(other.document.Image(), saved);
 }

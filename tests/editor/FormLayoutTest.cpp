@@ -127,10 +127,10 @@ void FormLayoutTest::newDocumentShowsChannel0_data() {
 void FormLayoutTest::newDocumentShowsChannel0() {
     QFETCH(QString, model);
     EditorHarness h(model);
-    const RadioImage before = h.document.m_image;
+    const RadioImage before = h.document.Image();
 
     QCOMPARE(h.view->EditChannel(), 0);
-    QCOMPARE(h.document.m_currentChannel, 0);
+    QCOMPARE(h.document.CurrentChannel(), 0);
     QCOMPARE(h.view->ValidListPos(), -1);
     for (int id : {1020, 1007, 1017, 1036, 1050}) QCOMPARE(h.Text(id), QString("0"));
     if (model == "rk520") QCOMPARE(h.Text(1018), QString("5"));
@@ -139,7 +139,7 @@ void FormLayoutTest::newDocumentShowsChannel0() {
     QCOMPARE(h.Selected(1030), 2);
     QCOMPARE(h.List(1012)->count(), 0);
     QCOMPARE(h.List(1013)->count(), 0);
-    QCOMPARE(h.document.m_image, before);
+    QCOMPARE(h.document.Image(), before);
     QVERIFY(!h.document.IsModified());
 }
 
@@ -160,21 +160,21 @@ void FormLayoutTest::numberRequired() {
     // Emptying the field warns and leaves the member (and the stored byte) as it was.
     h.Clear(1017);
     QCOMPARE(h.prompts.messages, QStringList{warning});
-    QCOMPARE(h.document.m_image.Channel(0).repeaterDelay(), 25);
+    QCOMPARE(h.document.Image().Channel(0).repeaterDelay(), 25);
     QCOMPARE(h.view->focusWidget(), h.Edit(1017));
 
     // Letters after a number are refused as a whole; the field's text is selected.
     h.prompts.messages.clear();
     h.Type(1017, "3x");
     QCOMPARE(h.prompts.messages.size(), 1);
-    QCOMPARE(h.document.m_image.Channel(0).repeaterDelay(), 30);
+    QCOMPARE(h.document.Image().Channel(0).repeaterDelay(), 30);
     QCOMPARE(h.Edit(1017)->selectedText(), QString("3x"));
 
     // Blanks around a number are fine.
     h.prompts.messages.clear();
     h.Paste(1017, " 1.5 ");
     QVERIFY(h.prompts.messages.isEmpty());
-    QCOMPARE(h.document.m_image.Channel(0).repeaterDelay(), 15);
+    QCOMPARE(h.document.Image().Channel(0).repeaterDelay(), 15);
 }
 
 void FormLayoutTest::badFieldStopsLaterFields() {
@@ -186,6 +186,6 @@ void FormLayoutTest::badFieldStopsLaterFields() {
     h.prompts.messages.clear();
     h.Type(1020, "150");
     QCOMPARE(h.prompts.messages.size(), 3);
-    QCOMPARE(h.document.m_image.Channel(0).rxFreq(), 14'500'000u);
+    QCOMPARE(h.document.Image().Channel(0).rxFreq(), 14'500'000u);
     QCOMPARE(h.view->focusWidget(), h.Edit(1017));
 }

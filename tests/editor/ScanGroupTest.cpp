@@ -14,7 +14,7 @@ using rk::test::NameOf;
 namespace {
 QList<int> Group(const EditorHarness& h, ScanGroup group) {
     QList<int> bytes;
-    for (const std::uint8_t b : std::as_const(h.document.m_image).Settings().scanGroup(group)) bytes << b;
+    for (const std::uint8_t b : h.document.Image().Settings().scanGroup(group)) bytes << b;
     return bytes;
 }
 

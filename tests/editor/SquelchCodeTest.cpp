@@ -20,7 +20,7 @@ const Side kReceive{1030, 1012, kRxCodeOn, kRxCodeIsQt};
 const Side kTransmit{1029, 1013, kTxCodeOn, kTxCodeIsQt};
 
 std::uint8_t CodeByte(const EditorHarness& h, bool receive) {
-    const ConstChannelRecord record = std::as_const(h.document.m_image).Channel(h.view->EditChannel());
+    const ConstChannelRecord record = h.document.Image().Channel(h.view->EditChannel());
     return receive ? record.rxCode() : record.txCode();
 }
 }  // namespace
@@ -52,11 +52,13 @@ void SquelchCodeTest::typeThenCode() {
     EditorHarness h(model);
     const Side side = receive ? kReceive : kTransmit;
     h.Click(1035, 3);
-    h.document.m_image.Channel(3).setRxCode(0x55);
-    h.document.m_image.Channel(3).setTxCode(0x55);
+    h.document.EditChannel(3, [](const ChannelRecord& r) {
+        r.setRxCode(0x55);
+        r.setTxCode(0x55);
+    });
 
     h.Click(side.typeList, type);
-    const ConstChannelRecord record = std::as_const(h.document.m_image).Channel(3);
+    const ConstChannelRecord record = h.document.Image().Channel(3);
     QVERIFY(record.HasCodeFlag(side.on));
     QCOMPARE(record.HasCodeFlag(side.tone), type == 0);
     QCOMPARE(CodeByte(h, receive), 0x55);
@@ -78,15 +80,15 @@ void SquelchCodeTest::typeThenCode() {
 void SquelchCodeTest::typeWithoutCode() {
     // DCS 023I stored, then QT chosen with no tone picked.
     EditorHarness h("rk520");
-    RadioImage image = h.document.m_image;
+    RadioImage image = h.document.Image();
     image.Channel(0).setCodeFlags(kTxCodeOn);
     image.Channel(0).setTxCode(0x87);
     h.Load(image);
     QCOMPARE(h.List(1013)->item(h.Selected(1013))->text(), QString("023I"));
 
     h.Click(1029, 0);
-    QVERIFY(h.document.m_image.Channel(0).HasCodeFlag(kTxCodeIsQt));
-    QCOMPARE(h.document.m_image.Channel(0).txCode(), 0x87);
+    QVERIFY(h.document.Image().Channel(0).HasCodeFlag(kTxCodeIsQt));
+    QCOMPARE(h.document.Image().Channel(0).txCode(), 0x87);
     QCOMPARE(h.List(1013)->count(), 38);
     QCOMPARE(h.Selected(1013), -1);
 
@@ -99,7 +101,7 @@ void SquelchCodeTest::typeWithoutCode() {
     h.Click(1013, 12);
     h.Click(1029, 0);
     QCOMPARE(h.Selected(1013), -1);
-    QCOMPARE(h.document.m_image.Channel(0).txCode(), 12);
+    QCOMPARE(h.document.Image().Channel(0).txCode(), 12);
 }
 
 void SquelchCodeTest::noneEntry() {
@@ -108,7 +110,7 @@ void SquelchCodeTest::noneEntry() {
         h.Click(1030, 0);
         h.Click(1012, 12);
         h.Click(1030, 2);
-        const ConstChannelRecord record = std::as_const(h.document.m_image).Channel(0);
+        const ConstChannelRecord record = h.document.Image().Channel(0);
         QVERIFY(!record.HasCodeFlag(kRxCodeOn));
         QVERIFY(record.HasCodeFlag(kRxCodeIsQt));
         QCOMPARE(record.rxCode(), 12);
@@ -124,13 +126,13 @@ void SquelchCodeTest::sidesIndependent() {
     EditorHarness h("rk7400");
     h.Click(1029, 1);
     h.Click(1013, 10);
-    const std::uint8_t txFlags = h.document.m_image.Channel(0).codeFlags();
-    const std::uint8_t txByte = h.document.m_image.Channel(0).txCode();
+    const std::uint8_t txFlags = h.document.Image().Channel(0).codeFlags();
+    const std::uint8_t txByte = h.document.Image().Channel(0).txCode();
 
     h.Click(1030, 0);
     h.Click(1012, 3);
     h.Click(1030, 2);
-    const ConstChannelRecord record = std::as_const(h.document.m_image).Channel(0);
+    const ConstChannelRecord record = h.document.Image().Channel(0);
     QCOMPARE(record.codeFlags() & (kTxCodeOn | kTxCodeIsQt), txFlags & (kTxCodeOn | kTxCodeIsQt));
     QCOMPARE(record.txCode(), txByte);
     QCOMPARE(h.Selected(1029), 1);

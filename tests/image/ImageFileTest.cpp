@@ -10,7 +10,7 @@ using namespace rk;
 void ImageFileTest::newDocumentFileBytes() {
     RadioDocument doc;
     doc.OnNewDocument();
-    const auto file = SerializeImageFile(doc.m_image);
+    const auto file = SerializeImageFile(doc.Image());
     QCOMPARE(file.size(), std::size_t{1089});
     for (std::size_t i = 0; i < file.size(); ++i) {
         std::uint8_t expected = 0;

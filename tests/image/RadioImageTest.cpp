@@ -105,11 +105,13 @@ void RadioImageTest::channelConfiguredThreshold() {
 
 void RadioImageTest::newDocumentDefaults() {
     RadioDocument doc;
-    doc.m_image.Bytes().fill(0xAB);
-    doc.m_validChannels.fill(3);
-    doc.m_currentChannel = 7;
-    doc.m_validListStale = 1;
-    doc.m_portName = "COM2";
+    RadioImage full;
+    full.Bytes().fill(0xAB);
+    full.Channel(0).setRxFreq(14'500'000);
+    full.Channel(0).setTxFreq(14'500'000);
+    doc.LoadImage(full);
+    doc.SetCurrentChannel(7);
+    doc.MarkValidListShown();
     QVERIFY(doc.OnNewDocument());
     for (std::size_t i = 0; i < kImageSize; ++i) {
         std::uint8_t expected = 0;
@@ -117,34 +119,33 @@ void RadioImageTest::newDocumentDefaults() {
         if (i == 1025) expected = 15;
         if (i == 1026) expected = 50;
         if (i >= 1040 && i <= 1071) expected = 0xFF;
-        QCOMPARE(doc.m_image[i], expected);
+        QCOMPARE(doc.Image()[i], expected);
     }
-    for (auto v : doc.m_validChannels) QCOMPARE(v, 0xFF);
-    QCOMPARE(doc.m_currentChannel, 255);
-    QCOMPARE(doc.m_validListStale, -1);
-    QCOMPARE(doc.m_portName, std::string("COM2"));  // the port choice survives New
+    for (auto v : doc.ValidChannels()) QCOMPARE(v, 0xFF);
+    QCOMPARE(doc.CurrentChannel(), 255);
+    QVERIFY(doc.ValidListNeedsRefill());
 }
 
 void RadioImageTest::validChannelsListConfiguredInOrder() {
     RadioDocument doc;
     doc.OnNewDocument();
-    RadioImage image = doc.m_image;
+    RadioImage image = doc.Image();
     for (int c : {63, 0, 5}) {
         image.Channel(c).setRxFreq(43'512'500);
         image.Channel(c).setTxFreq(10'000'000);
     }
     image.Channel(7).setRxFreq(10'000'000);
     image.Channel(7).setTxFreq(9'999'999);
-    doc.m_validListStale = 1;
-    doc.m_currentChannel = 4;
+    doc.MarkValidListShown();
+    doc.SetCurrentChannel(4);
     doc.LoadImage(image);
-    QCOMPARE(doc.m_validChannels[0], 0);
-    QCOMPARE(doc.m_validChannels[1], 5);
-    QCOMPARE(doc.m_validChannels[2], 63);
-    for (std::size_t i = 3; i < 64; ++i) QCOMPARE(doc.m_validChannels[i], 0xFF);
-    QCOMPARE(doc.m_currentChannel, 255);
-    QCOMPARE(doc.m_validListStale, -1);
-    QVERIFY(doc.m_image == image);
+    QCOMPARE(doc.ValidChannels()[0], 0);
+    QCOMPARE(doc.ValidChannels()[1], 5);
+    QCOMPARE(doc.ValidChannels()[2], 63);
+    for (std::size_t i = 3; i < 64; ++i) QCOMPARE(doc.ValidChannels()[i], 0xFF);
+    QCOMPARE(doc.CurrentChannel(), 255);
+    QVERIFY(doc.ValidListNeedsRefill());
+    QVERIFY(doc.Image() == image);
 }
 
 void RadioImageTest::modifiedStateNotifiesOnChange() {

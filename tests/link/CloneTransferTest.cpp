@@ -9,8 +9,8 @@
 
 #include "CloneTransfer.h"
 #include "FakeLink.h"
-#include "Rk520Profile.h"
-#include "Rk7400Profile.h"
+#include "Rk520Rules.h"
+#include "Rk7400Rules.h"
 #include "TestImages.h"
 
 using namespace rk;
@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace {
 
-const ModelProfile& ProfileNamed(const QString& name) { return name == "rk7400" ? Rk7400Profile() : Rk520Profile(); }
+const ModelRules& ProfileNamed(const QString& name) { return name == "rk7400" ? Rk7400Rules() : Rk520Rules(); }
 
 // Stands in for the pre-write check, which has tests of its own.
 struct CheckPlan {
@@ -60,7 +60,7 @@ RadioImage EarlierImage() {
 }
 
 struct Rig {
-    explicit Rig(const ModelProfile& profile) : transfer(profile, document, port, timers, host, &FakeCheck) {
+    explicit Rig(const ModelRules& rules) : transfer(rules, document, port, timers, host, &FakeCheck) {
         document.LoadImage(EarlierImage());
     }
 
@@ -85,14 +85,14 @@ struct Rig {
     }
 
     bool DocumentAsBefore() const {
-        return document.m_image == EarlierImage() && document.m_validChannels == BuildValidChannels(EarlierImage()) &&
+        return document.Image() == EarlierImage() && document.ValidChannels() == BuildValidChannels(EarlierImage()) &&
                !document.IsModified();
     }
 
     RadioDocument document;
     FakeSerialPort port;
     FakeTimers timers;
-    RecordingHost host;
+    RecordingListener host;
     CloneTransfer transfer;
 };
 
@@ -151,7 +151,7 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
     QFETCH(QString, expectedPort);
     QFETCH(QString, doneMessage);
     Rig rig(ProfileNamed(model));
-    rig.document.m_portName = menuPort.toStdString();
+    rig.transfer.SetMenuPort(menuPort.toStdString());
     rig.port.openable = {"COM1", "COM2"};
     const RadioImage radio = SampleImage();
     auto replies = BlockReplies(radio);
@@ -168,10 +168,10 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
     rig.port.Reply(last);
     QVERIFY(rig.Fire(kBlockReplyTimer));
 
-    QCOMPARE(rig.document.m_image, radio);
-    QCOMPARE(rig.document.m_validChannels, BuildValidChannels(radio));
-    QCOMPARE(rig.document.m_validListStale, -1);
-    QCOMPARE(rig.document.m_currentChannel, 0);
+    QCOMPARE(rig.document.Image(), radio);
+    QCOMPARE(rig.document.ValidChannels(), BuildValidChannels(radio));
+    QVERIFY(rig.document.ValidListNeedsRefill());
+    QCOMPARE(rig.document.CurrentChannel(), 0);
     QVERIFY(rig.document.IsModified());
     QCOMPARE(rig.host.readImageShown, 1);
     QCOMPARE(rig.host.messages, std::vector<std::string>{doneMessage.toStdString()});
@@ -220,7 +220,7 @@ void CloneTransferTest::shortBlockReplyFailsRead() {
         QCOMPARE(rig.host.messages.size(), std::size_t{1});
         if (completes) {
             QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.readDone));
-            QCOMPARE(rig.document.m_image, radio);
+            QCOMPARE(rig.document.Image(), radio);
         } else {
             QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.incompleteRead));
             QVERIFY(rig.DocumentAsBefore());
@@ -247,7 +247,7 @@ void CloneTransferTest::handshakeReply() {
     QFETCH(Bytes, reply);
     QFETCH(bool, accepted);
     for (const bool writing : {false, true}) {
-        Rig rig(Rk520Profile());
+        Rig rig(Rk520Rules());
         writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
         rig.port.Reply(reply);
         QVERIFY(rig.Fire(kHandshakeTimer));
@@ -269,7 +269,7 @@ void CloneTransferTest::handshakeReply() {
 void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
     // A settings block that starts FF 11 stays in the receive buffer after a
     // read; a silent radio must not pass the next handshake on those bytes.
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     RadioImage radio = SampleImage();
     radio.Settings().setLastUsedChannel(0xFF);
     radio.Settings().setSettingsByte1(0x11);
@@ -282,7 +282,7 @@ void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
         rig.port.Reply(BlockReplies(radio)[static_cast<std::size_t>(i)]);
         QVERIFY(rig.Fire(kBlockReplyTimer));
     }
-    QCOMPARE(rig.document.m_image, radio);
+    QCOMPARE(rig.document.Image(), radio);
     rig.host.messages.clear();
 
     rig.transfer.OnReadRadio();
@@ -352,15 +352,17 @@ void CloneTransferTest::writeSendsFiveBlocks() {
     QFETCH(QString, model);
     QFETCH(QString, doneMessage);
     Rig rig(ProfileNamed(model));
-    const RadioImage sent = rig.document.m_image;
+    const RadioImage sent = rig.document.Image();
     rig.transfer.OnWriteRadio();
     QCOMPARE(g_check.calls, 1);
     QVERIFY(rig.transfer.IsWriting());
     rig.port.Reply(kHandshake);
     QVERIFY(rig.Fire(kHandshakeTimer));
     // An edit made while the write runs does not reach the radio.
-    rig.document.m_image.Channel(0).setRxFreq(12'345'678);
-    rig.document.m_image[1087] = 0x99;
+    rig.document.Edit([](RadioImage& image) {
+        image.Channel(0).setRxFreq(12'345'678);
+        image[1087] = 0x99;
+    });
     for (int block = 0; block < 5; ++block) {
         QVERIFY(rig.transfer.IsWriting());
         QVERIFY(rig.host.messages.empty());
@@ -387,13 +389,13 @@ void CloneTransferTest::writeSendsFiveBlocks() {
 }
 
 void CloneTransferTest::refusedWriteShowsChannel() {
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     g_check.pass = false;
     g_check.failingChannel = 7;
     g_check.message = "接收频率值超出频段范围";
     rig.transfer.OnWriteRadio();
     QCOMPARE(rig.host.messages, std::vector<std::string>{"接收频率值超出频段范围"});
-    QCOMPARE(rig.document.m_currentChannel, 7);
+    QCOMPARE(rig.document.CurrentChannel(), 7);
     QCOMPARE(rig.host.refusedChannels, std::vector<int>{7});
     QVERIFY(rig.port.events.empty());
     QVERIFY(rig.timers.started.empty());
@@ -403,7 +405,7 @@ void CloneTransferTest::refusedWriteShowsChannel() {
     g_check.failingChannel = 64;
     rig.transfer.OnWriteRadio();
     QCOMPARE(rig.host.refusedChannels, std::vector<int>{7});
-    QCOMPARE(rig.document.m_currentChannel, 7);
+    QCOMPARE(rig.document.CurrentChannel(), 7);
     QVERIFY(rig.transfer.IsIdle());
 
     // Refused, then fixed: the next write goes out.
@@ -430,7 +432,7 @@ void CloneTransferTest::secondCommandIgnored() {
     QFETCH(bool, firstWrites);
     QFETCH(bool, secondWrites);
     QFETCH(bool, inBlockStep);
-    Rig rig(Rk7400Profile());
+    Rig rig(Rk7400Rules());
     firstWrites ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
     if (inBlockStep) {
         rig.port.Reply(kHandshake);
@@ -471,7 +473,7 @@ void CloneTransferTest::portSearch() {
     QFETCH(QString, usedPort);
     QFETCH(int, handshakeWindows);
     for (const bool writing : {false, true}) {
-        Rig rig(Rk7400Profile());
+        Rig rig(Rk7400Rules());
         rig.port.openable = std::set<std::string>(openable.begin(), openable.end());
         writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
         int windows = 0;
@@ -503,12 +505,12 @@ void CloneTransferTest::portSearch() {
         QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(handshakeWindows + 5));
         for (std::size_t i = static_cast<std::size_t>(handshakeWindows); i < rig.port.sent.size(); ++i)
             QCOMPARE(rig.port.sent[i].port, usedPort.toStdString());
-        if (!writing) QCOMPARE(rig.document.m_image, SampleImage());
+        if (!writing) QCOMPARE(rig.document.Image(), SampleImage());
     }
 }
 
 void CloneTransferTest::closeRequestStopsTimers() {
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     rig.transfer.OnWriteRadio();
     rig.port.Reply(kHandshake);
     QVERIFY(rig.Fire(kHandshakeTimer));
@@ -521,7 +523,7 @@ void CloneTransferTest::closeRequestStopsTimers() {
 }
 
 void CloneTransferTest::strayTimerEventsOnlyClose() {
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     for (const int id : {1, 2, 3, 7}) rig.transfer.OnTimer(id);
     QCOMPARE(rig.port.events, Repeat({"close"}, 4));
     QVERIFY(rig.host.messages.empty());

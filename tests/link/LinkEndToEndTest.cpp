@@ -9,9 +9,9 @@
 #include "CloneLink.h"
 #include "QtSerialLink.h"
 #include "RadioSimulator.h"
-#include "RecordingPrompts.h"
-#include "Rk520Profile.h"
-#include "Rk7400Profile.h"
+#include "LinkReports.h"
+#include "Rk520Rules.h"
+#include "Rk7400Rules.h"
 #include "TestImages.h"
 
 using namespace rk;
@@ -30,14 +30,6 @@ constexpr double kEarlyMs = 5;
 constexpr double kLateMs = 150;
 
 const char* const kRk520Open = "创建通信失败";
-
-class RecordingDisplay final : public TransferDisplay {
-public:
-    int readShown = 0;
-    QList<int> refused;
-    void ShowReadImage() override { ++readShown; }
-    void ShowRefusedChannel(int channel) override { refused.append(channel); }
-};
 
 // An image whose derived fields are stale: the write must send them updated.
 RadioImage StaleDerivedFields() {
@@ -61,22 +53,21 @@ QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
 }
 
 struct Rig {
-    explicit Rig(const ModelProfile& profile)
-        : link(profile, document, display, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}) {
+    explicit Rig(const ModelRules& rules)
+        : link(rules, document, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(link) {
         document.LoadImage(EarlierImage());
     }
     bool WaitForMessage() {
-        return QTest::qWaitFor([this] { return !prompts.messages.isEmpty(); }, kWaitMs);
+        return QTest::qWaitFor([this] { return !reports.messages.isEmpty(); }, kWaitMs);
     }
     bool DocumentAsBefore() const {
-        return document.m_image == EarlierImage() && !document.IsModified() &&
-               document.m_validChannels == BuildValidChannels(EarlierImage());
+        return document.Image() == EarlierImage() && !document.IsModified() &&
+               document.ValidChannels() == BuildValidChannels(EarlierImage());
     }
 
-    RecordingPrompts prompts;
     RadioDocument document;
-    RecordingDisplay display;
     CloneLink link;
+    LinkReports reports;
 };
 
 void PointComAt(int n, const std::string& path) {
@@ -148,15 +139,15 @@ void LinkEndToEndTest::readTimeline() {
     Sim radio(SampleImage());
     QVERIFY(radio.Start({}));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
-    rig.document.m_portName = "COM1";
+    Rig rig(Rk520Rules());
+    rig.link.SetMenuPort(QStringLiteral("COM1"));
     rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
-    QCOMPARE(rig.document.m_image, SampleImage());
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.document.Image(), SampleImage());
     QVERIFY(rig.document.IsModified());
-    QCOMPARE(rig.document.m_currentChannel, 0);
-    QCOMPARE(rig.display.readShown, 1);
+    QCOMPARE(rig.document.CurrentChannel(), 0);
+    QCOMPARE(rig.reports.readShown, 1);
 
     const auto handshakes = radio.HandshakeTimes();
     const auto requests = radio.BlockRequestTimes();
@@ -180,26 +171,25 @@ void LinkEndToEndTest::readAtLineSpeed() {
     behaviour.paced = true;
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
-    RecordingPrompts prompts;
     RadioDocument document;
-    RecordingDisplay display;
-    CloneLink link(Rk520Profile(), document, display, TransferPeriods{1250, 1250, 150});
+    CloneLink link(Rk520Rules(), document, TransferPeriods{1250, 1250, 150});
+    LinkReports reports(link);
     link.OnReadRadio();
-    QVERIFY(QTest::qWaitFor([&] { return !prompts.messages.isEmpty(); }, kWaitMs));
-    QCOMPARE(prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
-    QCOMPARE(document.m_image, SampleImage());
+    QVERIFY(QTest::qWaitFor([&] { return !reports.messages.isEmpty(); }, kWaitMs));
+    QCOMPARE(reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(document.Image(), SampleImage());
 }
 
 void LinkEndToEndTest::writeTimelineAndBytes() {
     Sim radio(SampleImage());
     QVERIFY(radio.Start({}));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     rig.document.LoadImage(StaleDerivedFields());
     rig.link.OnWriteRadio();
     QVERIFY(rig.link.IsWriting());
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
     QVERIFY(!rig.link.IsWriting());
 
     const auto line = radio.Received();
@@ -254,24 +244,24 @@ void LinkEndToEndTest::blockReplyShapes() {
     Sim radio(SampleImage());
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
     QVERIFY(rig.link.Transfer().IsIdle());
     if (!completes) {
-        QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("对讲机返回的数据不完整")});
+        QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("对讲机返回的数据不完整")});
         QVERIFY(rig.DocumentAsBefore());
-        QCOMPARE(rig.display.readShown, 0);
+        QCOMPARE(rig.reports.readShown, 0);
         return;
     }
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
     RadioImage expected = SampleImage();
     if (garbledBlock >= 0)
         for (std::size_t i = 0; i < 256; ++i) {
             auto& b = expected[static_cast<std::size_t>(garbledBlock) * 256 + i];
             b = static_cast<std::uint8_t>(~b);
         }
-    QCOMPARE(Hex({rig.document.m_image.Bytes().begin(), rig.document.m_image.Bytes().end()}),
+    QCOMPARE(Hex({rig.document.Image().Bytes().begin(), rig.document.Image().Bytes().end()}),
              Hex({expected.Bytes().begin(), expected.Bytes().end()}));
 }
 
@@ -291,10 +281,10 @@ void LinkEndToEndTest::handshakeRefused() {
     behaviour.handshakeReply = reply;
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
     QTest::qWait(kBlockMs);
     QCOMPARE(Hex(radio.Received()), QByteArray("ff 11 22 33"));
     if (!writing) QVERIFY(rig.DocumentAsBefore());
@@ -310,18 +300,18 @@ void LinkEndToEndTest::portHeldByAnotherProcess() {
     QTRY_VERIFY_WITH_TIMEOUT(holder.canReadLine(), 5000);
     QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     rig.link.OnReadRadio();  // the open fails at once
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8(kRk520Open)});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8(kRk520Open)});
     QVERIFY(rig.link.Transfer().IsIdle());
     QVERIFY(radio.Received().empty());
 
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(5000));
-    rig.prompts.messages.clear();
+    rig.reports.messages.clear();
     rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
 }
 
 void LinkEndToEndTest::radioVanishes_data() {
@@ -345,11 +335,11 @@ void LinkEndToEndTest::radioVanishes() {
     behaviour.vanishDelayMs = delayMs;
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
     QVERIFY(radio.Vanished());
-    QCOMPARE(rig.prompts.messages, QStringList{message});
+    QCOMPARE(rig.reports.messages, QStringList{message});
     QVERIFY(rig.link.Transfer().IsIdle());
     if (!writing) QVERIFY(rig.DocumentAsBefore());
 }
@@ -363,12 +353,12 @@ void LinkEndToEndTest::rk7400SearchesPorts() {
     QVERIFY(radio.Start({}));
     PointComAt(1, silent.SlavePath());
     PointComAt(2, radio.SlavePath());
-    Rig rig(Rk7400Profile());
-    rig.document.m_portName = "COM1";  // the menu's port plays no part
+    Rig rig(Rk7400Rules());
+    rig.link.SetMenuPort(QStringLiteral("COM1"));  // the menu's port plays no part
     rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Чтение данных завершено")});
-    QCOMPARE(rig.document.m_image, SampleImage());
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Чтение данных завершено")});
+    QCOMPARE(rig.document.Image(), SampleImage());
     QCOMPARE(Hex(silent.Received()), QByteArray("ff 11 22 33"));
     QCOMPARE(radio.BlockRequestTimes().size(), std::size_t{5});
     // COM2 was tried one handshake window after COM1.
@@ -376,10 +366,10 @@ void LinkEndToEndTest::rk7400SearchesPorts() {
     QVERIFY2(delay >= kHandshakeMs - kEarlyMs && delay <= kHandshakeMs + kLateMs, qPrintable(QString::number(delay)));
 
     // A write takes the same way.
-    rig.prompts.messages.clear();
+    rig.reports.messages.clear();
     rig.link.OnWriteRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Запись данных завершена")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Запись данных завершена")});
     QCOMPARE(radio.WrittenBytes().size(), std::size_t{1280});
 }
 
@@ -389,18 +379,18 @@ void LinkEndToEndTest::rk7400OnlyCom8Opens() {
     quiet.handshakeReply.clear();
     QVERIFY(silent.Start(quiet));
     PointComAt(8, silent.SlavePath());
-    Rig rig(Rk7400Profile());
+    Rig rig(Rk7400Rules());
     rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Проверьте настройки и подключение рации")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Проверьте настройки и подключение рации")});
     QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
 }
 
 void LinkEndToEndTest::rk7400NoPortAtAll() {
     PointComAt(1, "/nonexistent/serial-device");
-    Rig rig(Rk7400Profile());
+    Rig rig(Rk7400Rules());
     rig.link.OnWriteRadio();  // every open fails before the call returns
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("Ошибка подключения")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Ошибка подключения")});
     QVERIFY(rig.link.Transfer().IsIdle());
 }
 
@@ -408,15 +398,15 @@ void LinkEndToEndTest::refusedWriteNeverOpens() {
     Sim radio(SampleImage());
     QVERIFY(radio.Start({}));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     RadioImage bad = SampleImage();
     bad.Channel(6).setRxFreq(43'000'000);  // outside 400-420 MHz
     bad.Channel(6).setTxFreq(43'000'000);
     rig.document.LoadImage(bad);
     rig.link.OnWriteRadio();
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("接收频率值超出频段范围")});
-    QCOMPARE(rig.display.refused, QList<int>{6});
-    QCOMPARE(rig.document.m_currentChannel, 6);
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("接收频率值超出频段范围")});
+    QCOMPARE(rig.reports.refused, QList<int>{6});
+    QCOMPARE(rig.document.CurrentChannel(), 6);
     QVERIFY(rig.link.Transfer().IsIdle());
     QTest::qWait(kHandshakeMs);
     QVERIFY(radio.Received().empty());
@@ -426,13 +416,13 @@ void LinkEndToEndTest::secondCommandDuringTransferIgnored() {
     Sim radio(SampleImage());
     QVERIFY(radio.Start({}));
     PointComAt(1, radio.SlavePath());
-    Rig rig(Rk520Profile());
+    Rig rig(Rk520Rules());
     rig.link.OnWriteRadio();
     QTest::qWait(kHandshakeMs + kBlockMs / 2);
     rig.link.OnReadRadio();
     rig.link.OnWriteRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.prompts.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
+    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
     QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
     QCOMPARE(radio.Received().size(), std::size_t{4 + 1280});
 }

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+#include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
 #include "MainFrame.h"
@@ -57,6 +58,11 @@ public:
     using Factory = std::function<std::unique_ptr<rk::ProgramShell>()>;
     MainWindowTest(const rk::ModelProfile& profile, Factory make) : m_profile(profile), m_make(std::move(make)) {}
 
+private:
+    void SetImageByte(std::size_t offset, std::uint8_t value) {
+        m_program->Document().Edit([&](rk::RadioImage& image) { image[offset] = value; });
+    }
+
 private slots:
     void init() {
         QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
@@ -74,7 +80,7 @@ private slots:
         QCOMPARE(frame.windowTitle(), Utf(m_profile.shell.untitledName) + "[*] - " +
                                           Utf(m_profile.documentType.windowTitle));
         QVERIFY(!frame.isWindowModified());
-        QCOMPARE(m_program->Document().m_image.Settings().totLimit(), 50);
+        QCOMPARE(m_program->Document().Image().Settings().totLimit(), 50);
         QVERIFY(frame.Command(m_profile.ids.portCom1)->isChecked());
         QVERIFY(!frame.Command(m_profile.ids.portCom2)->isChecked());
         QCOMPARE(frame.StatusPanes()->IdleText(), Utf(m_profile.shell.idleStatus));
@@ -135,22 +141,22 @@ private slots:
     void portChoiceSurvivesNewAndOpen() {
         CMainFrame& frame = m_program->MainFrame();
         frame.Command(m_profile.ids.portCom2)->trigger();
-        QCOMPARE(m_program->Document().m_portName, std::string("COM2"));
+        QCOMPARE(m_program->Link().MenuPort(), QStringLiteral("COM2"));
         frame.Command(kFileNew)->trigger();
         QTemporaryDir dir;
         const QString path = dir.filePath("a.bin");
         WriteFile(path, ImageFileBytes(0));
         QVERIFY(frame.OpenFile(path));
-        QCOMPARE(m_program->Document().m_portName, std::string("COM2"));
+        QCOMPARE(m_program->Link().MenuPort(), QStringLiteral("COM2"));
         QVERIFY(frame.Command(m_profile.ids.portCom2)->isChecked());
         QVERIFY(!frame.Command(m_profile.ids.portCom1)->isChecked());
         frame.Command(m_profile.ids.portCom1)->trigger();
-        QCOMPARE(m_program->Document().m_portName, std::string("COM1"));
+        QCOMPARE(m_program->Link().MenuPort(), QStringLiteral("COM1"));
     }
 
     void openShowsFileNameAndImage() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("fleet") + Utf(m_profile.documentType.extension));
+        const QString path = dir.filePath(QStringLiteral("fleet") + Utf(m_profile.rules.extension));
         QByteArray bytes = ImageFileBytes(0x11);
         bytes.append("trailing bytes are ignored");
         WriteFile(path, bytes);
@@ -158,7 +164,7 @@ private slots:
         m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
         QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.documentType.filterName)});
         QCOMPARE(m_program->MainFrame().windowTitle().section("[*]", 0, 0), QFileInfo(path).fileName());
-        QCOMPARE(m_program->Document().m_image[1087], 0x11);
+        QCOMPARE(m_program->Document().Image()[1087], 0x11);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
     }
 
@@ -179,10 +185,10 @@ private slots:
         const QString good = dir.filePath("good.rkd");
         WriteFile(good, ImageFileBytes(0x22));
         QVERIFY(m_program->MainFrame().OpenFile(good));
-        m_program->Document().m_image.Channel(3).setRxFreq(14'501'250);
+        m_program->Document().EditChannel(3, [](const rk::ChannelRecord& r) { r.setRxFreq(14'501'250); });
         m_program->Document().SetModified(true);
-        const rk::RadioImage before = m_program->Document().m_image;
-        const auto validBefore = m_program->Document().m_validChannels;
+        const rk::RadioImage before = m_program->Document().Image();
+        const auto validBefore = m_program->Document().ValidChannels();
         const QString titleBefore = m_program->MainFrame().windowTitle();
 
         const QString bad = dir.filePath("bad.rkd");
@@ -190,8 +196,8 @@ private slots:
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
         QVERIFY(!m_program->MainFrame().OpenFile(bad));
         QCOMPARE(m_prompts->messages, QStringList{message.arg(QDir::toNativeSeparators(bad))});
-        QVERIFY(m_program->Document().m_image == before);
-        QVERIFY(m_program->Document().m_validChannels == validBefore);
+        QVERIFY(m_program->Document().Image() == before);
+        QVERIFY(m_program->Document().ValidChannels() == validBefore);
         QCOMPARE(m_program->MainFrame().windowTitle(), titleBefore);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(good).absoluteFilePath());
     }
@@ -199,15 +205,15 @@ private slots:
     void saveWritesImageAndTrailingZero() {
         QTemporaryDir dir;
         const QString path = dir.filePath("saved");
-        m_program->Document().m_image[1087] = 0xA5;
+        SetImageByte(1087, 0xA5);
         m_program->Document().SetModified(true);
         QVERIFY(m_program->MainFrame().isWindowModified());
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
         QCOMPARE(m_prompts->suggestedPaths.size(), 1);
         QVERIFY(m_prompts->suggestedPaths.first().endsWith(Utf(m_profile.documentType.newFileName) +
-                                                           Utf(m_profile.documentType.extension)));
-        const QString written = path + Utf(m_profile.documentType.extension);
+                                                           Utf(m_profile.rules.extension)));
+        const QString written = path + Utf(m_profile.rules.extension);
         const QByteArray bytes = ReadFile(written);
         QCOMPARE(bytes.size(), 1089);
         QCOMPARE(quint8(bytes[1087]), 0xA5);
@@ -216,7 +222,7 @@ private slots:
         QVERIFY(!m_program->MainFrame().isWindowModified());
 
         // A second Save goes to the same file without asking.
-        m_program->Document().m_image[0] = 0x01;
+        SetImageByte(0, 0x01);
         m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
         QCOMPARE(m_prompts->suggestedPaths.size(), 1);
         QCOMPARE(quint8(ReadFile(written)[0]), 0x01);
@@ -238,7 +244,7 @@ private slots:
     void savePromptGuardsUnsavedChanges() {
         CMainFrame& frame = m_program->MainFrame();
         QTemporaryDir dir;
-        m_program->Document().m_image[5] = 0x42;
+        SetImageByte(5, 0x42);
         m_program->Document().SetModified(true);
 
         // Cancel: nothing happens.
@@ -247,13 +253,13 @@ private slots:
         QCOMPARE(m_prompts->questions.size(), 1);
         QCOMPARE(m_prompts->questions.first(),
                  Utf(m_profile.shell.saveChangesQuestion).arg(Utf(m_profile.shell.untitledName)));
-        QCOMPARE(m_program->Document().m_image[5], 0x42);
+        QCOMPARE(m_program->Document().Image()[5], 0x42);
         QVERIFY(m_program->Document().IsModified());
 
         // Save, then the dialog is cancelled: still nothing happens.
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Save);
         frame.Command(kFileNew)->trigger();
-        QCOMPARE(m_program->Document().m_image[5], 0x42);
+        QCOMPARE(m_program->Document().Image()[5], 0x42);
 
         // Save into a file: the file holds the edit and the new document follows.
         const QString path = dir.filePath("kept.rkd");
@@ -261,15 +267,15 @@ private slots:
         m_prompts->fileNames.enqueue(path);
         frame.Command(kFileNew)->trigger();
         QCOMPARE(quint8(ReadFile(path)[5]), 0x42);
-        QCOMPARE(m_program->Document().m_image[5], 0);
+        QCOMPARE(m_program->Document().Image()[5], 0);
         QVERIFY(!m_program->Document().IsModified());
 
         // Discard: the edit is dropped, and an unchanged document asks nothing.
-        m_program->Document().m_image[5] = 0x43;
+        SetImageByte(5, 0x43);
         m_program->Document().SetModified(true);
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
         frame.Command(kFileNew)->trigger();
-        QCOMPARE(m_program->Document().m_image[5], 0);
+        QCOMPARE(m_program->Document().Image()[5], 0);
         const auto asked = m_prompts->questions.size();
         frame.Command(kFileNew)->trigger();
         QCOMPARE(m_prompts->questions.size(), asked);
@@ -303,7 +309,7 @@ private slots:
         // Choosing an entry opens it and moves it to the front; the list is
         // kept in the settings for the next start.
         m_program->MainFrame().Command(rk::command::kFirstRecentFile + 3)->trigger();
-        QCOMPARE(m_program->Document().m_image[0], 2);
+        QCOMPARE(m_program->Document().Image()[0], 2);
         QSettings settings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle));
         QCOMPARE(settings.value("Recent File List/File1").toString(), paths[1]);
         QCOMPARE(settings.value("Recent File List/File4").toString(), paths[2]);
@@ -321,7 +327,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&frame, &drop);
-        QCOMPARE(m_program->Document().m_image[100], 0x5A);
+        QCOMPARE(m_program->Document().Image()[100], 0x5A);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
     }
 

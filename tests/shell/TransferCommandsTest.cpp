@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "Conversions.h"
+#include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
 #include "MainFrame.h"
@@ -65,8 +66,8 @@ private slots:
         const ModelProfile& profile = Rk520Profile();
 
         frame.Command(profile.ids.read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.transfer.readDone)}, kTransferMs);
-        QVERIFY(program.Document().m_image == SampleImage());
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.rules.transfer.readDone)}, kTransferMs);
+        QVERIFY(program.Document().Image() == SampleImage());
         QVERIFY(frame.isWindowModified());
         // Channel 0 is shown and selected in both lists.
         auto* rxFreq = qobject_cast<QLineEdit*>(program.View().Control(1020));
@@ -75,9 +76,9 @@ private slots:
 
         // The image goes back to the radio unchanged.
         ClickToolbarButton(frame, profile.ids.write);
-        QVERIFY(program.View().IsWriting());
+        QVERIFY(program.Link().IsWriting());
         QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 2, kTransferMs);
-        QCOMPARE(prompts.messages.last(), Utf(profile.transfer.writeDone));
+        QCOMPARE(prompts.messages.last(), Utf(profile.rules.transfer.writeDone));
         const auto written = radio.WrittenBytes();
         QCOMPARE(written.size(), std::size_t{1280});
         const RadioImage sample = SampleImage();
@@ -97,11 +98,11 @@ private slots:
         program.View().OnInitialUpdate();
 
         program.MainFrame().Command(Rk520Profile().ids.write)->trigger();
-        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().validation.txStep)});
-        QCOMPARE(program.Document().m_currentChannel, 7);
+        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().rules.validation.txStep)});
+        QCOMPARE(program.Document().CurrentChannel(), 7);
         QCOMPARE(program.View().EditChannel(), 7);
         QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 7);
-        QVERIFY(!program.View().IsWriting());
+        QVERIFY(!program.Link().IsWriting());
         QTest::qWait(700);
         QVERIFY(radio.HandshakeTimes().empty());
     }
@@ -116,12 +117,12 @@ private slots:
         CMainFrame& frame = program.MainFrame();
 
         frame.Command(Rk520Profile().ids.write)->trigger();
-        QVERIFY(program.View().IsWriting());
+        QVERIFY(program.Link().IsWriting());
         prompts.yesNoAnswers.enqueue(false);
         frame.close();
         QCOMPARE(prompts.questions, QStringList{Utf(Rk520Profile().shell.quitDuringWriteQuestion)});
         QVERIFY(frame.isVisible());
-        QVERIFY(program.View().IsWriting());
+        QVERIFY(program.Link().IsWriting());
 
         prompts.yesNoAnswers.enqueue(true);
         frame.close();
@@ -144,8 +145,8 @@ private slots:
         CRk7400App program;
         QVERIFY(program.Start({}));
         program.MainFrame().Command(Rk7400Profile().ids.read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk7400Profile().transfer.readDone)}, kTransferMs);
-        QVERIFY(program.Document().m_image == SampleImage());
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk7400Profile().rules.transfer.readDone)}, kTransferMs);
+        QVERIFY(program.Document().Image() == SampleImage());
         QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
         QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
     }

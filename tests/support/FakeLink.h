@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles for the clone transfer's surroundings: a serial port whose
-// replies the test hands in, timers the test fires itself, and a host that
-// records what the user would see.
+// replies the test hands in, timers the test fires itself, and a listener
+// that records what the transfer reports.
 
 #include <algorithm>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "SerialPort.h"
-#include "TransferHost.h"
+#include "TransferListener.h"
 #include "TransferTimers.h"
 
 namespace rk::test {
@@ -100,15 +100,28 @@ public:
     bool IsRunning(int id) const { return running.count(id) != 0; }
 };
 
-class RecordingHost final : public TransferHost {
+class RecordingListener final : public TransferListener {
 public:
+    // Every message text, in order, and how often each report came.
     std::vector<std::string> messages;
     int readImageShown = 0;
     std::vector<int> refusedChannels;
+    std::vector<TransferStep> steps;
 
-    void ShowMessage(const char* utf8) override { messages.emplace_back(utf8 ? utf8 : "<null>"); }
-    void ShowReadImage() override { ++readImageShown; }
-    void ShowRefusedChannel(int channel) override { refusedChannels.push_back(channel); }
+    void StepStarted(const TransferStep& step) override { steps.push_back(step); }
+    void ReadCompleted(const char* message) override {
+        ++readImageShown;
+        Record(message);
+    }
+    void WriteCompleted(const char* message) override { Record(message); }
+    void WriteRefused(int channel, const char* message) override {
+        if (message) Record(message);
+        if (channel >= 0) refusedChannels.push_back(channel);
+    }
+    void TransferFailed(const char* message) override { Record(message); }
+
+private:
+    void Record(const char* message) { messages.emplace_back(message ? message : "<null>"); }
 };
 
 }  // namespace rk::test

@@ -1,11 +1,11 @@
 #include "Rk520Profile.h"
 
+#include "Rk520Rules.h"
+
 namespace {
 
-constexpr const char* kSameFrequency = "同频不能设置中继、脱网、倒频功能";
-
 const rk::ModelProfile kProfile{
-    .programName = "rk520",
+    .rules = Rk520Rules(),
     .language = "zh_CN",
     .toolbarButtonWidth = 16,
     .menu =
@@ -67,35 +67,8 @@ const rk::ModelProfile kProfile{
             .windowTitle = "TalvoraRKP_520P写频软件",
             .newFileName = "Rk520",
             .filterName = "Rk520 文件 (*.rkd)",
-            .extension = ".rkd",
             .fileTypeId = "Rk520.Document",
             .fileTypeName = "Rk520 Document",
-        },
-    .validation =
-        {
-            .highestBandEdge = 48'000'000,
-            .greatestSplit = 1'000'000,
-            .sameFreqTalkaround = kSameFrequency,
-            .sameFreqRepeater = kSameFrequency,
-            .sameFreqReverse = kSameFrequency,
-            .split = "接收频率与发射频率的差值必须小于等于10MHz",
-            .band = "频段值必须在100MHz－480MHz内，以1MHz递增",
-            .rxOutOfBand = "接收频率值超出频段范围",
-            .txOutOfBand = "发射频率值超出频段范围",
-            .rxStep = "接收频率值必须是6.25KHz或5KHz的整数倍",
-            .txStep = "发射频率值必须是6.25KHz或5KHz的整数倍",
-            .totLimit = "发射限时必须大于等于0.1，小于等于10",
-            .repeaterDelay = "中继时延必须小于等于10",
-        },
-    .transfer =
-        {
-            .openFailedHandshake = "创建通信失败",
-            .openFailedBlockRequest = "创建通信失败",
-            .openFailedWriteBlock = "建立通信文件失败",
-            .noHandshakeReply = "请检查COM口至对讲机的连接及其设置",
-            .readDone = "数据已从对讲机中读出",
-            .writeDone = "数据已写入对讲机",
-            .incompleteRead = "对讲机返回的数据不完整",
         },
     .editor =
         {
@@ -107,7 +80,6 @@ const rk::ModelProfile kProfile{
             .powerLow = "小功率",
             .numberRequired = "请输入一个数字。",
         },
-    .searchesPorts = false,
     .hasTotLimit = true,
     .hasTxInhibit = true,
     .hasReverse = true,

@@ -1,11 +1,11 @@
 #include "Rk7400Profile.h"
 
+#include "Rk7400Rules.h"
+
 namespace {
 
-constexpr const char* kConnectionError = "Ошибка подключения";
-
 const rk::ModelProfile kProfile{
-    .programName = "rk7400",
+    .rules = Rk7400Rules(),
     .language = "ru",
     .toolbarButtonWidth = 25,
     .menu =
@@ -68,36 +68,8 @@ const rk::ModelProfile kProfile{
             .windowTitle = "Программатор для TLVR (RKP_7400)",
             .newFileName = "Rk7400",
             .filterName = "Rk7400 ?? (*.zu1)",
-            .extension = ".zu1",
             .fileTypeId = "Rk7400.Document",
             .fileTypeName = "Rk7400 Document",
-        },
-    .validation =
-        {
-            .highestBandEdge = 40'000'000,
-            .greatestSplit = 2'000'000,
-            .sameFreqTalkaround = "Отключите функию Talk Around - RX и TX одинаковые",
-            .sameFreqRepeater = "Отключите функию Транк - RX и TX одинаковые",
-            .sameFreqReverse = "Отключите функию Реверс Частот - RX и TX одинаковые",
-            .split = "Разнос частот RX и TX должен быть не больше 20МГц",
-            .band = "Диапазон частот должен быть от 100МГц до 400МГц , с шагом 1МГц",
-            // Two spaces, the control character 0x02 and one space lead this text.
-            .rxOutOfBand = "  \x02 RX-частота не соответствует полосе",
-            .txOutOfBand = "    TX-частота не соответствует полосе",
-            .rxStep = "RX-частота должна быть кратной 6.25КГц или 5КГц",
-            .txStep = "ТХ-частота должна быть кратной 6.25КГц или 5КГц",
-            .totLimit = "Диапазон времени для ТОТ составляет от 0.1 до 10 минут",
-            .repeaterDelay = "Задержка транка: от 0 до 10",
-        },
-    .transfer =
-        {
-            .openFailedHandshake = kConnectionError,
-            .openFailedBlockRequest = kConnectionError,
-            .openFailedWriteBlock = kConnectionError,
-            .noHandshakeReply = "Проверьте настройки и подключение рации",
-            .readDone = "Чтение данных завершено",
-            .writeDone = "Запись данных завершена",
-            .incompleteRead = "Данные с рации получены не полностью",
         },
     .editor =
         {
@@ -109,7 +81,6 @@ const rk::ModelProfile kProfile{
             .powerLow = "LOW",
             .numberRequired = "Введите число.",
         },
-    .searchesPorts = true,
     .hasTotLimit = false,
     .hasTxInhibit = false,
     .hasReverse = false,

@@ -1,9 +1,10 @@
 #pragma once
-// Everything that differs between the two radio models: texts in the model's
-// language, limits, command ids and port behaviour. Plain data, no Qt, so the
-// core (validation, clone transfer) can read it too. All texts are UTF-8.
+// Everything the windows of one model show: menu captions, prompts, command
+// ids, messages of the document framework and the form's texts, over the
+// model's rules. Plain data read by the shell and the editor only. All texts
+// are UTF-8.
 
-#include <cstdint>
+#include "ModelRules.h"
 
 namespace rk {
 
@@ -79,37 +80,8 @@ struct DocumentTypeTexts {
     const char* windowTitle;
     const char* newFileName;  // offered by Save for a document without a file
     const char* filterName;
-    const char* extension;  // with its dot
     const char* fileTypeId;
     const char* fileTypeName;
-};
-
-struct ValidationRules {
-    std::int32_t highestBandEdge;  // 10 Hz counts
-    std::int32_t greatestSplit;    // 10 Hz counts
-    // Same-frequency messages in the order the bits are tested. A model with a
-    // single message gives the same text three times.
-    const char* sameFreqTalkaround;
-    const char* sameFreqRepeater;
-    const char* sameFreqReverse;
-    const char* split;
-    const char* band;
-    const char* rxOutOfBand;
-    const char* txOutOfBand;
-    const char* rxStep;
-    const char* txStep;
-    const char* totLimit;
-    const char* repeaterDelay;
-};
-
-struct TransferTexts {
-    const char* openFailedHandshake;
-    const char* openFailedBlockRequest;
-    const char* openFailedWriteBlock;
-    const char* noHandshakeReply;
-    const char* readDone;
-    const char* writeDone;
-    const char* incompleteRead;
 };
 
 struct EditorTexts {
@@ -123,7 +95,7 @@ struct EditorTexts {
 };
 
 struct ModelProfile {
-    const char* programName;  // rk520, rk7400
+    const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
     int toolbarButtonWidth;   // pixels; the height is 15
     MenuTexts menu;
@@ -131,11 +103,7 @@ struct ModelProfile {
     CommandIds ids;
     ShellTexts shell;
     DocumentTypeTexts documentType;
-    ValidationRules validation;
-    TransferTexts transfer;
     EditorTexts editor;
-    // Port search: try COM1..COM8 in turn instead of the port chosen in the menu.
-    bool searchesPorts;
     // Form controls that only some models have.
     bool hasTotLimit;
     bool hasTxInhibit;

@@ -1,0 +1,4 @@
+#pragma once
+#include "ModelRules.h"
+
+const rk::ModelRules& Rk520Rules();

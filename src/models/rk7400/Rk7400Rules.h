@@ -1,0 +1,4 @@
+#pragma once
+#include "ModelRules.h"
+
+const rk::ModelRules& Rk7400Rules();

@@ -1,0 +1,48 @@
+#pragma once
+// What one radio model's rules are, and the texts those rules produce: the
+// pre-write limits and messages, the transfer messages, how the model finds
+// its port and its image file's type. Plain data, no Qt: the image, codec and
+// clone transfer read it, and so does every front end. All texts are UTF-8.
+
+#include <cstdint>
+
+namespace rk {
+
+struct ValidationRules {
+    std::int32_t highestBandEdge;  // 10 Hz counts
+    std::int32_t greatestSplit;    // 10 Hz counts
+    // Same-frequency messages in the order the bits are tested. A model with a
+    // single message gives the same text three times.
+    const char* sameFreqTalkaround;
+    const char* sameFreqRepeater;
+    const char* sameFreqReverse;
+    const char* split;
+    const char* band;
+    const char* rxOutOfBand;
+    const char* txOutOfBand;
+    const char* rxStep;
+    const char* txStep;
+    const char* totLimit;
+    const char* repeaterDelay;
+};
+
+struct TransferTexts {
+    const char* openFailedHandshake;
+    const char* openFailedBlockRequest;
+    const char* openFailedWriteBlock;
+    const char* noHandshakeReply;
+    const char* readDone;
+    const char* writeDone;
+    const char* incompleteRead;
+};
+
+struct ModelRules {
+    const char* programName;  // rk520, rk7400
+    const char* extension;    // of the model's image files, with its dot
+    ValidationRules validation;
+    TransferTexts transfer;
+    // Port search: try COM1..COM8 in turn instead of the port chosen in the menu.
+    bool searchesPorts;
+};
+
+}  // namespace rk
