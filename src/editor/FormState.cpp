@@ -1,0 +1,34 @@
+#include "FormState.h"
+
+#include <QSignalBlocker>
+
+#include "Conversions.h"
+#include "Prompts.h"
+
+namespace rk {
+
+bool FormState::ReadForm() {
+    for (const auto& field : m_readOrder) {
+        const QByteArray text = field.edit->text().left(static_cast<qsizetype>(kNumberTextLimit)).toUtf8();
+        const auto value = ParseNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        if (!value) {
+            Prompts::Current().ShowMessage(Text(profile.editor.numberRequired));
+            field.edit->setFocus(Qt::OtherFocusReason);
+            field.edit->selectAll();
+            return false;
+        }
+        *field.value = *value;
+    }
+    return true;
+}
+
+void FormState::ShowForm() {
+    for (const auto& field : m_readOrder) {
+        const QString text = QString::fromStdString(FormatNumber(*field.value));
+        if (field.edit->text() == text) continue;
+        const QSignalBlocker blocker(field.edit);
+        field.edit->setText(text);
+    }
+}
+
+}  // namespace rk

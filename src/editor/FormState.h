@@ -1,0 +1,61 @@
+#pragma once
+// What every panel of the form shares: the document, the model's texts, the
+// channel being edited and the number fields. Edits go through here into the
+// document, which marks itself changed when bytes changed.
+
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "ModelProfile.h"
+#include "RadioDocument.h"
+
+namespace rk {
+
+// The form's number fields and the values they exchange with the image.
+// Show puts every value into its field; Read takes the fields' numbers in the
+// model's order and, at the first that is not a number, warns, selects that
+// field and keeps its value and the later ones as they were.
+struct NumberValues {
+    double delaySeconds = 0;
+    double totMinutes = 0;
+    double rxFreqMHz = 0;
+    double bandLowMHz = 0;
+    double bandHighMHz = 0;
+    double txFreqMHz = 0;
+};
+
+class FormState {
+public:
+    FormState(RadioDocument& doc, const ModelProfile& model) : document(doc), profile(model) {}
+
+    // The fields in reading order, each with the value it exchanges with.
+    struct NumberField {
+        QLineEdit* edit;
+        double* value;
+    };
+    void SetReadOrder(std::vector<NumberField> order) { m_readOrder = std::move(order); }
+    bool ReadForm();
+    void ShowForm();
+
+    // One edit of the edited channel's record or of the settings.
+    void EditRecord(const std::function<void(const ChannelRecord&)>& edit) { document.EditChannel(editChannel, edit); }
+    void EditSettings(const std::function<void(const SettingsBlock&)>& edit) { document.EditSettings(edit); }
+    ConstChannelRecord Record() const { return document.Image().Channel(editChannel); }
+
+    // A model text for the screen.
+    static QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+    RadioDocument& document;
+    const ModelProfile& profile;
+    NumberValues values;
+    // Editor state; survives New and Open.
+    int editChannel = 0;
+    int validListPos = -1;
+
+private:
+    std::vector<NumberField> m_readOrder;
+};
+
+}  // namespace rk

@@ -1,0 +1,105 @@
+#include "OptionsPanel.h"
+
+#include <QLineEdit>
+
+#include "ChoiceList.h"
+#include "Conversions.h"
+#include "FormState.h"
+#include "SpinButton.h"
+
+namespace rk {
+
+namespace {
+constexpr int kSquelchMin = 0;
+constexpr int kSquelchMax = 9;
+constexpr int kSquelchStart = 3;
+constexpr int kRowNo = 0;
+constexpr int kRowYes = 1;
+constexpr int kRowHigh = 0;
+constexpr int kRowLow = 1;
+}  // namespace
+
+OptionsPanel::OptionsPanel(FormState& state, Controls controls) : m_state(state), m_controls(controls) {
+    const Option options[] = {
+        {m_controls.scrambler, kScrambler, false, 0},
+        {m_controls.beatShift, kBeatShift, false, 0},
+        {m_controls.repeater, kRepeater, false, static_cast<std::uint8_t>(kTalkaround | kReverse)},
+        {m_controls.reverse, kReverse, false, static_cast<std::uint8_t>(kRepeater | kTalkaround)},
+        {m_controls.talkaround, kTalkaround, false, static_cast<std::uint8_t>(kRepeater | kReverse)},
+        {m_controls.txInhibit, kTxInhibit, true, kRepeater},
+    };
+    for (const Option& option : options)
+        if (option.list) m_options.push_back(option);
+    for (const Option& option : m_options)
+        QObject::connect(option.list, &ChoiceList::userChose, option.list, [this, option] { OnOptionChosen(option); });
+    QObject::connect(m_controls.power, &ChoiceList::userChose, m_controls.power, [this] { OnPowerChosen(); });
+    QObject::connect(m_controls.squelch, &SpinButton::positionChanging, m_controls.squelch,
+                     [this](int position) { OnSquelchSpin(position); });
+    QObject::connect(m_controls.delay, &QLineEdit::textEdited, m_controls.delay, [this] { OnDelayEdited(); });
+}
+
+void OptionsPanel::FillFixed() {
+    const auto& texts = m_state.profile.editor;
+    m_controls.power->SetEntries({FormState::Text(texts.powerHigh), FormState::Text(texts.powerLow)});
+    m_controls.power->SelectRow(kRowHigh);
+    for (const Option& option : m_options) {
+        option.list->SetEntries({FormState::Text(texts.optionNo), FormState::Text(texts.optionYes)});
+        option.list->SelectRow(kRowNo);
+    }
+    m_controls.squelch->SetRange(kSquelchMin, kSquelchMax);
+    m_controls.squelch->SetPosition(kSquelchStart);
+}
+
+void OptionsPanel::LoadValues(const ConstChannelRecord& record) {
+    m_controls.squelch->SetPosition(record.squelchLevel());
+    m_state.values.delaySeconds = TenthsToValue(record.repeaterDelay());
+}
+
+void OptionsPanel::ShowLists(const ConstChannelRecord& record) {
+    m_controls.power->SelectRow(record.HasOption(kLowPower) ? kRowLow : kRowHigh);
+    for (const Option& option : m_options) {
+        const bool on = option.inCodeFlags ? record.HasCodeFlag(option.bit) : record.HasOption(option.bit);
+        option.list->SelectRow(on ? kRowYes : kRowNo);
+    }
+}
+
+void OptionsPanel::OnPowerChosen() {
+    const int row = m_controls.power->SelectedRow();
+    if (row != kRowHigh && row != kRowLow) return;
+    m_state.EditRecord([row](const ChannelRecord& r) { r.SetOption(kLowPower, row == kRowLow); });
+}
+
+void OptionsPanel::OnOptionChosen(const Option& option) {
+    const int row = option.list->SelectedRow();
+    if (row != kRowNo && row != kRowYes) return;
+    const bool on = row == kRowYes;
+    // Only switching an option on is refused: switching one off never makes a
+    // conflict, and a file or a radio may bring two conflicting options that
+    // the user must be able to clear.
+    if (on && (m_state.Record().optionFlags() & option.refusedWhile) != 0) {
+        option.list->SelectRow(kRowNo);
+        return;
+    }
+    // The repeater and transmit inhibit cannot be on together.
+    const bool clearsTxInhibit = option.bit == kRepeater && !option.inCodeFlags && on && m_controls.txInhibit;
+    m_state.EditRecord([&](const ChannelRecord& record) {
+        if (option.inCodeFlags)
+            record.SetCodeFlag(option.bit, on);
+        else
+            record.SetOption(option.bit, on);
+        if (clearsTxInhibit) record.SetCodeFlag(kTxInhibit, false);
+    });
+    if (clearsTxInhibit) m_controls.txInhibit->SelectRow(kRowNo);
+}
+
+void OptionsPanel::OnSquelchSpin(int newPosition) {
+    m_state.EditRecord([newPosition](const ChannelRecord& r) { r.setSquelchLevel(static_cast<std::uint8_t>(newPosition)); });
+}
+
+void OptionsPanel::OnDelayEdited() {
+    m_state.ReadForm();
+    const std::uint8_t tenths = ValueToTenths(m_state.values.delaySeconds);
+    m_state.EditRecord([tenths](const ChannelRecord& r) { r.setRepeaterDelay(tenths); });
+}
+
+}  // namespace rk

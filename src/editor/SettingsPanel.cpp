@@ -1,0 +1,59 @@
+#include "SettingsPanel.h"
+
+#include <QLineEdit>
+
+#include "Conversions.h"
+#include "FormState.h"
+
+namespace rk {
+
+namespace {
+// The high edge shown for a typed low edge: 20 MHz above it inside 100..500,
+// none far outside, and as it was just outside (99..100, 500..501).
+constexpr double kBandEdgeMin = 100;
+constexpr double kBandEdgeMax = 500;
+constexpr double kBandNoEdgeBelow = 99;
+constexpr double kBandNoEdgeAbove = 501;
+constexpr double kBandWidth = 20;
+}  // namespace
+
+SettingsPanel::SettingsPanel(FormState& state, QLineEdit* bandLow, QLineEdit* bandHigh, QLineEdit* totLimit)
+    : m_state(state), m_totLimit(totLimit) {
+    bandHigh->setReadOnly(true);
+    QObject::connect(bandLow, &QLineEdit::textEdited, bandLow, [this] { OnBandEdited(); });
+    if (m_totLimit) QObject::connect(m_totLimit, &QLineEdit::textEdited, m_totLimit, [this] { OnTotLimitEdited(); });
+}
+
+void SettingsPanel::LoadTotLimit(const ConstSettingsBlock& settings) {
+    if (m_totLimit) m_state.values.totMinutes = TenthsToValue(settings.totLimit());
+}
+
+void SettingsPanel::LoadBand(const ConstSettingsBlock& settings) {
+    const std::int64_t low = BandLowToMhz(settings.bandLow());
+    NumberValues& values = m_state.values;
+    values.bandLowMHz = static_cast<double>(low);
+    values.bandHighMHz = (low >= static_cast<std::int64_t>(kBandEdgeMin) && low <= static_cast<std::int64_t>(kBandEdgeMax))
+                             ? static_cast<double>(low) + kBandWidth
+                             : 0.0;
+}
+
+void SettingsPanel::OnBandEdited() {
+    m_state.ReadForm();
+    NumberValues& values = m_state.values;
+    const std::uint32_t bandLow = MhzToBandLow(values.bandLowMHz);
+    m_state.EditSettings([bandLow](const SettingsBlock& settings) { settings.setBandLow(bandLow); });
+    const double x = values.bandLowMHz;
+    if (x >= kBandEdgeMin && x <= kBandEdgeMax)
+        values.bandHighMHz = x + kBandWidth;
+    else if (x <= kBandNoEdgeBelow || x >= kBandNoEdgeAbove)
+        values.bandHighMHz = 0;
+    m_state.ShowForm();
+}
+
+void SettingsPanel::OnTotLimitEdited() {
+    m_state.ReadForm();
+    const std::uint8_t tenths = ValueToTenths(m_state.values.totMinutes);
+    m_state.EditSettings([tenths](const SettingsBlock& settings) { settings.setTotLimit(tenths); });
+}
+
+}  // namespace rk
