@@ -3,7 +3,7 @@
 # when any is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-translations-l10n
+packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n
           libx11-dev fonts-noto-cjk)
 
 missing=()
