@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing the programs need,
-# when any is missing. Uses sudo when not run as root.
+# and any package named as an argument, when any is missing. Uses sudo when
+# not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-translations-l10n
-          libx11-dev fonts-noto-cjk)
+packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n
+          libx11-dev fonts-noto-cjk "$@")
 
 missing=()
 for p in "${packages[@]}"; do

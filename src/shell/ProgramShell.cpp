@@ -21,7 +21,7 @@ void PrepareApplication(QApplication& app, const ModelProfile& profile) {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganization));
     QCoreApplication::setApplicationName(Tr(profile.shell.programTitle));
     QGuiApplication::setDesktopFileName(Tr(profile.rules.programName));
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(ProgramIcon(Tr(profile.rules.programName)));
     // Qt's own dialogs and buttons speak the program's language.
     const QLocale locale(Tr(profile.language));
     QLocale::setDefault(locale);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -338,6 +339,15 @@ private slots:
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), expected);
         QCOMPARE(QCoreApplication::applicationName(), Utf(m_profile.shell.programTitle));
         QCOMPARE(QCoreApplication::organizationName(), QString::fromLatin1(rk::kSettingsOrganization));
+    }
+
+    void windowIconIsTheModelsArtwork() {
+        rk::PrepareApplication(*qApp, m_profile);
+        const QImage icon = QApplication::windowIcon().pixmap(48).toImage();
+        QVERIFY(!icon.isNull());
+        // The radio's body is red on rk520 and blue on rk7400.
+        const QColor body = icon.pixelColor(12, 40);
+        QCOMPARE(body.red() > body.blue(), m_profile.rules.programName == std::string("rk520"));
     }
 
     void startWithUnreadableFileFails() {
