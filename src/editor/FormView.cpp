@@ -160,7 +160,8 @@ void FormView::OnInitialUpdate() {
 bool FormView::ReadForm() {
     for (const auto& field : m_readOrder) {
         const QByteArray text = field.edit->text().left(kMaxFieldChars).toUtf8();
-        const auto value = ParseNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        const auto value = ParseNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                                       m_profile.rules.acceptsDecimalComma);
         if (!value) {
             Prompts::Current().ShowMessage(Text(m_profile.editor.numberRequired));
             field.edit->setFocus(Qt::OtherFocusReason);

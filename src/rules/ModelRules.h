@@ -43,6 +43,8 @@ struct ModelRules {
     TransferTexts transfer;
     // Port search: try COM1..COM8 in turn instead of the port chosen in the menu.
     bool searchesPorts;
+    // Number fields take a comma as the decimal point too ("435,125").
+    bool acceptsDecimalComma;
 };
 
 }  // namespace rk

@@ -34,6 +34,7 @@ const rk::ModelRules kRules{
             .incompleteRead = "对讲机返回的数据不完整",
         },
     .searchesPorts = false,
+    .acceptsDecimalComma = false,
 };
 
 }  // namespace

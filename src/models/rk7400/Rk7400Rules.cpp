@@ -35,6 +35,7 @@ const rk::ModelRules kRules{
             .incompleteRead = "Данные с рации получены не полностью",
         },
     .searchesPorts = true,
+    .acceptsDecimalComma = true,
 };
 
 }  // namespace
