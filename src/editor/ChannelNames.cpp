@@ -5,8 +5,7 @@
 namespace rk {
 
 QString ChannelName(const ModelProfile& profile, int channel) {
-    return QStringLiteral("%1").arg(channel + 1, 2, 10, QLatin1Char('0')) +
-           QString::fromUtf8(profile.editor.channelSuffix);
+    return QString::fromUtf8(profile.editor.channelName).arg(channel + 1, 2, 10, QLatin1Char('0'));
 }
 
 QStringList ChannelNames(const ModelProfile& profile) {

@@ -84,13 +84,10 @@ void FormView::OnSquelchSpin(int newPosition) {
 }
 
 void FormView::OnPowerChosen() {
+    // Rows: high, low.
     const int row = m_powerList->SelectedRow();
-    if (row < 0) return;
-    const QString text = m_powerList->item(row)->text();
-    if (text == Text(m_profile.editor.powerHigh))
-        EditRecord([](const ChannelRecord& r) { r.SetOption(kLowPower, false); });
-    else if (text == Text(m_profile.editor.powerLow))
-        EditRecord([](const ChannelRecord& r) { r.SetOption(kLowPower, true); });
+    if (row != 0 && row != 1) return;
+    EditRecord([row](const ChannelRecord& r) { r.SetOption(kLowPower, row == 1); });
 }
 
 void FormView::OnOptionChosen(ChoiceList* list) {
@@ -112,12 +109,9 @@ void FormView::OnOptionChosen(ChoiceList* list) {
     else
         return;
 
-    const QString text = list->item(row)->text();
-    bool on = false;
-    if (text == Text(m_profile.editor.optionYes))
-        on = true;
-    else if (text != Text(m_profile.editor.optionNo))
-        return;
+    // Rows: no, yes.
+    if (row > 1) return;
+    const bool on = row == 1;
     // Only switching an option on is refused: switching one off never makes a
     // conflict, and a file or a radio may bring two conflicting options that
     // the user must be able to clear.

@@ -122,7 +122,9 @@ void FormView::FillFixedLists() {
     m_channelList->SetEntries(ChannelNames(m_profile));
     m_channelList->SelectRow(0);
 
-    const QStringList codeTypes{QStringLiteral("QT"), QStringLiteral("DQT"), Text(m_profile.editor.codeNone)};
+    // The channel display and the handlers go by these rows, not by the texts.
+    const QStringList codeTypes{Text(m_profile.editor.codeTone), Text(m_profile.editor.codeDigital),
+                                Text(m_profile.editor.codeNone)};
     for (auto* list : {m_txCodeTypeList, m_rxCodeTypeList}) {
         list->SetEntries(codeTypes);
         list->SelectRow(2);

@@ -11,22 +11,22 @@ namespace rk {
 void FormView::OnCodeTypeChosen(const CodeSide& side) {
     const int row = side.typeList->SelectedRow();
     if (row < 0) return;
-    const QString text = side.typeList->item(row)->text();
-    if (text == QLatin1String("DQT")) {
+    // Rows: tone (QT), digital (DQT), none.
+    if (row == 1) {
         ShowForm();
         side.table->SetEntries(DcsEntries());
         EditRecord([&](const ChannelRecord& record) {
             record.SetCodeFlag(side.onBit, true);
             record.SetCodeFlag(side.toneBit, false);
         });
-    } else if (text == QLatin1String("QT")) {
+    } else if (row == 0) {
         ShowForm();
         side.table->SetEntries(ToneEntries());
         EditRecord([&](const ChannelRecord& record) {
             record.SetCodeFlag(side.onBit, true);
             record.SetCodeFlag(side.toneBit, true);
         });
-    } else if (text == Text(m_profile.editor.codeNone)) {
+    } else if (row == 2) {
         side.table->SetEntries({});
         ShowForm();
         EditRecord([&](const ChannelRecord& record) { record.SetCodeFlag(side.onBit, false); });

@@ -85,7 +85,9 @@ struct DocumentTypeTexts {
 };
 
 struct EditorTexts {
-    const char* channelSuffix;  // channel name: two digits, then this
+    const char* channelName;  // %1 is the channel number in two digits
+    const char* codeTone;     // the code types
+    const char* codeDigital;
     const char* codeNone;
     const char* optionNo;
     const char* optionYes;

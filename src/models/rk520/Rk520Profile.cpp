@@ -72,7 +72,9 @@ const rk::ModelProfile kProfile{
         },
     .editor =
         {
-            .channelSuffix = "频道",
+            .channelName = "%1频道",
+            .codeTone = "QT",
+            .codeDigital = "DQT",
             .codeNone = "无",
             .optionNo = "无",
             .optionYes = "有",

@@ -73,7 +73,9 @@ const rk::ModelProfile kProfile{
         },
     .editor =
         {
-            .channelSuffix = "",
+            .channelName = "%1",
+            .codeTone = "QT",
+            .codeDigital = "DQT",
             .codeNone = "НЕТ",
             .optionNo = "НЕТ",
             .optionYes = "ДА",
