@@ -10,8 +10,8 @@
 
 namespace rk {
 
-// Name of channel index 0..63: the model's channel name, holding the
-// two-digit channel number.
+// Name of channel index 0..63: the model's channel name in the interface
+// language, holding the two-digit channel number.
 QString ChannelName(const ModelProfile& profile, int channel);
 QStringList ChannelNames(const ModelProfile& profile);
 

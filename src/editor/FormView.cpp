@@ -1,5 +1,6 @@
 #include "FormView.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -122,7 +123,8 @@ void FormView::FillFixedLists() {
     m_channelList->SetEntries(ChannelNames(m_profile));
     m_channelList->SelectRow(0);
 
-    // The channel display and the handlers go by these rows, not by the texts.
+    // The channel display and the handlers go by these rows, not by the
+    // texts, which depend on the interface language.
     const QStringList codeTypes{Text(m_profile.editor.codeTone), Text(m_profile.editor.codeDigital),
                                 Text(m_profile.editor.codeNone)};
     for (auto* list : {m_txCodeTypeList, m_rxCodeTypeList}) {
@@ -173,6 +175,11 @@ bool FormView::ReadForm() {
         *field.value = *value;
     }
     return true;
+}
+
+QString FormView::Text(const char* utf8) const {
+    // The model's texts live in one translation context, named after the program.
+    return QCoreApplication::translate(m_profile.rules.programName, utf8);
 }
 
 void FormView::ShowForm() {

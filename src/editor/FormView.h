@@ -134,7 +134,8 @@ private:
     T* Find(const char* name, bool required) const;
     void ConnectHandlers();
     void FillFixedLists();
-    QString Text(const char* utf8) const { return QString::fromUtf8(utf8); }
+    // A profile text in the interface language.
+    QString Text(const char* utf8) const;
     CodeSide RxSide() const;
     CodeSide TxSide() const;
 
