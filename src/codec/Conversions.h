@@ -60,7 +60,9 @@ inline constexpr std::size_t kNumberTextLimit = 31;
 // - Only decimal notation: "inf", "nan" and hexadecimal ("0x1A") are errors.
 // - A value beyond the range of a double either way (1e999, 1e-999) is an
 //   error rather than infinity or a silent zero.
-// - Decimal point only, whatever the C locale says.
-std::optional<double> ParseNumber(std::string_view text);
+// - Decimal point only, whatever the C locale says; with `acceptsComma` a
+//   comma may stand in its place ("435,125" is 435.125), as a model's rules
+//   allow. It is never a thousands separator: "1,000.5" is an error.
+std::optional<double> ParseNumber(std::string_view text, bool acceptsComma = false);
 
 }  // namespace rk

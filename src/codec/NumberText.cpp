@@ -1,8 +1,10 @@
 // FormatNumber and ParseNumber of Conversions.h: the text of the form's
 // numeric edit fields. Both are independent of the C locale, so a Russian or
-// Chinese desktop still shows and reads a decimal point.
+// Chinese desktop still shows and reads a decimal point (and a decimal comma
+// only where the model's rules ask for it).
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <system_error>
@@ -29,13 +31,13 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
 }
 
 // End of the number that starts at i, or i itself when there is none.
-std::size_t ScanNumber(std::string_view text, std::size_t i) {
+std::size_t ScanNumber(std::string_view text, std::size_t i, bool acceptsComma) {
     const std::size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     const std::size_t wholeEnd = SkipDigits(text, i);
     std::size_t end = wholeEnd;
     std::size_t digitCount = wholeEnd - i;
-    if (end < text.size() && text[end] == '.') {
+    if (end < text.size() && (text[end] == '.' || (acceptsComma && text[end] == ','))) {
         const std::size_t fractionEnd = SkipDigits(text, end + 1);
         digitCount += fractionEnd - (end + 1);
         end = fractionEnd;
@@ -61,18 +63,21 @@ std::string FormatNumber(double value) {
     return std::string(text, result.ptr);
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+std::optional<double> ParseNumber(std::string_view text, bool acceptsComma) {
     text = text.substr(0, std::min(text.size(), kNumberTextLimit));
     const std::size_t start = SkipBlanks(text, 0);
-    const std::size_t end = ScanNumber(text, start);
+    const std::size_t end = ScanNumber(text, start, acceptsComma);
     if (end == start || SkipBlanks(text, end) != text.size()) return std::nullopt;
 
-    // from_chars takes a minus sign but no plus sign.
+    // from_chars takes a minus sign but no plus sign, and only a point.
     std::size_t from = start;
     if (text[from] == '+') ++from;
+    // The scan let a comma through only where it is the decimal point.
+    std::array<char, kNumberTextLimit> number{};
+    const char* const numberEnd = std::replace_copy(text.data() + from, text.data() + end, number.data(), ',', '.');
     double value = 0;
-    const auto result = std::from_chars(text.data() + from, text.data() + end, value);
-    if (result.ec != std::errc{} || result.ptr != text.data() + end) return std::nullopt;
+    const auto result = std::from_chars(number.data(), numberEnd, value);
+    if (result.ec != std::errc{} || result.ptr != numberEnd) return std::nullopt;
     if (value == 0 && text[start] != '0') return std::nullopt;
     return value;
 }

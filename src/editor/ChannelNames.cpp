@@ -1,12 +1,14 @@
 #include "ChannelNames.h"
 
+#include <QCoreApplication>
+
 #include "RadioImage.h"
 
 namespace rk {
 
 QString ChannelName(const ModelProfile& profile, int channel) {
-    return QStringLiteral("%1").arg(channel + 1, 2, 10, QLatin1Char('0')) +
-           QString::fromUtf8(profile.editor.channelSuffix);
+    return QCoreApplication::translate(profile.rules.programName, profile.editor.channelName)
+        .arg(channel + 1, 2, 10, QLatin1Char('0'));
 }
 
 QStringList ChannelNames(const ModelProfile& profile) {

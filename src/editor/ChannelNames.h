@@ -10,8 +10,8 @@
 
 namespace rk {
 
-// Name of channel index 0..63: the two-digit channel number, then the
-// model's suffix.
+// Name of channel index 0..63: the model's channel name in the interface
+// language, holding the two-digit channel number.
 QString ChannelName(const ModelProfile& profile, int channel);
 QStringList ChannelNames(const ModelProfile& profile);
 

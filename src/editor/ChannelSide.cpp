@@ -26,9 +26,11 @@ std::uint8_t ChannelSide::OnBit() const { return m_receive ? kRxCodeOn : kTxCode
 std::uint8_t ChannelSide::ToneBit() const { return m_receive ? kRxCodeIsQt : kTxCodeIsQt; }
 
 void ChannelSide::FillFixed() {
-    QStringList types;
-    for (const auto& text : CodeTypeTexts(m_state.profile.editor.codeNone)) types << QString::fromStdString(text);
-    m_controls.codeType->SetEntries(types);
+    // The rows are what counts (kCodeTypeQt, kCodeTypeDqt, kCodeTypeNone); the
+    // texts depend on the interface language.
+    const auto& texts = m_state.profile.editor;
+    m_controls.codeType->SetEntries(
+        {m_state.Text(texts.codeTone), m_state.Text(texts.codeDigital), m_state.Text(texts.codeNone)});
     m_controls.codeType->SelectRow(kCodeTypeNone);
 }
 

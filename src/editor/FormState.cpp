@@ -1,5 +1,6 @@
 #include "FormState.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 #include "Conversions.h"
@@ -10,7 +11,8 @@ namespace rk {
 bool FormState::ReadForm() {
     for (const auto& field : m_readOrder) {
         const QByteArray text = field.edit->text().left(static_cast<qsizetype>(kNumberTextLimit)).toUtf8();
-        const auto value = ParseNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        const auto value = ParseNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                                       profile.rules.acceptsDecimalComma);
         if (!value) {
             Prompts::Current().ShowMessage(Text(profile.editor.numberRequired));
             field.edit->setFocus(Qt::OtherFocusReason);
@@ -21,6 +23,8 @@ bool FormState::ReadForm() {
     }
     return true;
 }
+
+QString FormState::Text(const char* utf8) const { return QCoreApplication::translate(profile.rules.programName, utf8); }
 
 void FormState::ShowForm() {
     for (const auto& field : m_readOrder) {

@@ -44,8 +44,9 @@ public:
     void EditSettings(const std::function<void(const SettingsBlock&)>& edit) { document.EditSettings(edit); }
     ConstChannelRecord Record() const { return document.Image().Channel(editChannel); }
 
-    // A model text for the screen.
-    static QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+    // A model text in the interface language; the model's texts live in one
+    // translation context, named after the program.
+    QString Text(const char* utf8) const;
 
     RadioDocument& document;
     const ModelProfile& profile;

@@ -40,10 +40,10 @@ OptionsPanel::OptionsPanel(FormState& state, Controls controls) : m_state(state)
 
 void OptionsPanel::FillFixed() {
     const auto& texts = m_state.profile.editor;
-    m_controls.power->SetEntries({FormState::Text(texts.powerHigh), FormState::Text(texts.powerLow)});
+    m_controls.power->SetEntries({m_state.Text(texts.powerHigh), m_state.Text(texts.powerLow)});
     m_controls.power->SelectRow(kRowHigh);
     for (const Option& option : m_options) {
-        option.list->SetEntries({FormState::Text(texts.optionNo), FormState::Text(texts.optionYes)});
+        option.list->SetEntries({m_state.Text(texts.optionNo), m_state.Text(texts.optionYes)});
         option.list->SelectRow(kRowNo);
     }
     m_controls.squelch->SetRange(kSquelchMin, kSquelchMax);

@@ -2,7 +2,8 @@
 // Everything the windows of one model show: menu captions, prompts, command
 // ids, messages of the document framework and the form's texts, over the
 // model's rules. Plain data read by the shell and the editor only. All texts
-// are UTF-8.
+// are UTF-8, in the model's own language, marked for translation as the
+// rules' texts are (ModelRules.h).
 
 #include "ModelRules.h"
 
@@ -27,6 +28,8 @@ struct MenuTexts {
     const char* operationRead;
     const char* help;
     const char* helpAbout;
+    const char* language;      // the View menu's language submenu
+    const char* languageName;  // the model's own language, named in it
 };
 
 // Status-bar prompt and tooltip of one command.
@@ -48,6 +51,7 @@ struct CommandPrompts {
     CommandPrompt portCom2;
     CommandPrompt write;
     CommandPrompt read;
+    CommandPrompt language;  // %1 is the language's name
 };
 
 struct CommandIds {
@@ -85,7 +89,9 @@ struct DocumentTypeTexts {
 };
 
 struct EditorTexts {
-    const char* channelSuffix;  // channel name: two digits, then this
+    const char* channelName;  // %1 is the channel number in two digits
+    const char* codeTone;     // the code types
+    const char* codeDigital;
     const char* codeNone;
     const char* optionNo;
     const char* optionYes;

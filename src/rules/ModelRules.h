@@ -2,7 +2,9 @@
 // What one radio model's rules are, and the texts those rules produce: the
 // pre-write limits and messages, the transfer messages, how the model finds
 // its port and its image file's type. Plain data, no Qt: the image, codec and
-// clone transfer read it, and so does every front end. All texts are UTF-8.
+// clone transfer read it, and so does every front end. All texts are UTF-8,
+// in the model's own language; each model marks them for translation with
+// QT_TRANSLATE_NOOP (Translatable.h) under its program name as context.
 
 #include <cstdint>
 
@@ -43,6 +45,8 @@ struct ModelRules {
     TransferTexts transfer;
     // Port search: try COM1..COM8 in turn instead of the port chosen in the menu.
     bool searchesPorts;
+    // Number fields take a comma as the decimal point too ("435,125").
+    bool acceptsDecimalComma;
 };
 
 }  // namespace rk

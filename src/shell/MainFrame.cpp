@@ -19,6 +19,7 @@
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
+#include "Languages.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
@@ -143,6 +144,26 @@ void CMainFrame::CreateViewMenu() {
     status->setChecked(true);
     connect(status, &QAction::toggled, m_statusPanes, &QWidget::setVisible);
     viewMenu->addAction(status);
+    CreateLanguageMenu(viewMenu);
+}
+
+void CMainFrame::CreateLanguageMenu(QMenu* viewMenu) {
+    // Each language is named in itself. The tick shows the choice kept for
+    // the next start, which is when it takes effect.
+    QMenu* menu = viewMenu->addMenu(Tr(m_profile.menu.language));
+    const CommandPrompt& prompt = m_profile.prompts.language;
+    const QString chosen = ChosenLanguage(m_profile);
+    auto* group = new QActionGroup(this);
+    for (const Language& language : AvailableLanguages(m_profile)) {
+        QAction* action = menu->addAction(language.name);
+        action->setObjectName(QStringLiteral("language-") + language.code);
+        action->setStatusTip(Tr(prompt.prompt).arg(language.name));
+        action->setToolTip(Tr(prompt.tooltip).arg(language.name));
+        action->setCheckable(true);
+        action->setChecked(language.code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code = language.code] { KeepLanguage(m_profile, code); });
+    }
 }
 
 void CMainFrame::CreatePortMenu() {

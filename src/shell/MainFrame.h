@@ -57,6 +57,7 @@ private:
     QAction* AddCommand(int id, const char* text, const char* prompt, const char* tooltip);
     void CreateFileMenu();
     void CreateViewMenu();
+    void CreateLanguageMenu(QMenu* viewMenu);
     void CreatePortMenu();
     void CreateOperationMenu();
     void CreateHelpMenu();

@@ -1,13 +1,13 @@
 #include "ProgramShell.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 
 #include "CloneLink.h"
+#include "CommandLine.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
+#include "Languages.h"
 #include "MainFrame.h"
 #include "ProgramIcon.h"
 #include "Prompts.h"
@@ -17,18 +17,12 @@
 
 namespace rk {
 
-void PrepareApplication(QApplication& app, const ModelProfile& profile) {
+void PrepareApplication(QApplication& app, const ModelProfile& profile, const QStringList& arguments) {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganization));
-    QCoreApplication::setApplicationName(Tr(profile.shell.programTitle));
-    QGuiApplication::setDesktopFileName(Tr(profile.rules.programName));
-    QApplication::setWindowIcon(ProgramIcon(Tr(profile.rules.programName)));
-    // Qt's own dialogs and buttons speak the program's language.
-    const QLocale locale(Tr(profile.language));
-    QLocale::setDefault(locale);
-    auto* translator = new QTranslator(&app);
-    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    QCoreApplication::setApplicationName(QString::fromUtf8(profile.shell.programTitle));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(profile.rules.programName));
+    QApplication::setWindowIcon(ProgramIcon(QString::fromUtf8(profile.rules.programName)));
+    InstallLanguage(app, profile, StartLanguage(profile, ParseCommandLine(arguments).language));
 }
 
 ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDocument> document,
@@ -36,8 +30,9 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     : m_profile(profile),
       m_document(std::move(document)),
       m_link(std::make_unique<CloneLink>(profile.rules, *m_document)) {
+    SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
-                                             Tr(profile.shell.programTitle));
+                                             QString::fromUtf8(profile.shell.programTitle));
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
     m_view = makeView(*m_document, profile);
     m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link);
@@ -55,7 +50,8 @@ ProgramShell::~ProgramShell() {
 }
 
 bool ProgramShell::Start(const QStringList& arguments) {
-    const bool started = arguments.isEmpty() ? m_files->New() : m_files->Load(arguments.first());
+    const QStringList files = ParseCommandLine(arguments).files;
+    const bool started = files.isEmpty() ? m_files->New() : m_files->Load(files.first());
     if (!started) return false;
     m_frame->show();
     m_frame->FitToForm();

@@ -24,9 +24,10 @@ class TransferPresenter;
 // Settings key under which every program keeps its recent-file list.
 inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
 
-// Language of the standard dialogs, settings names, window icon. Call once,
-// right after the QApplication exists.
-void PrepareApplication(QApplication& app, const ModelProfile& profile);
+// Interface language, settings names, window icon. Call right after the
+// QApplication exists, with the command line without the program's name: its
+// --lang chooses the language of this run (Languages.h).
+void PrepareApplication(QApplication& app, const ModelProfile& profile, const QStringList& arguments = {});
 
 class ProgramShell {
 public:
@@ -35,9 +36,9 @@ public:
     ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDocument> document, const ViewFactory& makeView);
     virtual ~ProgramShell();
 
-    // Without arguments a new document; with a file name that file. False when
-    // the file cannot be opened: its message has been shown and the program
-    // must end.
+    // Without a file name a new document; with one that file (a --lang among
+    // the arguments is PrepareApplication's). False when the file cannot be
+    // opened: its message has been shown and the program must end.
     bool Start(const QStringList& arguments);
 
     CMainFrame& MainFrame() { return *m_frame; }

@@ -1,10 +1,17 @@
 #pragma once
-// The profile's UTF-8 texts as Qt strings.
+// The program's own texts (the UTF-8 literals of its profile and rules) in
+// the interface language. They are looked up in one translation context per
+// program, named after it, as the model marks them and its .ts files hold
+// them; a text without a translation is shown as it is.
 
 #include <QString>
 
 namespace rk {
 
-inline QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
+// Names the context: the profile's program name. The program's shell sets it
+// before it builds anything that shows a text.
+void SetTextContext(const char* programName);
+
+QString Tr(const char* utf8);
 
 }  // namespace rk

@@ -3,11 +3,19 @@
 #include "CloneLink.h"
 #include "FormView.h"
 #include "Prompts.h"
+#include "Texts.h"
 
 namespace rk {
 
 namespace {
-void ShowMessage(const QString& message) { Prompts::Current().ShowMessage(message); }
+// The link reports the rules' texts as they are; they are shown in the
+// interface language. Each line is looked up on its own, so that a line added
+// to a known text leaves the known part translated.
+void ShowMessage(const QString& message) {
+    QStringList lines = message.split(QLatin1Char('\n'));
+    for (QString& line : lines) line = Tr(line.toUtf8().constData());
+    Prompts::Current().ShowMessage(lines.join(QLatin1Char('\n')));
+}
 }  // namespace
 
 TransferPresenter::TransferPresenter(CloneLink& link, FormView& view, QObject* parent)

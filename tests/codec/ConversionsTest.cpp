@@ -38,6 +38,8 @@ private slots:
     void parseNumber_data();
     void parseNumber();
     void numberTextIgnoresTheCLocale();
+    void parseNumberWithDecimalComma_data();
+    void parseNumberWithDecimalComma();
 };
 
 void ConversionsTest::mhzToFreq_data() {
@@ -285,6 +287,32 @@ void ConversionsTest::numberTextIgnoresTheCLocale() {
     QCOMPARE(QString::fromStdString(shown), QStringLiteral("435.125"));
     QVERIFY(parsed.has_value());
     QCOMPARE(*parsed, 435.125);
+}
+
+void ConversionsTest::parseNumberWithDecimalComma_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("comma") << "435,125" << true << 435.125;
+    QTest::newRow("point still") << "435.125" << true << 435.125;
+    QTest::newRow("comma first") << ",5" << true << 0.5;
+    QTest::newRow("comma last") << "145," << true << 145.0;
+    QTest::newRow("with sign and exponent") << " -1,5e3 " << true << -1500.0;
+    QTest::newRow("zero") << "0,0" << true << 0.0;
+    QTest::newRow("zero without leading 0") << ",0" << false << 0.0;
+    QTest::newRow("lone comma") << "," << false << 0.0;
+    QTest::newRow("thousands separator") << "1,000.5" << false << 0.0;
+    QTest::newRow("two commas") << "1,5,3" << false << 0.0;
+}
+
+void ConversionsTest::parseNumberWithDecimalComma() {
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const QByteArray utf8 = text.toUtf8();
+    const auto parsed = ParseNumber(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), true);
+    QCOMPARE(parsed.has_value(), ok);
+    if (ok) QCOMPARE(*parsed, value);
 }
 
 QTEST_GUILESS_MAIN(ConversionsTest)

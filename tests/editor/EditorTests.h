@@ -54,6 +54,7 @@ class FieldEditsTest : public QObject {
 private slots:
     void frequencyBytes_data();
     void frequencyBytes();
+    void decimalComma();
     void warningSelectsField();
     void leaveAndReenterList();
     void band_data();

@@ -59,6 +59,22 @@ void FieldEditsTest::frequencyBytes() {
     QCOMPARE(h.document.Image().Channel(0).rxFreq(), 0u);
 }
 
+void FieldEditsTest::decimalComma() {
+    // rk7400 takes a comma as the decimal point in its number fields, typed
+    // one keystroke at a time; rk520 refuses it.
+    EditorHarness ru("rk7400");
+    ru.Type(1020, "435,125");
+    ru.Type(1017, "2,5");
+    QVERIFY(ru.prompts.messages.isEmpty());
+    QCOMPARE(ru.document.Image().Channel(0).rxFreq(), 43'512'500u);
+    QCOMPARE(ru.document.Image().Channel(0).repeaterDelay(), 25);
+
+    EditorHarness zh("rk520");
+    zh.Paste(1020, "435,125");
+    QCOMPARE(zh.prompts.messages, QStringList{"请输入一个数字。"});
+    QCOMPARE(zh.document.Image().Channel(0).rxFreq(), 0u);
+}
+
 void FieldEditsTest::warningSelectsField() {
     // Typing "-1": the lone minus is refused and selected, so the next
     // keystroke replaces it.

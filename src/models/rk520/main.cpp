@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    rk::PrepareApplication(app, Rk520Profile());
+    rk::PrepareApplication(app, Rk520Profile(), QApplication::arguments().mid(1));
     CRk520App program;
     if (!program.Start(QApplication::arguments().mid(1))) return 1;
     return QApplication::exec();

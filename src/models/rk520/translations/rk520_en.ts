@@ -1,0 +1,482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>Rk520Form</name>
+    <message>
+        <source>整机设置</source>
+        <translation>Radio settings</translation>
+    </message>
+    <message>
+        <source>频  段</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>频段</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>TOT限时</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>扫描设置</source>
+        <translation>Scan groups</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>A组</source>
+        <translation>Group A</translation>
+    </message>
+    <message>
+        <source>B组</source>
+        <translation>Group B</translation>
+    </message>
+    <message>
+        <source>扫描设置 A组</source>
+        <translation>Scan group A</translation>
+    </message>
+    <message>
+        <source>扫描设置 B组</source>
+        <translation>Scan group B</translation>
+    </message>
+    <message>
+        <source>已设置频道</source>
+        <translation>Programmed</translation>
+    </message>
+    <message>
+        <source>频道选择</source>
+        <translation>Select channel</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>密话</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>倒频</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>脱网</source>
+        <translation>Talkaround</translation>
+    </message>
+    <message>
+        <source>中继及延时</source>
+        <translation>Repeater and delay</translation>
+    </message>
+    <message>
+        <source>中继及延时 秒</source>
+        <translation>Repeater delay in seconds</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>禁发</source>
+        <translation>TX inhibit</translation>
+    </message>
+    <message>
+        <source>拍频偏移</source>
+        <translation>Beat shift</translation>
+    </message>
+    <message>
+        <source>接收</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>频    率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>接收 频率</source>
+        <translation>Receive frequency</translation>
+    </message>
+    <message>
+        <source>静噪等级</source>
+        <translation>Squelch level</translation>
+    </message>
+    <message>
+        <source>级</source>
+        <translation>(0-9)</translation>
+    </message>
+    <message>
+        <source>编码类型</source>
+        <translation>Code type</translation>
+    </message>
+    <message>
+        <source>(QT/DQT)</source>
+        <translation>(CTCSS/DCS)</translation>
+    </message>
+    <message>
+        <source>接收 编码类型</source>
+        <translation>Receive code type</translation>
+    </message>
+    <message>
+        <source>编码表</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>接收 编码表</source>
+        <translation>Receive codes</translation>
+    </message>
+    <message>
+        <source>复制到==&gt;</source>
+        <translation>Copy ==&gt;</translation>
+    </message>
+    <message>
+        <source>复制到&lt;==</source>
+        <translation>Copy &lt;==</translation>
+    </message>
+    <message>
+        <source>发射</source>
+        <translation>Transmit</translation>
+    </message>
+    <message>
+        <source>频   率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>发射 频率</source>
+        <translation>Transmit frequency</translation>
+    </message>
+    <message>
+        <source>功率选择</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>发射 编码类型</source>
+        <translation>Transmit code type</translation>
+    </message>
+    <message>
+        <source>发射 编码表</source>
+        <translation>Transmit codes</translation>
+    </message>
+</context>
+<context>
+    <name>rk520</name>
+    <message>
+        <source>同频不能设置中继、脱网、倒频功能</source>
+        <translation>Repeater, talkaround and reverse need different receive and transmit frequencies.</translation>
+    </message>
+    <message>
+        <source>接收频率与发射频率的差值必须小于等于10MHz</source>
+        <translation>Receive and transmit frequencies may differ by at most 10 MHz.</translation>
+    </message>
+    <message>
+        <source>频段值必须在100MHz－480MHz内，以1MHz递增</source>
+        <translation>The band must lie within 100–480 MHz, in steps of 1 MHz.</translation>
+    </message>
+    <message>
+        <source>接收频率值超出频段范围</source>
+        <translation>The receive frequency is outside the band.</translation>
+    </message>
+    <message>
+        <source>发射频率值超出频段范围</source>
+        <translation>The transmit frequency is outside the band.</translation>
+    </message>
+    <message>
+        <source>接收频率值必须是6.25KHz或5KHz的整数倍</source>
+        <translation>The receive frequency must be a multiple of 6.25 kHz or 5 kHz.</translation>
+    </message>
+    <message>
+        <source>发射频率值必须是6.25KHz或5KHz的整数倍</source>
+        <translation>The transmit frequency must be a multiple of 6.25 kHz or 5 kHz.</translation>
+    </message>
+    <message>
+        <source>发射限时必须大于等于0.1，小于等于10</source>
+        <translation>The time-out timer must be from 0.1 to 10 minutes.</translation>
+    </message>
+    <message>
+        <source>中继时延必须小于等于10</source>
+        <translation>The repeater delay must not exceed 10 seconds.</translation>
+    </message>
+    <message>
+        <source>创建通信失败</source>
+        <translation>Cannot open the connection to the radio.</translation>
+    </message>
+    <message>
+        <source>建立通信文件失败</source>
+        <translation>Cannot open the communication port.</translation>
+    </message>
+    <message>
+        <source>请检查COM口至对讲机的连接及其设置</source>
+        <translation>Check the cable from the COM port to the radio, and the port settings.</translation>
+    </message>
+    <message>
+        <source>数据已从对讲机中读出</source>
+        <translation>The data has been read from the radio.</translation>
+    </message>
+    <message>
+        <source>数据已写入对讲机</source>
+        <translation>The data has been written to the radio.</translation>
+    </message>
+    <message>
+        <source>对讲机返回的数据不完整</source>
+        <translation>The data returned by the radio is incomplete.</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>最近文件</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>工具栏(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>状态栏(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>串口选择(&amp;S)</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>操作选择(&amp;O)</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>写入对讲机</source>
+        <translation>Write to Radio</translation>
+    </message>
+    <message>
+        <source>对讲机读出</source>
+        <translation>Read from Radio</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>关于 rk520(&amp;A)...</source>
+        <translation>&amp;About rk520...</translation>
+    </message>
+    <message>
+        <source>语言(Language)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>建立新文档</source>
+        <translation>Create a new document</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开一个现有文档</source>
+        <translation>Open an existing document</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存活动文档</source>
+        <translation>Save the active document</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>将活动文档以一个新文件名保存</source>
+        <translation>Save the active document with a new name</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>打开该文档</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>退出应用程序；提示保存文档</source>
+        <translation>Quit the application; prompts to save the document</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>显示或隐藏工具栏</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>显隐工具栏</source>
+        <translation>Toggle Toolbar</translation>
+    </message>
+    <message>
+        <source>显示或隐藏状态栏</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>显隐状态栏</source>
+        <translation>Toggle Status Bar</translation>
+    </message>
+    <message>
+        <source>选择计算机COM1口写频</source>
+        <translation>Program the radio through the computer&apos;s COM1 port</translation>
+    </message>
+    <message>
+        <source>选择计算机COM2口写频</source>
+        <translation>Program the radio through the computer&apos;s COM2 port</translation>
+    </message>
+    <message>
+        <source>将数据写入对讲机</source>
+        <translation>Write the data to the radio</translation>
+    </message>
+    <message>
+        <source>将数据从对讲机中读出</source>
+        <translation>Read the data from the radio</translation>
+    </message>
+    <message>
+        <source>界面语言切换为%1（下次启动时生效）</source>
+        <translation>Switch the interface to %1 (takes effect at the next start)</translation>
+    </message>
+    <message>
+        <source>就绪</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>大写</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>滚动</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>关于 rk520</source>
+        <translation>About rk520</translation>
+    </message>
+    <message>
+        <source>rk520 1.0 版</source>
+        <translation>rk520 Version 1.0</translation>
+    </message>
+    <message>
+        <source>版权所有 (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>无标题</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>无法打开文件“%1”。</source>
+        <translation>Cannot open the file “%1”.</translation>
+    </message>
+    <message>
+        <source>文件“%1”的格式不正确，无法打开。</source>
+        <translation>The file “%1” is not in the expected format and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>无法写入文件“%1”。</source>
+        <translation>Cannot write the file “%1”.</translation>
+    </message>
+    <message>
+        <source>是否保存对“%1”的更改？</source>
+        <translation>Save changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>正在写入对讲机，现在退出会使对讲机中的数据不完整。仍要退出吗？</source>
+        <translation>The radio is being written. Quitting now leaves incomplete data in the radio. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>TalvoraRKP_520P写频软件</source>
+        <translation>Talvora RKP_520P Programming Software</translation>
+    </message>
+    <message>
+        <source>Rk520 文件 (*.rkd)</source>
+        <translation>Rk520 Files (*.rkd)</translation>
+    </message>
+    <message>
+        <source>%1频道</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>QT</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DQT</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>大功率</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>小功率</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>请输入一个数字。</source>
+        <translation>Please enter a number.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru_RU">
+<context>
+    <name>Rk7400Form</name>
+    <message>
+        <source>Опции сканирования</source>
+        <translation>Scan groups</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Группа А</source>
+        <translation>Group A</translation>
+    </message>
+    <message>
+        <source>Группа Б</source>
+        <translation>Group B</translation>
+    </message>
+    <message>
+        <source>Опции сканирования Группа А</source>
+        <translation>Scan group A</translation>
+    </message>
+    <message>
+        <source>Опции сканирования Группа Б</source>
+        <translation>Scan group B</translation>
+    </message>
+    <message>
+        <source>Каналы</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Номер канала</source>
+        <translation>Channel number</translation>
+    </message>
+    <message>
+        <source>Диапазон частот</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>От</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Диапазон частот От</source>
+        <translation>Band from</translation>
+    </message>
+    <message>
+        <source>до</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Диапазон частот до</source>
+        <translation>Band to</translation>
+    </message>
+    <message>
+        <source>МГц</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Функции</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>В секрете</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Сдвиг</source>
+        <translation>Beat shift</translation>
+    </message>
+    <message>
+        <source>Транк</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Задержка транка</source>
+        <translation>Repeater delay</translation>
+    </message>
+    <message>
+        <source>Секунд</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>Опции приема</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>Rx-частота</source>
+        <translation>RX frequency</translation>
+    </message>
+    <message>
+        <source>Шумодав</source>
+        <translation>Squelch level</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>(0-9)</translation>
+    </message>
+    <message>
+        <source>Тип кода</source>
+        <translation>Code type</translation>
+    </message>
+    <message>
+        <source>(QT/DQT)</source>
+        <translation>(CTCSS/DCS)</translation>
+    </message>
+    <message>
+        <source>Опции приема Тип кода</source>
+        <translation>Receive code type</translation>
+    </message>
+    <message>
+        <source>Коды</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>Опции приема Коды</source>
+        <translation>Receive codes</translation>
+    </message>
+    <message>
+        <source>Копия==&gt;</source>
+        <translation>Copy ==&gt;</translation>
+    </message>
+    <message>
+        <source>Копия&lt;==</source>
+        <translation>Copy &lt;==</translation>
+    </message>
+    <message>
+        <source>Опции передачи</source>
+        <translation>Transmit</translation>
+    </message>
+    <message>
+        <source>Tx-частота</source>
+        <translation>TX frequency</translation>
+    </message>
+    <message>
+        <source>Мощность</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Опции передачи Тип кода</source>
+        <translation>Transmit code type</translation>
+    </message>
+    <message>
+        <source>Опции передачи Коды</source>
+        <translation>Transmit codes</translation>
+    </message>
+</context>
+<context>
+    <name>rk7400</name>
+    <message>
+        <source>Ошибка подключения</source>
+        <translation>Connection error.</translation>
+    </message>
+    <message>
+        <source>Отключите функию Talk Around - RX и TX одинаковые</source>
+        <translation>Turn off talkaround: RX and TX frequencies are the same.</translation>
+    </message>
+    <message>
+        <source>Отключите функию Транк - RX и TX одинаковые</source>
+        <translation>Turn off the repeater: RX and TX frequencies are the same.</translation>
+    </message>
+    <message>
+        <source>Отключите функию Реверс Частот - RX и TX одинаковые</source>
+        <translation>Turn off frequency reverse: RX and TX frequencies are the same.</translation>
+    </message>
+    <message>
+        <source>Разнос частот RX и TX должен быть не больше 20МГц</source>
+        <translation>RX and TX frequencies may be at most 20 MHz apart.</translation>
+    </message>
+    <message>
+        <source>Диапазон частот должен быть от 100МГц до 400МГц , с шагом 1МГц</source>
+        <translation>The band must be from 100 MHz to 400 MHz, in steps of 1 MHz.</translation>
+    </message>
+    <message>
+        <source>  <byte value="x2"/> RX-частота не соответствует полосе</source>
+        <translation>The RX frequency is outside the band.</translation>
+    </message>
+    <message>
+        <source>    TX-частота не соответствует полосе</source>
+        <translation>The TX frequency is outside the band.</translation>
+    </message>
+    <message>
+        <source>RX-частота должна быть кратной 6.25КГц или 5КГц</source>
+        <translation>The RX frequency must be a multiple of 6.25 kHz or 5 kHz.</translation>
+    </message>
+    <message>
+        <source>ТХ-частота должна быть кратной 6.25КГц или 5КГц</source>
+        <translation>The TX frequency must be a multiple of 6.25 kHz or 5 kHz.</translation>
+    </message>
+    <message>
+        <source>Диапазон времени для ТОТ составляет от 0.1 до 10 минут</source>
+        <translation>The time-out timer ranges from 0.1 to 10 minutes.</translation>
+    </message>
+    <message>
+        <source>Задержка транка: от 0 до 10</source>
+        <translation>Repeater delay: 0 to 10 seconds.</translation>
+    </message>
+    <message>
+        <source>Проверьте настройки и подключение рации</source>
+        <translation>Check the settings and the radio&apos;s connection.</translation>
+    </message>
+    <message>
+        <source>Чтение данных завершено</source>
+        <translation>Reading complete.</translation>
+    </message>
+    <message>
+        <source>Запись данных завершена</source>
+        <translation>Writing complete.</translation>
+    </message>
+    <message>
+        <source>Данные с рации получены не полностью</source>
+        <translation>The data from the radio was not received completely.</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Инструменты</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>Status Bar</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Операция</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Write to Radio</translation>
+    </message>
+    <message>
+        <source>Чтение</source>
+        <translation>Read from Radio</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About rk7400</translation>
+    </message>
+    <message>
+        <source>Язык (Language)</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Создание нового документа</source>
+        <translation>Create a new document</translation>
+    </message>
+    <message>
+        <source>Новый</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Открытие документа</source>
+        <translation>Open a document</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранение документа</source>
+        <translation>Save the document</translation>
+    </message>
+    <message>
+        <source>Сохранение документа с новым именем</source>
+        <translation>Save the document under a new name</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Открыт документ</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>Закрытие программы; сохранение документа</source>
+        <translation>Close the program; prompts to save the document</translation>
+    </message>
+    <message>
+        <source>Отобразить или спрятать инструменты</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>Отобразить или спрятать состояние</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>Выбран COM1</source>
+        <translation>COM1 selected</translation>
+    </message>
+    <message>
+        <source>Выбран COM2</source>
+        <translation>COM2 selected</translation>
+    </message>
+    <message>
+        <source>Запись данных на рацию</source>
+        <translation>Write the data to the radio</translation>
+    </message>
+    <message>
+        <source>Чтение данных с рации</source>
+        <translation>Read the data from the radio</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса: %1 (вступит в силу при следующем запуске)</source>
+        <translation>Switch the interface to %1 (takes effect at the next start)</translation>
+    </message>
+    <message>
+        <source>Готово</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Scr</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>О программе rk7400</source>
+        <translation>About rk7400</translation>
+    </message>
+    <message>
+        <source>rk7400, версия 1.0</source>
+        <translation>rk7400 Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>Безымянный</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Не удается открыть файл «%1».</source>
+        <translation>Cannot open the file “%1”.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» имеет неверный формат.</source>
+        <translation>The file “%1” is not in the expected format.</translation>
+    </message>
+    <message>
+        <source>Не удается записать файл «%1».</source>
+        <translation>Cannot write the file “%1”.</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в «%1»?</source>
+        <translation>Save changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>Идёт запись в рацию. Если выйти сейчас, данные в рации будут неполными. Всё равно выйти?</source>
+        <translation>The radio is being written. Quitting now leaves incomplete data in the radio. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>Программатор для TLVR (RKP_7400)</source>
+        <translation>TLVR (RKP_7400) Programmer</translation>
+    </message>
+    <message>
+        <source>Rk7400 ?? (*.zu1)</source>
+        <translation>Rk7400 Files (*.zu1)</translation>
+    </message>
+    <message>
+        <source>QT</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DQT</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>НЕТ</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>ДА</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Введите число.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+</context>
+</TS>
