@@ -1,0 +1,24 @@
+#pragma once
+// The models' own messages are Chinese or Russian; rkradio says each in
+// English, with the model's text beside it.
+
+#include <QString>
+
+#include "ModelRules.h"
+#include "RadioImage.h"
+
+namespace rk::cli {
+
+// The pre-write check's failure at a channel, in English. `message` is the
+// rules' text the check returned; `record` the failing channel, whose option
+// bits tell the same-frequency rules apart where a model words them alike.
+QString CheckFailureText(const ModelRules& rules, const char* message, const ConstChannelRecord& record);
+
+// A transfer message of the model in English, or the text itself when it is
+// none of the model's.
+QString TransferText(const ModelRules& rules, const QString& message);
+
+// The model's text without its control characters and outer blanks.
+QString ModelText(const char* utf8);
+
+}  // namespace rk::cli
