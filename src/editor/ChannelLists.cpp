@@ -80,4 +80,11 @@ void FormView::ShowRefusedChannel(int channel) {
     ShowChannel(channel);
 }
 
+void FormView::ShowImportedImage() {
+    const auto at = FindSlot(m_document.ValidChannels(), m_editChannel);
+    m_validListPos = at ? *at : -1;
+    m_document.SetCurrentChannel(m_editChannel);
+    ShowChannel(m_editChannel);
+}
+
 }  // namespace rk

@@ -84,6 +84,42 @@ const rk::ModelProfile kProfile{
     .hasTxInhibit = true,
     .hasReverse = true,
     .hasTalkaround = true,
+    .channelTable =
+        {
+            .exportCommand = "导出频道表(CSV)…",
+            .importCommand = "导入频道表(CSV)…",
+            .exportPrompt = {"将已设置的频道保存为CSV频道表", "导出频道表"},
+            .importPrompt = {"从CSV频道表读入频道", "导入频道表"},
+            .filter = "频道表 (*.csv)",
+            .problemLine = "第%1行，%2列：%3",
+            .rowProblem = "第%1行：%2",
+            .moreProblems = "……另有%1个问题",
+            .importValidRows = "是否导入其余%1个有效的行？",
+            .nothingToImport = "频道表中没有可导入的行。",
+            .unlistedCodes = "以下频道的编码不在编码表中，导出时未包含该编码：%1",
+            .reasons =
+                {
+                    .missingColumn = "缺少此列",
+                    .unclosedQuote = "引号未闭合",
+                    .required = "不能为空",
+                    .notANumber = "不是数字",
+                    .locationOutOfRange = "频道号必须在1到64之间",
+                    .duplicateLocation = "与前面的行频道号重复",
+                    .frequencyOutOfRange = "频率超出范围",
+                    .unknownDuplex = "只能是+、-、split、off或空",
+                    .unknownToneMode = "只能是Tone、TSQL、DTCS、Cross或空",
+                    .unknownCrossMode = "不是有效的交叉模式",
+                    .toneNotInTable = "对讲机没有此亚音频率",
+                    .dcsNotInTable = "对讲机没有此数字亚音码",
+                    .unknownPolarity = "只能是两个字母N或R",
+                    .unknownMode = "对讲机只支持FM",
+                    .unknownPower = "只能是High、Low或功率瓦数",
+                    .squelchOutOfRange = "静噪等级必须在0到9之间",
+                    .delayOutOfRange = "延时必须在0到25.5秒之间",
+                    .notYesOrNo = "只能是Y或N",
+                    .scanGroupFull = "扫描组已有16个频道",
+                },
+        },
 };
 
 }  // namespace

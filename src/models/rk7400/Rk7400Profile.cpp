@@ -85,6 +85,42 @@ const rk::ModelProfile kProfile{
     .hasTxInhibit = false,
     .hasReverse = false,
     .hasTalkaround = false,
+    .channelTable =
+        {
+            .exportCommand = "Экспорт каналов (CSV)…",
+            .importCommand = "Импорт каналов (CSV)…",
+            .exportPrompt = {"Сохранение каналов в таблицу CSV", "Экспорт каналов"},
+            .importPrompt = {"Загрузка каналов из таблицы CSV", "Импорт каналов"},
+            .filter = "Таблица каналов (*.csv)",
+            .problemLine = "Строка %1, столбец %2: %3",
+            .rowProblem = "Строка %1: %2",
+            .moreProblems = "…и ещё ошибок: %1",
+            .importValidRows = "Импортировать остальные верные строки (%1)?",
+            .nothingToImport = "В таблице нет строк, которые можно импортировать.",
+            .unlistedCodes = "Коды этих каналов отсутствуют в таблицах и не экспортированы: %1",
+            .reasons =
+                {
+                    .missingColumn = "нет такого столбца",
+                    .unclosedQuote = "не закрыта кавычка",
+                    .required = "пустое значение",
+                    .notANumber = "не число",
+                    .locationOutOfRange = "номер канала должен быть от 1 до 64",
+                    .duplicateLocation = "этот канал уже есть в строке выше",
+                    .frequencyOutOfRange = "частота вне допустимых пределов",
+                    .unknownDuplex = "допустимо +, -, split, off или пусто",
+                    .unknownToneMode = "допустимо Tone, TSQL, DTCS, Cross или пусто",
+                    .unknownCrossMode = "неверный режим Cross",
+                    .toneNotInTable = "такого тона нет в рации",
+                    .dcsNotInTable = "такого кода DCS нет в рации",
+                    .unknownPolarity = "нужны две буквы N или R",
+                    .unknownMode = "рация поддерживает только FM",
+                    .unknownPower = "допустимо High, Low или мощность в ваттах",
+                    .squelchOutOfRange = "уровень шумодава от 0 до 9",
+                    .delayOutOfRange = "задержка от 0 до 25.5 секунд",
+                    .notYesOrNo = "допустимо Y или N",
+                    .scanGroupFull = "в группе сканирования уже 16 каналов",
+                },
+        },
 };
 
 }  // namespace
