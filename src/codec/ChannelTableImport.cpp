@@ -59,7 +59,7 @@ public:
             }
         }
     }
-    bool Has(const char* column) const { return m_index[Position(column)].has_value(); }
+    bool Has(const char* column) const { return Index(column).has_value(); }
     // The name of the file's column `at`: the known name, or the header's
     // own text for a column this table does not use.
     std::string NameAt(std::size_t at) const {
@@ -70,17 +70,19 @@ public:
     // The trimmed cell, or empty when the file has no such column or the row
     // ends before it.
     std::string_view Cell(const csv::Record& record, const char* column) const {
-        const auto at = m_index[Position(column)];
+        const auto at = Index(column);
         if (!at || *at >= record.cells.size()) return {};
         return cells::Trim(record.cells[*at]);
     }
 
 private:
-    static std::size_t Position(const char* column) {
+    // Where the file has the known column `column`; nothing for a column it
+    // lacks.
+    std::optional<std::size_t> Index(const char* column) const {
         const auto& columns = ChannelTableColumns();
-        const auto found = std::find_if(columns.begin(), columns.end(),
-                                        [column](const char* name) { return std::string_view(name) == column; });
-        return static_cast<std::size_t>(found - columns.begin());
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            if (std::string_view(columns[k]) == column) return m_index[k];
+        return std::nullopt;
     }
     std::vector<std::string> m_names;
     std::array<std::optional<std::size_t>, kChannelTableColumnCount> m_index{};
