@@ -20,7 +20,7 @@ struct Command {
 
 const std::vector<Command>& Commands();
 
-// The programs' help and the commands' runners, one file per group.
+// The program's help, and the commands' runners, one file per group of them.
 QString ProgramHelp();
 int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);

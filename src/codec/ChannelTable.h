@@ -70,9 +70,8 @@ struct TableProblem {
 struct ChannelTableImport {
     // The base image with every accepted row laid over it.
     RadioImage image;
-    std::vector<int> importedRows;
+    std::vector<int> importedRows;       // ascending
     std::vector<TableProblem> problems;  // in row order
-    std::vector<int> skippedRows;        // rows with a problem, ascending
     // False when the table as a whole cannot be read (a required column is
     // missing, a quote is not closed): then no row was accepted.
     bool tableUsable = true;

@@ -267,10 +267,10 @@ ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view t
     // A quote left open swallows the rest of the file: nothing after it can
     // be trusted, so the table is refused as a whole.
     if (table.unclosedQuote) {
-        const bool inHeader = table.records.empty() || table.unclosedQuote->record == table.records.front().number;
+        // A quote open in the header leaves no record complete at all.
+        const bool inHeader = table.records.empty();
         result.problems.push_back({table.unclosedQuote->record, inHeader ? "" : header.NameAt(table.unclosedQuote->cell),
                                    Kind::UnclosedQuote});
-        result.skippedRows.push_back(table.unclosedQuote->record);
         result.tableUsable = false;
         return result;
     }
@@ -331,8 +331,6 @@ ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view t
     std::stable_sort(result.problems.begin(), result.problems.end(),
                      [](const TableProblem& a, const TableProblem& b) { return a.row < b.row; });
     for (const ChannelRow& row : accepted) result.importedRows.push_back(row.row);
-    for (const TableProblem& problem : result.problems)
-        if (result.skippedRows.empty() || result.skippedRows.back() != problem.row) result.skippedRows.push_back(problem.row);
     return result;
 }
 
