@@ -297,8 +297,9 @@ private slots:
         QVERIFY(table.unlistedCodes.empty());
         const auto back = ImportChannelTable(NewImage(), table.text);
         QVERIFY(back.problems.empty());
+        const RadioImage fresh = NewImage();
         for (int c = 0; c < kChannelCount; ++c) {
-            const auto expected = (c % 3 ? NewImage() : image).Channel(c).Bytes();
+            const auto expected = (c % 3 ? fresh : image).Channel(c).Bytes();
             const auto got = back.image.Channel(c).Bytes();
             QVERIFY2(std::equal(got.begin(), got.end(), expected.begin()), qPrintable(QString::number(c)));
         }
