@@ -4,21 +4,21 @@ namespace rk::cli {
 
 namespace {
 
-const OptionSpec* FindLong(const std::vector<OptionSpec>& specs, const QString& name) {
-    for (const OptionSpec& spec : specs)
-        if (spec.name == name) return &spec;
+const Option* FindLong(const std::vector<Option>& options, const QString& name) {
+    for (const Option& option : options)
+        if (option.name == name) return &option;
     return nullptr;
 }
 
-const OptionSpec* FindShort(const std::vector<OptionSpec>& specs, QChar name) {
-    for (const OptionSpec& spec : specs)
-        if (!spec.shortName.isNull() && spec.shortName == name) return &spec;
+const Option* FindShort(const std::vector<Option>& options, QChar name) {
+    for (const Option& option : options)
+        if (!option.shortName.isNull() && option.shortName == name) return &option;
     return nullptr;
 }
 
 }  // namespace
 
-std::optional<Arguments> ParseArguments(const QStringList& words, const std::vector<OptionSpec>& specs,
+std::optional<Arguments> ParseArguments(const QStringList& words, const std::vector<Option>& options,
                                         QString& error) {
     Arguments args;
     bool optionsEnded = false;
@@ -32,7 +32,7 @@ std::optional<Arguments> ParseArguments(const QStringList& words, const std::vec
             optionsEnded = true;
             continue;
         }
-        const OptionSpec* spec = nullptr;
+        const Option* option = nullptr;
         std::optional<QString> inlineValue;
         if (word.startsWith(QLatin1String("--"))) {
             QString name = word.mid(2);
@@ -40,24 +40,24 @@ std::optional<Arguments> ParseArguments(const QStringList& words, const std::vec
                 inlineValue = name.mid(eq + 1);
                 name.truncate(eq);
             }
-            spec = FindLong(specs, name);
+            option = FindLong(options, name);
         } else if (word.size() == 2) {
-            spec = FindShort(specs, word.at(1));
+            option = FindShort(options, word.at(1));
         }
-        if (!spec) {
+        if (!option) {
             error = QStringLiteral("unknown option %1").arg(word);
             return std::nullopt;
         }
-        if (args.Has(spec->name)) {
-            error = QStringLiteral("--%1 given twice").arg(spec->name);
+        if (args.Has(option->name)) {
+            error = QStringLiteral("--%1 given twice").arg(option->name);
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (inlineValue) {
-                error = QStringLiteral("--%1 takes no value").arg(spec->name);
+                error = QStringLiteral("--%1 takes no value").arg(option->name);
                 return std::nullopt;
             }
-            args.m_flags.insert(spec->name);
+            args.m_flags.insert(option->name);
             continue;
         }
         if (!inlineValue) {
@@ -67,7 +67,7 @@ std::optional<Arguments> ParseArguments(const QStringList& words, const std::vec
             }
             inlineValue = words[++i];
         }
-        args.m_values.insert(spec->name, *inlineValue);
+        args.m_values.insert(option->name, *inlineValue);
     }
     return args;
 }

@@ -11,7 +11,7 @@
 
 namespace rk::cli {
 
-struct OptionSpec {
+struct Option {
     QString name;       // long name without dashes: "model"
     QChar shortName;    // 'o', or null
     bool takesValue = false;
@@ -24,7 +24,7 @@ public:
     const QStringList& Operands() const { return m_operands; }
 
 private:
-    friend std::optional<Arguments> ParseArguments(const QStringList&, const std::vector<OptionSpec>&, QString&);
+    friend std::optional<Arguments> ParseArguments(const QStringList&, const std::vector<Option>&, QString&);
     QSet<QString> m_flags;
     QHash<QString, QString> m_values;
     QStringList m_operands;
@@ -32,7 +32,7 @@ private:
 
 // Nothing, with `error` set, for an unknown or repeated option or a missing
 // value.
-std::optional<Arguments> ParseArguments(const QStringList& words, const std::vector<OptionSpec>& specs,
+std::optional<Arguments> ParseArguments(const QStringList& words, const std::vector<Option>& options,
                                         QString& error);
 
 }  // namespace rk::cli

@@ -6,11 +6,11 @@ namespace rk::cli {
 
 namespace {
 
-const OptionSpec kModel{QStringLiteral("model"), {}, true};
-const OptionSpec kPort{QStringLiteral("port"), {}, true};
-const OptionSpec kQuiet{QStringLiteral("quiet"), QLatin1Char('q'), false};
-const OptionSpec kOutput{QStringLiteral("output"), QLatin1Char('o'), true};
-const OptionSpec kAll{QStringLiteral("all"), {}, false};
+const Option kModel{QStringLiteral("model"), {}, true};
+const Option kPort{QStringLiteral("port"), {}, true};
+const Option kQuiet{QStringLiteral("quiet"), QLatin1Char('q'), false};
+const Option kOutput{QStringLiteral("output"), QLatin1Char('o'), true};
+const Option kAll{QStringLiteral("all"), {}, false};
 
 // Option lines several commands share.
 #define RK_MODEL_HELP                                                          \

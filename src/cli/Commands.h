@@ -12,7 +12,7 @@ struct Command {
     const char* name;
     const char* summary;  // one line for the program's help
     const char* help;     // the command's own help, usage line first
-    std::vector<OptionSpec> options;
+    std::vector<Option> options;
     int minOperands;
     int maxOperands;
     int (*run)(const Arguments& args);

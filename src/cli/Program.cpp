@@ -7,7 +7,7 @@ namespace rk::cli {
 
 namespace {
 
-const OptionSpec kHelp{QStringLiteral("help"), QLatin1Char('h'), false};
+const Option kHelp{QStringLiteral("help"), QLatin1Char('h'), false};
 
 const Command* FindCommand(const QString& name) {
     for (const Command& command : Commands())
@@ -45,10 +45,10 @@ int Run(const QStringList& words) {
     if (!command) return UsageError({}, QStringLiteral("unknown command \"%1\"").arg(first));
 
     const QString name = QString::fromLatin1(command->name);
-    std::vector<OptionSpec> specs = command->options;
-    specs.push_back(kHelp);
+    std::vector<Option> options = command->options;
+    options.push_back(kHelp);
     QString error;
-    const auto args = ParseArguments(words.mid(1), specs, error);
+    const auto args = ParseArguments(words.mid(1), options, error);
     if (!args) return UsageError(name, error);
     if (args->Has(kHelp.name)) {
         Print(CommandHelp(*command).chopped(1));
