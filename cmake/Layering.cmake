@@ -1,6 +1,7 @@
 # Keeps the layers honest: the core and the model rules link no Qt at all,
-# and the serial link links no widgets, so the command line and the fuzz
-# targets can use them as they are. Checked when the build is configured.
+# and the serial link and the command line link no widgets, so the command
+# line and the fuzz targets can use them as they are and rkradio runs without
+# a display. Checked when the build is configured.
 
 # Every library `target` links, directly or through others.
 function(rk_linked_libraries target out)
@@ -46,4 +47,5 @@ function(rk_check_layering)
         rk_forbid_links(${target} "^Qt6::" "the core and the model rules stay free of Qt")
     endforeach()
     rk_forbid_links(rk_link "^Qt6::(Widgets|Gui)$" "the serial link uses QtCore and QtSerialPort only")
+    rk_forbid_links(rkradio "^Qt6::(Widgets|Gui)$" "the command line runs without a display")
 endfunction()

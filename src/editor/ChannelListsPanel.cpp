@@ -94,6 +94,12 @@ void ChannelListsPanel::ShowRefused(int channel) {
     m_showChannel(channel);
 }
 
+void ChannelListsPanel::ShowImported() {
+    m_state.validListPos = FindSlot(m_state.document.ValidChannels(), m_state.editChannel).value_or(-1);
+    m_state.document.SetCurrentChannel(m_state.editChannel);
+    m_showChannel(m_state.editChannel);
+}
+
 void ChannelListsPanel::StartOver() {
     m_state.validListPos = -1;
     RadioDocument& document = m_state.document;

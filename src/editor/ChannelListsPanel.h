@@ -25,6 +25,7 @@ public:
     void Refresh();
     void ShowRead();
     void ShowRefused(int channel);
+    void ShowImported();
     // After New and Open: the document's current channel becomes the edited one.
     void StartOver();
 

@@ -73,6 +73,9 @@ public:
     // After a write refused at `channel` (the document's current channel):
     // it becomes the edited channel, selected in both lists and shown.
     void ShowRefusedChannel(int channel);
+    // After an import changed the image: the edited channel stays and is
+    // shown anew, and the configured-channel list is refilled around it.
+    void ShowImportedImage();
 
     // Form data exchange. ReadForm warns at the first field that is not a
     // number and keeps that member and the later ones.

@@ -32,6 +32,12 @@ void RadioDocument::TakeReadImage(const RadioImage& image) {
     SetModified(true);
 }
 
+bool RadioDocument::TakeImportedImage(const RadioImage& image) {
+    const bool changed = Edit([&](RadioImage& current) { current = image; });
+    RebuildValidChannels();
+    return changed;
+}
+
 bool RadioDocument::Edit(const std::function<void(RadioImage&)>& edit) {
     const RadioImage before = m_image;
     edit(m_image);

@@ -30,6 +30,10 @@ public:
     // Takes the image of a completed read: channel 0 becomes current and the
     // document counts as changed.
     void TakeReadImage(const RadioImage& image);
+    // Takes an image made from this one by an import of channels: the
+    // configured-channel list is rebuilt and the current channel stays. The
+    // document counts as changed when any byte did; returns whether one did.
+    bool TakeImportedImage(const RadioImage& image);
 
     const RadioImage& Image() const { return m_image; }
 

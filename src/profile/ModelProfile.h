@@ -100,6 +100,46 @@ struct EditorTexts {
     const char* numberRequired;
 };
 
+// Why a row of a channel table was refused, one text per reason the import
+// gives; short, as each follows a row and a column.
+struct TableReasonTexts {
+    const char* missingColumn;
+    const char* unclosedQuote;
+    const char* required;
+    const char* notANumber;
+    const char* locationOutOfRange;
+    const char* duplicateLocation;
+    const char* frequencyOutOfRange;
+    const char* unknownDuplex;
+    const char* unknownToneMode;
+    const char* unknownCrossMode;
+    const char* toneNotInTable;
+    const char* dcsNotInTable;
+    const char* unknownPolarity;
+    const char* unknownMode;
+    const char* unknownPower;
+    const char* squelchOutOfRange;
+    const char* delayOutOfRange;
+    const char* notYesOrNo;
+    const char* scanGroupFull;
+};
+
+// The file menu's channel table (CSV) commands and what they say.
+struct ChannelTableTexts {
+    const char* exportCommand;
+    const char* importCommand;
+    CommandPrompt exportPrompt;
+    CommandPrompt importPrompt;
+    const char* filter;           // of the file dialogs
+    const char* problemLine;      // %1 row, %2 column, %3 reason
+    const char* rowProblem;       // %1 row, %2 reason, for a problem of no column
+    const char* moreProblems;     // %1 problems not listed
+    const char* importValidRows;  // question; %1 rows that would be imported
+    const char* nothingToImport;
+    const char* unlistedCodes;    // after an export; %1 the channels
+    TableReasonTexts reasons;
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -115,6 +155,7 @@ struct ModelProfile {
     bool hasTxInhibit;
     bool hasReverse;
     bool hasTalkaround;
+    ChannelTableTexts channelTable;
 };
 
 }  // namespace rk

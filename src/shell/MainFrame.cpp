@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "AboutDialog.h"
+#include "ChannelTableFiles.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
@@ -31,7 +32,8 @@ using namespace rk;
 
 CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, RecentFiles& recent, FormView& view,
                        CloneLink& link, QWidget* parent)
-    : QMainWindow(parent), m_profile(profile), m_files(files), m_recent(recent), m_view(view), m_link(link) {
+    : QMainWindow(parent), m_profile(profile), m_files(files), m_recent(recent), m_view(view), m_link(link),
+      m_tables(new rk::ChannelTableFiles(profile, files, view, this)) {
     setAcceptDrops(true);
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
@@ -88,6 +90,16 @@ void CMainFrame::CreateFileMenu() {
     connect(saveAs, &QAction::triggered, &m_files, &DocumentFiles::SaveAs);
 
     m_fileMenu->addActions({newFile, open, save, saveAs});
+    m_fileMenu->addSeparator();
+
+    const auto& table = m_profile.channelTable;
+    QAction* exportTable = AddCommand(command::kFileExportTable, table.exportCommand, table.exportPrompt.prompt,
+                                      table.exportPrompt.tooltip);
+    connect(exportTable, &QAction::triggered, m_tables, &ChannelTableFiles::Export);
+    QAction* importTable = AddCommand(command::kFileImportTable, table.importCommand, table.importPrompt.prompt,
+                                      table.importPrompt.tooltip);
+    connect(importTable, &QAction::triggered, m_tables, &ChannelTableFiles::Import);
+    m_fileMenu->addActions({exportTable, importTable});
     m_fileMenu->addSeparator();
     m_recentSeparator = m_fileMenu->addSeparator();
     QAction* exit = AddCommand(command::kAppExit, menu.fileExit, prompts.fileExit.prompt, prompts.fileExit.tooltip);

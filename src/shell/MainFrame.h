@@ -11,6 +11,7 @@ class QScrollArea;
 class QToolBar;
 
 namespace rk {
+class ChannelTableFiles;
 class CloneLink;
 class DocumentFiles;
 class FormView;
@@ -25,6 +26,8 @@ inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
 inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kFileExportTable = 32800;
+inline constexpr int kFileImportTable = 32801;
 inline constexpr int kFirstRecentFile = 57616;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kAppAbout = 57664;
@@ -72,6 +75,7 @@ private:
     rk::RecentFiles& m_recent;
     rk::FormView& m_view;
     rk::CloneLink& m_link;
+    rk::ChannelTableFiles* m_tables = nullptr;
     QHash<int, QAction*> m_commands;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

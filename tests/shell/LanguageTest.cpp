@@ -83,6 +83,17 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& t = p.rules.transfer;
     texts.insert(texts.end(), {t.openFailedHandshake, t.openFailedBlockRequest, t.openFailedWriteBlock,
                                t.noHandshakeReply, t.readDone, t.writeDone, t.incompleteRead});
+    const auto& ct = p.channelTable;
+    texts.insert(texts.end(), {ct.exportCommand, ct.importCommand, ct.exportPrompt.prompt, ct.exportPrompt.tooltip,
+                               ct.importPrompt.prompt, ct.importPrompt.tooltip, ct.filter, ct.problemLine,
+                               ct.rowProblem, ct.moreProblems, ct.importValidRows, ct.nothingToImport,
+                               ct.unlistedCodes});
+    const auto& r = ct.reasons;
+    texts.insert(texts.end(), {r.missingColumn, r.unclosedQuote, r.required, r.notANumber, r.locationOutOfRange,
+                               r.duplicateLocation, r.frequencyOutOfRange, r.unknownDuplex, r.unknownToneMode,
+                               r.unknownCrossMode, r.toneNotInTable, r.dcsNotInTable, r.unknownPolarity,
+                               r.unknownMode, r.unknownPower, r.squelchOutOfRange, r.delayOutOfRange,
+                               r.notYesOrNo, r.scanGroupFull});
     return texts;
 }
 
@@ -97,6 +108,10 @@ static_assert(sizeof(rk::EditorTexts) == 9 * kPointer, "an editor text is missin
 static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
               "a validation text is missing from ShownTexts");
 static_assert(sizeof(rk::TransferTexts) == 7 * kPointer, "a transfer text is missing from ShownTexts");
+static_assert(sizeof(rk::ChannelTableTexts) == 9 * kPointer + 2 * sizeof(rk::CommandPrompt) +
+                                                   sizeof(rk::TableReasonTexts),
+              "a channel table text is missing from ShownTexts");
+static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
 
 bool HasNonAscii(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; });

@@ -97,7 +97,9 @@ private slots:
         QStringList fileItems;
         for (QAction* a : bar->actions().first()->menu()->actions())
             fileItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        const auto& table = m_profile.channelTable;
         QCOMPARE(fileItems, (QStringList{Utf(m.fileNew), Utf(m.fileOpen), Utf(m.fileSave), Utf(m.fileSaveAs), "-",
+                                         Utf(table.exportCommand), Utf(table.importCommand), "-",
                                          Utf(m.recentPlaceholder), "-", Utf(m.fileExit)}));
 
         CMainFrame& frame = m_program->MainFrame();

@@ -91,6 +91,42 @@ const rk::ModelProfile kProfile{
     .hasTxInhibit = true,
     .hasReverse = true,
     .hasTalkaround = true,
+    .channelTable =
+        {
+            .exportCommand = QT_TRANSLATE_NOOP("rk520", "导出频道表(CSV)…"),
+            .importCommand = QT_TRANSLATE_NOOP("rk520", "导入频道表(CSV)…"),
+            .exportPrompt = {QT_TRANSLATE_NOOP("rk520", "将已设置的频道保存为CSV频道表"), QT_TRANSLATE_NOOP("rk520", "导出频道表")},
+            .importPrompt = {QT_TRANSLATE_NOOP("rk520", "从CSV频道表读入频道"), QT_TRANSLATE_NOOP("rk520", "导入频道表")},
+            .filter = QT_TRANSLATE_NOOP("rk520", "频道表 (*.csv)"),
+            .problemLine = QT_TRANSLATE_NOOP("rk520", "第%1行，%2列：%3"),
+            .rowProblem = QT_TRANSLATE_NOOP("rk520", "第%1行：%2"),
+            .moreProblems = QT_TRANSLATE_NOOP("rk520", "……另有%1个问题"),
+            .importValidRows = QT_TRANSLATE_NOOP("rk520", "是否导入其余%1个有效的行？"),
+            .nothingToImport = QT_TRANSLATE_NOOP("rk520", "频道表中没有可导入的行。"),
+            .unlistedCodes = QT_TRANSLATE_NOOP("rk520", "以下频道的编码不在编码表中，导出时未包含该编码：%1"),
+            .reasons =
+                {
+                    .missingColumn = QT_TRANSLATE_NOOP("rk520", "缺少此列"),
+                    .unclosedQuote = QT_TRANSLATE_NOOP("rk520", "引号未闭合"),
+                    .required = QT_TRANSLATE_NOOP("rk520", "不能为空"),
+                    .notANumber = QT_TRANSLATE_NOOP("rk520", "不是数字"),
+                    .locationOutOfRange = QT_TRANSLATE_NOOP("rk520", "频道号必须在1到64之间"),
+                    .duplicateLocation = QT_TRANSLATE_NOOP("rk520", "与前面的行频道号重复"),
+                    .frequencyOutOfRange = QT_TRANSLATE_NOOP("rk520", "频率超出范围"),
+                    .unknownDuplex = QT_TRANSLATE_NOOP("rk520", "只能是+、-、split、off或空"),
+                    .unknownToneMode = QT_TRANSLATE_NOOP("rk520", "只能是Tone、TSQL、DTCS、Cross或空"),
+                    .unknownCrossMode = QT_TRANSLATE_NOOP("rk520", "不是有效的交叉模式"),
+                    .toneNotInTable = QT_TRANSLATE_NOOP("rk520", "对讲机没有此亚音频率"),
+                    .dcsNotInTable = QT_TRANSLATE_NOOP("rk520", "对讲机没有此数字亚音码"),
+                    .unknownPolarity = QT_TRANSLATE_NOOP("rk520", "只能是两个字母N或R"),
+                    .unknownMode = QT_TRANSLATE_NOOP("rk520", "对讲机只支持FM"),
+                    .unknownPower = QT_TRANSLATE_NOOP("rk520", "只能是High、Low或功率瓦数"),
+                    .squelchOutOfRange = QT_TRANSLATE_NOOP("rk520", "静噪等级必须在0到9之间"),
+                    .delayOutOfRange = QT_TRANSLATE_NOOP("rk520", "延时必须在0到25.5秒之间"),
+                    .notYesOrNo = QT_TRANSLATE_NOOP("rk520", "只能是Y或N"),
+                    .scanGroupFull = QT_TRANSLATE_NOOP("rk520", "扫描组已有16个频道"),
+                },
+        },
 };
 
 }  // namespace

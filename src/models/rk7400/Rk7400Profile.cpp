@@ -101,6 +101,42 @@ const rk::ModelProfile kProfile{
     .hasTxInhibit = false,
     .hasReverse = false,
     .hasTalkaround = false,
+    .channelTable =
+        {
+            .exportCommand = QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов (CSV)…"),
+            .importCommand = QT_TRANSLATE_NOOP("rk7400", "Импорт каналов (CSV)…"),
+            .exportPrompt = {QT_TRANSLATE_NOOP("rk7400", "Сохранение каналов в таблицу CSV"), QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов")},
+            .importPrompt = {QT_TRANSLATE_NOOP("rk7400", "Загрузка каналов из таблицы CSV"), QT_TRANSLATE_NOOP("rk7400", "Импорт каналов")},
+            .filter = QT_TRANSLATE_NOOP("rk7400", "Таблица каналов (*.csv)"),
+            .problemLine = QT_TRANSLATE_NOOP("rk7400", "Строка %1, столбец %2: %3"),
+            .rowProblem = QT_TRANSLATE_NOOP("rk7400", "Строка %1: %2"),
+            .moreProblems = QT_TRANSLATE_NOOP("rk7400", "…и ещё ошибок: %1"),
+            .importValidRows = QT_TRANSLATE_NOOP("rk7400", "Импортировать остальные верные строки (%1)?"),
+            .nothingToImport = QT_TRANSLATE_NOOP("rk7400", "В таблице нет строк, которые можно импортировать."),
+            .unlistedCodes = QT_TRANSLATE_NOOP("rk7400", "Коды этих каналов отсутствуют в таблицах и не экспортированы: %1"),
+            .reasons =
+                {
+                    .missingColumn = QT_TRANSLATE_NOOP("rk7400", "нет такого столбца"),
+                    .unclosedQuote = QT_TRANSLATE_NOOP("rk7400", "не закрыта кавычка"),
+                    .required = QT_TRANSLATE_NOOP("rk7400", "пустое значение"),
+                    .notANumber = QT_TRANSLATE_NOOP("rk7400", "не число"),
+                    .locationOutOfRange = QT_TRANSLATE_NOOP("rk7400", "номер канала должен быть от 1 до 64"),
+                    .duplicateLocation = QT_TRANSLATE_NOOP("rk7400", "этот канал уже есть в строке выше"),
+                    .frequencyOutOfRange = QT_TRANSLATE_NOOP("rk7400", "частота вне допустимых пределов"),
+                    .unknownDuplex = QT_TRANSLATE_NOOP("rk7400", "допустимо +, -, split, off или пусто"),
+                    .unknownToneMode = QT_TRANSLATE_NOOP("rk7400", "допустимо Tone, TSQL, DTCS, Cross или пусто"),
+                    .unknownCrossMode = QT_TRANSLATE_NOOP("rk7400", "неверный режим Cross"),
+                    .toneNotInTable = QT_TRANSLATE_NOOP("rk7400", "такого тона нет в рации"),
+                    .dcsNotInTable = QT_TRANSLATE_NOOP("rk7400", "такого кода DCS нет в рации"),
+                    .unknownPolarity = QT_TRANSLATE_NOOP("rk7400", "нужны две буквы N или R"),
+                    .unknownMode = QT_TRANSLATE_NOOP("rk7400", "рация поддерживает только FM"),
+                    .unknownPower = QT_TRANSLATE_NOOP("rk7400", "допустимо High, Low или мощность в ваттах"),
+                    .squelchOutOfRange = QT_TRANSLATE_NOOP("rk7400", "уровень шумодава от 0 до 9"),
+                    .delayOutOfRange = QT_TRANSLATE_NOOP("rk7400", "задержка от 0 до 25.5 секунд"),
+                    .notYesOrNo = QT_TRANSLATE_NOOP("rk7400", "допустимо Y или N"),
+                    .scanGroupFull = QT_TRANSLATE_NOOP("rk7400", "в группе сканирования уже 16 каналов"),
+                },
+        },
 };
 
 }  // namespace

@@ -478,5 +478,133 @@
         <source>请输入一个数字。</source>
         <translation>Please enter a number.</translation>
     </message>
+    <message>
+        <source>导出频道表(CSV)…</source>
+        <translation>Export Channels (CSV)...</translation>
+    </message>
+    <message>
+        <source>导入频道表(CSV)…</source>
+        <translation>Import Channels (CSV)...</translation>
+    </message>
+    <message>
+        <source>将已设置的频道保存为CSV频道表</source>
+        <translation>Save the programmed channels as a CSV channel table</translation>
+    </message>
+    <message>
+        <source>导出频道表</source>
+        <translation>Export channels</translation>
+    </message>
+    <message>
+        <source>从CSV频道表读入频道</source>
+        <translation>Load channels from a CSV channel table</translation>
+    </message>
+    <message>
+        <source>导入频道表</source>
+        <translation>Import channels</translation>
+    </message>
+    <message>
+        <source>频道表 (*.csv)</source>
+        <translation>Channel tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>第%1行，%2列：%3</source>
+        <translation>Row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>第%1行：%2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>……另有%1个问题</source>
+        <translation>...and %1 more problems</translation>
+    </message>
+    <message>
+        <source>是否导入其余%1个有效的行？</source>
+        <translation>Import the other %1 valid rows?</translation>
+    </message>
+    <message>
+        <source>频道表中没有可导入的行。</source>
+        <translation>The table has no rows that can be imported.</translation>
+    </message>
+    <message>
+        <source>以下频道的编码不在编码表中，导出时未包含该编码：%1</source>
+        <translation>These channels have codes the radio's tables lack; the codes were not exported: %1</translation>
+    </message>
+    <message>
+        <source>缺少此列</source>
+        <translation>column missing</translation>
+    </message>
+    <message>
+        <source>引号未闭合</source>
+        <translation>unclosed quote</translation>
+    </message>
+    <message>
+        <source>不能为空</source>
+        <translation>must not be empty</translation>
+    </message>
+    <message>
+        <source>不是数字</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>频道号必须在1到64之间</source>
+        <translation>channel must be 1 to 64</translation>
+    </message>
+    <message>
+        <source>与前面的行频道号重复</source>
+        <translation>channel already given in an earlier row</translation>
+    </message>
+    <message>
+        <source>频率超出范围</source>
+        <translation>frequency out of range</translation>
+    </message>
+    <message>
+        <source>只能是+、-、split、off或空</source>
+        <translation>must be +, -, split, off or empty</translation>
+    </message>
+    <message>
+        <source>只能是Tone、TSQL、DTCS、Cross或空</source>
+        <translation>must be Tone, TSQL, DTCS, Cross or empty</translation>
+    </message>
+    <message>
+        <source>不是有效的交叉模式</source>
+        <translation>not a valid cross mode</translation>
+    </message>
+    <message>
+        <source>对讲机没有此亚音频率</source>
+        <translation>the radio has no such tone</translation>
+    </message>
+    <message>
+        <source>对讲机没有此数字亚音码</source>
+        <translation>the radio has no such DCS code</translation>
+    </message>
+    <message>
+        <source>只能是两个字母N或R</source>
+        <translation>must be two letters, N or R</translation>
+    </message>
+    <message>
+        <source>对讲机只支持FM</source>
+        <translation>the radio only does FM</translation>
+    </message>
+    <message>
+        <source>只能是High、Low或功率瓦数</source>
+        <translation>must be High, Low or watts</translation>
+    </message>
+    <message>
+        <source>静噪等级必须在0到9之间</source>
+        <translation>squelch level must be 0 to 9</translation>
+    </message>
+    <message>
+        <source>延时必须在0到25.5秒之间</source>
+        <translation>delay must be 0 to 25.5 seconds</translation>
+    </message>
+    <message>
+        <source>只能是Y或N</source>
+        <translation>must be Y or N</translation>
+    </message>
+    <message>
+        <source>扫描组已有16个频道</source>
+        <translation>scan group already holds 16 channels</translation>
+    </message>
 </context>
 </TS>

@@ -438,5 +438,133 @@
         <source>Введите число.</source>
         <translation>Please enter a number.</translation>
     </message>
+    <message>
+        <source>Экспорт каналов (CSV)…</source>
+        <translation>Export Channels (CSV)...</translation>
+    </message>
+    <message>
+        <source>Импорт каналов (CSV)…</source>
+        <translation>Import Channels (CSV)...</translation>
+    </message>
+    <message>
+        <source>Сохранение каналов в таблицу CSV</source>
+        <translation>Save the channels as a CSV channel table</translation>
+    </message>
+    <message>
+        <source>Экспорт каналов</source>
+        <translation>Export channels</translation>
+    </message>
+    <message>
+        <source>Загрузка каналов из таблицы CSV</source>
+        <translation>Load channels from a CSV channel table</translation>
+    </message>
+    <message>
+        <source>Импорт каналов</source>
+        <translation>Import channels</translation>
+    </message>
+    <message>
+        <source>Таблица каналов (*.csv)</source>
+        <translation>Channel tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Строка %1, столбец %2: %3</source>
+        <translation>Row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>Строка %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>…и ещё ошибок: %1</source>
+        <translation>...and %1 more problems</translation>
+    </message>
+    <message>
+        <source>Импортировать остальные верные строки (%1)?</source>
+        <translation>Import the other %1 valid rows?</translation>
+    </message>
+    <message>
+        <source>В таблице нет строк, которые можно импортировать.</source>
+        <translation>The table has no rows that can be imported.</translation>
+    </message>
+    <message>
+        <source>Коды этих каналов отсутствуют в таблицах и не экспортированы: %1</source>
+        <translation>These channels have codes the radio's tables lack; the codes were not exported: %1</translation>
+    </message>
+    <message>
+        <source>нет такого столбца</source>
+        <translation>column missing</translation>
+    </message>
+    <message>
+        <source>не закрыта кавычка</source>
+        <translation>unclosed quote</translation>
+    </message>
+    <message>
+        <source>пустое значение</source>
+        <translation>must not be empty</translation>
+    </message>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>номер канала должен быть от 1 до 64</source>
+        <translation>channel must be 1 to 64</translation>
+    </message>
+    <message>
+        <source>этот канал уже есть в строке выше</source>
+        <translation>channel already given in an earlier row</translation>
+    </message>
+    <message>
+        <source>частота вне допустимых пределов</source>
+        <translation>frequency out of range</translation>
+    </message>
+    <message>
+        <source>допустимо +, -, split, off или пусто</source>
+        <translation>must be +, -, split, off or empty</translation>
+    </message>
+    <message>
+        <source>допустимо Tone, TSQL, DTCS, Cross или пусто</source>
+        <translation>must be Tone, TSQL, DTCS, Cross or empty</translation>
+    </message>
+    <message>
+        <source>неверный режим Cross</source>
+        <translation>not a valid cross mode</translation>
+    </message>
+    <message>
+        <source>такого тона нет в рации</source>
+        <translation>the radio has no such tone</translation>
+    </message>
+    <message>
+        <source>такого кода DCS нет в рации</source>
+        <translation>the radio has no such DCS code</translation>
+    </message>
+    <message>
+        <source>нужны две буквы N или R</source>
+        <translation>must be two letters, N or R</translation>
+    </message>
+    <message>
+        <source>рация поддерживает только FM</source>
+        <translation>the radio only does FM</translation>
+    </message>
+    <message>
+        <source>допустимо High, Low или мощность в ваттах</source>
+        <translation>must be High, Low or watts</translation>
+    </message>
+    <message>
+        <source>уровень шумодава от 0 до 9</source>
+        <translation>squelch level must be 0 to 9</translation>
+    </message>
+    <message>
+        <source>задержка от 0 до 25.5 секунд</source>
+        <translation>delay must be 0 to 25.5 seconds</translation>
+    </message>
+    <message>
+        <source>допустимо Y или N</source>
+        <translation>must be Y or N</translation>
+    </message>
+    <message>
+        <source>в группе сканирования уже 16 каналов</source>
+        <translation>scan group already holds 16 channels</translation>
+    </message>
 </context>
 </TS>

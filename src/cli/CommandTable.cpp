@@ -1,0 +1,140 @@
+// The command table and the help texts.
+
+#include "Commands.h"
+
+namespace rk::cli {
+
+namespace {
+
+const Option kModel{QStringLiteral("model"), {}, true};
+const Option kPort{QStringLiteral("port"), {}, true};
+const Option kQuiet{QStringLiteral("quiet"), QLatin1Char('q'), false};
+const Option kOutput{QStringLiteral("output"), QLatin1Char('o'), true};
+const Option kAll{QStringLiteral("all"), {}, false};
+
+// Option lines several commands share.
+#define RK_MODEL_HELP                                                          \
+    "  --model M       rk520 or rk7400; without it the image file's extension\n" \
+    "                  decides (.rkd rk520, .zu1 rk7400)\n"
+#define RK_PORT_HELP                                                           \
+    "  --port P        COM1..COM8 or a device path such as /dev/ttyUSB0;\n"     \
+    "                  without it rk520 uses COM1 and rk7400 tries COM1..COM8\n" \
+    "  -q, --quiet     no progress on stderr\n"
+
+const std::vector<Command> kCommands = {
+    {"read", "copy the radio's memory into an image file",
+     "Usage: rkradio read [--model M] [--port P] [--quiet] -o FILE\n"
+     "\n"
+     "Copies the radio's memory into the image file FILE. The file is written\n"
+     "only once the whole memory has arrived.\n"
+     "\n"
+     "Options:\n"
+     "  -o, --output FILE  the image file to write\n" RK_MODEL_HELP RK_PORT_HELP,
+     {kModel, kPort, kQuiet, kOutput}, 0, 0, &RunRead},
+    {"write", "copy an image file into the radio",
+     "Usage: rkradio write [--model M] [--port P] [--no-backup] [--no-verify] [--quiet] FILE\n"
+     "\n"
+     "Checks the image file FILE as the programs do before a write and copies it\n"
+     "into the radio: first the radio's memory is saved as a backup, and after\n"
+     "the write it is read back and compared. Not available in this build: the\n"
+     "command checks its arguments and the file, then ends with exit status 4.\n"
+     "\n"
+     "Options:\n"
+     "  --no-backup     do not save the radio's memory first\n"
+     "  --no-verify     do not read the memory back after the write\n" RK_MODEL_HELP RK_PORT_HELP,
+     {kModel, kPort, kQuiet, {QStringLiteral("no-backup"), {}, false}, {QStringLiteral("no-verify"), {}, false}}, 1, 1,
+     &RunWrite},
+    {"verify", "compare the radio's memory with an image file",
+     "Usage: rkradio verify [--model M] [--port P] [--quiet] FILE\n"
+     "\n"
+     "Reads the radio's memory and lists the fields in which it differs from the\n"
+     "image file FILE. Exit status 1 when they differ. Not available in this\n"
+     "build: the command checks its arguments and the file, then ends with exit\n"
+     "status 4.\n"
+     "\n"
+     "Options:\n" RK_MODEL_HELP RK_PORT_HELP,
+     {kModel, kPort, kQuiet}, 1, 1, &RunVerify},
+    {"check", "run the check that every write to the radio passes",
+     "Usage: rkradio check [--model M] FILE\n"
+     "\n"
+     "Runs the model's pre-write check on the image file FILE and prints OK, or\n"
+     "the first channel that fails and the rule it breaks. Exit status 1 when the\n"
+     "check fails. The file is not changed.\n"
+     "\n"
+     "Options:\n" RK_MODEL_HELP,
+     {kModel}, 1, 1, &RunCheck},
+    {"show", "print the settings and channels of an image",
+     "Usage: rkradio show [--all] [--json] FILE\n"
+     "\n"
+     "Prints the settings (band, time limit, scan groups) and a table of the\n"
+     "configured channels of the image file FILE.\n"
+     "\n"
+     "Options:\n"
+     "  --all           every channel, configured or not\n"
+     "  --json          everything in the image as one JSON document: every\n"
+     "                  channel, every field, the spare bytes in hex\n",
+     {kAll, {QStringLiteral("json"), {}, false}}, 1, 1, &RunShow},
+    {"diff", "list the fields in which two images differ",
+     "Usage: rkradio diff FILE_A FILE_B\n"
+     "\n"
+     "Lists, field by field, where the image in FILE_B differs from the one in\n"
+     "FILE_A; bytes that belong to no field are listed by their offset. Exit\n"
+     "status 1 when the images differ, 0 when they are equal.\n",
+     {}, 2, 2, &RunDiff},
+    {"export", "write the channels of an image as a CSV channel table",
+     "Usage: rkradio export [--model M] [--all] [-o CSV] FILE\n"
+     "\n"
+     "Writes the configured channels of the image file FILE as a CSV channel\n"
+     "table, to CSV or to stdout. The model's greatest transmit split decides\n"
+     "between a duplex offset and a split frequency.\n"
+     "\n"
+     "Options:\n"
+     "  --all           one row for every channel, configured or not\n"
+     "  -o, --output CSV  the file to write; stdout without it\n" RK_MODEL_HELP,
+     {kModel, kAll, kOutput}, 1, 1, &RunExport},
+    {"import", "lay a CSV channel table over an image",
+     "Usage: rkradio import [--model M] [--skip-invalid] --into FILE -o OUT CSV\n"
+     "\n"
+     "Reads the channel table CSV, overwrites the channels it names in a copy of\n"
+     "the image file FILE and writes the result to OUT; every other byte stays as\n"
+     "FILE has it. A table with any invalid row is refused as a whole, and each\n"
+     "problem is listed as \"row N, column NAME: why\" (the header is row 1).\n"
+     "Exit status 1 when the table is refused; nothing is written then.\n"
+     "\n"
+     "Options:\n"
+     "  --into FILE     the image the table is laid over\n"
+     "  -o, --output OUT  the image file to write (may be FILE itself)\n"
+     "  --skip-invalid  import the valid rows and list the skipped ones\n"
+     "  --model M       when the model is known (from here or an extension), a\n"
+     "                  result that would not pass the pre-write check is noted\n",
+     {kModel, kOutput, {QStringLiteral("into"), {}, true}, {QStringLiteral("skip-invalid"), {}, false}}, 1, 1,
+     &RunImport},
+};
+
+}  // namespace
+
+const std::vector<Command>& Commands() { return kCommands; }
+
+QString ProgramHelp() {
+    QString help = QStringLiteral(
+        "Usage: rkradio COMMAND [OPTIONS] [FILE...]\n"
+        "\n"
+        "Reads, checks, shows, compares and converts the memory images of the\n"
+        "rk520 (.rkd files) and rk7400 (.zu1 files) handheld radios.\n"
+        "\n"
+        "Commands:\n");
+    for (const Command& command : kCommands)
+        help += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(command.name).leftJustified(9), QString::fromUtf8(command.summary));
+    help += QStringLiteral(
+        "\n"
+        "Options:\n"
+        "  -h, --help      this help; \"rkradio COMMAND --help\" for a command's\n"
+        "  -V, --version   the program's version\n"
+        "\n"
+        "Exit status: 0 success; 1 the check failed, the images differ or a table\n"
+        "was refused; 2 usage error; 3 a file could not be read or written; 4 the\n"
+        "radio or the port failed.\n");
+    return help;
+}
+
+}  // namespace rk::cli

@@ -1,0 +1,45 @@
+#include "Progress.h"
+
+#include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#define RK_ISATTY _isatty
+#define RK_FILENO _fileno
+#else
+#include <unistd.h>
+#define RK_ISATTY isatty
+#define RK_FILENO fileno
+#endif
+
+#include "Cli.h"
+
+namespace rk::cli {
+
+namespace {
+constexpr int kBlocks = 5;
+}
+
+Progress::Progress(bool quiet) : m_quiet(quiet), m_terminal(RK_ISATTY(RK_FILENO(stderr)) != 0) {}
+
+void Progress::Step(TransferKind kind, int block, const QString& port, const QString& shownName) {
+    if (m_quiet) return;
+    const QString verb = kind == TransferKind::Read ? QStringLiteral("reading") : QStringLiteral("writing");
+    const QString where = shownName.isEmpty() ? port : shownName;
+    const QString step = block == 0 ? QStringLiteral("handshake") : QStringLiteral("block %1 of %2").arg(block).arg(kBlocks);
+    const QString line = QStringLiteral("rkradio: %1 %2: %3").arg(verb, where, step);
+    if (m_terminal) {
+        // Back to the line's start, then clear what the last step left.
+        ErrorText(QLatin1Char('\r') + line + QStringLiteral("\x1b[K"));
+        m_lineOpen = true;
+    } else {
+        ErrorText(line + QLatin1Char('\n'));
+    }
+}
+
+void Progress::Finish() {
+    if (!m_lineOpen) return;
+    ErrorText(QStringLiteral("\n"));
+    m_lineOpen = false;
+}
+
+}  // namespace rk::cli

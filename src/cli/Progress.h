@@ -1,0 +1,25 @@
+#pragma once
+// Where a transfer stands, on stderr: one line rewritten in place on a
+// terminal, one line per step otherwise.
+
+#include <QString>
+
+#include "TransferListener.h"
+
+namespace rk::cli {
+
+class Progress {
+public:
+    explicit Progress(bool quiet);
+    // `port` is the name the link reports; `shownName`, when set, replaces it.
+    void Step(TransferKind kind, int block, const QString& port, const QString& shownName);
+    // Ends the rewritten line before anything else is said.
+    void Finish();
+
+private:
+    bool m_quiet;
+    bool m_terminal;
+    bool m_lineOpen = false;
+};
+
+}  // namespace rk::cli

@@ -1,0 +1,23 @@
+#pragma once
+// The models' own messages are Chinese or Russian; rkradio says each in the
+// English the programs use (their translation files), with the model's text
+// beside it.
+
+#include <QString>
+
+#include "ModelRules.h"
+
+namespace rk::cli {
+
+// The pre-write check's failure, in English. `message` is the rules' text the
+// check returned.
+QString CheckFailureText(const ModelRules& rules, const char* message);
+
+// A transfer message of the model in English, or the text itself when it is
+// none of the model's.
+QString TransferText(const ModelRules& rules, const QString& message);
+
+// The model's text without its control characters and outer blanks.
+QString ModelText(const char* utf8);
+
+}  // namespace rk::cli

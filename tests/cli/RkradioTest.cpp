@@ -1,0 +1,207 @@
+// The built rkradio program, run on temporary files: exit codes, what it
+// prints, the files it writes, and a read from the radio simulator.
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ImageFile.h"
+#include "RadioSimulator.h"
+#include "TestImages.h"
+
+using namespace rk;
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Result Run(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(RKRADIO), args);
+    Result result;
+    if (!process.waitForFinished(30'000) || process.exitStatus() != QProcess::NormalExit) return result;
+    result.code = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray FileBytes(const RadioImage& image) {
+    const auto bytes = SerializeImageFile(image);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class RkradioTest : public QObject {
+    Q_OBJECT
+private:
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    // "{name}" in an argument stands for that file in the test folder.
+    QStringList Args(const QString& words) const {
+        static const QRegularExpression name(QStringLiteral("\\{([^}]*)\\}"));
+        QStringList args = words.split(' ', Qt::SkipEmptyParts);
+        for (QString& arg : args) {
+            for (auto match = name.match(arg); match.hasMatch(); match = name.match(arg))
+                arg.replace(match.capturedStart(), match.capturedLength(), Path(match.captured(1)));
+        }
+        return args;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        Write(Path("good.rkd"), FileBytes(test::SampleImage()));
+        Write(Path("good.bin"), FileBytes(test::SampleImage()));
+        Write(Path("short.rkd"), FileBytes(test::SampleImage()).left(1088));
+        RadioImage bad = test::SampleImage();
+        bad.Channel(4).setRxFreq(42'100'000);
+        bad.Channel(4).setTxFreq(42'100'000);
+        Write(Path("bad.rkd"), FileBytes(bad));
+        Write(Path("table.csv"), "Location,Frequency\n7,405\n8,4o6\n");
+    }
+
+    void exitCodes_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("code");
+        QTest::newRow("help") << "--help" << 0;
+        QTest::newRow("command help") << "import --help" << 0;
+        QTest::newRow("nothing") << "" << 2;
+        QTest::newRow("unknown command") << "frob" << 2;
+        QTest::newRow("unknown option") << "show --wide {good.rkd}" << 2;
+        QTest::newRow("two files for one") << "show {good.rkd} {good.rkd}" << 2;
+        QTest::newRow("no model") << "check {good.bin}" << 2;
+        QTest::newRow("unknown model") << "check --model rk9 {good.rkd}" << 2;
+        QTest::newRow("model named") << "check --model rk7400 {good.bin}" << 0;
+        QTest::newRow("missing file") << "show {none.rkd}" << 3;
+        QTest::newRow("short file") << "check {short.rkd}" << 3;
+        QTest::newRow("check fails") << "check {bad.rkd}" << 1;
+        QTest::newRow("equal") << "diff {good.rkd} {good.bin}" << 0;
+        QTest::newRow("different") << "diff {good.rkd} {bad.rkd}" << 1;
+        QTest::newRow("import without -o") << "import {table.csv} --into {good.rkd}" << 2;
+        QTest::newRow("unwritable") << "export {good.rkd} -o {good.rkd}/x.csv" << 3;
+        QTest::newRow("bad port") << "verify --port LPT1 {good.rkd}" << 2;
+        QTest::newRow("write") << "write --no-backup --port COM2 {good.rkd}" << 4;
+        QTest::newRow("no such device") << "read --port /dev/rk-none -o {out.rkd}" << 4;
+    }
+    void exitCodes() {
+        QFETCH(QString, args);
+        QFETCH(int, code);
+        const Result result = Run(Args(args));
+        QCOMPARE(result.code, code);
+        // Errors are lines of their own on stderr, each naming the program.
+        for (const QString& line : result.err.split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith("rkradio: "), qPrintable(line));
+        QCOMPARE(result.err.isEmpty(), code == 0 || code == 1);
+    }
+
+    void checkNamesChannelAndRule() {
+        const Result result = Run(Args("check {bad.rkd}"));
+        QCOMPARE(result.out, QString::fromUtf8("channel 05: the receive frequency is outside the band (接收频率值超出频段范围)\n"));
+        QCOMPARE(Run(Args("check --model rk7400 {good.rkd}")).out, QStringLiteral("OK\n"));
+    }
+
+    void diffNamesFieldsAndBytes() {
+        RadioImage a = test::SampleImage();
+        a.Channel(2).setRxFreq(14'501'250);
+        RadioImage b = a;
+        b.Channel(2).setRxFreq(14'500'000);
+        b.Channel(2).SetOption(kBeatShift, true);
+        a[0x40E] = 0x12;
+        b[0x40E] = 0x13;
+        Write(Path("a.rkd"), FileBytes(a));
+        Write(Path("b.rkd"), FileBytes(b));
+        const Result result = Run(Args("diff {a.rkd} {b.rkd}"));
+        QCOMPARE(result.code, 1);
+        QCOMPARE(result.out, QStringLiteral("channel 03 rx frequency: 145.0125 -> 145.0000\n"
+                                            "channel 03 beat shift: off -> on\n"
+                                            "byte 0x40E: 0x12 -> 0x13\n"));
+    }
+
+    void showJsonHoldsEveryChannel() {
+        const Result result = Run(Args("show --json {good.rkd}"));
+        QCOMPARE(result.code, 0);
+        QJsonParseError error;
+        const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray channels = json["channels"].toArray();
+        QCOMPARE(channels.size(), 64);
+        QCOMPARE(channels[1]["rxMHz"].toString(), QStringLiteral("400.2500"));
+        QCOMPARE(channels[1]["rxCode"].toString(), QStringLiteral("74.4"));
+        QCOMPARE(channels[5]["spare"].toString(), QStringLiteral("05a5"));
+        QCOMPARE(json["settings"]["bandLowMHz"].toInt(), 400);
+        QCOMPARE(json["settings"]["scanGroupA"].toArray()[1].toInt(), 2);
+    }
+
+    void importRefusesOrSkipsInvalidRows() {
+        const QString out = Path("imported.rkd");
+        Result result = Run(Args("import {table.csv} --into {good.rkd} -o {imported.rkd}"));
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.err.startsWith("rkradio: row 3, column Frequency: not a number\n"));
+        QVERIFY(!QFile::exists(out));
+
+        result = Run(Args("import --skip-invalid {table.csv} --into {good.rkd} -o {imported.rkd}"));
+        QCOMPARE(result.code, 0);
+        const QByteArray bytes = Read(out);
+        const auto image =
+            ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+        QVERIFY(image);
+        QCOMPARE(image->Channel(6).rxFreq(), 40'500'000u);
+        QCOMPARE(image->Channel(7).rxFreq(), test::SampleImage().Channel(7).rxFreq());
+    }
+
+    // Exported and imported over the same image, nothing changes.
+    void exportThenImportKeepsTheImage() {
+        QCOMPARE(Run(Args("export {good.rkd} -o {all.csv}")).code, 0);
+        QCOMPARE(Run(Args("import {all.csv} --into {good.rkd} -o {again.rkd}")).code, 0);
+        QCOMPARE(Read(Path("again.rkd")), Read(Path("good.rkd")));
+    }
+
+    void readsFromTheRadio() {
+        test::RadioSimulator radio(test::SampleImage());
+        QVERIFY(radio.Start({}));
+        const Result result = Run(Args("read --quiet -o {read.rkd} --port " + QString::fromStdString(radio.SlavePath())));
+        QCOMPARE(result.code, 0);
+        QVERIFY(result.err.isEmpty());
+        QCOMPARE(Read(Path("read.rkd")), FileBytes(test::SampleImage()));
+    }
+
+    void silentRadioFails() {
+        test::RadioSimulator radio(test::SampleImage());
+        test::RadioSimulator::Behaviour silent;
+        silent.handshakeReply.clear();
+        QVERIFY(radio.Start(silent));
+        const Result result = Run(Args("read -o {none.rkd} --port " + QString::fromStdString(radio.SlavePath())));
+        QCOMPARE(result.code, 4);
+        QVERIFY2(result.err.endsWith("rkradio: read: check the cable from the COM port to the radio, and the port "
+                                     "settings (请检查COM口至对讲机的连接及其设置)\n"),
+                 qPrintable(result.err));
+        QVERIFY(!QFile::exists(Path("none.rkd")));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(RkradioTest)
+#include "RkradioTest.moc"

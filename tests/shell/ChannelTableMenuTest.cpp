@@ -1,0 +1,172 @@
+// The file menu's channel table commands in each program's real window.
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "ChannelNames.h"
+#include "ChoiceList.h"
+#include "DocumentFiles.h"
+#include "FormView.h"
+#include "ImageFile.h"
+#include "MainFrame.h"
+#include "RecordingPrompts.h"
+#include "Rk520App.h"
+#include "Rk520Profile.h"
+#include "Rk7400App.h"
+#include "Rk7400Profile.h"
+#include "TestImages.h"
+
+using rk::test::RecordingPrompts;
+
+namespace {
+
+QString Utf(const char* s) { return QString::fromUtf8(s); }
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ChannelTableMenuTest : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<std::unique_ptr<rk::ProgramShell>()>;
+    ChannelTableMenuTest(const rk::ModelProfile& profile, Factory make) : m_profile(profile), m_make(std::move(make)) {}
+
+private:
+    // The sample image, opened from radio.<extension>: channels 1-10 but 4.
+    void OpenSample() {
+        const QString path = m_dir.filePath(QStringLiteral("radio") + Utf(m_profile.rules.extension));
+        const auto bytes = rk::SerializeImageFile(rk::test::SampleImage());
+        WriteFile(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+        QVERIFY(m_program->MainFrame().OpenFile(path));
+    }
+    void ImportTable(const QByteArray& text) {
+        const QString path = m_dir.filePath(QStringLiteral("in.csv"));
+        WriteFile(path, text);
+        m_prompts->fileNames.enqueue(path);
+        m_program->MainFrame().Command(rk::command::kFileImportTable)->trigger();
+    }
+    void ChooseChannel(int c) {
+        auto* list = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kChannelSelector));
+        QListWidgetItem* item = list->item(c);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    }
+    QString Field(int id) const { return static_cast<QLineEdit*>(m_program->View().Control(id))->text(); }
+    QStringList ValidList() const {
+        QStringList names;
+        auto* list = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kValidList));
+        for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+        return names;
+    }
+
+private slots:
+    void init() {
+        QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
+        m_prompts = std::make_unique<RecordingPrompts>();
+        m_program = m_make();
+        QVERIFY(m_program->Start({}));
+        OpenSample();
+    }
+    void cleanup() {
+        m_program.reset();
+        m_prompts.reset();
+    }
+
+    void exportWritesTheConfiguredChannels() {
+        m_prompts->fileNames.enqueue(m_dir.filePath(QStringLiteral("out")));
+        m_program->MainFrame().Command(rk::command::kFileExportTable)->trigger();
+        QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.channelTable.filter)});
+        QCOMPARE(m_prompts->suggestedPaths, QStringList{m_dir.filePath(QStringLiteral("radio.csv"))});
+        const QStringList lines = QString::fromUtf8(ReadFile(m_dir.filePath(QStringLiteral("out.csv")))).split('\n');
+        QCOMPARE(lines.size(), 1 + 9 + 1);  // header, nine channels, the last line's end
+        QVERIFY(lines[0].startsWith(QStringLiteral("Location,Name,Frequency,")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("1,,400.125000,+,5.000000,Cross,88.5,71.9,")));
+        QVERIFY(m_prompts->messages.isEmpty());
+        QVERIFY(!m_program->Document().IsModified());
+    }
+
+    void importShowsTheResultAroundTheCurrentChannel() {
+        ChooseChannel(2);
+        ImportTable("Location,Frequency,Duplex,Offset,Power\n3,410.5,+,1,Low\n4,411,,,\n");
+        QVERIFY(m_prompts->messages.isEmpty() && m_prompts->questions.isEmpty());
+        QVERIFY(m_program->Document().IsModified());
+        QVERIFY(m_program->MainFrame().isWindowModified());
+        QCOMPARE(m_program->View().EditChannel(), 2);
+        QCOMPARE(Field(rk::ctl::kRxFreq), QStringLiteral("410.5"));
+        QCOMPARE(Field(rk::ctl::kTxFreq), QStringLiteral("411.5"));
+        // Channel 4 was not configured before; the list now holds it.
+        QVERIFY(ValidList().contains(rk::ChannelName(m_profile, 3)));
+        auto* valid = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kValidList));
+        QCOMPARE(valid->SelectedRow(), 2);
+        QCOMPARE(m_program->Document().Image().Channel(2).optionFlags(), rk::kLowPower);
+    }
+
+    void invalidRowsAreListedAndAskedAbout() {
+        const rk::RadioImage before = m_program->Document().Image();
+        const QByteArray table = "Location,Frequency\n12,401\n13,x\n";
+        const auto& texts = m_profile.channelTable;
+        const QString question = Utf(texts.problemLine).arg(3).arg("Frequency", Utf(texts.reasons.notANumber)) +
+                                 "\n\n" + Utf(texts.importValidRows).arg(1);
+        m_prompts->yesNoAnswers.enqueue(false);
+        ImportTable(table);
+        QCOMPARE(m_prompts->questions, QStringList{question});
+        QVERIFY(m_program->Document().Image() == before);
+        QVERIFY(!m_program->Document().IsModified());
+
+        m_prompts->yesNoAnswers.enqueue(true);
+        ImportTable(table);
+        QCOMPARE(m_program->Document().Image().Channel(11).rxFreq(), 40'100'000u);
+        QVERIFY(ValidList().contains(rk::ChannelName(m_profile, 11)));
+    }
+
+    void aTableWithNothingValidOnlyTellsSo() {
+        const rk::RadioImage before = m_program->Document().Image();
+        ImportTable("Name,Frequency\nx,145\n");
+        const auto& texts = m_profile.channelTable;
+        QCOMPARE(m_prompts->messages,
+                 QStringList{Utf(texts.problemLine).arg(1).arg("Location", Utf(texts.reasons.missingColumn)) + "\n\n" +
+                             Utf(texts.nothingToImport)});
+        QVERIFY(m_prompts->questions.isEmpty());
+        QVERIFY(m_program->Document().Image() == before);
+    }
+
+private:
+    const rk::ModelProfile& m_profile;
+    Factory m_make;
+    QTemporaryDir m_dir;
+    std::unique_ptr<RecordingPrompts> m_prompts;
+    std::unique_ptr<rk::ProgramShell> m_program;
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        ChannelTableMenuTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        ChannelTableMenuTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
+
+#include "ChannelTableMenuTest.moc"
