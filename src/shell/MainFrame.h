@@ -16,6 +16,7 @@ class DocumentFiles;
 class FormView;
 class RecentFiles;
 class StatusPanes;
+class TransferCommands;
 struct ModelProfile;
 }  // namespace rk
 
@@ -36,12 +37,14 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(const rk::ModelProfile& profile, rk::DocumentFiles& files, rk::RecentFiles& recent,
-               rk::FormView& view, rk::CloneLink& link, QWidget* parent = nullptr);
+               rk::FormView& view, rk::CloneLink& link, rk::TransferCommands& transfer, QWidget* parent = nullptr);
 
     // The action of a menu or toolbar command, or nullptr.
     QAction* Command(int id) const { return m_commands.value(id); }
     QToolBar* ToolBar() const { return m_toolBar; }
     rk::StatusPanes* StatusPanes() const { return m_statusPanes; }
+    // Ends the transfer in progress; Esc and the status bar's button.
+    QAction* StopAction() const { return m_stopAction; }
 
     // Lays the window out again and shrinks it to fit the form; it never grows.
     void FitToForm();
@@ -62,6 +65,7 @@ private:
     void CreateHelpMenu();
     void CreateToolBar();
     void RefreshPortTicks();
+    void RefreshPortPrompts();
     void RebuildRecentFiles();
     void UpdateTitle();
     void ShowAbout();
@@ -71,6 +75,8 @@ private:
     rk::RecentFiles& m_recent;
     rk::FormView& m_view;
     rk::CloneLink& m_link;
+    rk::TransferCommands& m_transfer;
+    QAction* m_stopAction = nullptr;
     QHash<int, QAction*> m_commands;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

@@ -13,6 +13,7 @@
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "Texts.h"
+#include "TransferCommands.h"
 #include "TransferPresenter.h"
 
 namespace rk {
@@ -39,9 +40,10 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
                                              Tr(profile.shell.programTitle));
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
+    m_transfer = std::make_unique<TransferCommands>(profile, *m_link, *m_files);
     m_view = makeView(*m_document, profile);
-    m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link);
-    m_presenter = std::make_unique<TransferPresenter>(*m_link, *m_view);
+    m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
+    m_presenter = std::make_unique<TransferPresenter>(profile, *m_link, *m_view, *m_frame->StatusPanes());
     Prompts::SetDialogContext(m_frame.get(), Tr(profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
 

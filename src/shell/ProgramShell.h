@@ -19,6 +19,7 @@ class CloneLink;
 class DocumentFiles;
 class FormView;
 class RecentFiles;
+class TransferCommands;
 class TransferPresenter;
 
 // Settings key under which every program keeps its recent-file list.
@@ -45,6 +46,7 @@ public:
     RadioDocument& Document() { return *m_document; }
     FormView& View() { return *m_view; }
     CloneLink& Link() { return *m_link; }
+    TransferCommands& Transfer() { return *m_transfer; }
 
 private:
     void StartOver();
@@ -56,6 +58,7 @@ private:
     std::unique_ptr<CloneLink> m_link;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<DocumentFiles> m_files;
+    std::unique_ptr<TransferCommands> m_transfer;
     FormView* m_view;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<TransferPresenter> m_presenter;

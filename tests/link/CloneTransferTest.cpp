@@ -17,6 +17,8 @@ using namespace rk;
 using namespace rk::test;
 
 Q_DECLARE_METATYPE(Bytes)
+Q_DECLARE_METATYPE(rk::TransferPhase)
+Q_DECLARE_METATYPE(rk::PortProblem)
 Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace {
@@ -60,7 +62,8 @@ RadioImage EarlierImage() {
 }
 
 struct Rig {
-    explicit Rig(const ModelRules& rules) : transfer(rules, document, port, timers, host, &FakeCheck) {
+    explicit Rig(const ModelRules& rules)
+        : host(rules.transfer), transfer(rules, document, port, timers, host, &FakeCheck, &archive) {
         document.LoadImage(EarlierImage());
     }
 
@@ -84,6 +87,41 @@ struct Rig {
         return true;
     }
 
+    // Plays a radio that holds `radio`: it answers every handshake unless
+    // `silentAfterWrite` and a write has ended, serves its image to reads and
+    // keeps what writes send, byte `storeWrongAt` inverted. Fires timers
+    // until the transfer rests or `steps` timer events have passed.
+    struct Radio {
+        RadioImage image = SampleImage();
+        int storeWrongAt = -1;
+        bool silentAfterWrite = false;
+        bool silentBeforeWrite = false;
+    };
+    void Serve(Radio& radio, int steps = 1000) {
+        bool written = false;
+        for (int i = 0; i < steps; ++i) {
+            if (timers.IsRunning(kHandshakeTimer)) {
+                const bool silent = written ? radio.silentAfterWrite : radio.silentBeforeWrite;
+                if (!silent) port.Reply(kHandshake);
+                Fire(kHandshakeTimer);
+            } else if (timers.IsRunning(kBlockReplyTimer)) {
+                port.Reply(BlockReplies(radio.image)[static_cast<std::size_t>(transfer.State().readRow / 16)]);
+                Fire(kBlockReplyTimer);
+            } else if (timers.IsRunning(kWriteBlockTimer)) {
+                const Bytes& block = port.sent.back().bytes;
+                const auto start = static_cast<std::size_t>(transfer.State().writeRow) * 16;
+                for (std::size_t b = 0; b < block.size() && start + b < kImageSize; ++b)
+                    radio.image[start + b] = static_cast<int>(start + b) == radio.storeWrongAt
+                                                 ? static_cast<std::uint8_t>(~block[b])
+                                                 : block[b];
+                written = start + block.size() >= kImageSize;
+                Fire(kWriteBlockTimer);
+            } else {
+                return;
+            }
+        }
+    }
+
     bool DocumentAsBefore() const {
         return document.Image() == EarlierImage() && document.ValidChannels() == BuildValidChannels(EarlierImage()) &&
                !document.IsModified();
@@ -92,6 +130,7 @@ struct Rig {
     RadioDocument document;
     FakeSerialPort port;
     FakeTimers timers;
+    FakeArchive archive;
     RecordingListener host;
     CloneTransfer transfer;
 };
@@ -132,6 +171,14 @@ private slots:
     void secondCommandIgnored();
     void portSearch_data();
     void portSearch();
+    void writeWithBackupAndCheck();
+    void checkFindsWhatTheRadioKeptWrongly();
+    void failuresAroundTheWrite_data();
+    void failuresAroundTheWrite();
+    void stopEndsEveryPhase_data();
+    void stopEndsEveryPhase();
+    void failedPortsExplained_data();
+    void failedPortsExplained();
     void closeRequestStopsTimers();
     void strayTimerEventsOnlyClose();
 };
@@ -257,7 +304,7 @@ void CloneTransferTest::handshakeReply() {
             QCOMPARE(rig.port.sent[1].bytes.size(), writing ? std::size_t{256} : std::size_t{4});
             QVERIFY(rig.timers.IsRunning(writing ? kWriteBlockTimer : kBlockReplyTimer));
         } else {
-            QCOMPARE(rig.host.messages, std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+            QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
             QVERIFY(rig.transfer.IsIdle());
             QVERIFY(rig.timers.running.empty());
             QCOMPARE(rig.port.sent.size(), std::size_t{1});
@@ -287,7 +334,7 @@ void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
 
     rig.transfer.OnReadRadio();
     QVERIFY(rig.Fire(kHandshakeTimer));
-    QCOMPARE(rig.host.messages, std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+    QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
 }
 
 void CloneTransferTest::openFailure_data() {
@@ -333,7 +380,7 @@ void CloneTransferTest::openFailure() {
         QCOMPARE(rig.port.events.size(), tries + 1);
         QCOMPARE(rig.port.events.back(), std::string("close"));
     }
-    QCOMPARE(rig.host.messages, std::vector<std::string>{message.toStdString()});
+    QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{message.toStdString()});
     QVERIFY(rig.transfer.IsIdle());
     QVERIFY(rig.timers.running.empty());
     QVERIFY(!rig.port.IsOpen());
@@ -486,7 +533,7 @@ void CloneTransferTest::portSearch() {
         }
         QCOMPARE(windows, handshakeWindows);
         if (usedPort.isEmpty()) {
-            QCOMPARE(rig.host.messages, std::vector<std::string>{"Проверьте настройки и подключение рации"});
+            QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"Проверьте настройки и подключение рации"});
             QVERIFY(rig.transfer.IsIdle());
             QCOMPARE(rig.transfer.State().portIndex, 7);
             continue;
@@ -507,6 +554,190 @@ void CloneTransferTest::portSearch() {
             QCOMPARE(rig.port.sent[i].port, usedPort.toStdString());
         if (!writing) QCOMPARE(rig.document.Image(), SampleImage());
     }
+}
+
+void CloneTransferTest::writeWithBackupAndCheck() {
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    const RadioImage before = radio.image;
+    const RadioImage sent = EarlierImage();
+    rig.transfer.OnWriteRadio({true, true});
+    rig.Serve(radio);
+
+    // Read, write, read: three whole exchanges, one straight after the other.
+    const std::vector<int> read{3, 1, 1, 1, 1, 1};
+    const std::vector<int> write{3, 2, 2, 2, 2, 2};
+    std::vector<int> expected = read;
+    expected.insert(expected.end(), write.begin(), write.end());
+    expected.insert(expected.end(), read.begin(), read.end());
+    QCOMPARE(rig.timers.started, expected);
+    QCOMPARE(radio.image, sent);
+    QVERIFY(rig.transfer.IsIdle());
+    QVERIFY(!rig.port.IsOpen());
+
+    // The radio's data before and after, kept; the document never touched.
+    QCOMPARE(rig.archive.kept.size(), std::size_t{2});
+    QCOMPARE(rig.archive.kept[0].kind, BackupKind::BeforeWrite);
+    QCOMPARE(rig.archive.kept[0].image, before);
+    QCOMPARE(rig.archive.kept[1].kind, BackupKind::Verify);
+    QCOMPARE(rig.archive.kept[1].image, sent);
+    QVERIFY(rig.DocumentAsBefore());
+    QCOMPARE(rig.host.readImageShown, 0);
+    QCOMPARE(rig.host.writes.size(), std::size_t{1});
+    QCOMPARE(rig.host.writes[0].verify, VerifyOutcome::Matches);
+    QCOMPARE(rig.host.messages,
+             std::vector<std::string>{"数据已写入对讲机\n读回校验一致。\n写入前的对讲机数据已保存到：/backups/1"});
+
+    // Progress runs over the whole operation, phase by phase.
+    const auto& steps = rig.host.steps;
+    QCOMPARE(steps.size(), std::size_t{18});
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        QCOMPARE(steps[i].total, 63);
+        QCOMPARE(steps[i].phase, i < 6 ? TransferPhase::Backup : i < 12 ? TransferPhase::Write : TransferPhase::Verify);
+        QCOMPARE(steps[i].block, static_cast<int>(i % 6));
+        if (i > 0) QVERIFY(steps[i].done > steps[i - 1].done);
+    }
+    QCOMPARE(steps.back().done, 59);
+}
+
+void CloneTransferTest::checkFindsWhatTheRadioKeptWrongly() {
+    Rig rig(Rk7400Rules());
+    Rig::Radio radio;
+    radio.storeWrongAt = 2 * 16 + 3;  // low byte of channel 2's receive frequency
+    rig.transfer.OnWriteRadio({false, true});
+    rig.Serve(radio);
+    QCOMPARE(rig.host.writes.size(), std::size_t{1});
+    const WriteResult& result = rig.host.writes[0];
+    QCOMPARE(result.verify, VerifyOutcome::Differs);
+    QCOMPARE(result.differences.size(), std::size_t{1});
+    QCOMPARE(result.differences[0].field, DiffField::RxFrequency);
+    QCOMPARE(result.differences[0].channel, 2);
+    QCOMPARE(FirstLine(rig.host.messages.at(0)),
+             std::string("Данные, прочитанные после записи, не совпадают с записанными:"));
+    QCOMPARE(rig.archive.kept.size(), std::size_t{1});
+}
+
+void CloneTransferTest::failuresAroundTheWrite_data() {
+    QTest::addColumn<bool>("silentBefore");
+    QTest::addColumn<bool>("archiveFails");
+    QTest::addColumn<bool>("silentAfter");
+    QTest::addColumn<int>("blocksWritten");
+    QTest::addColumn<QString>("message");  // how it begins and ends
+    QTest::newRow("backup read fails") << true << false << false << 0
+                                       << QString::fromUtf8("请检查COM口至对讲机的连接及其设置|未写入任何数据。");
+    QTest::newRow("backup cannot be kept")
+        << false << true << false << 0
+        << QString::fromUtf8("无法保存对讲机数据的备份文件：/backups/full（No space left on device）|未写入任何数据。");
+    QTest::newRow("read-back fails") << false << false << true << 5
+                                     << QString::fromUtf8("数据已写入对讲机，但未能读回校验：\n请检查COM口至对讲机的连接"
+                                                          "及其设置|写入前的对讲机数据已保存到：/backups/1");
+}
+
+void CloneTransferTest::failuresAroundTheWrite() {
+    QFETCH(bool, silentBefore);
+    QFETCH(bool, archiveFails);
+    QFETCH(bool, silentAfter);
+    QFETCH(int, blocksWritten);
+    QFETCH(QString, message);
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    radio.silentBeforeWrite = silentBefore;
+    radio.silentAfterWrite = silentAfter;
+    rig.archive.fail = archiveFails;
+    rig.transfer.OnWriteRadio({true, true});
+    rig.Serve(radio);
+    QVERIFY(rig.transfer.IsIdle());
+    QVERIFY(rig.timers.running.empty());
+    const auto blocks = std::count_if(rig.port.sent.begin(), rig.port.sent.end(),
+                                      [](const auto& s) { return s.bytes.size() == 256; });
+    QCOMPARE(static_cast<int>(blocks), blocksWritten);
+    QCOMPARE(rig.host.messages.size(), std::size_t{1});
+    const QString text = QString::fromStdString(rig.host.messages[0]);
+    QVERIFY2(text.startsWith(message.section('|', 0, 0)) && text.endsWith(message.section('|', 1)), qPrintable(text));
+    QVERIFY(rig.DocumentAsBefore());
+}
+
+void CloneTransferTest::stopEndsEveryPhase_data() {
+    QTest::addColumn<int>("operation");  // 0 read, 1 read into a buffer, 2 write with both options
+    QTest::addColumn<int>("timerEvents");
+    QTest::addColumn<TransferPhase>("phase");
+    QTest::newRow("read, at the handshake") << 0 << 0 << TransferPhase::Read;
+    QTest::newRow("read, fourth block") << 0 << 4 << TransferPhase::Read;
+    QTest::newRow("image read, second block") << 1 << 2 << TransferPhase::Read;
+    QTest::newRow("backup") << 2 << 3 << TransferPhase::Backup;
+    QTest::newRow("write, third block") << 2 << 9 << TransferPhase::Write;
+    QTest::newRow("check") << 2 << 14 << TransferPhase::Verify;
+}
+
+void CloneTransferTest::stopEndsEveryPhase() {
+    QFETCH(int, operation);
+    QFETCH(int, timerEvents);
+    QFETCH(TransferPhase, phase);
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    if (operation == 0) rig.transfer.OnReadRadio();
+    if (operation == 1) rig.transfer.ReadRadioImage();
+    if (operation == 2) rig.transfer.OnWriteRadio({true, true});
+    rig.Serve(radio, timerEvents);
+    QCOMPARE(rig.transfer.Job().phase, phase);
+    const auto sent = rig.port.sent.size();
+    rig.transfer.Stop();
+    QCOMPARE(rig.host.stops, std::vector<TransferPhase>{phase});
+    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.transfer.IsIdle());
+    QVERIFY(rig.timers.running.empty());
+    QVERIFY(!rig.port.IsOpen());
+    QVERIFY(rig.DocumentAsBefore());
+    rig.Serve(radio);
+    QCOMPARE(rig.port.sent.size(), sent);
+    rig.transfer.Stop();  // nothing runs: nothing to report
+    QCOMPARE(rig.host.stops.size(), std::size_t{1});
+}
+
+void CloneTransferTest::failedPortsExplained_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<PortProblem>("problem");
+    QTest::addColumn<QString>("explanation");  // below the model's message
+    const QString device = QStringLiteral("/dev/fake-COM1");
+    QTest::newRow("rk520 absent") << "rk520" << PortProblem::Absent
+                                  << QString::fromUtf8("COM1 = %1：设备不存在。请检查写频线是否插好。").arg(device);
+    QTest::newRow("rk520 in use") << "rk520" << PortProblem::InUse
+                                  << QString::fromUtf8("COM1 = %1：该设备正被另一个程序使用。请先关闭那个程序。").arg(device);
+    QTest::newRow("rk520 permission")
+        << "rk520" << PortProblem::PermissionDenied
+        << QString::fromUtf8("COM1 = %1：没有打开该设备的权限。请把当前用户加入 dialout 组："
+                             "sudo usermod -aG dialout $USER，然后重新登录。")
+               .arg(device);
+    QTest::newRow("rk7400 permission")
+        << "rk7400" << PortProblem::PermissionDenied
+        << QString::fromUtf8("Проверенные порты:\nCOM1 = %1: нет прав на открытие устройства. Добавьте пользователя в "
+                             "группу dialout: sudo usermod -aG dialout $USER, затем войдите в систему заново.")
+               .arg(device);
+    QTest::newRow("rk7400 no serial device at all")
+        << "rk7400" << PortProblem::NoSerialDevices
+        << QString::fromUtf8("На компьютере не найдено ни одного последовательного порта. "
+                             "Подключите кабель программирования (USB-переходник) и повторите.");
+}
+
+void CloneTransferTest::failedPortsExplained() {
+    QFETCH(QString, model);
+    QFETCH(PortProblem, problem);
+    QFETCH(QString, explanation);
+    Rig rig(ProfileNamed(model));
+    rig.port.openable.clear();
+    for (const char* name : kPortTable) rig.port.problems[name] = problem;
+    rig.transfer.OnReadRadio();
+    QCOMPARE(rig.host.messages.size(), std::size_t{1});
+    const QString text = QString::fromStdString(rig.host.messages[0]);
+    QCOMPARE(text.section('\n', 0, 0), QString::fromUtf8(ProfileNamed(model).transfer.openFailedHandshake));
+    if (model == "rk520" || problem == PortProblem::NoSerialDevices) {
+        QCOMPARE(text.section('\n', 1), explanation);
+        return;
+    }
+    // A search lists all eight ports it tried.
+    QCOMPARE(text.section('\n', 1, 2), explanation);
+    QCOMPARE(text.count('\n'), 9);
+    QVERIFY(text.section('\n', 9).startsWith(QStringLiteral("COM8 = /dev/fake-COM8: ")));
 }
 
 void CloneTransferTest::closeRequestStopsTimers() {

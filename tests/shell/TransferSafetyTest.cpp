@@ -1,0 +1,256 @@
+// The write made trustworthy, through the real programs against the radio
+// simulator at shortened periods: progress and Stop in the status bar, backup
+// before and check after a write with their messages, the options kept
+// between runs, the read that asks about unsaved edits, the port prompts.
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+
+#include "CloneLink.h"
+#include "Conversions.h"
+#include "DocumentFiles.h"
+#include "MainFrame.h"
+#include "ProgramShell.h"
+#include "RadioSimulator.h"
+#include "RecordingPrompts.h"
+#include "Rk520App.h"
+#include "Rk520Profile.h"
+#include "Rk7400App.h"
+#include "Rk7400Profile.h"
+#include "StatusPanes.h"
+#include "TestImages.h"
+#include "TransferCommands.h"
+
+using namespace rk;
+using namespace rk::test;
+
+namespace {
+
+const TransferPeriods kShort{250, 250, 100};
+constexpr int kJobMs = 20000;
+
+QString Utf(const char* s) { return QString::fromUtf8(s); }
+
+bool StartOnCom1(RadioSimulator& radio, const RadioSimulator::Behaviour& behaviour = {}) {
+    if (!radio.Start(behaviour)) return false;
+    qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+    return true;
+}
+
+void SetWriteOptions(CMainFrame& frame, const ModelProfile& profile, bool backup, bool verify) {
+    frame.Command(profile.ids.backup)->setChecked(backup);
+    frame.Command(profile.ids.verify)->setChecked(verify);
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+}  // namespace
+
+class TransferSafetyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        qunsetenv("RK_COM1");
+        qunsetenv("RK_COM2");
+        // Every test starts as on a first start.
+        for (const char* program : {"rk520", "rk7400"})
+            QSettings(QString::fromLatin1(kSettingsOrganization), QString::fromLatin1(program)).remove("Settings");
+    }
+
+    void rk520WriteWithBackupAndCheck() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(StartOnCom1(radio));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        const ModelProfile& profile = Rk520Profile();
+        CMainFrame& frame = program.MainFrame();
+        StatusPanes& panes = *frame.StatusPanes();
+        RadioImage image = SampleImage();
+        image.Channel(12).setRxFreq(41'500'000);
+        image.Channel(12).setTxFreq(41'500'000);
+        program.Document().LoadImage(image);
+        QVERIFY(frame.Command(profile.ids.backup)->isChecked() && frame.Command(profile.ids.verify)->isChecked());
+
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(panes.MessageText(), Utf("正在写入对讲机… 3/5"), kJobMs);
+        QVERIFY(panes.Progress()->isVisible() && panes.StopButton()->isVisible());
+        QCOMPARE(panes.Progress()->maximum(), 63);
+        QCOMPARE(panes.Progress()->value(), 21 + 1 + 2 * 4);
+        frame.Command(profile.ids.read)->trigger();  // ignored while the write runs
+
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, kJobMs);
+        const QStringList lines = prompts.messages.at(0).split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.mid(0, 2), (QStringList{Utf("数据已写入对讲机"), Utf("读回校验一致。")}));
+        const QString prefix = Utf("写入前的对讲机数据已保存到：");
+        QVERIFY(lines.at(2).startsWith(prefix));
+        QFile backup(lines.at(2).mid(prefix.size()));
+        QVERIFY(QRegularExpression(QStringLiteral("^rk520-\\d{8}-\\d{6}-before-write\\.rkd$"))
+                    .match(QFileInfo(backup).fileName())
+                    .hasMatch());
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        const QByteArray bytes = backup.readAll();
+        QCOMPARE(bytes.size(), 1089);
+        const RadioImage before = SampleImage();
+        QCOMPARE(bytes.left(1088), QByteArray(reinterpret_cast<const char*>(before.Bytes().data()), 1088));
+        QCOMPARE(prompts.kinds, QList<MessageKind>{MessageKind::Info});
+        QVERIFY(prompts.questions.isEmpty());
+
+        QVERIFY(!panes.Progress()->isVisible() && !panes.StopButton()->isVisible());
+        QCOMPARE(panes.MessageText(), panes.IdleText());
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{3});
+        QCOMPARE(radio.Image(), program.Document().Image());
+    }
+
+    void rk7400MismatchNamedAsTheFormNamesIt() {
+        RadioSimulator::Behaviour wrong;
+        wrong.storeWrongAt = 1 * 16 + 3;  // low byte of channel 2's Rx frequency
+        RadioSimulator radio(SampleImage());
+        QVERIFY(StartOnCom1(radio, wrong));
+        RecordingPrompts prompts;
+        CRk7400App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        program.Document().LoadImage(SampleImage());
+        SetWriteOptions(program.MainFrame(), Rk7400Profile(), false, true);
+
+        program.MainFrame().Command(Rk7400Profile().ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, kJobMs);
+        RadioImage kept = SampleImage();
+        kept[19] = static_cast<std::uint8_t>(~kept[19]);
+        const auto mhz = [](const RadioImage& i) { return QString::fromStdString(FormatNumber(FreqToMhz(i.Channel(1).rxFreqSigned()))); };
+        QCOMPARE(prompts.messages.at(0),
+                 Utf("Данные, прочитанные после записи, не совпадают с записанными:\n"
+                     "Канал 02, Rx-частота: записано %1, прочитано %2")
+                     .arg(mhz(SampleImage()), mhz(kept)));
+        QCOMPARE(prompts.kinds, QList<MessageKind>{MessageKind::Warning});
+    }
+
+    void stopAsksOnlyWhileTheRadioWouldBeLeftPartlyWritten() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(StartOnCom1(radio));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        CMainFrame& frame = program.MainFrame();
+        const ModelProfile& profile = Rk520Profile();
+        program.Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, false, false);
+
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!radio.WrittenBlocks().empty(), kJobMs);
+        prompts.yesNoAnswers.enqueue(false);
+        QTest::keyClick(&frame, Qt::Key_Escape);
+        QCOMPARE(prompts.questions, QStringList{Utf(profile.shell.quitDuringWriteQuestion)});
+        QVERIFY(program.Link().IsWriting());
+        prompts.yesNoAnswers.enqueue(true);
+        frame.StatusPanes()->StopButton()->click();
+        QCOMPARE(prompts.questions.size(), 2);
+        QVERIFY(program.Link().IsIdle());
+        QVERIFY(!frame.StatusPanes()->Progress()->isVisible());
+        const auto blocks = radio.WrittenBlocks().size();
+        QVERIFY(blocks < 5);
+        QTest::qWait(2 * kShort.writeBlockMs);
+        QCOMPARE(radio.WrittenBlocks().size(), blocks);
+
+        // A read stops at once and leaves the document as it was. (The radio
+        // first gives up the broken-off write.)
+        QTest::qWait(2600);
+        frame.Command(profile.ids.read)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(radio.BlockRequestTimes().size() >= 2, kJobMs);
+        QTest::keyClick(&frame, Qt::Key_Escape);
+        QVERIFY(program.Link().IsIdle());
+        QCOMPARE(prompts.questions.size(), 2);
+        QCOMPARE(program.Document().Image(), SampleImage());
+        QVERIFY(!program.Document().IsModified());
+        QVERIFY(prompts.messages.isEmpty());
+    }
+
+    void readOverUnsavedEditsAsksFirst() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(StartOnCom1(radio));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        program.Document().EditChannel(4, [](const ChannelRecord& r) { r.setRxFreq(40'100'000); });
+        const int read = Rk520Profile().ids.read;
+
+        prompts.saveChoices.enqueue(SaveChoice::Cancel);
+        program.MainFrame().Command(read)->trigger();
+        QCOMPARE(prompts.questions.size(), 1);
+        QVERIFY(program.Link().IsIdle());
+        prompts.saveChoices.enqueue(SaveChoice::Discard);
+        program.MainFrame().Command(read)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk520Profile().rules.transfer.readDone)}, kJobMs);
+        QCOMPARE(prompts.questions.size(), 2);
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
+        QCOMPARE(program.Document().Image(), SampleImage());
+    }
+
+    void optionsKeptAndBackupFolderOpened() {
+        RecordingPrompts prompts;
+        const ModelProfile& profile = Rk7400Profile();
+        {
+            CRk7400App program;
+            QVERIFY(program.Start({}));
+            program.MainFrame().Command(profile.ids.backup)->trigger();  // off
+            UrlCatcher catcher;
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+            program.MainFrame().Command(profile.ids.openBackups)->trigger();
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            const QString folder = BackupStore::FolderFor(QStringLiteral("rk7400"));
+            QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(folder)});
+            QVERIFY(QDir(folder).exists());
+        }
+        const QSettings settings(QString::fromLatin1(kSettingsOrganization), QStringLiteral("rk7400"));
+        QCOMPARE(settings.value("Settings/BackupBeforeWrite").toBool(), false);
+        QCOMPARE(settings.value("Settings/VerifyAfterWrite").toBool(), true);
+        CRk7400App again;
+        QVERIFY(again.Start({}));
+        QVERIFY(!again.MainFrame().Command(profile.ids.backup)->isChecked());
+        QVERIFY(again.MainFrame().Command(profile.ids.verify)->isChecked());
+        QVERIFY(!again.Transfer().Options().backupFirst);
+    }
+
+    void rk520PortPromptsNameTheirDevices() {
+        qputenv("RK_COM1", "/dev/ttyUSB7");
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        CMainFrame& frame = program.MainFrame();
+        QMenu* portMenu = frame.menuBar()->actions().at(2)->menu();
+        emit portMenu->aboutToShow();
+        QCOMPARE(frame.Command(32776)->statusTip(), Utf("选择计算机COM1口写频（/dev/ttyUSB7）"));
+        QCOMPARE(frame.Command(32777)->statusTip(), Utf("选择计算机COM2口写频（没有对应的串口设备）"));
+        qputenv("RK_COM2", "/dev/ttyACM0");
+        emit portMenu->aboutToShow();
+        QCOMPARE(frame.Command(32777)->statusTip(), Utf("选择计算机COM2口写频（/dev/ttyACM0）"));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TransferSafetyTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "TransferSafetyTest.moc"
