@@ -22,7 +22,7 @@ StatusPanes::StatusPanes(const ModelProfile& profile, QWidget* parent)
     addWidget(m_idle, 1);
     // Permanent, so that a command prompt passing over the pane leaves them.
     m_progress = new QProgressBar(this);
-    m_progress->setMaximumWidth(160);
+    m_progress->setFixedWidth(160);
     m_progress->setTextVisible(false);
     m_progress->hide();
     addPermanentWidget(m_progress);
