@@ -1,5 +1,5 @@
 // The backup folder: where it is, names that never overwrite, the oldest
-// going past 500 files, and a folder that cannot be written.
+// going past 500 files.
 
 #include <QDateTime>
 #include <QDir>
@@ -59,16 +59,6 @@ private slots:
                  QStringLiteral("rk520-old004-read.rkd"));
         QVERIFY(QFile::exists(QString::fromStdString(copy.path)));
         QVERIFY(folder.exists("notes.txt"));
-    }
-
-    void folderThatCannotBeMade() {
-        BackupStore store(QStringLiteral("rk520"), QStringLiteral(".rkd"));
-        QVERIFY(QDir().mkpath(QFileInfo(store.Folder()).path()));
-        QFile blocker(store.Folder());  // a file where the folder should be
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        const BackupCopy copy = store.Keep(test::SampleImage(), BackupKind::BeforeWrite);
-        QVERIFY(copy.Failed());
-        QVERIFY(QString::fromStdString(copy.path).startsWith(store.Folder() + "/rk520-"));
     }
 
 private:

@@ -35,10 +35,7 @@ void PortNamesTest::openFailureCause_data() {
     QTest::newRow("no permission") << QSerialPort::PermissionError << true << false << PortProblem::PermissionDenied;
     QTest::newRow("locked by another program") << QSerialPort::PermissionError << true << true << PortProblem::InUse;
     QTest::newRow("device gone") << QSerialPort::DeviceNotFoundError << false << false << PortProblem::Absent;
-    QTest::newRow("path not there") << QSerialPort::OpenError << false << false << PortProblem::Absent;
     QTest::newRow("open here already") << QSerialPort::OpenError << true << true << PortProblem::InUse;
-    QTest::newRow("other, not ours to open") << QSerialPort::UnknownError << true << false
-                                             << PortProblem::PermissionDenied;
     QTest::newRow("other") << QSerialPort::UnknownError << true << true << PortProblem::OpenFailed;
 }
 

@@ -47,10 +47,6 @@ private slots:
         QCOMPARE(QString::fromStdString(DescribeRefusal(Rk7400Profile().report, refusal)),
                  QString::fromUtf8("M\nКанал 03"));
     }
-
-    void fillTakesArgumentsAsTheyAre() {
-        QCOMPARE(Fill("%2 = %1 %3", {"a%2", "b"}), std::string("b = a%2 %3"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TransferReportTest)
