@@ -64,8 +64,16 @@ bool QtSerialLink::OpenPort(const std::string& name) {
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setReadBufferSize(kDriverBufferSize);
     if (!m_port.open(QIODevice::ReadWrite)) {
+#ifdef Q_OS_WIN
+        // Port names are not files here; a port in use reports no access.
+        const bool exists = true;
+        const bool accessible = true;
+#else
         const QFileInfo file(device);
-        m_lastOpen.problem = ClassifyOpenFailure(m_port.error(), file.exists(), file.isReadable() && file.isWritable());
+        const bool exists = file.exists();
+        const bool accessible = file.isReadable() && file.isWritable();
+#endif
+        m_lastOpen.problem = ClassifyOpenFailure(m_port.error(), exists, accessible);
         return false;
     }
     // Bytes left over from an earlier step (the tail of a long reply) are not
