@@ -1,10 +1,12 @@
-// Times a full read and a full write through the programs' own transfer and
-// serial port code, at the protocol's periods, against the radio simulator
-// sending at 2400-baud pace. Usage: transfer_bench [rk520|rk7400]
+// Times a full read, a full write and a write with backup and check through
+// the programs' own transfer and serial port code, at the protocol's periods,
+// against the radio simulator sending at 2400-baud pace. Backups go to a
+// temporary folder. Usage: transfer_bench [rk520|rk7400]
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cmath>
@@ -15,25 +17,31 @@
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
 #include "TestImages.h"
+#include "TransferReport.h"
 
 namespace {
 
-constexpr double kScheduleMs = 10'500;
-constexpr int kGiveUpMs = 30'000;
+constexpr double kExchangeMs = 10'500;
+constexpr int kGiveUpMs = 60'000;
 
 // Ends the wait at the transfer's closing report.
 class Stopwatch {
 public:
-    explicit Stopwatch(rk::CloneLink& link) {
-        const auto stop = [this](const QString& text) {
+    Stopwatch(rk::CloneLink& link, const rk::TransferTexts& texts) {
+        const auto stop = [this](const std::string& text) {
             elapsedMs = clock.elapsed();
-            message = text;
+            message = QString::fromStdString(text).replace(QLatin1Char('\n'), QStringLiteral(" / "));
             loop.quit();
         };
-        QObject::connect(&link, &rk::CloneLink::readCompleted, stop);
-        QObject::connect(&link, &rk::CloneLink::writeCompleted, stop);
-        QObject::connect(&link, &rk::CloneLink::failed, stop);
-        QObject::connect(&link, &rk::CloneLink::writeRefused, [stop](int, const QString& text) { stop(text); });
+        QObject::connect(&link, &rk::CloneLink::readCompleted,
+                         [stop, &texts](const rk::ReadResult& r) { stop(rk::DescribeRead(texts, r)); });
+        QObject::connect(&link, &rk::CloneLink::writeCompleted, [stop, &texts](const rk::WriteResult& r) {
+            stop(rk::DescribeWrite(texts, rk::ReportTexts{}, r));
+        });
+        QObject::connect(&link, &rk::CloneLink::failed, [stop](const rk::TransferFailure& f) { stop(f.message); });
+        QObject::connect(&link, &rk::CloneLink::writeRefused, [stop](const rk::WriteRefusal& r) {
+            stop(r.message ? r.message : "refused");
+        });
     }
 
     QEventLoop loop;
@@ -55,17 +63,22 @@ bool Time(Stopwatch& stopwatch, Command command) {
     return stopwatch.elapsedMs >= 0;
 }
 
-void Report(const char* what, const Stopwatch& stopwatch, bool bytesMatch) {
+bool Report(const char* what, const Stopwatch& stopwatch, double scheduleMs, bool bytesMatch) {
     const double ms = static_cast<double>(stopwatch.elapsedMs);
-    const double off = (ms - kScheduleMs) / kScheduleMs * 100.0;
-    std::printf("%-6s %8.1f ms  schedule %.0f ms  %+6.2f %%  %s  bytes on the line %s  \"%s\"\n", what, ms, kScheduleMs,
-                off, std::fabs(off) <= 1.0 ? "within 1%" : "OUTSIDE 1%", bytesMatch ? "equal the image" : "DIFFER",
+    const double off = (ms - scheduleMs) / scheduleMs * 100.0;
+    const bool within = std::fabs(off) <= 1.0;
+    std::printf("%-13s %8.1f ms  schedule %.0f ms  %+6.2f %%  %s  bytes on the line %s  \"%s\"\n", what, ms,
+                scheduleMs, off, within ? "within 1%" : "OUTSIDE 1%", bytesMatch ? "equal the image" : "DIFFER",
                 stopwatch.message.toUtf8().constData());
+    return within && bytesMatch;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    QTemporaryDir data;
+    if (!data.isValid()) return 1;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QCoreApplication app(argc, argv);
     const bool second = argc > 1 && QByteArray(argv[1]) == "rk7400";
     const rk::ModelRules& rules = second ? Rk7400Rules() : Rk520Rules();
@@ -83,7 +96,7 @@ int main(int argc, char** argv) {
     rk::RadioDocument document;
     document.OnNewDocument();
     rk::CloneLink link(rules, document);
-    Stopwatch stopwatch(link);
+    Stopwatch stopwatch(link, rules.transfer);
     std::printf("%s, simulator at 2400 baud on %s\n", rules.programName, radio.SlavePath().c_str());
 
     int status = 0;
@@ -91,7 +104,7 @@ int main(int argc, char** argv) {
         std::printf("read   no outcome after %d ms\n", kGiveUpMs);
         status = 1;
     } else {
-        Report("read", stopwatch, document.Image() == radioImage);
+        if (!Report("read", stopwatch, kExchangeMs, document.Image() == radioImage)) status = 1;
     }
 
     // Write back what was read, with one channel changed so that the write
@@ -110,11 +123,36 @@ int main(int argc, char** argv) {
         const auto written = radio.WrittenBytes();
         const bool match = written.size() == 1280 &&
                            std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin());
-        Report("write", stopwatch, match);
+        if (!Report("write", stopwatch, kExchangeMs, match)) status = 1;
         const auto handshakes = radio.HandshakeTimes();
-        std::printf("       write blocks began at");
+        std::printf("              write blocks began at");
         for (const auto& block : radio.WrittenBlocks()) std::printf(" %.0f", block.ms - handshakes.back());
         std::printf(" ms after the handshake (due 500 2500 4500 6500 8500)\n");
+    }
+
+    // Back up, write, read back: three exchanges, each straight after the last.
+    document.EditChannel(13, [](const rk::ChannelRecord& r) {
+        r.setRxFreq(41'600'000);
+        r.setTxFreq(41'600'000);
+    });
+    expected = document.Image();
+    expected.Settings().SetChannelBit(13, true);
+    expected.Settings().setLastUsedChannel(13);
+    const std::size_t handshakesBefore = radio.HandshakeTimes().size();
+    if (!Time(stopwatch, [&] { link.OnWriteRadio({true, true}); })) {
+        std::printf("write+backup+check  no outcome after %d ms\n", kGiveUpMs);
+        status = 1;
+    } else {
+        const auto written = radio.WrittenBytes();
+        const bool match = written.size() == 1280 &&
+                           std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin()) &&
+                           radio.Image() == expected;
+        if (!Report("write+options", stopwatch, 3 * kExchangeMs, match)) status = 1;
+        const auto handshakes = radio.HandshakeTimes();
+        std::printf("              exchanges began at");
+        for (std::size_t i = handshakesBefore; i < handshakes.size(); ++i)
+            std::printf(" %.0f", handshakes[i] - handshakes[handshakesBefore]);
+        std::printf(" ms (due 0 10500 21000)\n");
     }
     return status;
 }

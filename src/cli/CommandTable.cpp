@@ -36,8 +36,9 @@ const std::vector<Command> kCommands = {
      "\n"
      "Checks the image file FILE as the programs do before a write and copies it\n"
      "into the radio: first the radio's memory is saved as a backup, and after\n"
-     "the write it is read back and compared. Not available in this build: the\n"
-     "command checks its arguments and the file, then ends with exit status 4.\n"
+     "the write it is read back and compared. Backups go to the programs' backup\n"
+     "folder. Exit status 1 when the check refuses the image or the read-back\n"
+     "differs, 4 when the radio or the port fails.\n"
      "\n"
      "Options:\n"
      "  --no-backup     do not save the radio's memory first\n"
@@ -48,9 +49,7 @@ const std::vector<Command> kCommands = {
      "Usage: rkradio verify [--model M] [--port P] [--quiet] FILE\n"
      "\n"
      "Reads the radio's memory and lists the fields in which it differs from the\n"
-     "image file FILE. Exit status 1 when they differ. Not available in this\n"
-     "build: the command checks its arguments and the file, then ends with exit\n"
-     "status 4.\n"
+     "image file FILE. Exit status 1 when they differ.\n"
      "\n"
      "Options:\n" RK_MODEL_HELP RK_PORT_HELP,
      {kModel, kPort, kQuiet}, 1, 1, &RunVerify},

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Files.h"
 #include "Formats.h"
+#include "Conversions.h"
 #include "ImageDiff.h"
 
 namespace rk::cli {
@@ -42,12 +43,14 @@ QString Value(const FieldDifference& d, const std::string& text) {
 }
 
 // Frequencies with the four decimals that show and the rest of rkradio use.
-QString Frequency(const RadioImage& image, const FieldDifference& d) {
-    const ConstChannelRecord record = image.Channel(d.channel);
-    return MhzText(d.field == DiffField::RxFrequency ? record.rxFreqSigned() : record.txFreqSigned());
+QString Frequency(const std::string& text) {
+    const auto mhz = ParseNumber(text);
+    return mhz ? MhzText(MhzToFreq(*mhz)) : QString::fromStdString(text);
 }
 
-QString DifferenceLine(const RadioImage& a, const RadioImage& b, const FieldDifference& d) {
+}  // namespace
+
+QString DifferenceLine(const FieldDifference& d) {
     if (d.field == DiffField::Byte)
         return QStringLiteral("byte 0x%1: %2 -> %3")
             .arg(QString::number(d.offset, 16).toUpper(), QString::fromStdString(d.before), QString::fromStdString(d.after));
@@ -56,17 +59,15 @@ QString DifferenceLine(const RadioImage& a, const RadioImage& b, const FieldDiff
                                       : FieldName(d.field);
     const bool frequency = channelField && (d.field == DiffField::RxFrequency || d.field == DiffField::TxFrequency);
     return QStringLiteral("%1: %2 -> %3")
-        .arg(name, frequency ? Frequency(a, d) : Value(d, d.before), frequency ? Frequency(b, d) : Value(d, d.after));
+        .arg(name, frequency ? Frequency(d.before) : Value(d, d.before), frequency ? Frequency(d.after) : Value(d, d.after));
 }
-
-}  // namespace
 
 int RunDiff(const Arguments& args) {
     const auto a = LoadImageFile(args.Operands().at(0));
     const auto b = LoadImageFile(args.Operands().at(1));
     if (!a || !b) return kFileError;
     const auto differences = CompareImages(*a, *b);
-    for (const FieldDifference& d : differences) Print(DifferenceLine(*a, *b, d));
+    for (const FieldDifference& d : differences) Print(DifferenceLine(d));
     return differences.empty() ? kSuccess : kFailed;
 }
 

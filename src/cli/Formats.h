@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "ImageDiff.h"
+
 namespace rk::cli {
 
 // Counts of 10 Hz in MHz, exact, with at least four decimals: "145.0000",
@@ -12,5 +14,9 @@ QString MhzText(std::int32_t count);
 
 // A channel index 0..63 as the form numbers it: "01".."64".
 QString ChannelNumber(int channel);
+
+// One difference between two images as diff and verify print it:
+// "channel 03 rx frequency: 145.0125 -> 145.0000", "byte 0x40E: 0x12 -> 0x13".
+QString DifferenceLine(const FieldDifference& difference);
 
 }  // namespace rk::cli

@@ -16,17 +16,25 @@
 namespace rk::cli {
 
 namespace {
-constexpr int kBlocks = 5;
+QString PhaseText(TransferPhase phase) {
+    switch (phase) {
+    case TransferPhase::Read: return QStringLiteral("reading");
+    case TransferPhase::Backup: return QStringLiteral("backing up");
+    case TransferPhase::Write: return QStringLiteral("writing");
+    case TransferPhase::Verify: return QStringLiteral("reading back");
+    }
+    return {};
 }
+}  // namespace
 
 Progress::Progress(bool quiet) : m_quiet(quiet), m_terminal(RK_ISATTY(RK_FILENO(stderr)) != 0) {}
 
-void Progress::Step(TransferKind kind, int block, const QString& port, const QString& shownName) {
+void Progress::Step(const TransferStep& step, const QString& shownName) {
     if (m_quiet) return;
-    const QString verb = kind == TransferKind::Read ? QStringLiteral("reading") : QStringLiteral("writing");
-    const QString where = shownName.isEmpty() ? port : shownName;
-    const QString step = block == 0 ? QStringLiteral("handshake") : QStringLiteral("block %1 of %2").arg(block).arg(kBlocks);
-    const QString line = QStringLiteral("rkradio: %1 %2: %3").arg(verb, where, step);
+    const QString where = shownName.isEmpty() ? QString::fromStdString(step.port) : shownName;
+    const QString block = step.block == 0 ? QStringLiteral("handshake")
+                                          : QStringLiteral("block %1 of %2").arg(step.block).arg(kImageBlocks);
+    const QString line = QStringLiteral("rkradio: %1 %2: %3").arg(PhaseText(step.phase), where, block);
     if (m_terminal) {
         // Back to the line's start, then clear what the last step left.
         ErrorText(QLatin1Char('\r') + line + QStringLiteral("\x1b[K"));

@@ -11,8 +11,9 @@ namespace rk::cli {
 class Progress {
 public:
     explicit Progress(bool quiet);
-    // `port` is the name the link reports; `shownName`, when set, replaces it.
-    void Step(TransferKind kind, int block, const QString& port, const QString& shownName);
+    // The step's port is the name the link reports; `shownName`, when set,
+    // replaces it.
+    void Step(const TransferStep& step, const QString& shownName);
     // Ends the rewritten line before anything else is said.
     void Finish();
 

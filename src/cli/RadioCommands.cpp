@@ -1,17 +1,22 @@
-// read, write and verify: the commands that talk to the radio.
+// read, write and verify: the commands that talk to the radio. They run the
+// programs' own transfer (CloneLink) with the same timing and the same backup
+// folder, and say what happened in English.
 
 #include <QEventLoop>
 #include <QTimer>
+#include <functional>
 
 #include "Cli.h"
 #include "CloneLink.h"
 #include "Commands.h"
 #include "Files.h"
+#include "Formats.h"
 #include "ModelChoice.h"
 #include "PortChoice.h"
 #include "Progress.h"
 #include "RadioDocument.h"
 #include "RuleTexts.h"
+#include "TranslatedTexts.h"
 
 namespace rk::cli {
 
@@ -44,12 +49,63 @@ std::optional<RadioRequest> TakeRequest(const QString& command, const Arguments&
     return request;
 }
 
-// Until the transfer machinery that saves a backup, writes and reads back
-// for comparison is part of rkradio, write and verify stop here, after their
-// arguments and the image file have been checked.
-int NotInThisBuild(const QString& command) {
-    Error(QStringLiteral("%1: not available in this build").arg(command));
-    return kRadioError;
+// One transfer run to its end: the link on the request's port, progress on
+// stderr, the event loop until the closing report.
+class Session {
+public:
+    Session(const QString& command, const RadioRequest& request, RadioDocument& document)
+        : m_command(command),
+          m_texts(EnglishRules(*request.rules)),
+          m_link(m_texts.Rules(), document),
+          m_progress(request.quiet) {
+        QObject::connect(&m_link, &CloneLink::stepStarted, &m_loop,
+                         [this](const TransferStep& step) { m_progress.Step(step, m_shownName); });
+        QObject::connect(&m_link, &CloneLink::failed, &m_loop, [this](const TransferFailure& failure) {
+            Fail(QString::fromStdString(failure.message));
+        });
+        m_pointed = PointLinkAt(request.port, *request.rules, m_link, m_shownName, m_portError);
+    }
+
+    CloneLink& Link() { return m_link; }
+    const TranslatedTexts& Texts() const { return m_texts; }
+
+    // Runs `start` and waits for the closing report; kRadioError when the
+    // port could not be chosen.
+    int Run(const std::function<void(CloneLink&)>& start) {
+        if (!m_pointed) {
+            Error(QStringLiteral("%1: %2").arg(m_command, m_portError));
+            return kRadioError;
+        }
+        QTimer::singleShot(0, &m_link, [this, start] { start(m_link); });
+        m_loop.exec();
+        return m_exitCode;
+    }
+    void Finish(int exitCode) {
+        m_progress.Finish();
+        m_exitCode = exitCode;
+        m_loop.quit();
+    }
+    void Fail(const QString& text) {
+        m_progress.Finish();
+        for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            Error(QStringLiteral("%1: %2").arg(m_command, line));
+        Finish(kRadioError);
+    }
+
+private:
+    QString m_command;
+    TranslatedTexts m_texts;
+    CloneLink m_link;
+    Progress m_progress;
+    QEventLoop m_loop;
+    QString m_shownName;
+    QString m_portError;
+    bool m_pointed = false;
+    int m_exitCode = kRadioError;
+};
+
+void PrintBackup(const BackupCopy& copy, const char* what) {
+    if (copy.Saved()) Print(QStringLiteral("%1 kept in %2").arg(QLatin1String(what), QString::fromStdString(copy.path)));
 }
 
 }  // namespace
@@ -61,52 +117,74 @@ int RunRead(const Arguments& args) {
     const auto request = TakeRequest(QStringLiteral("read"), args, out, exitCode);
     if (!request) return exitCode;
 
-    // The read fills a document of its own; the file is written only when
-    // every row has arrived.
+    // The file is written only when every row has arrived.
     RadioDocument document;
     document.OnNewDocument();
-    CloneLink link(*request->rules, document);
-    QString shownName;
-    QString error;
-    if (!PointLinkAt(request->port, *request->rules, link, shownName, error)) {
-        Error(QStringLiteral("read: %1").arg(error));
-        return kRadioError;
-    }
-    Progress progress(request->quiet);
-    QEventLoop loop;
-    QObject::connect(&link, &CloneLink::stepStarted, &loop, [&](TransferKind kind, int block, const QString& port) {
-        progress.Step(kind, block, port, shownName);
+    Session session(QStringLiteral("read"), *request, document);
+    QObject::connect(&session.Link(), &CloneLink::readCompleted, &session.Link(), [&](const ReadResult& result) {
+        session.Finish(SaveImageFile(out, result.image) ? kSuccess : kFileError);
     });
-    QObject::connect(&link, &CloneLink::readCompleted, &loop, [&](const QString&) {
-        progress.Finish();
-        exitCode = SaveImageFile(out, document.Image()) ? kSuccess : kFileError;
-        loop.quit();
-    });
-    QObject::connect(&link, &CloneLink::failed, &loop, [&](const QString& message) {
-        progress.Finish();
-        Error(QStringLiteral("read: %1").arg(TransferText(*request->rules, message)));
-        exitCode = kRadioError;
-        loop.quit();
-    });
-    QTimer::singleShot(0, &link, &CloneLink::OnReadRadio);
-    loop.exec();
-    return exitCode;
+    return session.Run([](CloneLink& link) { link.ReadImage(); });
 }
 
 int RunWrite(const Arguments& args) {
     const QString file = args.Operands().first();
     int exitCode = kUsage;
-    if (!TakeRequest(QStringLiteral("write"), args, file, exitCode)) return exitCode;
-    if (!LoadImageFile(file)) return kFileError;
-    return NotInThisBuild(QStringLiteral("write"));
+    const auto request = TakeRequest(QStringLiteral("write"), args, file, exitCode);
+    if (!request) return exitCode;
+    const auto image = LoadImageFile(file);
+    if (!image) return kFileError;
+
+    RadioDocument document;
+    document.LoadImage(*image);
+    Session session(QStringLiteral("write"), *request, document);
+    const WriteOptions options{!args.Has(QStringLiteral("no-backup")), !args.Has(QStringLiteral("no-verify"))};
+    QObject::connect(&session.Link(), &CloneLink::writeRefused, &session.Link(), [&](const WriteRefusal& refusal) {
+        const QString where = refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel))
+                                                   : QString();
+        Error(QStringLiteral("write: %1%2").arg(where, CheckFailureText(*request->rules, refusal.message)));
+        session.Finish(kFailed);
+    });
+    QObject::connect(&session.Link(), &CloneLink::writeCompleted, &session.Link(), [&](const WriteResult& result) {
+        PrintBackup(result.before, "the radio's data before the write");
+        switch (result.verify) {
+        case VerifyOutcome::NotAsked: Print(QStringLiteral("written to the radio")); break;
+        case VerifyOutcome::Matches: Print(QStringLiteral("written to the radio; reading it back gave the same data")); break;
+        case VerifyOutcome::Differs:
+            Print(QStringLiteral("written to the radio, but reading it back gave other data:"));
+            for (const FieldDifference& d : result.differences) Print(DifferenceLine(d));
+            break;
+        case VerifyOutcome::ReadFailed:
+            Print(QStringLiteral("written to the radio, but it could not be read back:"));
+            Print(QString::fromStdString(result.readFailure));
+            break;
+        }
+        const int code = result.verify == VerifyOutcome::Differs      ? kFailed
+                         : result.verify == VerifyOutcome::ReadFailed ? kRadioError
+                                                                      : kSuccess;
+        session.Finish(code);
+    });
+    return session.Run([options](CloneLink& link) { link.OnWriteRadio(options); });
 }
 
 int RunVerify(const Arguments& args) {
     const QString file = args.Operands().first();
     int exitCode = kUsage;
-    if (!TakeRequest(QStringLiteral("verify"), args, file, exitCode)) return exitCode;
-    if (!LoadImageFile(file)) return kFileError;
-    return NotInThisBuild(QStringLiteral("verify"));
+    const auto request = TakeRequest(QStringLiteral("verify"), args, file, exitCode);
+    if (!request) return exitCode;
+    const auto image = LoadImageFile(file);
+    if (!image) return kFileError;
+
+    RadioDocument document;
+    document.OnNewDocument();
+    Session session(QStringLiteral("verify"), *request, document);
+    QObject::connect(&session.Link(), &CloneLink::readCompleted, &session.Link(), [&](const ReadResult& result) {
+        const auto differences = CompareImages(*image, result.image);
+        if (differences.empty()) Print(QStringLiteral("the radio holds the same data as %1").arg(file));
+        for (const FieldDifference& d : differences) Print(DifferenceLine(d));
+        session.Finish(differences.empty() ? kSuccess : kFailed);
+    });
+    return session.Run([](CloneLink& link) { link.ReadImage(); });
 }
 
 }  // namespace rk::cli

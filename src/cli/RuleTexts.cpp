@@ -46,6 +46,11 @@ QString TransferText(const ModelRules& rules, const QString& message) {
     return message;
 }
 
+TranslatedTexts EnglishRules(const ModelRules& rules) {
+    LoadEnglish();
+    return TranslatedTexts(rules);
+}
+
 QString ModelText(const char* utf8) {
     QString text = QString::fromUtf8(utf8);
     text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "ModelRules.h"
+#include "TranslatedTexts.h"
 
 namespace rk::cli {
 
@@ -16,6 +17,9 @@ QString CheckFailureText(const ModelRules& rules, const char* message);
 // A transfer message of the model in English, or the text itself when it is
 // none of the model's.
 QString TransferText(const ModelRules& rules, const QString& message);
+
+// The rules with their texts in English, for the transfer's messages.
+TranslatedTexts EnglishRules(const ModelRules& rules);
 
 // The model's text without its control characters and outer blanks.
 QString ModelText(const char* utf8);

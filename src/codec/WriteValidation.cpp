@@ -32,9 +32,14 @@ bool InBand(std::int64_t freq, std::int64_t bandEdge) {
     return freq == 0 || (freq >= bandEdge && freq <= bandEdge + kBandWidth);
 }
 
-// The message of the first test channel c fails, or nullptr when it passes.
-// Sums run in 64 bits so that no frequency can overflow them.
-const char* FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uint8_t totLimit,
+struct Failure {
+    const char* message = nullptr;
+    bool bandRule = false;
+};
+
+// The first test channel c fails (no message when it passes). Sums run in 64
+// bits so that no frequency can overflow them.
+Failure FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uint8_t totLimit,
                          const ValidationRules& rules) {
     const std::int32_t rx = channel.rxFreqSigned();
     const std::int32_t tx = channel.txFreqSigned();
@@ -42,21 +47,21 @@ const char* FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std:
     const std::int64_t tx64 = tx;
 
     if (rx == tx) {
-        if (const char* message = SameFrequencyMessage(channel.optionFlags(), rules)) return message;
+        if (const char* message = SameFrequencyMessage(channel.optionFlags(), rules)) return {message};
     }
     if ((rx64 > tx64 && rx64 > tx64 + rules.greatestSplit) || (tx64 > rx64 && tx64 > rx64 + rules.greatestSplit)) {
-        return rules.split;
+        return {rules.split};
     }
     if (bandEdge < kLowestBandEdge || bandEdge > rules.highestBandEdge || bandEdge % kBandEdgeStep != 0) {
-        return rules.band;
+        return {rules.band, true};
     }
-    if (!InBand(rx64, bandEdge)) return rules.rxOutOfBand;
-    if (!InBand(tx64, bandEdge)) return rules.txOutOfBand;
-    if (!OnChannelStep(rx)) return rules.rxStep;
-    if (!OnChannelStep(tx)) return rules.txStep;
-    if (totLimit < kTotLimitMin || totLimit > kTotLimitMax) return rules.totLimit;
-    if (channel.repeaterDelay() > kRepeaterDelayMax) return rules.repeaterDelay;
-    return nullptr;
+    if (!InBand(rx64, bandEdge)) return {rules.rxOutOfBand, true};
+    if (!InBand(tx64, bandEdge)) return {rules.txOutOfBand, true};
+    if (!OnChannelStep(rx)) return {rules.rxStep};
+    if (!OnChannelStep(tx)) return {rules.txStep};
+    if (totLimit < kTotLimitMin || totLimit > kTotLimitMax) return {rules.totLimit};
+    if (channel.repeaterDelay() > kRepeaterDelayMax) return {rules.repeaterDelay};
+    return {};
 }
 
 }  // namespace
@@ -69,9 +74,10 @@ ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rul
 
     for (int c = 0; c < kChannelCount; ++c) {
         const ConstChannelRecord channel = std::as_const(image).Channel(c);
-        if (const char* message = FirstFailure(channel, bandEdge, totLimit, rules)) {
+        if (const Failure failure = FirstFailure(channel, bandEdge, totLimit, rules); failure.message) {
             verdict.failingChannel = c;
-            verdict.message = message;
+            verdict.message = failure.message;
+            verdict.bandRule = failure.bandRule;
             return verdict;
         }
         const bool inUse = channel.rxFreq() != 0;

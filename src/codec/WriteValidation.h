@@ -13,6 +13,9 @@ struct ValidationVerdict {
     bool passed = false;
     int failingChannel = -1;       // set when the check failed
     const char* message = nullptr; // the model's message for the failed test
+    // The failed test is about the band: the band itself, or a frequency
+    // outside it.
+    bool bandRule = false;
     // The image as it goes to the radio, filled when the check passed.
     std::array<std::uint8_t, kImageSize> transferBytes{};
 };

@@ -8,7 +8,10 @@ CloneLink::CloneLink(const ModelRules& rules, RadioDocument& document, QObject* 
     : CloneLink(rules, document, TransferPeriods{}, parent) {}
 
 CloneLink::CloneLink(const ModelRules& rules, RadioDocument& document, TransferPeriods periods, QObject* parent)
-    : QObject(parent), m_periods(periods), m_transfer(rules, document, m_link, *this, *this, &ValidateForWrite) {
+    : QObject(parent),
+      m_periods(periods),
+      m_backups(QString::fromUtf8(rules.programName), QString::fromUtf8(rules.extension)),
+      m_transfer(rules, document, m_link, *this, *this, &ValidateForWrite, &m_backups) {
     const struct {
         QTimer& timer;
         int id;
@@ -34,10 +37,17 @@ void CloneLink::OnReadRadio() {
     m_transfer.OnReadRadio();
 }
 
-void CloneLink::OnWriteRadio() {
+void CloneLink::ReadImage() {
     m_stepClock.start();
-    m_transfer.OnWriteRadio();
+    m_transfer.ReadRadioImage();
 }
+
+void CloneLink::OnWriteRadio(WriteOptions options) {
+    m_stepClock.start();
+    m_transfer.OnWriteRadio(options);
+}
+
+void CloneLink::Stop() { m_transfer.Stop(); }
 
 CloneLink::~CloneLink() { m_transfer.OnCloseRequest(); }
 
@@ -70,18 +80,16 @@ void CloneLink::StopTimer(int id) {
     if (QTimer* timer = TimerFor(id)) timer->stop();
 }
 
-void CloneLink::StepStarted(const TransferStep& step) {
-    emit stepStarted(step.kind, step.block, QString::fromStdString(step.port));
-}
+void CloneLink::StepStarted(const TransferStep& step) { emit stepStarted(step); }
 
-void CloneLink::ReadCompleted(const char* message) { emit readCompleted(QString::fromUtf8(message)); }
+void CloneLink::ReadCompleted(const ReadResult& result) { emit readCompleted(result); }
 
-void CloneLink::WriteCompleted(const char* message) { emit writeCompleted(QString::fromUtf8(message)); }
+void CloneLink::WriteCompleted(const WriteResult& result) { emit writeCompleted(result); }
 
-void CloneLink::WriteRefused(int channel, const char* message) {
-    emit writeRefused(channel, message ? QString::fromUtf8(message) : QString());
-}
+void CloneLink::WriteRefused(const WriteRefusal& refusal) { emit writeRefused(refusal); }
 
-void CloneLink::TransferFailed(const char* message) { emit failed(QString::fromUtf8(message)); }
+void CloneLink::TransferFailed(const TransferFailure& failure) { emit failed(failure); }
+
+void CloneLink::TransferStopped(TransferPhase phase) { emit stopped(phase); }
 
 }  // namespace rk

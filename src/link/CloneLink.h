@@ -1,13 +1,31 @@
 #pragma once
 // The clone transfer as a program runs it: the state machine on the real
-// serial port, driven by one-shot QTimers. It shows nothing: what happens is
-// reported through the signals below, and the front end decides how to show
-// it. QtCore and QtSerialPort only.
+// serial port, driven by one-shot QTimers, with every image read from the
+// radio kept in the backup folder. It shows nothing: what happens is reported
+// through the signals below, and the front end decides how to show it
+// (TransferReport.h puts the results into words). QtCore and QtSerialPort
+// only, so that the programs and the command line run the same sequence with
+// the same timing.
+//
+// Operations (each ignored while another runs):
+//   OnReadRadio()         radio -> document                        10.5 s
+//   ReadImage()           radio -> readCompleted's image only      10.5 s
+//   OnWriteRadio(options) document -> radio; with backupFirst the radio is
+//                         read and kept first, with verifyAfter read back
+//                         and compared after                       10.5 s each
+//   Stop()                ends any of them at once
+// To check a radio against an image, ReadImage() and compare the result with
+// CompareImages (ImageDiff.h).
+//
+// Reports, in order: stepStarted for every step (progress), then exactly one
+// of readCompleted, writeCompleted, writeRefused, failed or stopped.
 
 #include <QElapsedTimer>
+#include <QMetaType>
 #include <QObject>
 #include <QTimer>
 
+#include "BackupStore.h"
 #include "CloneTransfer.h"
 #include "QtSerialLink.h"
 
@@ -29,41 +47,56 @@ public:
     ~CloneLink() override;
 
     void OnReadRadio();
-    void OnWriteRadio();
+    void ReadImage();
+    void OnWriteRadio(WriteOptions options = {});
+    void Stop();
+
+    bool IsIdle() const { return m_transfer.IsIdle(); }
+    // Blocks of a write are going out: stopping or quitting now leaves the
+    // radio partly written.
     bool IsWriting() const { return m_transfer.IsWriting(); }
+    // The window is closing: the timers stop and the port is let go, with no
+    // report.
     void OnCloseRequest() { m_transfer.OnCloseRequest(); }
 
     void SetMenuPort(const QString& name) { m_transfer.SetMenuPort(name.toStdString()); }
     QString MenuPort() const { return QString::fromStdString(m_transfer.MenuPort()); }
+    // For tests: periods from the next step on.
+    void SetPeriods(TransferPeriods periods) { m_periods = periods; }
 
+    const BackupStore& Backups() const { return m_backups; }
     const CloneTransfer& Transfer() const { return m_transfer; }
 
 signals:
-    void stepStarted(rk::TransferKind kind, int block, const QString& port);
-    // The document holds the image read; channel 0 is current.
-    void readCompleted(const QString& message);
-    void writeCompleted(const QString& message);
-    // `channel` is -1 when the check named none; `message` may be empty.
-    void writeRefused(int channel, const QString& message);
-    void failed(const QString& message);
+    void stepStarted(const rk::TransferStep& step);
+    // result.intoDocument: the document holds the image; channel 0 is current.
+    void readCompleted(const rk::ReadResult& result);
+    void writeCompleted(const rk::WriteResult& result);
+    // The failing channel is already the document's current one.
+    void writeRefused(const rk::WriteRefusal& refusal);
+    void failed(const rk::TransferFailure& failure);
+    void stopped(rk::TransferPhase phase);
 
 private:
     void StartTimer(int id) override;
     void StopTimer(int id) override;
     void StepStarted(const TransferStep& step) override;
-    void ReadCompleted(const char* message) override;
-    void WriteCompleted(const char* message) override;
-    void WriteRefused(int channel, const char* message) override;
-    void TransferFailed(const char* message) override;
+    void ReadCompleted(const ReadResult& result) override;
+    void WriteCompleted(const WriteResult& result) override;
+    void WriteRefused(const WriteRefusal& refusal) override;
+    void TransferFailed(const TransferFailure& failure) override;
+    void TransferStopped(TransferPhase phase) override;
 
     QTimer* TimerFor(int id);
     int PeriodFor(int id) const;
 
     TransferPeriods m_periods;
     // When the step in progress began. A timer's period counts from there, so
-    // the time a step spends opening the port does not add up over a transfer.
+    // the time a step spends opening the port or keeping a backup does not
+    // add up over a transfer.
     QElapsedTimer m_stepClock;
     QtSerialLink m_link;
+    BackupStore m_backups;
     QTimer m_blockReplyTimer;
     QTimer m_writeBlockTimer;
     QTimer m_handshakeTimer;
@@ -71,3 +104,10 @@ private:
 };
 
 }  // namespace rk
+
+Q_DECLARE_METATYPE(rk::TransferStep)
+Q_DECLARE_METATYPE(rk::ReadResult)
+Q_DECLARE_METATYPE(rk::WriteResult)
+Q_DECLARE_METATYPE(rk::WriteRefusal)
+Q_DECLARE_METATYPE(rk::TransferFailure)
+Q_DECLARE_METATYPE(rk::TransferPhase)

@@ -1,12 +1,15 @@
 #pragma once
 // The clone transfer: copies the 1088-byte image from the radio into the
 // document ("read") or from the document to the radio ("write"). A handshake,
-// then five blocks, one step per timer event; no step blocks. No Qt here.
+// then five blocks, one step per timer event; no step blocks. A write may read
+// the radio first (a backup) and after (the check); each of those is the same
+// exchange as a read, run straight after the step before. No Qt here.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ModelRules.h"
 #include "RadioDocument.h"
@@ -45,19 +48,47 @@ struct CloneState {
     RadioImage staging;
 };
 
+// What a write does besides writing.
+struct WriteOptions {
+    bool backupFirst = false;  // read the radio and keep its data before writing
+    bool verifyAfter = false;  // read the radio back and compare with what was sent
+};
+
+// The operation in progress, made of one to three exchanges.
+struct TransferJob {
+    TransferPhase phase = TransferPhase::Read;
+    bool intoDocument = true;  // a read's image goes into the document
+    WriteOptions options;
+    int exchanges = 1;
+    int exchange = 0;          // the one running, from 0
+    WriteResult result;
+    std::vector<PortAttempt> tried;  // the ports this exchange has tried
+};
+
 // The pre-write check; the program passes ValidateForWrite.
 using WriteCheck = ValidationVerdict (*)(RadioImage& image, const ValidationRules& rules);
 
 class CloneTransfer {
 public:
+    // `archive` keeps every image completely read from the radio; without
+    // one nothing is kept.
     CloneTransfer(const ModelRules& rules, RadioDocument& document, SerialPort& port, TransferTimers& timers,
-                  TransferListener& listener, WriteCheck check);
+                  TransferListener& listener, WriteCheck check, BackupArchive* archive = nullptr);
     CloneTransfer(const CloneTransfer&) = delete;
     CloneTransfer& operator=(const CloneTransfer&) = delete;
 
-    // The two commands; ignored while a transfer runs.
+    // The commands; each is ignored while a transfer runs.
     void OnReadRadio();
-    void OnWriteRadio();
+    // Reads the radio without touching the document: the image comes with
+    // the ReadCompleted report.
+    void ReadRadioImage();
+    // Writes the document's image once the pre-write check has passed. With
+    // no options this is the plain write, step for step.
+    void OnWriteRadio(WriteOptions options = {});
+    // Ends the transfer in progress at once: the timers stop, the port
+    // closes, TransferStopped follows. A read leaves the document as it was;
+    // a write leaves the radio with the blocks sent so far.
+    void Stop();
     // Timer `id` (see TransferTimerId) has fired.
     void OnTimer(int id);
     // The window is closing: stop the timers and let go of the port. The
@@ -70,13 +101,18 @@ public:
     const std::string& MenuPort() const { return m_menuPort; }
 
     bool IsIdle() const { return m_state.transferState == TransferState::Idle; }
+    // Blocks of a write are going out: stopping now leaves the radio partly
+    // written.
     bool IsWriting() const { return m_state.transferState == TransferState::Writing; }
     const CloneState& State() const { return m_state; }
+    const TransferJob& Job() const { return m_job; }
 
 private:
     // The first model takes the port chosen in the menu; the second searches
     // the port table from its first entry.
     void StartPortChoice();
+    void StartReadExchange(TransferPhase phase);
+    void StartWriteExchange();
     void RunHandshake();
     bool OpenAndSendHandshake();
     void HandshakeWindowOver();
@@ -85,7 +121,12 @@ private:
     void FinishRead();
     void SendWriteBlock();
     void WriteBlockDone();
-    void Fail(const char* message);
+    void FinishVerify(BackupCopy copy);
+    BackupCopy KeepBackup(BackupKind kind);
+    void Fail(std::string message);
+    void FailPort(const char* message);
+    void FailSearch(const char* message);
+    void RecordOpen(bool opened);
     void ReportStep(int block);
 
     const ModelRules& m_rules;
@@ -95,7 +136,9 @@ private:
     TransferListener& m_listener;
     std::string m_menuPort = "COM1";
     WriteCheck m_check;
+    BackupArchive* m_archive;
     CloneState m_state;
+    TransferJob m_job;
 };
 
 }  // namespace rk

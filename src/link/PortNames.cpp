@@ -73,9 +73,11 @@ QString MapPortName(const QString& name, const PortVariableLookup& variable, con
     return n <= orderedDevices.size() ? orderedDevices.at(n - 1) : QString();
 }
 
-QString ResolvePortName(const QString& name) {
+QString ResolvePortName(const QString& name) { return ResolvePort(name).device; }
+
+ResolvedPort ResolvePort(const QString& name) {
 #ifdef Q_OS_WIN
-    return name;
+    return {name, false};
 #else
     const PortVariableLookup environment = [](int n) -> std::optional<QString> {
         const QByteArray key = "RK_COM" + QByteArray::number(n);
@@ -85,12 +87,12 @@ QString ResolvePortName(const QString& name) {
     if (ComNumber(name) == 0) return {};
     // Only look at the hardware when no variable decides the answer.
     for (int n = kFirstCom; n <= kLastCom; ++n) {
-        if (environment(n)) return MapPortName(name, environment, {});
+        if (environment(n)) return {MapPortName(name, environment, {}), false};
     }
     QStringList devices;
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : ports) devices.append(info.systemLocation());
-    return MapPortName(name, environment, OrderSerialDevices(devices));
+    return {MapPortName(name, environment, OrderSerialDevices(devices)), devices.isEmpty()};
 #endif
 }
 

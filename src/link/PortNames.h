@@ -27,4 +27,12 @@ QString MapPortName(const QString& name, const PortVariableLookup& variable, con
 // MapPortName with this process's environment and the serial devices present.
 QString ResolvePortName(const QString& name);
 
+// ResolvePortName, and whether the machine has no serial device at all (which
+// is why the name stands for none).
+struct ResolvedPort {
+    QString device;
+    bool noSerialDevices = false;
+};
+ResolvedPort ResolvePort(const QString& name);
+
 }  // namespace rk

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
+
 #include "PortNames.h"
 
 namespace rk {
@@ -14,6 +16,15 @@ constexpr int kByteGapMs = 100;
 constexpr int kReadTotalMs = 25 * static_cast<int>(kReceiveBufferSize) + 2100;
 
 }  // namespace
+
+PortProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, bool deviceExists, bool accessible) {
+    if (!deviceExists || error == QSerialPort::DeviceNotFoundError) return PortProblem::Absent;
+    switch (error) {
+    case QSerialPort::PermissionError: return accessible ? PortProblem::InUse : PortProblem::PermissionDenied;
+    case QSerialPort::OpenError: return PortProblem::InUse;  // already open here
+    default: return accessible ? PortProblem::OpenFailed : PortProblem::PermissionDenied;
+    }
+}
 
 QtSerialLink::QtSerialLink(QObject* parent) : QObject(parent) {
     m_gapTimer.setSingleShot(true);
@@ -36,8 +47,13 @@ QtSerialLink::~QtSerialLink() { ClosePort(); }
 
 bool QtSerialLink::OpenPort(const std::string& name) {
     ClosePort();
-    const QString device = ResolvePortName(QString::fromStdString(name));
-    if (device.isEmpty()) return false;
+    const ResolvedPort resolved = ResolvePort(QString::fromStdString(name));
+    const QString& device = resolved.device;
+    m_lastOpen = {name, device.toStdString(), PortProblem::None};
+    if (device.isEmpty()) {
+        m_lastOpen.problem = resolved.noSerialDevices ? PortProblem::NoSerialDevices : PortProblem::Unassigned;
+        return false;
+    }
     m_port.setPortName(device);
     // Set before the open so that they are applied with it. Flow control and
     // the modem lines are not touched. Whether a setting took is not
@@ -47,7 +63,19 @@ bool QtSerialLink::OpenPort(const std::string& name) {
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setReadBufferSize(kDriverBufferSize);
-    if (!m_port.open(QIODevice::ReadWrite)) return false;
+    if (!m_port.open(QIODevice::ReadWrite)) {
+#ifdef Q_OS_WIN
+        // Port names are not files here; a port in use reports no access.
+        const bool exists = true;
+        const bool accessible = true;
+#else
+        const QFileInfo file(device);
+        const bool exists = file.exists();
+        const bool accessible = file.isReadable() && file.isWritable();
+#endif
+        m_lastOpen.problem = ClassifyOpenFailure(m_port.error(), exists, accessible);
+        return false;
+    }
     // Bytes left over from an earlier step (the tail of a long reply) are not
     // part of this step's reply.
     m_port.clear(QSerialPort::Input);

@@ -11,6 +11,12 @@
 
 namespace rk {
 
+// Why an open of `device` failed, from QSerialPort's error and what the file
+// system says about the device. Permission and lock failures look alike to
+// QSerialPort: a device that this user may read and write is held by someone
+// else.
+PortProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, bool deviceExists, bool accessible);
+
 class QtSerialLink final : public QObject, public SerialPort {
     Q_OBJECT
 public:
@@ -18,6 +24,7 @@ public:
     ~QtSerialLink() override;
 
     bool OpenPort(const std::string& name) override;
+    PortAttempt LastOpen() const override { return m_lastOpen; }
     void WritePort(std::span<const std::uint8_t> bytes) override;
     void StartRead(ReceiveBuffer& buffer) override;
     void ClosePort() override;
@@ -32,6 +39,7 @@ private:
     QTimer m_gapTimer;    // silence after the first byte
     QTimer m_totalTimer;  // the whole read
     ReceiveBuffer* m_target = nullptr;
+    PortAttempt m_lastOpen;
 };
 
 }  // namespace rk

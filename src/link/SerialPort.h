@@ -19,6 +19,28 @@ struct ReceiveBuffer {
     std::size_t count = 0;
 };
 
+// Why a port name could not be used. The first six come from the open; the
+// last two are what a handshake can still go wrong with.
+enum class PortProblem {
+    None,
+    NoSerialDevices,   // the machine has no serial device at all
+    Unassigned,        // the name stands for no device
+    Absent,            // the device it stands for is not there
+    PermissionDenied,
+    InUse,             // another program holds it
+    OpenFailed,        // any other reason
+    NoReply,
+    WrongReply,
+};
+
+// One port name as tried: the device behind it (empty when none) and what
+// went wrong with it.
+struct PortAttempt {
+    std::string name;
+    std::string device;
+    PortProblem problem = PortProblem::None;
+};
+
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
@@ -26,6 +48,8 @@ public:
     // Opens "COM1".."COM8" exclusively at 2400 baud 8N1. Only the open itself
     // can fail; the results of the line set-up are not examined.
     virtual bool OpenPort(const std::string& name) = 0;
+    // The last OpenPort: the device it went to, and why it failed.
+    virtual PortAttempt LastOpen() const { return {}; }
     // Takes a copy of `bytes`, starts sending and returns at once; the outcome
     // is never looked at.
     virtual void WritePort(std::span<const std::uint8_t> bytes) = 0;

@@ -1,19 +1,72 @@
 #pragma once
 // What the clone transfer reports to the program around it. The transfer
 // never shows anything itself: each front end turns these reports into what
-// its user sees. The document is updated before a report arrives. No Qt here.
+// its user sees (TransferReport.h puts the composite ones into words). The
+// document is updated before a report arrives. No Qt here.
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "ImageDiff.h"
+#include "RadioImage.h"
 
 namespace rk {
 
-enum class TransferKind { Read, Write };
+// The exchanges an operation is made of. A write with both options runs
+// Backup, Write, Verify; a plain write only Write; a read only Read.
+enum class TransferPhase { Read, Backup, Write, Verify };
 
-// Where a transfer stands: `block` 0 is the handshake, 1..5 the image blocks.
+// Where a transfer stands. `block` 0 is the handshake, 1..5 the image blocks.
+// `done` of `total` counts the protocol's time in half seconds (a handshake
+// window is 1, a block 4, an exchange 21); a port search that moves on to the
+// next port does not advance it.
 struct TransferStep {
-    TransferKind kind = TransferKind::Read;
+    TransferPhase phase = TransferPhase::Read;
     int block = 0;
     std::string port;
+    int done = 0;
+    int total = 0;
+};
+inline constexpr int kImageBlocks = 5;
+
+// A copy of an image read from the radio, kept as a backup file.
+struct BackupCopy {
+    std::string path;   // the file, or the one that could not be written
+    std::string error;  // the system's reason when it could not be kept
+    bool Saved() const { return !path.empty() && error.empty(); }
+    bool Failed() const { return !error.empty(); }
+};
+
+struct ReadResult {
+    RadioImage image;
+    // The document holds the image, its channel list is rebuilt and channel 0
+    // is current; otherwise the document was not touched.
+    bool intoDocument = false;
+    BackupCopy backup;
+};
+
+enum class VerifyOutcome { NotAsked, Matches, Differs, ReadFailed };
+
+struct WriteResult {
+    BackupCopy before;      // the radio's data read before the write
+    VerifyOutcome verify = VerifyOutcome::NotAsked;
+    std::vector<FieldDifference> differences;  // sent against read back
+    std::string readFailure;                   // why the read-back failed
+    BackupCopy readBack;
+};
+
+struct WriteRefusal {
+    int channel = -1;               // already the document's current one; -1: none
+    const char* message = nullptr;  // the model's text; may be null
+    bool bandRule = false;          // the band or a frequency outside it
+    std::int32_t bandEdge = 0;      // the band's lower edge, 10 Hz counts
+};
+
+struct TransferFailure {
+    TransferPhase phase = TransferPhase::Read;
+    // The whole text: the model's message, then what explains it.
+    std::string message;
 };
 
 class TransferListener {
@@ -22,18 +75,28 @@ public:
 
     // A new step has begun.
     virtual void StepStarted(const TransferStep& /*step*/) {}
-    // A read completed: the document holds the new image, its configured-
-    // channel list is rebuilt and channel 0 is current.
-    virtual void ReadCompleted(const char* message) = 0;
-    // The fifth block has had its time on the line.
-    virtual void WriteCompleted(const char* message) = 0;
-    // The pre-write check refused the image. `channel` is the failing
-    // channel, already the document's current one, or -1; `message` may be
-    // null.
-    virtual void WriteRefused(int channel, const char* message) = 0;
-    // The transfer stopped: the port, the handshake or a reply failed. A read
-    // that fails leaves the document as it was.
-    virtual void TransferFailed(const char* message) = 0;
+    // A read completed.
+    virtual void ReadCompleted(const ReadResult& result) = 0;
+    // The fifth block has had its time on the line, and the read-back, if
+    // asked for, is over.
+    virtual void WriteCompleted(const WriteResult& result) = 0;
+    // The pre-write check refused the image; nothing was sent.
+    virtual void WriteRefused(const WriteRefusal& refusal) = 0;
+    // The transfer stopped: the port, the handshake, a reply or a backup
+    // failed. A read that fails leaves the document as it was; a failure
+    // before the write phase means nothing was written.
+    virtual void TransferFailed(const TransferFailure& failure) = 0;
+    // Stop() ended the transfer in this phase.
+    virtual void TransferStopped(TransferPhase /*phase*/) {}
+};
+
+// Where every image read from the radio is kept.
+enum class BackupKind { Read, BeforeWrite, Verify };
+
+class BackupArchive {
+public:
+    virtual ~BackupArchive() = default;
+    virtual BackupCopy Keep(const RadioImage& image, BackupKind kind) = 0;
 };
 
 }  // namespace rk

@@ -6,6 +6,7 @@
 // rules' texts are (ModelRules.h).
 
 #include "ModelRules.h"
+#include "ReportTexts.h"
 
 namespace rk {
 
@@ -26,6 +27,9 @@ struct MenuTexts {
     const char* operation;
     const char* operationWrite;
     const char* operationRead;
+    const char* operationBackup;       // checkable: back the radio up before a write
+    const char* operationVerify;       // checkable: read a write back
+    const char* operationOpenBackups;  // opens the backup folder
     const char* help;
     const char* helpAbout;
     const char* language;      // the View menu's language submenu
@@ -52,6 +56,9 @@ struct CommandPrompts {
     CommandPrompt write;
     CommandPrompt read;
     CommandPrompt language;  // %1 is the language's name
+    CommandPrompt backup;
+    CommandPrompt verify;
+    CommandPrompt openBackups;
 };
 
 struct CommandIds {
@@ -59,6 +66,9 @@ struct CommandIds {
     int portCom2;
     int write;
     int read;
+    int backup;
+    int verify;
+    int openBackups;
 };
 
 struct ShellTexts {
@@ -76,7 +86,19 @@ struct ShellTexts {
     const char* unexpectedFormat;
     const char* cannotWriteFile;
     const char* saveChangesQuestion;
-    const char* quitDuringWriteQuestion;
+    const char* quitDuringWriteQuestion;  // also asked before stopping a write
+    // While a transfer runs: the Stop button, and the status text of the
+    // handshake (%1 the port) and of the blocks of each phase (%1 of %2).
+    const char* stop;
+    const char* progressConnect;
+    const char* progressRead;
+    const char* progressBackup;
+    const char* progressWrite;
+    const char* progressVerify;
+    // Port menu prompt with the device a name stands for: %1 the prompt, %2
+    // the device or portNoDevice.
+    const char* portDevicePrompt;
+    const char* portNoDevice;
 };
 
 // The document-type string.
@@ -150,6 +172,7 @@ struct ModelProfile {
     ShellTexts shell;
     DocumentTypeTexts documentType;
     EditorTexts editor;
+    ReportTexts report;  // names in transfer messages, as the form shows them
     // Form controls that only some models have.
     bool hasTotLimit;
     bool hasTxInhibit;

@@ -36,6 +36,27 @@ struct TransferTexts {
     const char* readDone;
     const char* writeDone;
     const char* incompleteRead;
+    // What a failed port or handshake adds below the message: the device
+    // behind the name and the cause. portDevice is "%1 = %2" (name, device),
+    // portLine "%1: %2" (that, cause).
+    const char* portDevice;
+    const char* portLine;
+    const char* portsTried;        // heading of a port search's list
+    const char* noSerialDevices;   // the machine has no serial device at all
+    const char* portUnassigned;    // the name stands for no device
+    const char* portAbsent;
+    const char* portPermission;
+    const char* portInUse;
+    const char* portOpenFailed;
+    const char* noReply;
+    const char* wrongReply;
+    // Backups and the check after a write; %1 a path, %2 the system's reason.
+    const char* nothingWritten;
+    const char* backupSaved;
+    const char* backupNotSaved;
+    const char* verifyMatches;
+    const char* verifyDiffers;
+    const char* verifyReadFailed;
 };
 
 struct ModelRules {

@@ -22,18 +22,26 @@
 #include "FormView.h"
 #include "Languages.h"
 #include "ModelProfile.h"
+#include "PortNames.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "StatusPanes.h"
 #include "Texts.h"
 #include "ToolbarIcons.h"
+#include "TransferCommands.h"
 
 using namespace rk;
 
 CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, RecentFiles& recent, FormView& view,
-                       CloneLink& link, QWidget* parent)
-    : QMainWindow(parent), m_profile(profile), m_files(files), m_recent(recent), m_view(view), m_link(link),
-      m_tables(new rk::ChannelTableFiles(profile, files, view, this)) {
+                       CloneLink& link, TransferCommands& transfer, QWidget* parent)
+    : QMainWindow(parent),
+      m_profile(profile),
+      m_files(files),
+      m_recent(recent),
+      m_view(view),
+      m_link(link),
+      m_tables(new rk::ChannelTableFiles(profile, files, view, this)),
+      m_transfer(transfer) {
     setAcceptDrops(true);
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
@@ -193,7 +201,27 @@ void CMainFrame::CreatePortMenu() {
     connect(com1, &QAction::triggered, this, [this] { m_link.SetMenuPort(QStringLiteral("COM1")); });
     connect(com2, &QAction::triggered, this, [this] { m_link.SetMenuPort(QStringLiteral("COM2")); });
     connect(portMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshPortTicks);
+    connect(portMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshPortPrompts);
     RefreshPortTicks();
+    RefreshPortPrompts();
+}
+
+// A model that uses the menu's port says which device each name stands for
+// right now.
+void CMainFrame::RefreshPortPrompts() {
+    if (m_profile.rules.searchesPorts) return;
+    const struct {
+        int id;
+        const char* name;
+        const char* prompt;
+    } ports[] = {{m_profile.ids.portCom1, "COM1", m_profile.prompts.portCom1.prompt},
+                 {m_profile.ids.portCom2, "COM2", m_profile.prompts.portCom2.prompt}};
+    for (const auto& [id, name, prompt] : ports) {
+        const QString device = ResolvePortName(QString::fromLatin1(name));
+        Command(id)->setStatusTip(Tr(m_profile.shell.portDevicePrompt)
+                                 .arg(Tr(prompt), device.isEmpty() ? Tr(m_profile.shell.portNoDevice)
+                                                                   : QDir::toNativeSeparators(device)));
+    }
 }
 
 void CMainFrame::RefreshPortTicks() {
@@ -209,9 +237,38 @@ void CMainFrame::CreateOperationMenu() {
         AddCommand(m_profile.ids.write, m_profile.menu.operationWrite, prompts.write.prompt, prompts.write.tooltip);
     QAction* read =
         AddCommand(m_profile.ids.read, m_profile.menu.operationRead, prompts.read.prompt, prompts.read.tooltip);
-    connect(write, &QAction::triggered, &m_link, &CloneLink::OnWriteRadio);
-    connect(read, &QAction::triggered, &m_link, &CloneLink::OnReadRadio);
+    connect(write, &QAction::triggered, &m_transfer, &TransferCommands::Write);
+    connect(read, &QAction::triggered, &m_transfer, &TransferCommands::Read);
     operation->addActions({write, read});
+    operation->addSeparator();
+
+    const WriteOptions options = m_transfer.Options();
+    QAction* backup = AddCommand(m_profile.ids.backup, m_profile.menu.operationBackup, prompts.backup.prompt,
+                                 prompts.backup.tooltip);
+    backup->setCheckable(true);
+    backup->setChecked(options.backupFirst);
+    connect(backup, &QAction::toggled, &m_transfer, &TransferCommands::SetBackupFirst);
+    QAction* verify = AddCommand(m_profile.ids.verify, m_profile.menu.operationVerify, prompts.verify.prompt,
+                                 prompts.verify.tooltip);
+    verify->setCheckable(true);
+    verify->setChecked(options.verifyAfter);
+    connect(verify, &QAction::toggled, &m_transfer, &TransferCommands::SetVerifyAfter);
+    QAction* folder = AddCommand(m_profile.ids.openBackups, m_profile.menu.operationOpenBackups,
+                                 prompts.openBackups.prompt, prompts.openBackups.tooltip);
+    connect(folder, &QAction::triggered, &m_transfer, &TransferCommands::OpenBackupFolder);
+    operation->addActions({backup, verify});
+    operation->addSeparator();
+    operation->addAction(folder);
+
+    // Not in a menu: Esc anywhere in the window, and the button the status
+    // bar shows while a transfer runs.
+    m_stopAction = new QAction(Tr(m_profile.shell.stop), this);
+    m_stopAction->setObjectName(QStringLiteral("stop"));
+    m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stopAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_stopAction, &QAction::triggered, &m_transfer, &TransferCommands::Stop);
+    addAction(m_stopAction);
+    m_statusPanes->StopButton()->setDefaultAction(m_stopAction);
 }
 
 void CMainFrame::CreateHelpMenu() {

@@ -17,6 +17,7 @@ class DocumentFiles;
 class FormView;
 class RecentFiles;
 class StatusPanes;
+class TransferCommands;
 struct ModelProfile;
 }  // namespace rk
 
@@ -39,12 +40,14 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(const rk::ModelProfile& profile, rk::DocumentFiles& files, rk::RecentFiles& recent,
-               rk::FormView& view, rk::CloneLink& link, QWidget* parent = nullptr);
+               rk::FormView& view, rk::CloneLink& link, rk::TransferCommands& transfer, QWidget* parent = nullptr);
 
     // The action of a menu or toolbar command, or nullptr.
     QAction* Command(int id) const { return m_commands.value(id); }
     QToolBar* ToolBar() const { return m_toolBar; }
     rk::StatusPanes* StatusPanes() const { return m_statusPanes; }
+    // Ends the transfer in progress; Esc and the status bar's button.
+    QAction* StopAction() const { return m_stopAction; }
 
     // Lays the window out again and shrinks it to fit the form; it never grows.
     void FitToForm();
@@ -66,6 +69,7 @@ private:
     void CreateHelpMenu();
     void CreateToolBar();
     void RefreshPortTicks();
+    void RefreshPortPrompts();
     void RebuildRecentFiles();
     void UpdateTitle();
     void ShowAbout();
@@ -76,6 +80,8 @@ private:
     rk::FormView& m_view;
     rk::CloneLink& m_link;
     rk::ChannelTableFiles* m_tables = nullptr;
+    rk::TransferCommands& m_transfer;
+    QAction* m_stopAction = nullptr;
     QHash<int, QAction*> m_commands;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

@@ -13,7 +13,9 @@
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "Texts.h"
+#include "TransferCommands.h"
 #include "TransferPresenter.h"
+#include "TranslatedTexts.h"
 
 namespace rk {
 
@@ -29,14 +31,16 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
                            const ViewFactory& makeView)
     : m_profile(profile),
       m_document(std::move(document)),
-      m_link(std::make_unique<CloneLink>(profile.rules, *m_document)) {
+      m_texts(std::make_unique<TranslatedTexts>(profile.rules, profile.report)),
+      m_link(std::make_unique<CloneLink>(m_texts->Rules(), *m_document)) {
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
                                              QString::fromUtf8(profile.shell.programTitle));
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
+    m_transfer = std::make_unique<TransferCommands>(profile, *m_link, *m_files);
     m_view = makeView(*m_document, profile);
-    m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link);
-    m_presenter = std::make_unique<TransferPresenter>(*m_link, *m_view);
+    m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
+    m_presenter = std::make_unique<TransferPresenter>(profile, *m_texts, *m_link, *m_view, *m_frame->StatusPanes());
     Prompts::SetDialogContext(m_frame.get(), Tr(profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
 

@@ -19,7 +19,9 @@ class CloneLink;
 class DocumentFiles;
 class FormView;
 class RecentFiles;
+class TransferCommands;
 class TransferPresenter;
+class TranslatedTexts;
 
 // Settings key under which every program keeps its recent-file list.
 inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
@@ -46,6 +48,7 @@ public:
     RadioDocument& Document() { return *m_document; }
     FormView& View() { return *m_view; }
     CloneLink& Link() { return *m_link; }
+    TransferCommands& Transfer() { return *m_transfer; }
 
 private:
     void StartOver();
@@ -54,9 +57,12 @@ private:
     std::unique_ptr<RadioDocument> m_document;
     // The transfer belongs to the program, beside the document: it outlives
     // the window and keeps the port choice for the whole run.
+    // The rules' texts in the interface language, for the transfer's messages.
+    std::unique_ptr<TranslatedTexts> m_texts;
     std::unique_ptr<CloneLink> m_link;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<DocumentFiles> m_files;
+    std::unique_ptr<TransferCommands> m_transfer;
     FormView* m_view;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<TransferPresenter> m_presenter;

@@ -13,13 +13,14 @@ QString g_caption;
 
 class DialogPrompts final : public Prompts {
 public:
-    void ShowMessage(const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, g_caption, text, QMessageBox::Ok, g_parent.data());
+    void ShowMessage(const QString& text, MessageKind kind) override {
+        const auto icon = kind == MessageKind::Info ? QMessageBox::Information : QMessageBox::Warning;
+        QMessageBox box(icon, g_caption, text, QMessageBox::Ok, g_parent.data());
         box.exec();
     }
 
     SaveChoice AskSaveChanges(const QString& question) override {
-        QMessageBox box(QMessageBox::Warning, g_caption, question,
+        QMessageBox box(QMessageBox::Question, g_caption, question,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, g_parent.data());
         box.setDefaultButton(QMessageBox::Save);
         switch (box.exec()) {
@@ -30,7 +31,7 @@ public:
     }
 
     bool AskYesNo(const QString& question) override {
-        QMessageBox box(QMessageBox::Warning, g_caption, question, QMessageBox::Yes | QMessageBox::No, g_parent.data());
+        QMessageBox box(QMessageBox::Question, g_caption, question, QMessageBox::Yes | QMessageBox::No, g_parent.data());
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }

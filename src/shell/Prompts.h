@@ -11,12 +11,19 @@ namespace rk {
 
 enum class SaveChoice { Save, Discard, Cancel };
 
+// What a message says: a success shows the information icon, a failure or a
+// refusal the warning icon.
+enum class MessageKind { Info, Warning };
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
 
     // Modal message, one OK button, the program title as caption.
-    virtual void ShowMessage(const QString& text) = 0;
+    virtual void ShowMessage(const QString& text, MessageKind kind) = 0;
+    // A message that reports a problem.
+    void ShowMessage(const QString& text) { ShowMessage(text, MessageKind::Warning); }
+    // Questions show the question icon.
     // Save / Discard / Cancel for unsaved changes.
     virtual SaveChoice AskSaveChanges(const QString& question) = 0;
     // Yes / No; No is the default.

@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "KeyLocks.h"
 #include "ModelProfile.h"
@@ -15,8 +17,19 @@ StatusPanes::StatusPanes(const ModelProfile& profile, QWidget* parent)
       m_capsText(Tr(profile.shell.capsIndicator)),
       m_numText(Tr(profile.shell.numIndicator)),
       m_scrollText(Tr(profile.shell.scrollIndicator)) {
-    m_idle = new QLabel(Tr(profile.shell.idleStatus), this);
+    m_idleText = Tr(profile.shell.idleStatus);
+    m_idle = new QLabel(m_idleText, this);
     addWidget(m_idle, 1);
+    // Permanent, so that a command prompt passing over the pane leaves them.
+    m_progress = new QProgressBar(this);
+    m_progress->setFixedWidth(160);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    addPermanentWidget(m_progress);
+    m_stop = new QToolButton(this);
+    m_stop->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_stop->hide();
+    addPermanentWidget(m_stop);
     m_caps = AddIndicator(m_capsText);
     m_num = AddIndicator(m_numText);
     m_scroll = AddIndicator(m_scrollText);
@@ -39,7 +52,24 @@ QLabel* StatusPanes::AddIndicator(const QString& text) {
     return label;
 }
 
-QString StatusPanes::IdleText() const { return m_idle->text(); }
+QString StatusPanes::IdleText() const { return m_idleText; }
+
+QString StatusPanes::MessageText() const { return m_idle->text(); }
+
+void StatusPanes::ShowTransfer(const QString& text, int done, int total) {
+    m_idle->setText(text);
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+    m_progress->setAccessibleName(text);
+    m_progress->show();
+    m_stop->show();
+}
+
+void StatusPanes::ClearTransfer() {
+    m_idle->setText(m_idleText);
+    m_progress->hide();
+    m_stop->hide();
+}
 
 void StatusPanes::RefreshIndicators() {
     const KeyLockState state = QueryKeyLocks().value_or(KeyLockState{});

@@ -1,39 +1,72 @@
 #include "TransferPresenter.h"
 
-#include "CloneLink.h"
 #include "FormView.h"
+#include "ModelProfile.h"
 #include "Prompts.h"
+#include "StatusPanes.h"
 #include "Texts.h"
+#include "TransferReport.h"
+#include "TranslatedTexts.h"
 
 namespace rk {
 
 namespace {
-// The link reports the rules' texts as they are; they are shown in the
-// interface language. Each line is looked up on its own, so that a line added
-// to a known text leaves the known part translated.
-void ShowMessage(const QString& message) {
-    QStringList lines = message.split(QLatin1Char('\n'));
-    for (QString& line : lines) line = Tr(line.toUtf8().constData());
-    Prompts::Current().ShowMessage(lines.join(QLatin1Char('\n')));
+void Show(const std::string& text, MessageKind kind) {
+    Prompts::Current().ShowMessage(QString::fromStdString(text), kind);
 }
 }  // namespace
 
-TransferPresenter::TransferPresenter(CloneLink& link, FormView& view, QObject* parent)
-    : QObject(parent), m_view(view) {
+TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
+                                     FormView& view, StatusPanes& panes, QObject* parent)
+    : QObject(parent), m_profile(profile), m_texts(texts), m_view(view), m_panes(panes) {
+    connect(&link, &CloneLink::stepStarted, this, &TransferPresenter::OnStepStarted);
     connect(&link, &CloneLink::readCompleted, this, &TransferPresenter::OnReadCompleted);
-    connect(&link, &CloneLink::writeCompleted, this, &ShowMessage);
+    connect(&link, &CloneLink::writeCompleted, this, &TransferPresenter::OnWriteCompleted);
     connect(&link, &CloneLink::writeRefused, this, &TransferPresenter::OnWriteRefused);
-    connect(&link, &CloneLink::failed, this, &ShowMessage);
+    connect(&link, &CloneLink::failed, this, &TransferPresenter::OnFailed);
+    connect(&link, &CloneLink::stopped, &m_panes, &StatusPanes::ClearTransfer);
 }
 
-void TransferPresenter::OnReadCompleted(const QString& message) {
-    m_view.ShowReadImage();
-    ShowMessage(message);
+QString TransferPresenter::StepText(const ModelProfile& profile, const TransferStep& step) {
+    const auto& shell = profile.shell;
+    if (step.block == 0) return Tr(shell.progressConnect).arg(QString::fromStdString(step.port));
+    const char* format = shell.progressRead;
+    switch (step.phase) {
+    case TransferPhase::Read: format = shell.progressRead; break;
+    case TransferPhase::Backup: format = shell.progressBackup; break;
+    case TransferPhase::Write: format = shell.progressWrite; break;
+    case TransferPhase::Verify: format = shell.progressVerify; break;
+    }
+    return Tr(format).arg(step.block).arg(kImageBlocks);
 }
 
-void TransferPresenter::OnWriteRefused(int channel, const QString& message) {
-    if (!message.isEmpty()) ShowMessage(message);
-    if (channel >= 0) m_view.ShowRefusedChannel(channel);
+void TransferPresenter::OnStepStarted(const TransferStep& step) {
+    m_panes.ShowTransfer(StepText(m_profile, step), step.done, step.total);
+}
+
+// The status bar is back to idle before a message box stands over the window.
+void TransferPresenter::OnReadCompleted(const ReadResult& result) {
+    m_panes.ClearTransfer();
+    if (result.intoDocument) m_view.ShowReadImage();
+    Show(DescribeRead(m_texts.Rules().transfer, result),
+         result.backup.Failed() ? MessageKind::Warning : MessageKind::Info);
+}
+
+void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
+    m_panes.ClearTransfer();
+    Show(DescribeWrite(m_texts.Rules().transfer, m_texts.Report(), result),
+         WriteHasTrouble(result) ? MessageKind::Warning : MessageKind::Info);
+}
+
+// The failing channel is on screen before its message appears.
+void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
+    if (refusal.channel >= 0) m_view.ShowRefusedChannel(refusal.channel);
+    if (refusal.message) Show(DescribeRefusal(m_texts.Report(), refusal), MessageKind::Warning);
+}
+
+void TransferPresenter::OnFailed(const TransferFailure& failure) {
+    m_panes.ClearTransfer();
+    Show(failure.message, MessageKind::Warning);
 }
 
 }  // namespace rk

@@ -1,24 +1,40 @@
 #pragma once
-// Shows what the program's clone transfer reports: its messages in message
-// boxes, and the form redrawn after a read or a refused write.
+// Shows what the program's clone transfer reports: its progress in the status
+// bar, its outcomes in message boxes, and the form redrawn after a read or a
+// refused write.
 
 #include <QObject>
 
+#include "CloneLink.h"
+
 namespace rk {
 
-class CloneLink;
 class FormView;
+class StatusPanes;
+class TranslatedTexts;
+struct ModelProfile;
 
 class TransferPresenter : public QObject {
     Q_OBJECT
 public:
-    TransferPresenter(CloneLink& link, FormView& view, QObject* parent = nullptr);
+    // `texts` are the rules and report names in the interface language.
+    TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link, FormView& view,
+                      StatusPanes& panes, QObject* parent = nullptr);
+
+    // The status text of a step, in the model's language.
+    static QString StepText(const ModelProfile& profile, const TransferStep& step);
 
 private:
-    void OnReadCompleted(const QString& message);
-    void OnWriteRefused(int channel, const QString& message);
+    void OnStepStarted(const TransferStep& step);
+    void OnReadCompleted(const ReadResult& result);
+    void OnWriteCompleted(const WriteResult& result);
+    void OnWriteRefused(const WriteRefusal& refusal);
+    void OnFailed(const TransferFailure& failure);
 
+    const ModelProfile& m_profile;
+    const TranslatedTexts& m_texts;
     FormView& m_view;
+    StatusPanes& m_panes;
 };
 
 }  // namespace rk

@@ -186,6 +186,23 @@ private slots:
         QCOMPARE(Read(Path("read.rkd")), FileBytes(test::SampleImage()));
     }
 
+    // A write that the radio keeps wrongly is caught by its read-back; a
+    // verify of the file against the radio names the same field.
+    void writeReadsBackAndVerifyCompares() {
+        test::RadioSimulator::Behaviour wrong;
+        wrong.storeWrongAt = 0;
+        RadioImage blank;
+        test::RadioSimulator radio(blank);
+        QVERIFY(radio.Start(wrong));
+        const QString port = " --port " + QString::fromStdString(radio.SlavePath());
+        const Result write = Run(Args("write --quiet --no-backup {good.rkd}" + port));
+        QCOMPARE(write.code, 1);
+        QVERIFY2(write.out.contains("channel 01 rx frequency: "), qPrintable(write.out));
+        const Result verify = Run(Args("verify --quiet {good.rkd}" + port));
+        QCOMPARE(verify.code, 1);
+        QVERIFY2(verify.out.startsWith("channel 01 rx frequency: "), qPrintable(verify.out));
+    }
+
     void silentRadioFails() {
         test::RadioSimulator radio(test::SampleImage());
         test::RadioSimulator::Behaviour silent;

@@ -17,6 +17,8 @@ using namespace rk;
 using namespace rk::test;
 
 Q_DECLARE_METATYPE(Bytes)
+Q_DECLARE_METATYPE(rk::TransferPhase)
+Q_DECLARE_METATYPE(rk::PortProblem)
 Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace {
@@ -60,7 +62,8 @@ RadioImage EarlierImage() {
 }
 
 struct Rig {
-    explicit Rig(const ModelRules& rules) : transfer(rules, document, port, timers, host, &FakeCheck) {
+    explicit Rig(const ModelRules& rules)
+        : host(rules.transfer), transfer(rules, document, port, timers, host, &FakeCheck, &archive) {
         document.LoadImage(EarlierImage());
     }
 
@@ -84,6 +87,31 @@ struct Rig {
         return true;
     }
 
+    // Plays a radio that holds `image`: it answers every handshake, serves
+    // its image to reads and keeps what writes send. Fires timers until the
+    // transfer rests or `steps` timer events have passed.
+    struct Radio {
+        RadioImage image = SampleImage();
+    };
+    void Serve(Radio& radio, int steps = 1000) {
+        for (int i = 0; i < steps; ++i) {
+            if (timers.IsRunning(kHandshakeTimer)) {
+                port.Reply(kHandshake);
+                Fire(kHandshakeTimer);
+            } else if (timers.IsRunning(kBlockReplyTimer)) {
+                port.Reply(BlockReplies(radio.image)[static_cast<std::size_t>(transfer.State().readRow / 16)]);
+                Fire(kBlockReplyTimer);
+            } else if (timers.IsRunning(kWriteBlockTimer)) {
+                const Bytes& block = port.sent.back().bytes;
+                const auto start = static_cast<std::size_t>(transfer.State().writeRow) * 16;
+                for (std::size_t b = 0; b < block.size() && start + b < kImageSize; ++b) radio.image[start + b] = block[b];
+                Fire(kWriteBlockTimer);
+            } else {
+                return;
+            }
+        }
+    }
+
     bool DocumentAsBefore() const {
         return document.Image() == EarlierImage() && document.ValidChannels() == BuildValidChannels(EarlierImage()) &&
                !document.IsModified();
@@ -92,6 +120,7 @@ struct Rig {
     RadioDocument document;
     FakeSerialPort port;
     FakeTimers timers;
+    FakeArchive archive;
     RecordingListener host;
     CloneTransfer transfer;
 };
@@ -132,6 +161,12 @@ private slots:
     void secondCommandIgnored();
     void portSearch_data();
     void portSearch();
+    void writeWithBackupAndCheck();
+    void backupNotKeptWritesNothing();
+    void stopEndsEveryPhase_data();
+    void stopEndsEveryPhase();
+    void failedPortsExplained_data();
+    void failedPortsExplained();
     void closeRequestStopsTimers();
     void strayTimerEventsOnlyClose();
 };
@@ -257,7 +292,7 @@ void CloneTransferTest::handshakeReply() {
             QCOMPARE(rig.port.sent[1].bytes.size(), writing ? std::size_t{256} : std::size_t{4});
             QVERIFY(rig.timers.IsRunning(writing ? kWriteBlockTimer : kBlockReplyTimer));
         } else {
-            QCOMPARE(rig.host.messages, std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+            QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
             QVERIFY(rig.transfer.IsIdle());
             QVERIFY(rig.timers.running.empty());
             QCOMPARE(rig.port.sent.size(), std::size_t{1});
@@ -287,7 +322,7 @@ void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
 
     rig.transfer.OnReadRadio();
     QVERIFY(rig.Fire(kHandshakeTimer));
-    QCOMPARE(rig.host.messages, std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+    QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
 }
 
 void CloneTransferTest::openFailure_data() {
@@ -333,7 +368,7 @@ void CloneTransferTest::openFailure() {
         QCOMPARE(rig.port.events.size(), tries + 1);
         QCOMPARE(rig.port.events.back(), std::string("close"));
     }
-    QCOMPARE(rig.host.messages, std::vector<std::string>{message.toStdString()});
+    QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{message.toStdString()});
     QVERIFY(rig.transfer.IsIdle());
     QVERIFY(rig.timers.running.empty());
     QVERIFY(!rig.port.IsOpen());
@@ -486,7 +521,7 @@ void CloneTransferTest::portSearch() {
         }
         QCOMPARE(windows, handshakeWindows);
         if (usedPort.isEmpty()) {
-            QCOMPARE(rig.host.messages, std::vector<std::string>{"Проверьте настройки и подключение рации"});
+            QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"Проверьте настройки и подключение рации"});
             QVERIFY(rig.transfer.IsIdle());
             QCOMPARE(rig.transfer.State().portIndex, 7);
             continue;
@@ -507,6 +542,102 @@ void CloneTransferTest::portSearch() {
             QCOMPARE(rig.port.sent[i].port, usedPort.toStdString());
         if (!writing) QCOMPARE(rig.document.Image(), SampleImage());
     }
+}
+
+void CloneTransferTest::writeWithBackupAndCheck() {
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    const RadioImage before = radio.image;
+    rig.transfer.OnWriteRadio({true, true});
+    rig.Serve(radio);
+
+    // Read, write, read: three whole exchanges, one straight after the other.
+    QCOMPARE(rig.timers.started, (std::vector<int>{3, 1, 1, 1, 1, 1, 3, 2, 2, 2, 2, 2, 3, 1, 1, 1, 1, 1}));
+    QCOMPARE(radio.image, EarlierImage());
+    QCOMPARE(rig.archive.kept.size(), std::size_t{2});
+    QCOMPARE(rig.archive.kept[0].kind, BackupKind::BeforeWrite);
+    QCOMPARE(rig.archive.kept[0].image, before);
+    QCOMPARE(rig.archive.kept[1].kind, BackupKind::Verify);
+    QVERIFY(rig.DocumentAsBefore());
+    QCOMPARE(rig.host.messages,
+             std::vector<std::string>{"数据已写入对讲机\n读回校验一致。\n写入前的对讲机数据已保存到：/backups/1"});
+    // Progress runs over the whole operation.
+    QCOMPARE(rig.host.steps.size(), std::size_t{18});
+    QCOMPARE(rig.host.steps[6].phase, TransferPhase::Write);
+    QCOMPARE(rig.host.steps[9].done, 21 + 1 + 2 * 4);
+    QCOMPARE(rig.host.steps.back().done, 59);
+    QCOMPARE(rig.host.steps.back().total, 63);
+}
+
+void CloneTransferTest::backupNotKeptWritesNothing() {
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    rig.archive.fail = true;
+    rig.transfer.OnWriteRadio({true, false});
+    rig.Serve(radio);
+    QCOMPARE(rig.host.messages, std::vector<std::string>{"无法保存对讲机数据的备份文件：/backups/full"
+                                                         "（No space left on device）\n未写入任何数据。"});
+    QCOMPARE(rig.port.sent.size(), std::size_t{6});  // the backup read's requests only
+    QCOMPARE(radio.image, SampleImage());
+}
+
+void CloneTransferTest::stopEndsEveryPhase_data() {
+    QTest::addColumn<bool>("writing");
+    QTest::addColumn<int>("timerEvents");
+    QTest::addColumn<TransferPhase>("phase");
+    QTest::newRow("read") << false << 3 << TransferPhase::Read;
+    QTest::newRow("backup") << true << 3 << TransferPhase::Backup;
+    QTest::newRow("write") << true << 9 << TransferPhase::Write;
+    QTest::newRow("check") << true << 14 << TransferPhase::Verify;
+}
+
+void CloneTransferTest::stopEndsEveryPhase() {
+    QFETCH(bool, writing);
+    QFETCH(int, timerEvents);
+    QFETCH(TransferPhase, phase);
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    writing ? rig.transfer.OnWriteRadio({true, true}) : rig.transfer.OnReadRadio();
+    rig.Serve(radio, timerEvents);
+    rig.transfer.Stop();
+    QCOMPARE(rig.host.stops, std::vector<TransferPhase>{phase});
+    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.transfer.IsIdle() && rig.timers.running.empty() && !rig.port.IsOpen());
+    QVERIFY(rig.DocumentAsBefore());
+}
+
+// As root every device opens, so the permission text is checked here.
+void CloneTransferTest::failedPortsExplained_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<PortProblem>("problem");
+    QTest::addColumn<QString>("explanation");  // the lines below the model's message
+    QTest::newRow("rk520, no permission")
+        << "rk520" << PortProblem::PermissionDenied
+        << QString::fromUtf8("COM1 = /dev/fake-COM1：没有打开该设备的权限。请把当前用户加入 dialout 组："
+                             "sudo usermod -aG dialout $USER，然后重新登录。");
+    QTest::newRow("rk7400 lists the ports it tried")
+        << "rk7400" << PortProblem::PermissionDenied
+        << QString::fromUtf8("Проверенные порты:\nCOM1 = /dev/fake-COM1: нет прав на открытие устройства. Добавьте "
+                             "пользователя в группу dialout: sudo usermod -aG dialout $USER, затем войдите в систему "
+                             "заново.\nCOM2 = /dev/fake-COM2: нет прав");
+    QTest::newRow("rk7400, no serial device at all")
+        << "rk7400" << PortProblem::NoSerialDevices
+        << QString::fromUtf8("На компьютере не найдено ни одного последовательного порта. "
+                             "Подключите кабель программирования (USB-переходник) и повторите.");
+}
+
+void CloneTransferTest::failedPortsExplained() {
+    QFETCH(QString, model);
+    QFETCH(PortProblem, problem);
+    QFETCH(QString, explanation);
+    Rig rig(ProfileNamed(model));
+    rig.port.openable.clear();
+    for (const char* name : kPortTable) rig.port.problems[name] = problem;
+    rig.transfer.OnReadRadio();
+    QCOMPARE(rig.host.messages.size(), std::size_t{1});
+    const QString text = QString::fromStdString(rig.host.messages[0]);
+    QCOMPARE(text.section('\n', 0, 0), QString::fromUtf8(ProfileNamed(model).transfer.openFailedHandshake));
+    QVERIFY2(text.section('\n', 1).startsWith(explanation), qPrintable(text));
 }
 
 void CloneTransferTest::closeRequestStopsTimers() {

@@ -1,6 +1,8 @@
 // The whole link on a real pseudo-terminal: CloneLink, QtSerialLink and the
 // COM name mapping against the radio simulator, with shortened periods.
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -19,6 +21,7 @@ using namespace rk::test;
 using Sim = RadioSimulator;
 
 Q_DECLARE_METATYPE(Sim::Behaviour)
+Q_DECLARE_METATYPE(rk::VerifyOutcome)
 
 namespace {
 
@@ -48,13 +51,23 @@ RadioImage EarlierImage() {
     return image;
 }
 
+QByteArray FileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ImageFileBytes(const RadioImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.Bytes().data()), static_cast<qsizetype>(kImageSize)) +
+           QByteArray(1, '\0');
+}
+
 QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())).toHex(' ');
 }
 
 struct Rig {
     explicit Rig(const ModelRules& rules)
-        : link(rules, document, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(link) {
+        : link(rules, document, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(link, rules) {
         document.LoadImage(EarlierImage());
     }
     bool WaitForMessage() {
@@ -100,6 +113,8 @@ private slots:
     void rk7400NoPortAtAll();
     void refusedWriteNeverOpens();
     void secondCommandDuringTransferIgnored();
+    void writeWithBackupAndCheck_data();
+    void writeWithBackupAndCheck();
 };
 
 void LinkEndToEndTest::portOpenSetsLineAndGathersReply() {
@@ -148,6 +163,10 @@ void LinkEndToEndTest::readTimeline() {
     QVERIFY(rig.document.IsModified());
     QCOMPARE(rig.document.CurrentChannel(), 0);
     QCOMPARE(rig.reports.readShown, 1);
+    // Every image read is kept as a backup.
+    const BackupCopy kept = rig.reports.reads.at(0).backup;
+    QVERIFY(kept.Saved() && QString::fromStdString(kept.path).endsWith(QStringLiteral("-read.rkd")));
+    QCOMPARE(FileBytes(kept.path), ImageFileBytes(SampleImage()));
 
     const auto handshakes = radio.HandshakeTimes();
     const auto requests = radio.BlockRequestTimes();
@@ -173,7 +192,7 @@ void LinkEndToEndTest::readAtLineSpeed() {
     PointComAt(1, radio.SlavePath());
     RadioDocument document;
     CloneLink link(Rk520Rules(), document, TransferPeriods{1250, 1250, 150});
-    LinkReports reports(link);
+    LinkReports reports(link, Rk520Rules());
     link.OnReadRadio();
     QVERIFY(QTest::qWaitFor([&] { return !reports.messages.isEmpty(); }, kWaitMs));
     QCOMPARE(reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
@@ -284,7 +303,7 @@ void LinkEndToEndTest::handshakeRefused() {
     Rig rig(Rk520Rules());
     writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
+    QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
     QTest::qWait(kBlockMs);
     QCOMPARE(Hex(radio.Received()), QByteArray("ff 11 22 33"));
     if (!writing) QVERIFY(rig.DocumentAsBefore());
@@ -302,7 +321,9 @@ void LinkEndToEndTest::portHeldByAnotherProcess() {
 
     Rig rig(Rk520Rules());
     rig.link.OnReadRadio();  // the open fails at once
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8(kRk520Open)});
+    QCOMPARE(rig.reports.messages,
+             QStringList{QString::fromUtf8("%1\nCOM1 = %2：该设备正被另一个程序使用。请先关闭那个程序。")
+                             .arg(QString::fromUtf8(kRk520Open), QString::fromStdString(radio.SlavePath()))});
     QVERIFY(rig.link.Transfer().IsIdle());
     QVERIFY(radio.Received().empty());
 
@@ -339,7 +360,7 @@ void LinkEndToEndTest::radioVanishes() {
     writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
     QVERIFY(radio.Vanished());
-    QCOMPARE(rig.reports.messages, QStringList{message});
+    QCOMPARE(rig.reports.FirstLines(), QStringList{message});
     QVERIFY(rig.link.Transfer().IsIdle());
     if (!writing) QVERIFY(rig.DocumentAsBefore());
 }
@@ -382,15 +403,24 @@ void LinkEndToEndTest::rk7400OnlyCom8Opens() {
     Rig rig(Rk7400Rules());
     rig.link.OnReadRadio();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Проверьте настройки и подключение рации")});
+    QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("Проверьте настройки и подключение рации")});
     QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
+    // The ports without a device of their own, then the one that kept silent.
+    const QStringList lines = rig.reports.messages.at(0).split('\n');
+    QCOMPARE(lines.size(), 10);
+    QCOMPARE(lines.at(2), QString::fromUtf8("COM1: нет такого устройства."));
+    QCOMPARE(lines.at(9), QString::fromUtf8("COM8 = %1: рация не отвечает. Проверьте, включена ли рация и "
+                                            "подключён ли кабель.")
+                              .arg(QString::fromStdString(silent.SlavePath())));
 }
 
 void LinkEndToEndTest::rk7400NoPortAtAll() {
     PointComAt(1, "/nonexistent/serial-device");
     Rig rig(Rk7400Rules());
     rig.link.OnWriteRadio();  // every open fails before the call returns
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Ошибка подключения")});
+    QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("Ошибка подключения")});
+    QCOMPARE(rig.reports.messages.at(0).section('\n', 2, 2),
+             QString::fromUtf8("COM1 = /nonexistent/serial-device: устройство отсутствует. Проверьте, подключён ли кабель."));
     QVERIFY(rig.link.Transfer().IsIdle());
 }
 
@@ -406,6 +436,8 @@ void LinkEndToEndTest::refusedWriteNeverOpens() {
     rig.link.OnWriteRadio();
     QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("接收频率值超出频段范围")});
     QCOMPARE(rig.reports.refused, QList<int>{6});
+    QVERIFY(rig.reports.refusals.at(0).bandRule);
+    QCOMPARE(rig.reports.refusals.at(0).bandEdge, 40'000'000);
     QCOMPARE(rig.document.CurrentChannel(), 6);
     QVERIFY(rig.link.Transfer().IsIdle());
     QTest::qWait(kHandshakeMs);
@@ -425,6 +457,71 @@ void LinkEndToEndTest::secondCommandDuringTransferIgnored() {
     QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
     QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
     QCOMPARE(radio.Received().size(), std::size_t{4 + 1280});
+}
+
+void LinkEndToEndTest::writeWithBackupAndCheck_data() {
+    QTest::addColumn<Sim::Behaviour>("behaviour");
+    QTest::addColumn<VerifyOutcome>("outcome");  // NotAsked: the write never began
+    Sim::Behaviour wrong;
+    wrong.storeWrongAt = 1 * 16 + 2;  // in channel 1's receive frequency
+    Sim::Behaviour silent;
+    silent.silentAfterWrite = true;
+    Sim::Behaviour refusing;
+    refusing.handshakeReply = {0xFF, 0x12};
+    QTest::newRow("radio keeps the write") << Sim::Behaviour{} << VerifyOutcome::Matches;
+    QTest::newRow("radio keeps a byte wrongly") << wrong << VerifyOutcome::Differs;
+    QTest::newRow("radio silent after the write") << silent << VerifyOutcome::ReadFailed;
+    QTest::newRow("backup read fails") << refusing << VerifyOutcome::NotAsked;
+}
+
+void LinkEndToEndTest::writeWithBackupAndCheck() {
+    QFETCH(Sim::Behaviour, behaviour);
+    QFETCH(VerifyOutcome, outcome);
+    Sim radio(SampleImage());
+    QVERIFY(radio.Start(behaviour));
+    PointComAt(1, radio.SlavePath());
+    Rig rig(Rk520Rules());
+    rig.link.OnWriteRadio({true, true});
+    QVERIFY(rig.WaitForMessage());
+    const QString message = rig.reports.messages.at(0);
+    QCOMPARE(rig.reports.readShown, 0);
+    if (outcome == VerifyOutcome::NotAsked) {
+        QVERIFY(radio.WrittenBlocks().empty());
+        QVERIFY2(message.endsWith(QString::fromUtf8("\n未写入任何数据。")), qPrintable(message));
+        return;
+    }
+    const WriteResult result = rig.reports.writes.at(0);
+    QCOMPARE(result.verify, outcome);
+    QCOMPARE(FileBytes(result.before.path), ImageFileBytes(SampleImage()));
+    QVERIFY(message.endsWith(QString::fromStdString(result.before.path)));
+    if (outcome == VerifyOutcome::Differs) {
+        QCOMPARE(result.differences.size(), std::size_t{1});
+        QCOMPARE(result.differences[0].field, DiffField::RxFrequency);
+        QCOMPARE(result.differences[0].channel, 1);
+    }
+    if (outcome == VerifyOutcome::ReadFailed)
+        QCOMPARE(QString::fromStdString(result.readFailure).section('\n', 0, 0),
+                 QString::fromUtf8("请检查COM口至对讲机的连接及其设置"));
+    if (outcome != VerifyOutcome::Matches) return;
+
+    // The line shows a read, the write, a read, each straight after the last.
+    const auto handshakes = radio.HandshakeTimes();
+    const auto requests = radio.BlockRequestTimes();
+    const auto blocks = radio.WrittenBlocks();
+    QCOMPARE(handshakes.size(), std::size_t{3});
+    QCOMPARE(requests.size(), std::size_t{10});
+    QCOMPARE(blocks.size(), std::size_t{5});
+    for (std::size_t k = 1; k < 3; ++k) {
+        const double gap = handshakes[k] - handshakes[k - 1];
+        QVERIFY2(gap >= kHandshakeMs + 5 * kBlockMs - kEarlyMs && gap <= kHandshakeMs + 5 * kBlockMs + kLateMs,
+                 qPrintable(QString::number(gap)));
+    }
+    QVERIFY(requests[4] < blocks[0].ms && blocks[4].ms < handshakes[2] && handshakes[2] < requests[5]);
+    QCOMPARE(radio.Image(), rig.document.Image());
+    const QString before = QString::fromStdString(result.before.path);
+    QCOMPARE(QFileInfo(before).absolutePath(), BackupStore::FolderFor(QStringLiteral("rk520")));
+    QVERIFY(before.endsWith(QStringLiteral("-before-write.rkd")));
+    QCOMPARE(FileBytes(result.readBack.path), ImageFileBytes(rig.document.Image()));
 }
 
 QTEST_GUILESS_MAIN(LinkEndToEndTest)

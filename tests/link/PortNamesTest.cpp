@@ -1,15 +1,17 @@
-// How COM1..COM8 find their device.
+// How COM1..COM8 find their device, and why one fails to open.
 
 #include <QTest>
 
 #include <map>
 
 #include "PortNames.h"
+#include "QtSerialLink.h"
 
 using namespace rk;
 
 using VariableMap = std::map<int, QString>;
 Q_DECLARE_METATYPE(VariableMap)
+Q_DECLARE_METATYPE(rk::PortProblem)
 
 class PortNamesTest : public QObject {
     Q_OBJECT
@@ -19,7 +21,31 @@ private slots:
     void devicesInOrder();
     void mapping_data();
     void mapping();
+    // Root opens every device, so a permission failure cannot be produced
+    // here; the mapping from what QSerialPort says is checked instead.
+    void openFailureCause_data();
+    void openFailureCause();
 };
+
+void PortNamesTest::openFailureCause_data() {
+    QTest::addColumn<QSerialPort::SerialPortError>("error");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("accessible");
+    QTest::addColumn<PortProblem>("cause");
+    QTest::newRow("no permission") << QSerialPort::PermissionError << true << false << PortProblem::PermissionDenied;
+    QTest::newRow("locked by another program") << QSerialPort::PermissionError << true << true << PortProblem::InUse;
+    QTest::newRow("device gone") << QSerialPort::DeviceNotFoundError << false << false << PortProblem::Absent;
+    QTest::newRow("open here already") << QSerialPort::OpenError << true << true << PortProblem::InUse;
+    QTest::newRow("other") << QSerialPort::UnknownError << true << true << PortProblem::OpenFailed;
+}
+
+void PortNamesTest::openFailureCause() {
+    QFETCH(QSerialPort::SerialPortError, error);
+    QFETCH(bool, exists);
+    QFETCH(bool, accessible);
+    QFETCH(PortProblem, cause);
+    QCOMPARE(ClassifyOpenFailure(error, exists, accessible), cause);
+}
 
 void PortNamesTest::devicesInOrder_data() {
     QTest::addColumn<QStringList>("present");

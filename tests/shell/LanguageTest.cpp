@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <bit>
 #include <QTranslator>
 #include <algorithm>
 #include <cstddef>
@@ -55,24 +57,29 @@ struct Model {
 // Every profile and rules text a user sees. The port names are left out: they
 // read the same in every language. The counts stop a text added to the
 // profile from slipping past unlisted.
+constexpr std::size_t kPointer = sizeof(const char*);
+
 std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& m = p.menu;
     std::vector<const char*> texts{m.file,      m.fileNew,   m.fileOpen,       m.fileSave,      m.fileSaveAs,
                                    m.recentPlaceholder,      m.fileExit,       m.view,          m.viewToolbar,
                                    m.viewStatusBar,          m.port,           m.operation,     m.operationWrite,
                                    m.operationRead,          m.help,           m.helpAbout,     m.language,
-                                   m.languageName};
+                                   m.languageName,           m.operationBackup, m.operationVerify,
+                                   m.operationOpenBackups};
     const auto& c = p.prompts;
     for (const rk::CommandPrompt& prompt : {c.fileNew, c.fileOpen, c.fileSave, c.fileSaveAs, c.recentFile, c.fileExit,
                                             c.viewToolbar, c.viewStatusBar, c.portCom1, c.portCom2, c.write, c.read,
-                                            c.language}) {
+                                            c.language, c.backup, c.verify, c.openBackups}) {
         texts.push_back(prompt.prompt);
         texts.push_back(prompt.tooltip);
     }
     const auto& s = p.shell;
     texts.insert(texts.end(), {s.idleStatus, s.capsIndicator, s.numIndicator, s.scrollIndicator, s.aboutTitle,
                                s.aboutVersion, s.aboutCopyright, s.untitledName, s.cannotOpenFile, s.unexpectedFormat,
-                               s.cannotWriteFile, s.saveChangesQuestion, s.quitDuringWriteQuestion});
+                               s.cannotWriteFile, s.saveChangesQuestion, s.quitDuringWriteQuestion, s.stop,
+                               s.progressConnect, s.progressRead, s.progressBackup, s.progressWrite,
+                               s.progressVerify, s.portDevicePrompt, s.portNoDevice});
     texts.insert(texts.end(), {p.documentType.windowTitle, p.documentType.filterName});
     const auto& e = p.editor;
     texts.insert(texts.end(), {e.channelName, e.codeTone, e.codeDigital, e.codeNone, e.optionNo, e.optionYes,
@@ -82,7 +89,14 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                v.rxOutOfBand, v.txOutOfBand, v.rxStep, v.txStep, v.totLimit, v.repeaterDelay});
     const auto& t = p.rules.transfer;
     texts.insert(texts.end(), {t.openFailedHandshake, t.openFailedBlockRequest, t.openFailedWriteBlock,
-                               t.noHandshakeReply, t.readDone, t.writeDone, t.incompleteRead});
+                               t.noHandshakeReply, t.readDone, t.writeDone, t.incompleteRead, t.portDevice,
+                               t.portLine, t.portsTried, t.noSerialDevices, t.portUnassigned, t.portAbsent,
+                               t.portPermission, t.portInUse, t.portOpenFailed, t.noReply, t.wrongReply,
+                               t.nothingWritten, t.backupSaved, t.backupNotSaved, t.verifyMatches, t.verifyDiffers,
+                               t.verifyReadFailed});
+    // The report's texts are fields of the same structure throughout.
+    const auto report = std::bit_cast<std::array<const char*, sizeof(rk::ReportTexts) / kPointer>>(p.report);
+    texts.insert(texts.end(), report.begin(), report.end());
     const auto& ct = p.channelTable;
     texts.insert(texts.end(), {ct.exportCommand, ct.importCommand, ct.exportPrompt.prompt, ct.exportPrompt.tooltip,
                                ct.importPrompt.prompt, ct.importPrompt.tooltip, ct.filter, ct.problemLine,
@@ -97,17 +111,16 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     return texts;
 }
 
-constexpr std::size_t kPointer = sizeof(const char*);
-static_assert(sizeof(rk::MenuTexts) == 20 * kPointer, "a menu text is missing from ShownTexts");
-static_assert(sizeof(rk::CommandPrompts) == 13 * sizeof(rk::CommandPrompt), "a prompt is missing from ShownTexts");
+static_assert(sizeof(rk::MenuTexts) == 23 * kPointer, "a menu text is missing from ShownTexts");
+static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a prompt is missing from ShownTexts");
 // The program title names the settings and captions the message boxes as it is.
-static_assert(sizeof(rk::ShellTexts) == 14 * kPointer, "a shell text is missing from ShownTexts");
+static_assert(sizeof(rk::ShellTexts) == 22 * kPointer, "a shell text is missing from ShownTexts");
 // The new file's name and the registered type serve the desktop, not the user.
 static_assert(sizeof(rk::DocumentTypeTexts) == 5 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 9 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
               "a validation text is missing from ShownTexts");
-static_assert(sizeof(rk::TransferTexts) == 7 * kPointer, "a transfer text is missing from ShownTexts");
+static_assert(sizeof(rk::TransferTexts) == 24 * kPointer, "a transfer text is missing from ShownTexts");
 static_assert(sizeof(rk::ChannelTableTexts) == 9 * kPointer + 2 * sizeof(rk::CommandPrompt) +
                                                    sizeof(rk::TableReasonTexts),
               "a channel table text is missing from ShownTexts");
@@ -228,7 +241,10 @@ private slots:
         QVERIFY(!frame.OpenFile(bad));
         QVERIFY2(prompts.messages.value(0).startsWith("The file "), qPrintable(prompts.messages.value(0)));
         frame.Command(Profile().ids.write)->trigger();
-        QCOMPARE(prompts.messages.value(1), m_model.englishValidation);
+        // The refusal names the channel and the band below the rule, in English too.
+        QCOMPARE(prompts.messages.value(1).section(QLatin1Char('\n'), 0, 0), m_model.englishValidation);
+        QVERIFY2(prompts.messages.value(1).section(QLatin1Char('\n'), 1).startsWith("Channel 01; band "),
+                 qPrintable(prompts.messages.value(1)));
         QVERIFY(!program->Link().IsWriting());
     }
 

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -18,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "BackupStore.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
@@ -110,6 +112,15 @@ private slots:
         QCOMPARE(frame.Command(m_profile.ids.read)->text(), Utf(m.operationRead));
         QCOMPARE(frame.Command(m_profile.ids.read)->statusTip(), Utf(m_profile.prompts.read.prompt));
         QCOMPARE(frame.Command(rk::command::kAppAbout)->text(), Utf(m.helpAbout));
+
+        // The write options follow the two transfer commands, both on at first start.
+        QStringList operationItems;
+        for (QAction* a : bar->actions().at(3)->menu()->actions())
+            operationItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(operationItems, (QStringList{Utf(m.operationWrite), Utf(m.operationRead), "-", Utf(m.operationBackup),
+                                              Utf(m.operationVerify), "-", Utf(m.operationOpenBackups)}));
+        QVERIFY(frame.Command(m_profile.ids.backup)->isChecked() && frame.Command(m_profile.ids.verify)->isChecked());
+        QCOMPARE(frame.StopAction()->shortcut(), QKeySequence(Qt::Key_Escape));
     }
 
     void toolbarHoldsItsButtonsInOrder() {
@@ -341,6 +352,9 @@ private slots:
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), expected);
         QCOMPARE(QCoreApplication::applicationName(), Utf(m_profile.shell.programTitle));
         QCOMPARE(QCoreApplication::organizationName(), QString::fromLatin1(rk::kSettingsOrganization));
+        // The command line finds the backups from the program name alone.
+        QCOMPARE(rk::BackupStore::FolderFor(Utf(m_profile.rules.programName)),
+                 QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/backups");
     }
 
     void windowIconIsTheModelsArtwork() {

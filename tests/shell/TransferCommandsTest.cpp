@@ -1,5 +1,6 @@
 // Read and write through the real programs' menus and toolbar against the
-// radio simulator on a pseudo-terminal, at the protocol's own periods.
+// radio simulator on a pseudo-terminal, at the protocol's own periods unless
+// a test shortens them.
 
 #include <QAction>
 #include <QListWidget>
@@ -39,6 +40,12 @@ void ClickToolbarButton(CMainFrame& frame, int id) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Sets the operation menu's two write options the way the user would.
+void SetWriteOptions(CMainFrame& frame, const ModelProfile& profile, bool backup, bool verify) {
+    frame.Command(profile.ids.backup)->setChecked(backup);
+    frame.Command(profile.ids.verify)->setChecked(verify);
+}
+
 // Starts the simulator and points the COM name's variable at it.
 bool StartOnCom(RadioSimulator& radio, const char* variable, const RadioSimulator::Behaviour& behaviour = {}) {
     if (!radio.Start(behaviour)) return false;
@@ -75,6 +82,7 @@ private slots:
         QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 0);
 
         // The image goes back to the radio unchanged.
+        SetWriteOptions(frame, profile, false, false);
         ClickToolbarButton(frame, profile.ids.write);
         QVERIFY(program.Link().IsWriting());
         QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 2, kTransferMs);
@@ -96,9 +104,12 @@ private slots:
         image.Channel(7).setTxFreq(40'000'001);  // off the channel step
         program.Document().LoadImage(image);
         program.View().OnInitialUpdate();
+        int shownWithMessage = -1;
+        prompts.onMessage = [&](const QString&) { shownWithMessage = program.View().EditChannel(); };
 
         program.MainFrame().Command(Rk520Profile().ids.write)->trigger();
-        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().rules.validation.txStep)});
+        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().rules.validation.txStep) + Utf("\n08频道")});
+        QCOMPARE(shownWithMessage, 7);  // the form moved before the message came
         QCOMPARE(program.Document().CurrentChannel(), 7);
         QCOMPARE(program.View().EditChannel(), 7);
         QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 7);
@@ -115,6 +126,7 @@ private slots:
         QVERIFY(program.Start({}));
         program.Document().LoadImage(SampleImage());
         CMainFrame& frame = program.MainFrame();
+        SetWriteOptions(frame, Rk520Profile(), false, false);
 
         frame.Command(Rk520Profile().ids.write)->trigger();
         QVERIFY(program.Link().IsWriting());

@@ -5,13 +5,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "ModelRules.h"
 #include "SerialPort.h"
 #include "TransferListener.h"
+#include "TransferReport.h"
 #include "TransferTimers.h"
 
 namespace rk::test {
@@ -24,6 +27,9 @@ public:
     std::set<std::string> openable{"COM1"};
     // Successful opens still allowed; -1 for no limit.
     int opensLeft = -1;
+    // Why a name fails to open; Absent when not given. Every name stands for
+    // the device "/dev/fake-<name>".
+    std::map<std::string, PortProblem> problems;
 
     // Everything the transfer did, in order: "open COM1", "open-failed COM3",
     // "write 4", "read", "close".
@@ -36,8 +42,11 @@ public:
 
     bool OpenPort(const std::string& name) override {
         if (m_open) throw std::logic_error("port opened twice");
+        m_last = {name, "/dev/fake-" + name, PortProblem::None};
         if (!openable.count(name) || opensLeft == 0) {
             events.push_back("open-failed " + name);
+            const auto problem = problems.find(name);
+            m_last.problem = problem != problems.end() ? problem->second : PortProblem::Absent;
             return false;
         }
         events.push_back("open " + name);
@@ -46,6 +55,7 @@ public:
         m_name = name;
         return true;
     }
+    PortAttempt LastOpen() const override { return m_last; }
     void WritePort(std::span<const std::uint8_t> bytes) override {
         if (!m_open) throw std::logic_error("write on a closed port");
         events.push_back("write " + std::to_string(bytes.size()));
@@ -84,6 +94,7 @@ public:
 private:
     bool m_open = false;
     std::string m_name;
+    PortAttempt m_last;
     ReceiveBuffer* m_reading = nullptr;
 };
 
@@ -100,28 +111,68 @@ public:
     bool IsRunning(int id) const { return running.count(id) != 0; }
 };
 
+// Every backup the transfer asks for, kept in memory; fails on request.
+class FakeArchive final : public BackupArchive {
+public:
+    struct Kept {
+        BackupKind kind;
+        RadioImage image;
+    };
+    std::vector<Kept> kept;
+    bool fail = false;
+
+    BackupCopy Keep(const RadioImage& image, BackupKind kind) override {
+        if (fail) return {"/backups/full", "No space left on device"};
+        kept.push_back({kind, image});
+        return {"/backups/" + std::to_string(kept.size()), ""};
+    }
+};
+
 class RecordingListener final : public TransferListener {
 public:
-    // Every message text, in order, and how often each report came.
+    explicit RecordingListener(const TransferTexts& texts) : m_texts(texts) {}
+
+    // Every message text as the programs word it, in order, and each report.
     std::vector<std::string> messages;
     int readImageShown = 0;
     std::vector<int> refusedChannels;
     std::vector<TransferStep> steps;
+    std::vector<ReadResult> reads;
+    std::vector<WriteResult> writes;
+    std::vector<TransferFailure> failures;
+    std::vector<TransferPhase> stops;
 
     void StepStarted(const TransferStep& step) override { steps.push_back(step); }
-    void ReadCompleted(const char* message) override {
-        ++readImageShown;
-        Record(message);
+    void ReadCompleted(const ReadResult& result) override {
+        if (result.intoDocument) ++readImageShown;
+        reads.push_back(result);
+        messages.push_back(DescribeRead(m_texts, result));
     }
-    void WriteCompleted(const char* message) override { Record(message); }
-    void WriteRefused(int channel, const char* message) override {
-        if (message) Record(message);
-        if (channel >= 0) refusedChannels.push_back(channel);
+    void WriteCompleted(const WriteResult& result) override {
+        writes.push_back(result);
+        messages.push_back(DescribeWrite(m_texts, ReportTexts{}, result));
     }
-    void TransferFailed(const char* message) override { Record(message); }
+    void WriteRefused(const WriteRefusal& refusal) override {
+        if (refusal.message) messages.emplace_back(refusal.message);
+        if (refusal.channel >= 0) refusedChannels.push_back(refusal.channel);
+    }
+    void TransferFailed(const TransferFailure& failure) override {
+        failures.push_back(failure);
+        messages.push_back(failure.message);
+    }
+    void TransferStopped(TransferPhase phase) override { stops.push_back(phase); }
 
 private:
-    void Record(const char* message) { messages.emplace_back(message ? message : "<null>"); }
+    const TransferTexts& m_texts;
 };
+
+// The first line of a message: the model's own text, before what explains it.
+inline std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+inline std::vector<std::string> FirstLines(const std::vector<std::string>& texts) {
+    std::vector<std::string> lines;
+    for (const auto& text : texts) lines.push_back(FirstLine(text));
+    return lines;
+}
 
 }  // namespace rk::test

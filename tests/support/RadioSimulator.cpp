@@ -19,6 +19,9 @@ constexpr std::array<std::uint8_t, 4> kRequest{0xFF, 0x00, 0xFF, 0x00};
 constexpr std::size_t kWriteLength = 5 * 256;
 // 10 bit times per byte at 2400 baud.
 constexpr std::chrono::microseconds kByteTime{4167};
+// A write that pauses this long has been given up: the radio listens for
+// commands again. The protocol gives each block 2 s.
+constexpr double kWriteGiveUpMs = 2500;
 
 bool EndsWith(const std::vector<std::uint8_t>& window, const std::array<std::uint8_t, 4>& command) {
     return window.size() >= 4 && std::equal(command.begin(), command.end(), window.end() - 4);
@@ -45,6 +48,7 @@ bool RadioSimulator::Start(const Behaviour& behaviour) {
     m_start = std::chrono::steady_clock::now();
     m_stop = false;
     m_vanished = false;
+    m_silent = false;
     m_mode = Mode::Command;
     m_window.clear();
     m_thread = std::thread([this] { Run(); });
@@ -86,13 +90,16 @@ void RadioSimulator::Run() {
 }
 
 void RadioSimulator::Take(std::uint8_t byte, double ms) {
+    if (m_mode == Mode::Writing && ms - m_lastWrittenMs > kWriteGiveUpMs) m_mode = Mode::Command;
     if (m_mode == Mode::Writing) {
+        m_lastWrittenMs = ms;
         {
             std::lock_guard lock(m_mutex);
             if (m_writtenCount % 256 == 0) m_written.push_back({ms, {}});
             m_written.back().bytes.push_back(byte);
         }
         ++m_writtenCount;
+        if (m_writtenCount % 256 == 0) KeepWrittenBlock();
         if (m_behaviour.vanishAfterWritten >= 0 && m_writtenCount >= m_behaviour.vanishAfterWritten) Vanish();
         if (static_cast<std::size_t>(m_writtenCount) >= kWriteLength) m_mode = Mode::Command;
         return;
@@ -107,7 +114,7 @@ void RadioSimulator::Take(std::uint8_t byte, double ms) {
         }
         m_mode = Mode::AfterHandshake;
         m_blockIndex = 0;
-        SendBytes(m_behaviour.handshakeReply, -1, 0);
+        if (!m_silent) SendBytes(m_behaviour.handshakeReply, -1, 0);
         return;
     }
     if (EndsWith(m_window, kRequest) && (m_mode == Mode::AfterHandshake || m_mode == Mode::Reading)) {
@@ -130,14 +137,36 @@ void RadioSimulator::Take(std::uint8_t byte, double ms) {
             m_written.clear();
         }
         m_writtenCount = 0;
+        m_lastWrittenMs = ms;
         for (std::uint8_t b : first) Take(b, ms);
     }
+}
+
+// Block k of a write holds image bytes from 256 k on; the last one's bytes
+// past the image are not kept.
+void RadioSimulator::KeepWrittenBlock() {
+    std::lock_guard lock(m_mutex);
+    const std::size_t block = static_cast<std::size_t>(m_writtenCount / 256 - 1);
+    const std::size_t start = block * 256;
+    if (m_written.empty() || start >= kImageSize) return;
+    const Bytes& bytes = m_written.back().bytes;
+    for (std::size_t i = 0; i < bytes.size() && start + i < kImageSize; ++i) {
+        std::uint8_t b = bytes[i];
+        if (static_cast<int>(start + i) == m_behaviour.storeWrongAt) b = static_cast<std::uint8_t>(~b);
+        m_image[start + i] = b;
+    }
+    if (static_cast<std::size_t>(m_writtenCount) >= kWriteLength && m_behaviour.silentAfterWrite) m_silent = true;
+}
+
+RadioImage RadioSimulator::Image() const {
+    std::lock_guard lock(m_mutex);
+    return m_image;
 }
 
 void RadioSimulator::SendBlock(std::size_t index) {
     if (index >= 5) return;  // the radio has nothing more to give
     const BlockReply& shape = m_behaviour.blocks[index];
-    Bytes reply = BlockReplies(m_image)[index];
+    Bytes reply = BlockReplies(Image())[index];
     reply.resize(static_cast<std::size_t>(std::max(shape.length, 0)), 0xA5);
     if (shape.garbled)
         for (auto& b : reply) b = static_cast<std::uint8_t>(~b);

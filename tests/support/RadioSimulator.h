@@ -2,8 +2,10 @@
 // A radio on a pseudo-terminal. Open SlavePath() like a serial port: the
 // simulator answers the handshake FF 11 22 33, serves its image block by
 // block for each FF 00 FF 00, records every byte a write sends with its
-// arrival time, and misbehaves on request. It runs on a thread of its own;
-// the recorded data may be read at any time.
+// arrival time and keeps each whole block written in its image, so that a
+// later read returns it; a write that pauses for 2.5 s has been given up. It
+// misbehaves on request. It runs on a thread of its own; the recorded data
+// may be read at any time.
 
 #include <array>
 #include <atomic>
@@ -44,6 +46,10 @@ public:
         int vanishAfterWritten = -1;
         // How long the radio lingers after that last byte before it goes.
         int vanishDelayMs = 0;
+        // Keep this image byte of a write wrongly (inverted); -1: keep all.
+        int storeWrongAt = -1;
+        // Answer no handshake once a whole write has been kept.
+        bool silentAfterWrite = false;
     };
 
     // Bytes that arrived in one read of the pseudo-terminal.
@@ -76,6 +82,8 @@ public:
     // The bytes of the last write: everything after its handshake.
     Bytes WrittenBytes() const;
     bool Vanished() const { return m_vanished; }
+    // The image the radio holds now.
+    RadioImage Image() const;
 
     // The terminal's line settings as "2400 8N1"; empty once vanished.
     std::string LineSummary() const;
@@ -90,11 +98,12 @@ private:
     void Run();
     void Take(std::uint8_t byte, double ms);
     void SendBlock(std::size_t index);
+    void KeepWrittenBlock();
     bool SendBytes(const Bytes& bytes, int pauseAfter, int pauseMs);
     void Vanish();
     double Now() const;
 
-    RadioImage m_image;
+    RadioImage m_image;  // guarded by m_mutex
     Behaviour m_behaviour;
     int m_master = -1;
     int m_slaveHold = -1;  // keeps the terminal alive between the program's opens
@@ -110,6 +119,8 @@ private:
     std::size_t m_blockIndex = 0;
     int m_sentReplyBytes = 0;
     int m_writtenCount = 0;
+    double m_lastWrittenMs = 0;
+    bool m_silent = false;
 
     mutable std::mutex m_mutex;  // guards what follows
     std::vector<Arrival> m_arrivals;

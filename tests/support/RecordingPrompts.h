@@ -2,6 +2,9 @@
 // Answers the programs' message boxes and dialogs in tests: records every
 // message and question, and gives the answers queued beforehand.
 
+#include <functional>
+
+#include <QList>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
@@ -17,7 +20,12 @@ public:
     RecordingPrompts(const RecordingPrompts&) = delete;
     RecordingPrompts& operator=(const RecordingPrompts&) = delete;
 
-    void ShowMessage(const QString& text) override { messages.append(text); }
+    using Prompts::ShowMessage;
+    void ShowMessage(const QString& text, MessageKind kind) override {
+        messages.append(text);
+        kinds.append(kind);
+        if (onMessage) onMessage(text);
+    }
 
     SaveChoice AskSaveChanges(const QString& question) override {
         questions << question;
@@ -41,6 +49,9 @@ public:
     }
 
     QStringList messages;
+    QList<MessageKind> kinds;  // of each message
+    // Called as each message appears, to look at the program at that moment.
+    std::function<void(const QString&)> onMessage;
     QStringList questions;  // save and yes/no questions, in order
     QStringList filters;
     QStringList suggestedPaths;

@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>以下频道的编码不在编码表中，导出时未包含该编码：%1</source>
-        <translation>These channels have codes the radio's tables lack; the codes were not exported: %1</translation>
+        <translation>These channels have codes the radio&apos;s tables lack; the codes were not exported: %1</translation>
     </message>
     <message>
         <source>缺少此列</source>
@@ -605,6 +605,226 @@
     <message>
         <source>扫描组已有16个频道</source>
         <translation>scan group already holds 16 channels</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>已尝试的串口：</source>
+        <translation>Ports tried:</translation>
+    </message>
+    <message>
+        <source>这台计算机上没有找到任何串口设备。请插上写频线（USB 串口线）后再试。</source>
+        <translation>No serial device was found on this computer. Plug in the programming cable (USB serial cable) and try again.</translation>
+    </message>
+    <message>
+        <source>没有对应的串口设备。请在“串口选择”菜单中换一个串口。</source>
+        <translation>no serial device has this name. Choose another port in the Port menu.</translation>
+    </message>
+    <message>
+        <source>设备不存在。请检查写频线是否插好。</source>
+        <translation>the device is not there. Check that the programming cable is plugged in.</translation>
+    </message>
+    <message>
+        <source>没有打开该设备的权限。请把当前用户加入 dialout 组：sudo usermod -aG dialout $USER，然后重新登录。</source>
+        <translation>no permission to open the device. Add your user to the dialout group: sudo usermod -aG dialout $USER, then log in again.</translation>
+    </message>
+    <message>
+        <source>该设备正被另一个程序使用。请先关闭那个程序。</source>
+        <translation>the device is in use by another program. Close that program first.</translation>
+    </message>
+    <message>
+        <source>无法打开该设备。</source>
+        <translation>the device cannot be opened.</translation>
+    </message>
+    <message>
+        <source>对讲机没有应答。请检查对讲机是否已开机、写频线是否插好。</source>
+        <translation>the radio does not answer. Check that the radio is on and the cable is plugged in.</translation>
+    </message>
+    <message>
+        <source>对讲机的应答不正确。</source>
+        <translation>the radio's answer is wrong.</translation>
+    </message>
+    <message>
+        <source>未写入任何数据。</source>
+        <translation>Nothing was written to the radio.</translation>
+    </message>
+    <message>
+        <source>写入前的对讲机数据已保存到：%1</source>
+        <translation>The radio's previous data was saved to: %1</translation>
+    </message>
+    <message>
+        <source>无法保存对讲机数据的备份文件：%1（%2）</source>
+        <translation>Cannot save the backup of the radio's data: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>读回校验一致。</source>
+        <translation>Read-back check: the data matches.</translation>
+    </message>
+    <message>
+        <source>写入后读回的数据与写入的不一致：</source>
+        <translation>The data read back after the write differs from what was written:</translation>
+    </message>
+    <message>
+        <source>数据已写入对讲机，但未能读回校验：</source>
+        <translation>The data has been written to the radio, but it could not be read back for checking:</translation>
+    </message>
+    <message>
+        <source>写入前备份对讲机数据</source>
+        <translation>Back Up Radio Before Writing</translation>
+    </message>
+    <message>
+        <source>写入后读回校验</source>
+        <translation>Check Write by Reading Back</translation>
+    </message>
+    <message>
+        <source>打开备份文件夹</source>
+        <translation>Open Backup Folder</translation>
+    </message>
+    <message>
+        <source>写入前先读出对讲机中原有的数据，保存为备份文件</source>
+        <translation>Before writing, read the radio's data and save it as a backup file</translation>
+    </message>
+    <message>
+        <source>写入后再读出对讲机，与写入的数据逐项比较</source>
+        <translation>After writing, read the radio back and compare it field by field</translation>
+    </message>
+    <message>
+        <source>在文件管理器中打开备份文件夹</source>
+        <translation>Open the backup folder in the file manager</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>正在连接对讲机（%1）…</source>
+        <translation>Connecting to the radio (%1)...</translation>
+    </message>
+    <message>
+        <source>正在读出对讲机… %1/%2</source>
+        <translation>Reading from radio... %1/%2</translation>
+    </message>
+    <message>
+        <source>正在备份对讲机数据… %1/%2</source>
+        <translation>Backing up radio... %1/%2</translation>
+    </message>
+    <message>
+        <source>正在写入对讲机… %1/%2</source>
+        <translation>Writing to radio... %1/%2</translation>
+    </message>
+    <message>
+        <source>正在读回校验… %1/%2</source>
+        <translation>Reading back to check... %1/%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>没有对应的串口设备</source>
+        <translation>no serial device</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>Channel %1, %2</translation>
+    </message>
+    <message>
+        <source>%1；频段 %2–%3 MHz</source>
+        <translation>Channel %1; band %2–%3 MHz</translation>
+    </message>
+    <message>
+        <source>%1：写入 %2，读回 %3</source>
+        <translation>%1: sent %2, read back %3</translation>
+    </message>
+    <message>
+        <source>……另有 %1 处不一致</source>
+        <translation>...and %1 more differences</translation>
+    </message>
+    <message>
+        <source>第 %1 字节</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>接收频率</source>
+        <translation>Receive frequency</translation>
+    </message>
+    <message>
+        <source>发射频率</source>
+        <translation>Transmit frequency</translation>
+    </message>
+    <message>
+        <source>接收编码表</source>
+        <translation>Receive code</translation>
+    </message>
+    <message>
+        <source>发射编码表</source>
+        <translation>Transmit code</translation>
+    </message>
+    <message>
+        <source>静噪等级</source>
+        <translation>Squelch level</translation>
+    </message>
+    <message>
+        <source>中继及延时（秒）</source>
+        <translation>Repeater delay (s)</translation>
+    </message>
+    <message>
+        <source>功率选择</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>禁发</source>
+        <translation>TX inhibit</translation>
+    </message>
+    <message>
+        <source>拍频偏移</source>
+        <translation>Beat shift</translation>
+    </message>
+    <message>
+        <source>脱网</source>
+        <translation>Talkaround</translation>
+    </message>
+    <message>
+        <source>中继及延时</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>倒频</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>密话</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>频段</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>TOT限时</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>扫描设置 A组</source>
+        <translation>Scan group A</translation>
+    </message>
+    <message>
+        <source>扫描设置 B组</source>
+        <translation>Scan group B</translation>
+    </message>
+    <message>
+        <source>最后使用的频道</source>
+        <translation>Last used channel</translation>
+    </message>
+    <message>
+        <source>已设置频道</source>
+        <translation>Programmed channels</translation>
     </message>
 </context>
 </TS>

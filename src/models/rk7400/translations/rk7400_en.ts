@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Коды этих каналов отсутствуют в таблицах и не экспортированы: %1</source>
-        <translation>These channels have codes the radio's tables lack; the codes were not exported: %1</translation>
+        <translation>These channels have codes the radio&apos;s tables lack; the codes were not exported: %1</translation>
     </message>
     <message>
         <source>нет такого столбца</source>
@@ -565,6 +565,230 @@
     <message>
         <source>в группе сканирования уже 16 каналов</source>
         <translation>scan group already holds 16 channels</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Проверенные порты:</source>
+        <translation>Ports tried:</translation>
+    </message>
+    <message>
+        <source>На компьютере не найдено ни одного последовательного порта. Подключите кабель программирования (USB-переходник) и повторите.</source>
+        <translation>No serial device was found on this computer. Plug in the programming cable (USB serial adapter) and try again.</translation>
+    </message>
+    <message>
+        <source>нет такого устройства.</source>
+        <translation>no such device.</translation>
+    </message>
+    <message>
+        <source>устройство отсутствует. Проверьте, подключён ли кабель.</source>
+        <translation>the device is not there. Check that the cable is plugged in.</translation>
+    </message>
+    <message>
+        <source>нет прав на открытие устройства. Добавьте пользователя в группу dialout: sudo usermod -aG dialout $USER, затем войдите в систему заново.</source>
+        <translation>no permission to open the device. Add your user to the dialout group: sudo usermod -aG dialout $USER, then log in again.</translation>
+    </message>
+    <message>
+        <source>устройство занято другой программой. Закройте её.</source>
+        <translation>the device is in use by another program. Close that program first.</translation>
+    </message>
+    <message>
+        <source>не удаётся открыть устройство.</source>
+        <translation>the device cannot be opened.</translation>
+    </message>
+    <message>
+        <source>рация не отвечает. Проверьте, включена ли рация и подключён ли кабель.</source>
+        <translation>the radio does not answer. Check that the radio is on and the cable is plugged in.</translation>
+    </message>
+    <message>
+        <source>рация ответила неверно.</source>
+        <translation>the radio's answer is wrong.</translation>
+    </message>
+    <message>
+        <source>В рацию ничего не записано.</source>
+        <translation>Nothing was written to the radio.</translation>
+    </message>
+    <message>
+        <source>Прежние данные рации сохранены в файл: %1</source>
+        <translation>The radio's previous data was saved to: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить резервную копию данных рации: %1 (%2)</source>
+        <translation>Cannot save the backup of the radio's data: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Проверка чтением: данные совпадают.</source>
+        <translation>Read-back check: the data matches.</translation>
+    </message>
+    <message>
+        <source>Данные, прочитанные после записи, не совпадают с записанными:</source>
+        <translation>The data read back after the write differs from what was written:</translation>
+    </message>
+    <message>
+        <source>Запись данных завершена, но проверить её чтением не удалось:</source>
+        <translation>Writing complete, but it could not be checked by reading back:</translation>
+    </message>
+    <message>
+        <source>Сохранять копию рации перед записью</source>
+        <translation>Back Up Radio Before Writing</translation>
+    </message>
+    <message>
+        <source>Проверять запись чтением</source>
+        <translation>Check Write by Reading Back</translation>
+    </message>
+    <message>
+        <source>Открыть папку резервных копий</source>
+        <translation>Open Backup Folder</translation>
+    </message>
+    <message>
+        <source>Перед записью прочитать рацию и сохранить её данные в файл</source>
+        <translation>Before writing, read the radio's data and save it as a backup file</translation>
+    </message>
+    <message>
+        <source>После записи прочитать рацию и сравнить с записанным</source>
+        <translation>After writing, read the radio back and compare it field by field</translation>
+    </message>
+    <message>
+        <source>Открыть папку резервных копий в файловом менеджере</source>
+        <translation>Open the backup folder in the file manager</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Поиск рации: %1…</source>
+        <translation>Looking for the radio: %1...</translation>
+    </message>
+    <message>
+        <source>Чтение рации… %1/%2</source>
+        <translation>Reading from radio... %1/%2</translation>
+    </message>
+    <message>
+        <source>Сохранение копии рации… %1/%2</source>
+        <translation>Backing up radio... %1/%2</translation>
+    </message>
+    <message>
+        <source>Запись в рацию… %1/%2</source>
+        <translation>Writing to radio... %1/%2</translation>
+    </message>
+    <message>
+        <source>Проверка чтением… %1/%2</source>
+        <translation>Reading back to check... %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>нет устройства</source>
+        <translation>no device</translation>
+    </message>
+    <message>
+        <source>Канал %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; диапазон %2–%3 МГц</source>
+        <translation>%1; band %2–%3 MHz</translation>
+    </message>
+    <message>
+        <source>%1: записано %2, прочитано %3</source>
+        <translation>%1: sent %2, read back %3</translation>
+    </message>
+    <message>
+        <source>… и ещё различий: %1</source>
+        <translation>...and %1 more differences</translation>
+    </message>
+    <message>
+        <source>Байт %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>Rx-частота</source>
+        <translation>RX frequency</translation>
+    </message>
+    <message>
+        <source>Tx-частота</source>
+        <translation>TX frequency</translation>
+    </message>
+    <message>
+        <source>Коды приема</source>
+        <translation>Receive codes</translation>
+    </message>
+    <message>
+        <source>Коды передачи</source>
+        <translation>Transmit codes</translation>
+    </message>
+    <message>
+        <source>Шумодав</source>
+        <translation>Squelch level</translation>
+    </message>
+    <message>
+        <source>Задержка транка</source>
+        <translation>Repeater delay</translation>
+    </message>
+    <message>
+        <source>Мощность</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Запрет передачи</source>
+        <translation>TX inhibit</translation>
+    </message>
+    <message>
+        <source>Сдвиг</source>
+        <translation>Beat shift</translation>
+    </message>
+    <message>
+        <source>Talk Around</source>
+        <translation>Talkaround</translation>
+    </message>
+    <message>
+        <source>Транк</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Реверс частот</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>В секрете</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Диапазон частот</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>ТОТ</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>Группа А</source>
+        <translation>Group A</translation>
+    </message>
+    <message>
+        <source>Группа Б</source>
+        <translation>Group B</translation>
+    </message>
+    <message>
+        <source>Последний занятый канал</source>
+        <translation>Last used channel</translation>
+    </message>
+    <message>
+        <source>Каналы</source>
+        <translation>Channels</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,38 @@
+#pragma once
+// The backup folder: every image read from the radio is kept there as an
+// image file of the model's type, named by program, date, time and kind
+// ("rk520-20261207-101502-before-write.rkd"). Nothing in it is overwritten;
+// past kMaxFiles backups the oldest go. QtCore only.
+
+#include <QString>
+
+#include "TransferListener.h"
+
+namespace rk {
+
+class BackupStore final : public BackupArchive {
+public:
+    static constexpr int kMaxFiles = 500;
+
+    // programName as in the rules ("rk520"), extension with its dot.
+    BackupStore(const QString& programName, const QString& extension);
+
+    // <user data>/Local AppWizard-Generated Applications/<program>/backups:
+    // the programs' AppLocalDataLocation + "/backups", found from the program
+    // name alone so that the command line finds the same folder.
+    static QString FolderFor(const QString& programName);
+    QString Folder() const { return FolderFor(m_program); }
+
+    // Writes the image file. On failure the copy names the file it tried and
+    // the system's reason.
+    BackupCopy Keep(const RadioImage& image, BackupKind kind) override;
+
+private:
+    QString FreeName(const QString& folder, const QString& stem) const;
+    void Prune(const QString& folder, const QString& keep) const;
+
+    QString m_program;
+    QString m_extension;
+};
+
+}  // namespace rk

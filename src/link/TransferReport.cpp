@@ -1,0 +1,182 @@
+#include "TransferReport.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Conversions.h"
+
+namespace rk {
+namespace {
+
+constexpr std::int32_t kBandWidth = 2'000'000;  // 20 MHz in 10 Hz counts
+
+std::string Text(const char* text) { return text ? text : ""; }
+
+const char* CauseText(const TransferTexts& texts, PortProblem problem) {
+    switch (problem) {
+    case PortProblem::NoSerialDevices: return texts.noSerialDevices;
+    case PortProblem::Unassigned: return texts.portUnassigned;
+    case PortProblem::Absent: return texts.portAbsent;
+    case PortProblem::PermissionDenied: return texts.portPermission;
+    case PortProblem::InUse: return texts.portInUse;
+    case PortProblem::NoReply: return texts.noReply;
+    case PortProblem::WrongReply: return texts.wrongReply;
+    case PortProblem::OpenFailed:
+    case PortProblem::None: break;
+    }
+    return texts.portOpenFailed;
+}
+
+const char* FieldName(const ReportTexts& names, DiffField field) {
+    switch (field) {
+    case DiffField::RxFrequency: return names.rxFrequency;
+    case DiffField::TxFrequency: return names.txFrequency;
+    case DiffField::RxCode: return names.rxCode;
+    case DiffField::TxCode: return names.txCode;
+    case DiffField::SquelchLevel: return names.squelchLevel;
+    case DiffField::RepeaterDelay: return names.repeaterDelay;
+    case DiffField::Power: return names.power;
+    case DiffField::TxInhibit: return names.txInhibit;
+    case DiffField::BeatShift: return names.beatShift;
+    case DiffField::Talkaround: return names.talkaround;
+    case DiffField::Repeater: return names.repeater;
+    case DiffField::Reverse: return names.reverse;
+    case DiffField::Scrambler: return names.scrambler;
+    case DiffField::Band: return names.band;
+    case DiffField::TotLimit: return names.totLimit;
+    case DiffField::ScanGroupA: return names.scanGroupA;
+    case DiffField::ScanGroupB: return names.scanGroupB;
+    case DiffField::LastUsedChannel: return names.lastUsedChannel;
+    case DiffField::ChannelBitmap: return names.channelBitmap;
+    case DiffField::Byte: break;
+    }
+    return nullptr;
+}
+
+// A value as the form shows it: options and power in words, no code as the
+// form's "none".
+std::string ValueText(const ReportTexts& names, const FieldDifference& d, const std::string& value) {
+    if (d.isOption) return Text(value == "1" ? names.on : names.off);
+    if (d.field == DiffField::Power) return Text(value == "Low" ? names.powerLow : names.powerHigh);
+    if ((d.field == DiffField::RxCode || d.field == DiffField::TxCode) && value == "-") return Text(names.codeNone);
+    return value;
+}
+
+std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
+    if (d.field == DiffField::Byte) return Fill(names.byteAt, {std::to_string(d.offset)});
+    const std::string field = Text(FieldName(names, d.field));
+    if (d.channel < 0) return field;
+    return Fill(names.channelField, {ChannelText(names, d.channel), field});
+}
+
+std::string MhzText(std::int64_t count) { return FormatNumber(static_cast<double>(count) / 100000.0); }
+
+void AddLine(std::string& text, const std::string& line) {
+    if (line.empty()) return;
+    if (!text.empty()) text += '\n';
+    text += line;
+}
+
+std::string BackupLine(const TransferTexts& texts, const BackupCopy& copy) {
+    if (copy.Failed()) return Fill(texts.backupNotSaved, {copy.path, copy.error});
+    return {};
+}
+
+}  // namespace
+
+std::string Fill(const char* format, std::initializer_list<std::string_view> args) {
+    std::string out;
+    if (!format) return out;
+    const std::string_view f(format);
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        if (f[i] == '%' && i + 1 < f.size() && f[i + 1] >= '1' && f[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(f[i + 1] - '1');
+            if (n < args.size()) {
+                out += *(args.begin() + n);
+                ++i;
+                continue;
+            }
+        }
+        out += f[i];
+    }
+    return out;
+}
+
+std::string ExplainPort(const TransferTexts& texts, const PortAttempt& attempt) {
+    const std::string who = attempt.device.empty() ? attempt.name : Fill(texts.portDevice, {attempt.name, attempt.device});
+    return Fill(texts.portLine, {who, Text(CauseText(texts, attempt.problem))});
+}
+
+std::string ExplainSearch(const TransferTexts& texts, const std::vector<PortAttempt>& tried) {
+    const bool noDevices = !tried.empty() && std::all_of(tried.begin(), tried.end(), [](const PortAttempt& a) {
+        return a.problem == PortProblem::NoSerialDevices;
+    });
+    if (noDevices) return Text(texts.noSerialDevices);
+    std::string text = Text(texts.portsTried);
+    for (const PortAttempt& attempt : tried) AddLine(text, ExplainPort(texts, attempt));
+    return text;
+}
+
+std::string ChannelText(const ReportTexts& names, int channel) {
+    char number[12];
+    std::snprintf(number, sizeof number, "%02d", channel + 1);
+    return Fill(names.channel, {number});
+}
+
+std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::vector<FieldDifference>& differences,
+                                         std::size_t maxLines) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < differences.size() && i < maxLines; ++i) {
+        const FieldDifference& d = differences[i];
+        lines.push_back(Fill(names.difference, {FieldText(names, d), ValueText(names, d, d.before),
+                                                ValueText(names, d, d.after)}));
+    }
+    if (differences.size() > maxLines)
+        lines.push_back(Fill(names.moreDifferences, {std::to_string(differences.size() - maxLines)}));
+    return lines;
+}
+
+std::string DescribeRead(const TransferTexts& texts, const ReadResult& result) {
+    std::string text = Text(texts.readDone);
+    AddLine(text, BackupLine(texts, result.backup));
+    return text;
+}
+
+std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, const WriteResult& result) {
+    std::string text;
+    switch (result.verify) {
+    case VerifyOutcome::NotAsked: text = Text(texts.writeDone); break;
+    case VerifyOutcome::Matches:
+        text = Text(texts.writeDone);
+        AddLine(text, Text(texts.verifyMatches));
+        break;
+    case VerifyOutcome::Differs:
+        text = Text(texts.verifyDiffers);
+        for (const std::string& line : DifferenceLines(names, result.differences)) AddLine(text, line);
+        break;
+    case VerifyOutcome::ReadFailed:
+        text = Text(texts.verifyReadFailed);
+        AddLine(text, result.readFailure);
+        break;
+    }
+    AddLine(text, BackupLine(texts, result.readBack));
+    if (result.before.Saved()) AddLine(text, Fill(texts.backupSaved, {result.before.path}));
+    return text;
+}
+
+std::string DescribeRefusal(const ReportTexts& names, const WriteRefusal& refusal) {
+    std::string text = Text(refusal.message);
+    if (refusal.channel < 0) return text;
+    const std::string channel = ChannelText(names, refusal.channel);
+    AddLine(text, refusal.bandRule ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge),
+                                                              MhzText(std::int64_t{refusal.bandEdge} + kBandWidth)})
+                                   : channel);
+    return text;
+}
+
+bool WriteHasTrouble(const WriteResult& result) {
+    return result.verify == VerifyOutcome::Differs || result.verify == VerifyOutcome::ReadFailed ||
+           result.readBack.Failed() || result.before.Failed();
+}
+
+}  // namespace rk

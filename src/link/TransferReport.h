@@ -1,0 +1,48 @@
+#pragma once
+// Puts the transfer's reports into words: the texts of failed ports, of a
+// finished read or write, of a refused write and of a failed check. Every
+// front end uses these with its own texts: the programs with their model's
+// rules and profile, the command line with its own language. No Qt.
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ModelRules.h"
+#include "ReportTexts.h"
+#include "SerialPort.h"
+#include "TransferListener.h"
+
+namespace rk {
+
+// `format` with %1..%9 replaced by `args` in one pass: text that comes in
+// through an argument is never looked at again.
+std::string Fill(const char* format, std::initializer_list<std::string_view> args);
+
+// "COM1 = /dev/ttyUSB0: cause", one line.
+std::string ExplainPort(const TransferTexts& texts, const PortAttempt& attempt);
+// Every port a search tried, one line each under a heading; just the
+// no-device text when the machine has no serial device at all.
+std::string ExplainSearch(const TransferTexts& texts, const std::vector<PortAttempt>& tried);
+
+// "03频道", "Канал 03" for channel index 0..63.
+std::string ChannelText(const ReportTexts& names, int channel);
+
+// Lines for the differences, in image order: at most `maxLines`, then one
+// line that counts the rest.
+inline constexpr std::size_t kDifferenceLines = 12;
+std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::vector<FieldDifference>& differences,
+                                         std::size_t maxLines = kDifferenceLines);
+
+// Whole message texts, lines separated by '\n'.
+std::string DescribeRead(const TransferTexts& texts, const ReadResult& result);
+std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, const WriteResult& result);
+std::string DescribeRefusal(const ReportTexts& names, const WriteRefusal& refusal);
+
+// A finished write that did not go as asked: a check that failed or found
+// differences, or a backup that could not be kept.
+bool WriteHasTrouble(const WriteResult& result);
+
+}  // namespace rk

@@ -1,0 +1,68 @@
+#include "TransferCommands.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QSettings>
+#include <QUrl>
+
+#include "CloneLink.h"
+#include "DocumentFiles.h"
+#include "ModelProfile.h"
+#include "ProgramShell.h"
+#include "Prompts.h"
+#include "Texts.h"
+
+namespace rk {
+namespace {
+
+// Beside the recent-file list, in the program's own settings.
+const char* const kBackupKey = "Settings/BackupBeforeWrite";
+const char* const kVerifyKey = "Settings/VerifyAfterWrite";
+
+}  // namespace
+
+TransferCommands::TransferCommands(const ModelProfile& profile, CloneLink& link, DocumentFiles& files,
+                                   QObject* parent)
+    : QObject(parent), m_profile(profile), m_link(link), m_files(files) {
+    const QSettings settings(QString::fromLatin1(kSettingsOrganization), Tr(profile.shell.programTitle));
+    m_options.backupFirst = settings.value(QLatin1String(kBackupKey), true).toBool();
+    m_options.verifyAfter = settings.value(QLatin1String(kVerifyKey), true).toBool();
+}
+
+void TransferCommands::SetBackupFirst(bool on) {
+    m_options.backupFirst = on;
+    SaveOptions();
+}
+
+void TransferCommands::SetVerifyAfter(bool on) {
+    m_options.verifyAfter = on;
+    SaveOptions();
+}
+
+void TransferCommands::SaveOptions() const {
+    QSettings settings(QString::fromLatin1(kSettingsOrganization), Tr(m_profile.shell.programTitle));
+    settings.setValue(QLatin1String(kBackupKey), m_options.backupFirst);
+    settings.setValue(QLatin1String(kVerifyKey), m_options.verifyAfter);
+}
+
+void TransferCommands::Read() {
+    if (!m_link.IsIdle()) return;
+    if (!m_files.ConfirmDiscard()) return;
+    m_link.OnReadRadio();
+}
+
+void TransferCommands::Write() { m_link.OnWriteRadio(m_options); }
+
+void TransferCommands::Stop() {
+    if (m_link.IsIdle()) return;
+    if (m_link.IsWriting() && !Prompts::Current().AskYesNo(Tr(m_profile.shell.quitDuringWriteQuestion))) return;
+    m_link.Stop();
+}
+
+void TransferCommands::OpenBackupFolder() {
+    const QString folder = m_link.Backups().Folder();
+    QDir().mkpath(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+}  // namespace rk
