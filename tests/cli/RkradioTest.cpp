@@ -210,8 +210,10 @@ private slots:
         QVERIFY(radio.Start(silent));
         const Result result = Run(Args("read -o {none.rkd} --port " + QString::fromStdString(radio.SlavePath())));
         QCOMPARE(result.code, 4);
-        QVERIFY2(result.err.endsWith("rkradio: read: check the cable from the COM port to the radio, and the port "
-                                     "settings (请检查COM口至对讲机的连接及其设置)\n"),
+        // The model's message in English, then the device and the cause.
+        QVERIFY2(result.err.contains("rkradio: read: Check the cable from the COM port to the radio"),
+                 qPrintable(result.err));
+        QVERIFY2(result.err.endsWith(": the radio does not answer. Check that the radio is on and the cable is plugged in.\n"),
                  qPrintable(result.err));
         QVERIFY(!QFile::exists(Path("none.rkd")));
     }
