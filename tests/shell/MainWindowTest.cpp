@@ -27,6 +27,7 @@
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
 #include "StatusPanes.h"
+#include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
 
@@ -354,11 +355,11 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         MainWindowTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     {
         MainWindowTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     return status;
 }
