@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 #include "ImageFile.h"
 #include "Prompts.h"
@@ -21,6 +22,13 @@ QString DocumentFiles::DisplayName() const {
 }
 
 QString DocumentFiles::Filter() const { return Tr(m_profile.documentType.filterName); }
+
+QString DocumentFiles::OpenFilter() const {
+    const auto& type = m_profile.documentType;
+    return QStringList{Tr(type.bothTypesFilter), Tr(type.filterName), Tr(type.otherTypeFilter),
+                       Tr(type.allFilesFilter)}
+        .join(QStringLiteral(";;"));
+}
 
 bool DocumentFiles::ConfirmDiscard() {
     if (!m_document.IsModified()) return true;
@@ -49,7 +57,7 @@ bool DocumentFiles::Open(const QString& path) {
 
 bool DocumentFiles::OpenWithDialog() {
     if (!ConfirmDiscard()) return false;
-    const QString path = Prompts::Current().AskOpenFileName(Filter());
+    const QString path = Prompts::Current().AskOpenFileName(OpenFilter());
     return !path.isEmpty() && Load(path);
 }
 

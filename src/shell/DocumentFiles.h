@@ -19,8 +19,10 @@ public:
     QString FilePath() const { return m_path; }
     // The file name, or the untitled name.
     QString DisplayName() const;
-    // The file dialogs' filter.
+    // The Save dialogs' filter: this model's files.
     QString Filter() const;
+    // The Open dialog's filter: both models' files, each model's, all files.
+    QString OpenFilter() const;
 
     // When the document has unsaved changes, asks Save / Discard / Cancel.
     // True when the caller may go on (saved or discarded).

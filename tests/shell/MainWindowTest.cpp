@@ -157,10 +157,26 @@ private slots:
         WriteFile(path, bytes);
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
-        QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.documentType.filterName)});
         QCOMPARE(m_program->MainFrame().windowTitle().section("[*]", 0, 0), QFileInfo(path).fileName());
         QCOMPARE(m_program->Document().m_image[1087], 0x11);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+    }
+
+    // Either program opens the other's files, so Open offers both types; Save
+    // keeps to the program's own.
+    void openDialogOffersBothModelsFiles() {
+        CMainFrame& frame = m_program->MainFrame();
+        frame.Command(rk::command::kFileOpen)->trigger();
+        frame.Command(rk::command::kFileSaveAs)->trigger();
+        QCOMPARE(m_prompts->filters.size(), 2);
+        const QStringList open = m_prompts->filters[0].split(";;");
+        const QString own = Utf(m_profile.documentType.filterName);
+        QVERIFY2(open[0].contains("*.rkd") && open[0].contains("*.zu1"), qPrintable(open[0]));
+        QVERIFY(open.contains(own));
+        QVERIFY(open.filter("(*.rkd)").size() == 1 && open.filter("(*.zu1)").size() == 1);
+        QVERIFY(open.last().endsWith("(*)"));
+        QCOMPARE(m_prompts->filters[1], own);
+        for (const QString& entry : open) QVERIFY2(!entry.contains('?'), qPrintable(entry));
     }
 
     void failedOpenLeavesDocumentAsItWas_data() {

@@ -70,6 +70,9 @@ const rk::ModelProfile kProfile{
             .extension = ".rkd",
             .fileTypeId = "Rk520.Document",
             .fileTypeName = "Rk520 Document",
+            .bothTypesFilter = "Rk520 和 Rk7400 文件 (*.rkd *.zu1)",
+            .otherTypeFilter = "Rk7400 文件 (*.zu1)",
+            .allFilesFilter = "所有文件 (*)",
         },
     .validation =
         {

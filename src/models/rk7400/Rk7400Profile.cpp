@@ -67,10 +67,13 @@ const rk::ModelProfile kProfile{
         {
             .windowTitle = "Программатор для TLVR (RKP_7400)",
             .newFileName = "Rk7400",
-            .filterName = "Rk7400 ?? (*.zu1)",
+            .filterName = "Файлы Rk7400 (*.zu1)",
             .extension = ".zu1",
             .fileTypeId = "Rk7400.Document",
             .fileTypeName = "Rk7400 Document",
+            .bothTypesFilter = "Файлы Rk7400 и Rk520 (*.zu1 *.rkd)",
+            .otherTypeFilter = "Файлы Rk520 (*.rkd)",
+            .allFilesFilter = "Все файлы (*)",
         },
     .validation =
         {
