@@ -37,7 +37,7 @@ public:
     }
     rk::SaveChoice AskSaveChanges(const QString&) override { return rk::SaveChoice::Cancel; }
     bool AskYesNo(const QString&) override { return false; }
-    QString AskOpenFileName(const QString&) override { return {}; }
+    QString AskOpenFileName(const QString&, const QString&) override { return {}; }
     QString AskSaveFileName(const QString&, const QString&) override { return {}; }
 };
 

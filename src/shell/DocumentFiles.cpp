@@ -30,6 +30,19 @@ QString DocumentFiles::OpenFilter() const {
         .join(QStringLiteral(";;"));
 }
 
+QString DocumentFiles::StartFolder() const {
+    const QString documentFolder = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
+    for (const QString& folder : {documentFolder, m_lastFolder}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    }
+    return QDir::homePath();
+}
+
+void DocumentFiles::SetPath(const QString& path) {
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_lastFolder = QFileInfo(m_path).absolutePath();
+}
+
 bool DocumentFiles::ConfirmDiscard() {
     if (!m_document.IsModified()) return true;
     const QString question = Tr(m_profile.shell.saveChangesQuestion).arg(DisplayName());
@@ -57,7 +70,7 @@ bool DocumentFiles::Open(const QString& path) {
 
 bool DocumentFiles::OpenWithDialog() {
     if (!ConfirmDiscard()) return false;
-    const QString path = Prompts::Current().AskOpenFileName(OpenFilter());
+    const QString path = Prompts::Current().AskOpenFileName(StartFolder(), OpenFilter());
     return !path.isEmpty() && Load(path);
 }
 
@@ -76,7 +89,7 @@ bool DocumentFiles::Load(const QString& path) {
         return false;
     }
     m_document.LoadImage(*image);
-    m_path = QFileInfo(path).absoluteFilePath();
+    SetPath(path);
     emit TitleChanged();
     emit FileUsed(m_path);
     emit DocumentReplaced();
@@ -89,10 +102,8 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
-    const QString suggested = m_path.isEmpty()
-                                  ? QDir::current().filePath(Tr(m_profile.documentType.newFileName) +
-                                                             Tr(m_profile.documentType.extension))
-                                  : m_path;
+    const QString newName = Tr(m_profile.documentType.newFileName) + Tr(m_profile.documentType.extension);
+    const QString suggested = m_path.isEmpty() ? QDir(StartFolder()).filePath(newName) : m_path;
     QString path = Prompts::Current().AskSaveFileName(suggested, Filter());
     if (path.isEmpty()) return false;
     const QString extension = Tr(m_profile.documentType.extension);
@@ -114,7 +125,7 @@ bool DocumentFiles::SaveTo(const QString& path) {
         ShowFileMessage(m_profile.shell.cannotWriteFile, path);
         return false;
     }
-    m_path = QFileInfo(path).absoluteFilePath();
+    SetPath(path);
     m_document.SetModified(false);
     emit TitleChanged();
     emit FileUsed(m_path);

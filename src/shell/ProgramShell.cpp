@@ -35,6 +35,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
                                              Tr(profile.shell.programTitle));
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
+    m_files->SetLastFolder(m_recent->LastFolder());
     m_view = makeView(*m_document, profile);
     m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view);
     Prompts::SetDialogContext(m_frame.get(), Tr(profile.shell.programTitle));

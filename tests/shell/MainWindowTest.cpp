@@ -179,6 +179,36 @@ private slots:
         for (const QString& entry : open) QVERIFY2(!entry.contains('?'), qPrintable(entry));
     }
 
+    // The file dialogs start in the document's folder, else in the last folder
+    // used (in a later run too), else at home; never simply in the folder the
+    // program was started from.
+    void dialogsStartWhereTheUserWorks() {
+        const QString home = QDir::homePath();
+        QTemporaryDir startedIn;
+        QVERIFY(QDir::setCurrent(startedIn.path()));
+        CMainFrame& frame = m_program->MainFrame();
+        frame.Command(rk::command::kFileOpen)->trigger();
+        frame.Command(rk::command::kFileSaveAs)->trigger();
+        QCOMPARE(m_prompts->suggestedPaths,
+                 QStringList{QDir(home).filePath(Utf(m_profile.documentType.newFileName) +
+                                                 Utf(m_profile.documentType.extension))});
+
+        QTemporaryDir work;
+        const QString path = work.filePath("fleet.rkd");
+        WriteFile(path, ImageFileBytes(0));
+        QVERIFY(frame.OpenFile(path));
+        frame.Command(rk::command::kFileOpen)->trigger();
+        frame.Command(kFileNew)->trigger();
+        frame.Command(rk::command::kFileOpen)->trigger();
+
+        m_program.reset();
+        m_program = m_make();
+        QVERIFY(m_program->Start({}));
+        m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
+        QCOMPARE(m_prompts->openFolders, (QStringList{home, work.path(), work.path(), work.path()}));
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    }
+
     void failedOpenLeavesDocumentAsItWas_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("exists");
