@@ -114,8 +114,11 @@ bool DocumentFiles::SaveAs() {
 bool DocumentFiles::SaveTo(const QString& path) {
     const auto bytes = SerializeImageFile(m_document.m_image);
     // Written to a temporary file and renamed over the old one only when
-    // complete, so a failed save leaves the previous file intact.
+    // complete, so a failed save leaves the previous file intact. Where the
+    // folder takes no new file but the file itself is writable, the file is
+    // written in place instead.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     const bool written = file.open(QIODevice::WriteOnly) &&
                          file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
                              static_cast<qint64>(bytes.size()) &&

@@ -21,6 +21,7 @@
 #include "FormView.h"
 #include "MainFrame.h"
 #include "ModelProfile.h"
+#include "PermissionsBind.h"
 #include "RecordingPrompts.h"
 #include "Rk520App.h"
 #include "Rk520Profile.h"
@@ -267,6 +268,31 @@ private slots:
         m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
         QCOMPARE(m_prompts->suggestedPaths.size(), 1);
         QCOMPARE(quint8(ReadFile(written)[0]), 0x01);
+    }
+
+    // No temporary file can be made beside a file in a read-only folder, so
+    // the atomic save gives way to writing the file in place.
+    void saveOverWritableFileInReadOnlyFolder() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("read-only");
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + "/fleet.rkd";
+        WriteFile(path, ImageFileBytes(0x11));
+        QVERIFY(m_program->MainFrame().OpenFile(path));
+        m_program->Document().m_image[0] = 0x22;
+        m_program->Document().SetModified(true);
+
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        {
+            const rk::test::PermissionsBind bind;
+            if (bind) m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            if (!bind) QSKIP("running as root without the means to make folder permissions bind");
+        }
+        QCOMPARE(m_prompts->messages, QStringList{});
+        QCOMPARE(quint8(ReadFile(path)[0]), 0x22);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"fleet.rkd"});
+        QVERIFY(!m_program->Document().IsModified());
     }
 
     void failedSaveReportsAndKeepsChanges() {
