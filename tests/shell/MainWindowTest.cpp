@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -396,6 +397,38 @@ private slots:
         QCoreApplication::sendEvent(&frame, &drop);
         QCOMPARE(m_program->Document().m_image[100], 0x5A);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+    }
+
+    // An edit field takes drops itself: a file dropped there opens as
+    // anywhere else on the window, while dropped text still goes in.
+    void fileDroppedOnEditFieldOpens() {
+        auto* edit = qobject_cast<QLineEdit*>(m_program->View().Control(rk::ctl::kRxFreq));
+        QVERIFY(edit);
+        const auto dropOnEdit = [edit](QMimeData& mime) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(edit, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(edit, &drop);
+            return enter.isAccepted();
+        };
+        QMimeData text;
+        text.setText("145.5");
+        QVERIFY(dropOnEdit(text));
+        QVERIFY2(edit->text().contains("145.5"), qPrintable(edit->text()));
+        QVERIFY(m_program->Files().FilePath().isEmpty());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("dropped.rkd");
+        WriteFile(path, ImageFileBytes(0x5A));
+        QMimeData file;  // as file managers offer it: the URL, and the URL as text
+        file.setUrls({QUrl::fromLocalFile(path)});
+        file.setText(QUrl::fromLocalFile(path).toString());
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
+        QVERIFY(dropOnEdit(file));
+        QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(m_program->Document().m_image[100], 0x5A);
+        QVERIFY2(!edit->text().contains("file:"), qPrintable(edit->text()));
+        QCOMPARE(m_prompts->messages, QStringList{});
     }
 
     void standardButtonsSpeakTheProgramsLanguage() {
