@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the programs and starts one: scripts/run.sh [rk520|rk7400] [image-file]
+# The program runs in the caller's folder, so a relative image path names a
+# file there.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root="$(cd "$(dirname "$0")/.." && pwd)"
 
 program=rk520
 if [ $# -gt 0 ] && { [ "$1" = rk520 ] || [ "$1" = rk7400 ]; }; then
@@ -9,7 +11,7 @@ if [ $# -gt 0 ] && { [ "$1" = rk520 ] || [ "$1" = rk7400 ]; }; then
     shift
 fi
 
-scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DRK_BUILD_TESTS=OFF >/dev/null
-cmake --build build/release -j"$(nproc)" --target "$program"
-exec "build/release/src/models/$program" "$@"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DRK_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build/release" -j"$(nproc)" --target "$program"
+exec "$root/build/release/src/models/$program" "$@"

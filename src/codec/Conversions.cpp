@@ -44,11 +44,13 @@ std::uint32_t MhzToBandLow(double mhz) {
 double TenthsToValue(std::uint8_t tenths) { return tenths * 0.1; }
 
 std::uint8_t ValueToTenths(double value) {
-    // NaN, negative and too large all give the one value the pre-write check
-    // refuses for both fields.
-    if (std::isnan(value) || value < 0 || std::isinf(value)) return static_cast<std::uint8_t>(kTenthsMax);
+    // A count that does not fit the byte gives the one value the pre-write
+    // check refuses for both fields. The count is truncated toward zero first,
+    // so -0.05 is 0 tenths and fits.
+    if (!std::isfinite(value)) return static_cast<std::uint8_t>(kTenthsMax);
     const std::int64_t tenths = ScaleDecimal(value, kTenthsDecimals);
-    return static_cast<std::uint8_t>(std::min(tenths, kTenthsMax));
+    if (tenths < 0 || tenths > kTenthsMax) return static_cast<std::uint8_t>(kTenthsMax);
+    return static_cast<std::uint8_t>(tenths);
 }
 
 }  // namespace rk

@@ -30,9 +30,9 @@ std::uint32_t MhzToBandLow(double mhz);
 // Tenths of a second or minute: stored × 0.1.
 double TenthsToValue(std::uint8_t tenths);
 
-// Typed value to tenths, exact on the decimal value, finer digits dropped.
-// Anything outside 0..255 tenths (25.6 and more, any negative value, NaN)
-// gives 255.
+// Typed value to tenths, exact on the decimal value, finer digits dropped
+// toward zero (-0.05 gives 0). A count outside 0..255 (25.6 and more, -0.1
+// and less, infinities, NaN) gives 255.
 std::uint8_t ValueToTenths(double value);
 
 // General format, 15 significant digits, no trailing zeros: 435.125, 5, 0,

@@ -55,7 +55,7 @@ bool ChannelTableFiles::Export() {
     const auto& texts = m_profile.channelTable;
     const QString current = m_files.FilePath();
     const QString suggested = current.isEmpty()
-                                  ? QDir::current().filePath(Tr(m_profile.documentType.newFileName) + QLatin1Char('.') + kSuffix)
+                                  ? QDir(m_files.StartFolder()).filePath(Tr(m_profile.documentType.newFileName) + QLatin1Char('.') + kSuffix)
                                   : QFileInfo(current).dir().filePath(QFileInfo(current).completeBaseName() + QLatin1Char('.') + kSuffix);
     QString path = Prompts::Current().AskSaveFileName(suggested, Tr(texts.filter));
     if (path.isEmpty()) return false;
@@ -81,7 +81,7 @@ bool ChannelTableFiles::Export() {
 
 bool ChannelTableFiles::Import() {
     const auto& texts = m_profile.channelTable;
-    const QString path = Prompts::Current().AskOpenFileName(Tr(texts.filter));
+    const QString path = Prompts::Current().AskOpenFileName(m_files.StartFolder(), Tr(texts.filter));
     if (path.isEmpty()) return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

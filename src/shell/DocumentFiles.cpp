@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 #include "ImageFile.h"
 #include "Prompts.h"
@@ -21,6 +22,26 @@ QString DocumentFiles::DisplayName() const {
 }
 
 QString DocumentFiles::Filter() const { return Tr(m_profile.documentType.filterName); }
+
+QString DocumentFiles::OpenFilter() const {
+    const auto& type = m_profile.documentType;
+    return QStringList{Tr(type.bothTypesFilter), Tr(type.filterName), Tr(type.otherTypeFilter),
+                       Tr(type.allFilesFilter)}
+        .join(QStringLiteral(";;"));
+}
+
+QString DocumentFiles::StartFolder() const {
+    const QString documentFolder = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
+    for (const QString& folder : {documentFolder, m_lastFolder}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    }
+    return QDir::homePath();
+}
+
+void DocumentFiles::SetPath(const QString& path) {
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_lastFolder = QFileInfo(m_path).absolutePath();
+}
 
 bool DocumentFiles::ConfirmDiscard() {
     if (!m_document.IsModified()) return true;
@@ -49,7 +70,7 @@ bool DocumentFiles::Open(const QString& path) {
 
 bool DocumentFiles::OpenWithDialog() {
     if (!ConfirmDiscard()) return false;
-    const QString path = Prompts::Current().AskOpenFileName(Filter());
+    const QString path = Prompts::Current().AskOpenFileName(StartFolder(), OpenFilter());
     return !path.isEmpty() && Load(path);
 }
 
@@ -68,7 +89,7 @@ bool DocumentFiles::Load(const QString& path) {
         return false;
     }
     m_document.LoadImage(*image);
-    m_path = QFileInfo(path).absoluteFilePath();
+    SetPath(path);
     emit TitleChanged();
     emit FileUsed(m_path);
     emit DocumentReplaced();
@@ -81,10 +102,8 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
-    const QString suggested = m_path.isEmpty()
-                                  ? QDir::current().filePath(Tr(m_profile.documentType.newFileName) +
-                                                             Tr(m_profile.rules.extension))
-                                  : m_path;
+    const QString newName = Tr(m_profile.documentType.newFileName) + Tr(m_profile.rules.extension);
+    const QString suggested = m_path.isEmpty() ? QDir(StartFolder()).filePath(newName) : m_path;
     QString path = Prompts::Current().AskSaveFileName(suggested, Filter());
     if (path.isEmpty()) return false;
     const QString extension = Tr(m_profile.rules.extension);
@@ -95,8 +114,11 @@ bool DocumentFiles::SaveAs() {
 bool DocumentFiles::SaveTo(const QString& path) {
     const auto bytes = SerializeImageFile(m_document.Image());
     // Written to a temporary file and renamed over the old one only when
-    // complete, so a failed save leaves the previous file intact.
+    // complete, so a failed save leaves the previous file intact. Where the
+    // folder takes no new file but the file itself is writable, the file is
+    // written in place instead.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     const bool written = file.open(QIODevice::WriteOnly) &&
                          file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
                              static_cast<qint64>(bytes.size()) &&
@@ -106,7 +128,7 @@ bool DocumentFiles::SaveTo(const QString& path) {
         ShowFileMessage(m_profile.shell.cannotWriteFile, path);
         return false;
     }
-    m_path = QFileInfo(path).absoluteFilePath();
+    SetPath(path);
     m_document.SetModified(false);
     emit TitleChanged();
     emit FileUsed(m_path);

@@ -19,8 +19,16 @@ public:
     QString FilePath() const { return m_path; }
     // The file name, or the untitled name.
     QString DisplayName() const;
-    // The file dialogs' filter.
+    // The Save dialogs' filter: this model's files.
     QString Filter() const;
+    // The Open dialog's filter: both models' files, each model's, all files.
+    QString OpenFilter() const;
+
+    // Where the file dialogs start: the current document's folder, else the
+    // last folder a file was opened from or saved to, else the home folder.
+    QString StartFolder() const;
+    // The last folder of an earlier run, from the settings.
+    void SetLastFolder(const QString& folder) { m_lastFolder = folder; }
 
     // When the document has unsaved changes, asks Save / Discard / Cancel.
     // True when the caller may go on (saved or discarded).
@@ -48,10 +56,12 @@ signals:
 private:
     bool SaveTo(const QString& path);
     void ShowFileMessage(const char* text, const QString& path);
+    void SetPath(const QString& path);
 
     RadioDocument& m_document;
     const ModelProfile& m_profile;
     QString m_path;
+    QString m_lastFolder;
 };
 
 }  // namespace rk

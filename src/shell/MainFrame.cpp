@@ -32,6 +32,16 @@
 
 using namespace rk;
 
+namespace {
+
+// The local file a drag carries, or nothing.
+QString DraggedFile(const QMimeData* mime) {
+    const QList<QUrl> urls = mime ? mime->urls() : QList<QUrl>{};
+    return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+}  // namespace
+
 CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, RecentFiles& recent, FormView& view,
                        CloneLink& link, TransferCommands& transfer, QWidget* parent)
     : QMainWindow(parent),
@@ -43,6 +53,11 @@ CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, Recent
       m_tables(new rk::ChannelTableFiles(profile, files, view, this)),
       m_transfer(transfer) {
     setAcceptDrops(true);
+    // The form's edit fields take drops themselves and would type a dropped
+    // file's name; a file goes to the window instead (eventFilter).
+    for (QWidget* widget : m_view.findChildren<QWidget*>()) {
+        if (widget->acceptDrops()) widget->installEventFilter(this);
+    }
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
@@ -353,15 +368,29 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);  // the base of all three
+        if (!DraggedFile(drop->mimeData()).isEmpty()) {
+            if (type == QEvent::Drop)
+                dropEvent(drop);
+            else
+                drop->acceptProposedAction();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.first().isLocalFile()) event->acceptProposedAction();
+    if (!DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty()) return;
     event->acceptProposedAction();
     activateWindow();
-    OpenFile(urls.first().toLocalFile());
+    OpenFile(path);
 }

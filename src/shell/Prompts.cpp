@@ -36,8 +36,8 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
-    QString AskOpenFileName(const QString& filter) override {
-        return QFileDialog::getOpenFileName(g_parent.data(), QString(), QString(), filter);
+    QString AskOpenFileName(const QString& folder, const QString& filter) override {
+        return QFileDialog::getOpenFileName(g_parent.data(), QString(), folder, filter);
     }
 
     QString AskSaveFileName(const QString& suggestedPath, const QString& filter) override {

@@ -29,7 +29,7 @@ public:
     // Yes / No; No is the default.
     virtual bool AskYesNo(const QString& question) = 0;
     // File dialogs; an empty result means the user cancelled.
-    virtual QString AskOpenFileName(const QString& filter) = 0;
+    virtual QString AskOpenFileName(const QString& folder, const QString& filter) = 0;
     virtual QString AskSaveFileName(const QString& suggestedPath, const QString& filter) = 0;
 
     // The prompts in use: real dialogs unless a test installed its own.

@@ -7,6 +7,7 @@ namespace rk {
 namespace {
 
 const char* const kSection = "Recent File List";
+const char* const kLastFolderKey = "Settings/Last Folder";
 
 QString Key(int i) { return QStringLiteral("File%1").arg(i + 1); }
 
@@ -25,6 +26,7 @@ void RecentFiles::Add(const QString& path) {
     m_entries.removeAll(entry);
     m_entries.prepend(entry);
     while (m_entries.size() > kMaxEntries) m_entries.removeLast();
+    m_lastFolder = QFileInfo(entry).absolutePath();
     Save();
 }
 
@@ -35,6 +37,7 @@ void RecentFiles::Remove(const QString& path) {
 
 void RecentFiles::Load() {
     QSettings settings(m_organization, m_application);
+    m_lastFolder = settings.value(QString::fromLatin1(kLastFolderKey)).toString();
     settings.beginGroup(kSection);
     for (int i = 0; i < kMaxEntries; ++i) {
         const QString path = settings.value(Key(i)).toString();
@@ -44,6 +47,7 @@ void RecentFiles::Load() {
 
 void RecentFiles::Save() const {
     QSettings settings(m_organization, m_application);
+    if (!m_lastFolder.isEmpty()) settings.setValue(QString::fromLatin1(kLastFolderKey), m_lastFolder);
     settings.beginGroup(kSection);
     for (int i = 0; i < kMaxEntries; ++i) {
         if (i < m_entries.size())

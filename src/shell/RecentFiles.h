@@ -1,6 +1,7 @@
 #pragma once
-// The list of the four most recently used image files, newest first, kept in
-// the per-user settings under the program's own section.
+// The list of the four most recently used image files, newest first, and the
+// folder of the last one, kept in the per-user settings under the program's
+// own section.
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,10 @@ public:
     RecentFiles(const QString& organization, const QString& application);
 
     const QStringList& Entries() const { return m_entries; }
-    // Moves or adds the file to the front; the oldest entry drops off.
+    // The folder of the file added last, kept beside the list; may be empty.
+    const QString& LastFolder() const { return m_lastFolder; }
+    // Moves or adds the file to the front; the oldest entry drops off. Its
+    // folder becomes the last folder.
     void Add(const QString& path);
     void Remove(const QString& path);
     // Writes the list to the settings store.
@@ -26,6 +30,7 @@ private:
     QString m_organization;
     QString m_application;
     QStringList m_entries;
+    QString m_lastFolder;
 };
 
 }  // namespace rk

@@ -158,7 +158,9 @@ void ConversionsTest::valueToTenths_data() {
     QTest::newRow("25.6 does not fit") << 25.6 << 255;
     QTest::newRow("30 does not fit") << 30.0 << 255;
     QTest::newRow("1e9") << 1e9 << 255;
-    QTest::newRow("-0.05") << -0.05 << 255;
+    QTest::newRow("-0.05 truncates to 0") << -0.05 << 0;
+    QTest::newRow("-0.09 truncates to 0") << -0.09 << 0;
+    QTest::newRow("-0.1 does not fit") << -0.1 << 255;
     QTest::newRow("-1") << -1.0 << 255;
     QTest::newRow("inf") << kInf << 255;
     QTest::newRow("-inf") << -kInf << 255;

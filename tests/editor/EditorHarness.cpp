@@ -52,6 +52,11 @@ SpinButton* EditorHarness::Spin() const { return qobject_cast<SpinButton*>(view-
 QString EditorHarness::Text(int editId) const { return Edit(editId)->text(); }
 int EditorHarness::Selected(int listId) const { return List(listId)->SelectedRow(); }
 
+QString EditorHarness::SelectedText(int listId) const {
+    const QListWidgetItem* item = List(listId)->item(Selected(listId));
+    return item ? item->text() : QString();
+}
+
 QStringList EditorHarness::Entries(int listId) const {
     QStringList texts;
     const ChoiceList* list = List(listId);

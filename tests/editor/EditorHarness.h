@@ -36,6 +36,8 @@ public:
     // What the user sees.
     QString Text(int editId) const;
     int Selected(int listId) const;
+    // Text of the selected entry; empty when nothing is selected.
+    QString SelectedText(int listId) const;
     QStringList Entries(int listId) const;
 
     // What the user does.

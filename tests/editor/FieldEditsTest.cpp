@@ -376,7 +376,7 @@ void FieldEditsTest::copyButtons() {
     QCOMPARE(h.Text(1007), QString("145.5"));
     QCOMPARE(h.Text(1020), QString("145.5"));
     QCOMPARE(h.Selected(1029), 0);
-    QCOMPARE(h.List(1013)->item(h.Selected(1013))->text(), QString("88.5"));
+    QCOMPARE(h.SelectedText(1013), QString("88.5"));
     QCOMPARE(h.Entries(1002), QStringList{NameOf(model, 6)});
     QCOMPARE(h.Selected(1002), 0);
 }

@@ -84,7 +84,7 @@ void SquelchCodeTest::typeWithoutCode() {
     image.Channel(0).setCodeFlags(kTxCodeOn);
     image.Channel(0).setTxCode(0x87);
     h.Load(image);
-    QCOMPARE(h.List(1013)->item(h.Selected(1013))->text(), QString("023I"));
+    QCOMPARE(h.SelectedText(1013), QString("023I"));
 
     h.Click(1029, 0);
     QVERIFY(h.document.Image().Channel(0).HasCodeFlag(kTxCodeIsQt));

@@ -1,16 +1,17 @@
 #include <QTest>
 
 #include "RadioImageTest.h"
+#include "TestRunner.h"
 
 int main(int argc, char** argv) {
     int status = 0;
     {
         RadioImageTest t;
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     {
         ImageFileTest t;
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     return status;
 }

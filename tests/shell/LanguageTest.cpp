@@ -80,7 +80,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                s.cannotWriteFile, s.saveChangesQuestion, s.quitDuringWriteQuestion, s.stop,
                                s.progressConnect, s.progressRead, s.progressBackup, s.progressWrite,
                                s.progressVerify, s.portDevicePrompt, s.portNoDevice});
-    texts.insert(texts.end(), {p.documentType.windowTitle, p.documentType.filterName});
+    const auto& d = p.documentType;
+    texts.insert(texts.end(), {d.windowTitle, d.filterName, d.bothTypesFilter, d.otherTypeFilter, d.allFilesFilter});
     const auto& e = p.editor;
     texts.insert(texts.end(), {e.channelName, e.codeTone, e.codeDigital, e.codeNone, e.optionNo, e.optionYes,
                                e.powerHigh, e.powerLow, e.numberRequired});
@@ -116,7 +117,7 @@ static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a p
 // The program title names the settings and captions the message boxes as it is.
 static_assert(sizeof(rk::ShellTexts) == 22 * kPointer, "a shell text is missing from ShownTexts");
 // The new file's name and the registered type serve the desktop, not the user.
-static_assert(sizeof(rk::DocumentTypeTexts) == 5 * kPointer, "a document type text is missing from ShownTexts");
+static_assert(sizeof(rk::DocumentTypeTexts) == 8 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 9 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
               "a validation text is missing from ShownTexts");

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -25,12 +26,14 @@
 #include "FormView.h"
 #include "MainFrame.h"
 #include "ModelProfile.h"
+#include "PermissionsBind.h"
 #include "RecordingPrompts.h"
 #include "Rk520App.h"
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
 #include "StatusPanes.h"
+#include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
 
@@ -176,10 +179,56 @@ private slots:
         WriteFile(path, bytes);
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
-        QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.documentType.filterName)});
         QCOMPARE(m_program->MainFrame().windowTitle().section("[*]", 0, 0), QFileInfo(path).fileName());
         QCOMPARE(m_program->Document().Image()[1087], 0x11);
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+    }
+
+    // Either program opens the other's files, so Open offers both types; Save
+    // keeps to the program's own.
+    void openDialogOffersBothModelsFiles() {
+        CMainFrame& frame = m_program->MainFrame();
+        frame.Command(rk::command::kFileOpen)->trigger();
+        frame.Command(rk::command::kFileSaveAs)->trigger();
+        QCOMPARE(m_prompts->filters.size(), 2);
+        const QStringList open = m_prompts->filters[0].split(";;");
+        const QString own = Utf(m_profile.documentType.filterName);
+        QVERIFY2(open[0].contains("*.rkd") && open[0].contains("*.zu1"), qPrintable(open[0]));
+        QVERIFY(open.contains(own));
+        QVERIFY(open.filter("(*.rkd)").size() == 1 && open.filter("(*.zu1)").size() == 1);
+        QVERIFY(open.last().endsWith("(*)"));
+        QCOMPARE(m_prompts->filters[1], own);
+        for (const QString& entry : open) QVERIFY2(!entry.contains('?'), qPrintable(entry));
+    }
+
+    // The file dialogs start in the document's folder, else in the last folder
+    // used (in a later run too), else at home; never simply in the folder the
+    // program was started from.
+    void dialogsStartWhereTheUserWorks() {
+        const QString home = QDir::homePath();
+        QTemporaryDir startedIn;
+        QVERIFY(QDir::setCurrent(startedIn.path()));
+        CMainFrame& frame = m_program->MainFrame();
+        frame.Command(rk::command::kFileOpen)->trigger();
+        frame.Command(rk::command::kFileSaveAs)->trigger();
+        QCOMPARE(m_prompts->suggestedPaths,
+                 QStringList{QDir(home).filePath(Utf(m_profile.documentType.newFileName) +
+                                                 Utf(m_profile.rules.extension))});
+
+        QTemporaryDir work;
+        const QString path = work.filePath("fleet.rkd");
+        WriteFile(path, ImageFileBytes(0));
+        QVERIFY(frame.OpenFile(path));
+        frame.Command(rk::command::kFileOpen)->trigger();
+        frame.Command(kFileNew)->trigger();
+        frame.Command(rk::command::kFileOpen)->trigger();
+
+        m_program.reset();
+        m_program = m_make();
+        QVERIFY(m_program->Start({}));
+        m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
+        QCOMPARE(m_prompts->openFolders, (QStringList{home, work.path(), work.path(), work.path()}));
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 
     void failedOpenLeavesDocumentAsItWas_data() {
@@ -240,6 +289,31 @@ private slots:
         m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
         QCOMPARE(m_prompts->suggestedPaths.size(), 1);
         QCOMPARE(quint8(ReadFile(written)[0]), 0x01);
+    }
+
+    // No temporary file can be made beside a file in a read-only folder, so
+    // the atomic save gives way to writing the file in place.
+    void saveOverWritableFileInReadOnlyFolder() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("read-only");
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + "/fleet.rkd";
+        WriteFile(path, ImageFileBytes(0x11));
+        QVERIFY(m_program->MainFrame().OpenFile(path));
+        SetImageByte(0, 0x22);
+        m_program->Document().SetModified(true);
+
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        {
+            const rk::test::PermissionsBind bind;
+            if (bind) m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            if (!bind) QSKIP("running as root without the means to make folder permissions bind");
+        }
+        QCOMPARE(m_prompts->messages, QStringList{});
+        QCOMPARE(quint8(ReadFile(path)[0]), 0x22);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"fleet.rkd"});
+        QVERIFY(!m_program->Document().IsModified());
     }
 
     void failedSaveReportsAndKeepsChanges() {
@@ -345,6 +419,38 @@ private slots:
         QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
     }
 
+    // An edit field takes drops itself: a file dropped there opens as
+    // anywhere else on the window, while dropped text still goes in.
+    void fileDroppedOnEditFieldOpens() {
+        auto* edit = qobject_cast<QLineEdit*>(m_program->View().Control(rk::ctl::kRxFreq));
+        QVERIFY(edit);
+        const auto dropOnEdit = [edit](QMimeData& mime) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(edit, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(edit, &drop);
+            return enter.isAccepted();
+        };
+        QMimeData text;
+        text.setText("145.5");
+        QVERIFY(dropOnEdit(text));
+        QVERIFY2(edit->text().contains("145.5"), qPrintable(edit->text()));
+        QVERIFY(m_program->Files().FilePath().isEmpty());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("dropped.rkd");
+        WriteFile(path, ImageFileBytes(0x5A));
+        QMimeData file;  // as file managers offer it: the URL, and the URL as text
+        file.setUrls({QUrl::fromLocalFile(path)});
+        file.setText(QUrl::fromLocalFile(path).toString());
+        m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
+        QVERIFY(dropOnEdit(file));
+        QCOMPARE(m_program->Files().FilePath(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(m_program->Document().Image()[100], 0x5A);
+        QVERIFY2(!edit->text().contains("file:"), qPrintable(edit->text()));
+        QCOMPARE(m_prompts->messages, QStringList{});
+    }
+
     void standardButtonsSpeakTheProgramsLanguage() {
         rk::PrepareApplication(*qApp, m_profile);
         QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel);
@@ -386,11 +492,11 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         MainWindowTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     {
         MainWindowTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     return status;
 }

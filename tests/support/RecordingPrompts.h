@@ -37,7 +37,8 @@ public:
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
     }
 
-    QString AskOpenFileName(const QString& filter) override {
+    QString AskOpenFileName(const QString& folder, const QString& filter) override {
+        openFolders << folder;
         filters << filter;
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
@@ -54,6 +55,7 @@ public:
     std::function<void(const QString&)> onMessage;
     QStringList questions;  // save and yes/no questions, in order
     QStringList filters;
+    QStringList openFolders;
     QStringList suggestedPaths;
     QQueue<SaveChoice> saveChoices;  // unanswered questions get Cancel
     QQueue<bool> yesNoAnswers;       // unanswered questions get No

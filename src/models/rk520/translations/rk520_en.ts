@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>对讲机的应答不正确。</source>
-        <translation>the radio's answer is wrong.</translation>
+        <translation>the radio&apos;s answer is wrong.</translation>
     </message>
     <message>
         <source>未写入任何数据。</source>
@@ -656,11 +656,11 @@
     </message>
     <message>
         <source>写入前的对讲机数据已保存到：%1</source>
-        <translation>The radio's previous data was saved to: %1</translation>
+        <translation>The radio&apos;s previous data was saved to: %1</translation>
     </message>
     <message>
         <source>无法保存对讲机数据的备份文件：%1（%2）</source>
-        <translation>Cannot save the backup of the radio's data: %1 (%2)</translation>
+        <translation>Cannot save the backup of the radio&apos;s data: %1 (%2)</translation>
     </message>
     <message>
         <source>读回校验一致。</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>写入前先读出对讲机中原有的数据，保存为备份文件</source>
-        <translation>Before writing, read the radio's data and save it as a backup file</translation>
+        <translation>Before writing, read the radio&apos;s data and save it as a backup file</translation>
     </message>
     <message>
         <source>写入后再读出对讲机，与写入的数据逐项比较</source>
@@ -825,6 +825,18 @@
     <message>
         <source>已设置频道</source>
         <translation>Programmed channels</translation>
+    </message>
+    <message>
+        <source>Rk520 和 Rk7400 文件 (*.rkd *.zu1)</source>
+        <translation>Rk520 and Rk7400 Files (*.rkd *.zu1)</translation>
+    </message>
+    <message>
+        <source>Rk7400 文件 (*.zu1)</source>
+        <translation>Rk7400 Files (*.zu1)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 </TS>

@@ -407,10 +407,6 @@
         <translation>TLVR (RKP_7400) Programmer</translation>
     </message>
     <message>
-        <source>Rk7400 ?? (*.zu1)</source>
-        <translation>Rk7400 Files (*.zu1)</translation>
-    </message>
-    <message>
         <source>QT</source>
         <translation>CTCSS</translation>
     </message>
@@ -608,7 +604,7 @@
     </message>
     <message>
         <source>рация ответила неверно.</source>
-        <translation>the radio's answer is wrong.</translation>
+        <translation>the radio&apos;s answer is wrong.</translation>
     </message>
     <message>
         <source>В рацию ничего не записано.</source>
@@ -616,11 +612,11 @@
     </message>
     <message>
         <source>Прежние данные рации сохранены в файл: %1</source>
-        <translation>The radio's previous data was saved to: %1</translation>
+        <translation>The radio&apos;s previous data was saved to: %1</translation>
     </message>
     <message>
         <source>Не удалось сохранить резервную копию данных рации: %1 (%2)</source>
-        <translation>Cannot save the backup of the radio's data: %1 (%2)</translation>
+        <translation>Cannot save the backup of the radio&apos;s data: %1 (%2)</translation>
     </message>
     <message>
         <source>Проверка чтением: данные совпадают.</source>
@@ -648,7 +644,7 @@
     </message>
     <message>
         <source>Перед записью прочитать рацию и сохранить её данные в файл</source>
-        <translation>Before writing, read the radio's data and save it as a backup file</translation>
+        <translation>Before writing, read the radio&apos;s data and save it as a backup file</translation>
     </message>
     <message>
         <source>После записи прочитать рацию и сравнить с записанным</source>
@@ -789,6 +785,22 @@
     <message>
         <source>Каналы</source>
         <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Файлы Rk7400 (*.zu1)</source>
+        <translation>Rk7400 Files (*.zu1)</translation>
+    </message>
+    <message>
+        <source>Файлы Rk7400 и Rk520 (*.zu1 *.rkd)</source>
+        <translation>Rk7400 and Rk520 Files (*.zu1 *.rkd)</translation>
+    </message>
+    <message>
+        <source>Файлы Rk520 (*.rkd)</source>
+        <translation>Rk520 Files (*.rkd)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 </TS>
