@@ -43,6 +43,7 @@ plan=(
     "numbers        35   -max_len=64"
     "squelch_codes  20   -max_len=64"
     "clone_transfer 45"
+    "channel_table  40"
     "form           240  -runs=12000 -detect_leaks=0"
 )
 # Each target must get through at least this many inputs.
