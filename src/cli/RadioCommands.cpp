@@ -51,9 +51,9 @@ std::optional<RadioRequest> TakeRequest(const QString& command, const Arguments&
 
 // One transfer run to its end: the link on the request's port, progress on
 // stderr, the event loop until the closing report.
-class Session {
+class RadioExchange {
 public:
-    Session(const QString& command, const RadioRequest& request, RadioDocument& document)
+    RadioExchange(const QString& command, const RadioRequest& request, RadioDocument& document)
         : m_command(command),
           m_texts(EnglishRules(*request.rules)),
           m_link(m_texts.Rules(), document),
@@ -120,11 +120,11 @@ int RunRead(const Arguments& args) {
     // The file is written only when every row has arrived.
     RadioDocument document;
     document.OnNewDocument();
-    Session session(QStringLiteral("read"), *request, document);
-    QObject::connect(&session.Link(), &CloneLink::readCompleted, &session.Link(), [&](const ReadResult& result) {
-        session.Finish(SaveImageFile(out, result.image) ? kSuccess : kFileError);
+    RadioExchange exchange(QStringLiteral("read"), *request, document);
+    QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
+        exchange.Finish(SaveImageFile(out, result.image) ? kSuccess : kFileError);
     });
-    return session.Run([](CloneLink& link) { link.ReadImage(); });
+    return exchange.Run([](CloneLink& link) { link.ReadImage(); });
 }
 
 int RunWrite(const Arguments& args) {
@@ -137,15 +137,15 @@ int RunWrite(const Arguments& args) {
 
     RadioDocument document;
     document.LoadImage(*image);
-    Session session(QStringLiteral("write"), *request, document);
+    RadioExchange exchange(QStringLiteral("write"), *request, document);
     const WriteOptions options{!args.Has(QStringLiteral("no-backup")), !args.Has(QStringLiteral("no-verify"))};
-    QObject::connect(&session.Link(), &CloneLink::writeRefused, &session.Link(), [&](const WriteRefusal& refusal) {
+    QObject::connect(&exchange.Link(), &CloneLink::writeRefused, &exchange.Link(), [&](const WriteRefusal& refusal) {
         const QString where = refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel))
                                                    : QString();
         Error(QStringLiteral("write: %1%2").arg(where, CheckFailureText(*request->rules, refusal.message)));
-        session.Finish(kFailed);
+        exchange.Finish(kFailed);
     });
-    QObject::connect(&session.Link(), &CloneLink::writeCompleted, &session.Link(), [&](const WriteResult& result) {
+    QObject::connect(&exchange.Link(), &CloneLink::writeCompleted, &exchange.Link(), [&](const WriteResult& result) {
         PrintBackup(result.before, "the radio's data before the write");
         switch (result.verify) {
         case VerifyOutcome::NotAsked: Print(QStringLiteral("written to the radio")); break;
@@ -162,9 +162,9 @@ int RunWrite(const Arguments& args) {
         const int code = result.verify == VerifyOutcome::Differs      ? kFailed
                          : result.verify == VerifyOutcome::ReadFailed ? kRadioError
                                                                       : kSuccess;
-        session.Finish(code);
+        exchange.Finish(code);
     });
-    return session.Run([options](CloneLink& link) { link.OnWriteRadio(options); });
+    return exchange.Run([options](CloneLink& link) { link.OnWriteRadio(options); });
 }
 
 int RunVerify(const Arguments& args) {
@@ -177,14 +177,14 @@ int RunVerify(const Arguments& args) {
 
     RadioDocument document;
     document.OnNewDocument();
-    Session session(QStringLiteral("verify"), *request, document);
-    QObject::connect(&session.Link(), &CloneLink::readCompleted, &session.Link(), [&](const ReadResult& result) {
+    RadioExchange exchange(QStringLiteral("verify"), *request, document);
+    QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
         const auto differences = CompareImages(*image, result.image);
         if (differences.empty()) Print(QStringLiteral("the radio holds the same data as %1").arg(file));
         for (const FieldDifference& d : differences) Print(DifferenceLine(d));
-        session.Finish(differences.empty() ? kSuccess : kFailed);
+        exchange.Finish(differences.empty() ? kSuccess : kFailed);
     });
-    return session.Run([](CloneLink& link) { link.ReadImage(); });
+    return exchange.Run([](CloneLink& link) { link.ReadImage(); });
 }
 
 }  // namespace rk::cli
