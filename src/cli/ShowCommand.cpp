@@ -14,8 +14,6 @@ namespace rk::cli {
 
 namespace {
 
-constexpr std::int64_t kBandWidthMhz = 20;
-
 QString ScanGroupText(const ConstSettingsBlock& settings, ScanGroup group) {
     QStringList members;
     for (const std::uint8_t slot : settings.scanGroup(group)) {

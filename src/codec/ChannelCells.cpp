@@ -15,9 +15,9 @@ namespace {
 
 using Kind = TableProblemKind;
 
-constexpr std::int64_t kCountsPerMhz = 100'000;
 constexpr std::int64_t kHighestCount = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kTenthsMax = 255;
+constexpr int kFrequencyCellDecimals = 6;
 // Two watts or less is the radio's low power.
 constexpr double kLowPowerWatts = 2.0;
 
@@ -49,10 +49,8 @@ const std::array<std::int64_t, kToneCount>& ToneHundredths() {
 
 }  // namespace
 
-SideCode ReadSide(const ConstChannelRecord& record, bool receive, bool& unlisted) {
-    const bool on = record.HasCodeFlag(receive ? kRxCodeOn : kTxCodeOn);
-    const bool tone = record.HasCodeFlag(receive ? kRxCodeIsQt : kTxCodeIsQt);
-    const DecodedSquelch decoded = DecodeSquelchCode(on, tone, receive ? record.rxCode() : record.txCode());
+SideCode ReadSide(const ConstChannelRecord& record, Side side, bool& unlisted) {
+    const DecodedSquelch decoded = DecodeSquelchCode(record, side);
     if (decoded.table == CodeTable::None) return {};
     if (!decoded.position) {
         unlisted = true;
@@ -63,22 +61,17 @@ SideCode ReadSide(const ConstChannelRecord& record, bool receive, bool& unlisted
     return {CodeKind::Dcs, position % kDcsCodeCount, position >= kDcsCodeCount};
 }
 
-void WriteSide(const ChannelRecord& record, bool receive, const SideCode& code) {
-    const std::uint8_t onBit = receive ? kRxCodeOn : kTxCodeOn;
-    const std::uint8_t toneBit = receive ? kRxCodeIsQt : kTxCodeIsQt;
+void WriteSide(const ChannelRecord& record, Side side, const SideCode& code) {
     if (code.kind == CodeKind::Off) {
-        record.SetCodeFlag(onBit, false);
+        record.setCodeOn(side, false);
         return;
     }
     const bool tone = code.kind == CodeKind::Tone;
     const int position = tone ? code.index : code.index + (code.inverted ? kDcsCodeCount : 0);
     const std::uint8_t byte = EncodeSquelchCode(true, tone, position);
-    record.SetCodeFlag(onBit, true);
-    record.SetCodeFlag(toneBit, tone);
-    if (receive)
-        record.setRxCode(byte);
-    else
-        record.setTxCode(byte);
+    record.setCodeOn(side, true);
+    record.setCodeIsQt(side, tone);
+    record.setCode(side, byte);
 }
 
 std::string_view Trim(std::string_view text) {
@@ -91,14 +84,7 @@ bool SameText(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-std::string FrequencyCell(std::int64_t count) {
-    const std::int64_t magnitude = count < 0 ? -count : count;
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%lld.%06lld", count < 0 ? "-" : "",
-                  static_cast<long long>(magnitude / kCountsPerMhz),
-                  static_cast<long long>(magnitude % kCountsPerMhz * 10));
-    return text;
-}
+std::string FrequencyCell(std::int64_t count) { return MhzText(count, kFrequencyCellDecimals); }
 
 std::string ToneCell(int toneIndex) {
     const std::int64_t tenths = ToneHundredths()[static_cast<std::size_t>(toneIndex)] / 10;

@@ -30,10 +30,10 @@ struct SideCode {
 
 // What one side of a record holds; `unlisted` is set when the byte names no
 // table entry, and the side then reads as off.
-SideCode ReadSide(const ConstChannelRecord& record, bool receive, bool& unlisted);
+SideCode ReadSide(const ConstChannelRecord& record, Side side, bool& unlisted);
 // Sets the side's on bit, is-tone bit and byte; a side without a code only
 // loses its on bit, keeping the rest as the form does.
-void WriteSide(const ChannelRecord& record, bool receive, const SideCode& code);
+void WriteSide(const ChannelRecord& record, Side side, const SideCode& code);
 
 std::string_view Trim(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);  // ASCII case ignored

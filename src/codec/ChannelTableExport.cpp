@@ -105,8 +105,8 @@ ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t grea
         if (rows == ExportRows::Configured && !image.IsChannelConfigured(c)) continue;
         const ConstChannelRecord record = image.Channel(c);
         bool unlisted = false;
-        const SideCode tx = cells::ReadSide(record, false, unlisted);
-        const SideCode rx = cells::ReadSide(record, true, unlisted);
+        const SideCode tx = cells::ReadSide(record, Side::Transmit, unlisted);
+        const SideCode rx = cells::ReadSide(record, Side::Receive, unlisted);
         if (unlisted) out.unlistedCodes.push_back(c);
         const ToneCells tone = ToneColumns(tx, rx);
         const auto [duplex, offset] = DuplexColumns(record, greatestSplit);

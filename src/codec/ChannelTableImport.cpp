@@ -22,9 +22,6 @@ using cells::CodeKind;
 using cells::SideCode;
 
 constexpr int kMaxLocation = 999'999;
-constexpr int kSquelchMax = 9;
-// New-document values for the radio's own columns when a table lacks them.
-constexpr std::uint8_t kDefaultSquelch = 3;
 
 // The options a row sets or clears; the spare bits stay.
 constexpr std::uint8_t kRowOptions = kBeatShift | kLowPower | kTalkaround | kRepeater | kReverse | kScrambler;
@@ -39,7 +36,7 @@ struct ChannelRow {
     SideCode tx;
     SideCode rx;
     std::uint8_t options = 0;
-    std::uint8_t squelch = kDefaultSquelch;
+    std::uint8_t squelch = kSquelchLevelDefault;  // a new document's, when the table lacks the column
     std::uint8_t delay = 0;
     bool scanA = false;
     bool scanB = false;
@@ -204,7 +201,7 @@ void ReadOptions(RowReader& reader, ChannelRow& row) {
     const std::string_view squelch = reader.Cell("Squelch");
     if (!squelch.empty())
         row.squelch = static_cast<std::uint8_t>(
-            reader.Take("Squelch", cells::ParseWhole(squelch, kSquelchMax, Kind::SquelchOutOfRange)));
+            reader.Take("Squelch", cells::ParseWhole(squelch, kSquelchLevelMax, Kind::SquelchOutOfRange)));
     row.delay = reader.Take("RepeaterDelay", cells::ParseTenths(reader.Cell("RepeaterDelay")));
 
     const struct {
@@ -222,8 +219,8 @@ void ApplyRecord(const ChannelRow& row, const ChannelRecord& record) {
     record.setRxFreq(static_cast<std::uint32_t>(row.rxFreq));
     record.setTxFreq(static_cast<std::uint32_t>(row.txFreq));
     record.SetCodeFlag(kTxInhibit, row.txInhibit);
-    cells::WriteSide(record, false, row.tx);
-    cells::WriteSide(record, true, row.rx);
+    cells::WriteSide(record, Side::Transmit, row.tx);
+    cells::WriteSide(record, Side::Receive, row.rx);
     record.setOptionFlags(static_cast<std::uint8_t>((record.optionFlags() & ~kRowOptions) | row.options));
     record.setSquelchLevel(row.squelch);
     record.setRepeaterDelay(row.delay);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include "RadioImage.h"
 
 #include "ExactDecimal.h"
 
@@ -28,6 +31,21 @@ std::int32_t MhzToFreq(double mhz) {
     if (std::isinf(mhz)) return mhz > 0 ? kMax : kMin;
     const std::int64_t count = ScaleDecimal(mhz, kFreqDecimals);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(count, kMin, kMax));
+}
+
+std::string MhzText(std::int64_t count, int leastDecimals) {
+    // Magnitude in unsigned arithmetic, so that the most negative count has one too.
+    const std::uint64_t magnitude = count < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(count)
+                                              : static_cast<std::uint64_t>(count);
+    std::string fraction = std::to_string(magnitude % kCountsPerMhz);
+    fraction.insert(0, static_cast<std::size_t>(kFreqDecimals) - fraction.size(), '0');
+    const auto least = static_cast<std::size_t>(std::clamp(leastDecimals, 0, kFreqDecimals + 1));
+    while (fraction.size() > least && fraction.back() == '0') fraction.pop_back();
+    fraction.resize(std::max(fraction.size(), least), '0');
+    std::string text = count < 0 ? "-" : "";
+    text += std::to_string(magnitude / kCountsPerMhz);
+    if (!fraction.empty()) text += '.' + fraction;
+    return text;
 }
 
 std::int64_t BandLowToMhz(std::uint32_t bandLow) {

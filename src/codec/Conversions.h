@@ -20,6 +20,12 @@ double FreqToMhz(std::int32_t count);
 // pre-write check refuses.
 std::int32_t MhzToFreq(double mhz);
 
+// Count of 10 Hz steps as MHz text, exact: trailing zeros of the five
+// decimals are dropped down to `leastDecimals` (0..6), and with none left the
+// point goes too. 14,501,250 is "145.0125" with 0 or 4, "145.012500" with 6;
+// 40,000,000 is "400" with 0, "400.0000" with 4.
+std::string MhzText(std::int64_t count, int leastDecimals);
+
 // bandLow (40 Hz steps) to whole MHz: bandLow × 4 / 1000 / 100, integer division.
 std::int64_t BandLowToMhz(std::uint32_t bandLow);
 

@@ -124,10 +124,6 @@ const std::array<int, kDcsCodeCount>& DcsCodeList() { return kDcsCodeList; }
 const std::array<int, kDcsNumberingCount>& DcsNumbering() { return kDcsNumbering; }
 const std::array<int, kDcsCodeCount>& DcsPartners() { return kDcsPartners; }
 
-std::array<std::string, 3> CodeTypeTexts(const char* noneText) {
-    return {"QT", "DQT", noneText ? noneText : ""};
-}
-
 std::uint8_t EncodeSquelchCode(bool on, bool isTone, int position) {
     if (!on) return 0;
     if (isTone) {
@@ -163,6 +159,10 @@ DecodedSquelch DecodeSquelchCode(bool on, bool isTone, std::uint8_t byte) {
         decoded.position = byte < kDcsNormalWithoutGap ? byte : byte - 1;
     }
     return decoded;
+}
+
+DecodedSquelch DecodeSquelchCode(const ConstChannelRecord& record, Side side) {
+    return DecodeSquelchCode(record.codeOn(side), record.codeIsQt(side), record.code(side));
 }
 
 }  // namespace rk

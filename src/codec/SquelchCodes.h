@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "RadioImage.h"
+
 namespace rk {
 
 inline constexpr int kToneCount = 38;
@@ -32,9 +34,6 @@ const std::array<std::string, kToneCount>& ToneTexts();
 // "023N" .. "754N", "023I" .. "754I"
 const std::array<std::string, kDcsEntryCount>& DcsTexts();
 
-// The code type list: "QT", "DQT" and the model's text for none.
-std::array<std::string, 3> CodeTypeTexts(const char* noneText);
-
 // The tables behind the bytes; codes are octal values (023 is 19).
 // The DCS code list: the codes of entries 0..82 and, inverted, 83..165.
 const std::array<int, kDcsCodeCount>& DcsCodeList();
@@ -52,5 +51,7 @@ std::uint8_t EncodeSquelchCode(bool on, bool isTone, int position);
 // tone byte of 38 or more, and an inverted DCS byte whose number is beyond
 // the numbering or nobody's partner, give no position.
 DecodedSquelch DecodeSquelchCode(bool on, bool isTone, std::uint8_t byte);
+// The same for one side of a record: its two bits and its byte.
+DecodedSquelch DecodeSquelchCode(const ConstChannelRecord& record, Side side);
 
 }  // namespace rk

@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::int64_t kLowestBandEdge = 10'000'000;  // 100 MHz
 constexpr std::int64_t kBandEdgeStep = 100'000;       // 1 MHz
-constexpr std::int64_t kBandWidth = 2'000'000;        // 20 MHz
 constexpr std::int32_t kStep5kHz = 500;
 constexpr std::int32_t kStep6k25Hz = 625;
 constexpr std::uint8_t kTotLimitMin = 1;
@@ -41,8 +40,8 @@ struct Failure {
 // bits so that no frequency can overflow them.
 Failure FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uint8_t totLimit,
                          const ValidationRules& rules) {
-    const std::int32_t rx = channel.rxFreqSigned();
-    const std::int32_t tx = channel.txFreqSigned();
+    const std::int32_t rx = channel.freqSigned(Side::Receive);
+    const std::int32_t tx = channel.freqSigned(Side::Transmit);
     const std::int64_t rx64 = rx;
     const std::int64_t tx64 = tx;
 

@@ -12,18 +12,18 @@
 
 namespace rk {
 
-ChannelSide::ChannelSide(FormState& state, ChannelListsPanel& lists, bool receive, Controls controls,
+ChannelSide::ChannelSide(FormState& state, ChannelListsPanel& lists, Side side, Controls controls,
                          std::function<void(int)> showChannel)
-    : m_state(state), m_lists(lists), m_receive(receive), m_controls(controls), m_showChannel(std::move(showChannel)) {
+    : m_state(state), m_lists(lists), m_side(side), m_controls(controls), m_showChannel(std::move(showChannel)) {
     QObject::connect(m_controls.frequency, &QLineEdit::textEdited, m_controls.frequency, [this] { OnFrequencyEdited(); });
     QObject::connect(m_controls.codeType, &ChoiceList::userChose, m_controls.codeType, [this] { OnCodeTypeChosen(); });
     QObject::connect(m_controls.codeTable, &ChoiceList::userChose, m_controls.codeTable, [this] { OnCodeChosen(); });
     QObject::connect(m_controls.copyToOther, &QPushButton::clicked, m_controls.copyToOther, [this] { CopyToOther(); });
 }
 
-double& ChannelSide::Frequency() const { return m_receive ? m_state.values.rxFreqMHz : m_state.values.txFreqMHz; }
-std::uint8_t ChannelSide::OnBit() const { return m_receive ? kRxCodeOn : kTxCodeOn; }
-std::uint8_t ChannelSide::ToneBit() const { return m_receive ? kRxCodeIsQt : kTxCodeIsQt; }
+double& ChannelSide::Frequency() const {
+    return m_side == Side::Receive ? m_state.values.rxFreqMHz : m_state.values.txFreqMHz;
+}
 
 void ChannelSide::FillFixed() {
     // The rows are what counts (kCodeTypeQt, kCodeTypeDqt, kCodeTypeNone); the
@@ -35,12 +35,11 @@ void ChannelSide::FillFixed() {
 }
 
 void ChannelSide::LoadFrequency(const ConstChannelRecord& record) {
-    Frequency() = FreqToMhz(m_receive ? record.rxFreqSigned() : record.txFreqSigned());
+    Frequency() = FreqToMhz(record.freqSigned(m_side));
 }
 
 void ChannelSide::ShowCode(const ConstChannelRecord& record) {
-    const DecodedSquelch decoded = DecodeSquelchCode(record.HasCodeFlag(OnBit()), record.HasCodeFlag(ToneBit()),
-                                                     m_receive ? record.rxCode() : record.txCode());
+    const DecodedSquelch decoded = DecodeSquelchCode(record, m_side);
     m_controls.codeType->SelectRow(decoded.typePosition);
     switch (decoded.table) {
     case CodeTable::Tone: m_controls.codeTable->SetEntries(ToneEntries()); break;
@@ -54,29 +53,27 @@ void ChannelSide::ShowCode(const ConstChannelRecord& record) {
 void ChannelSide::OnFrequencyEdited() {
     m_state.ReadForm();
     const auto count = static_cast<std::uint32_t>(MhzToFreq(Frequency()));
-    m_state.EditRecord([&](const ChannelRecord& r) { m_receive ? r.setRxFreq(count) : r.setTxFreq(count); });
+    m_state.EditRecord([&](const ChannelRecord& r) { r.setFreq(m_side, count); });
     m_lists.Sync();
 }
 
 // A type choice changes only the side's two bits.
 void ChannelSide::OnCodeTypeChosen() {
     const int row = m_controls.codeType->SelectedRow();
-    const std::uint8_t on = OnBit();
-    const std::uint8_t tone = ToneBit();
     switch (row) {
     case kCodeTypeDqt:
     case kCodeTypeQt:
         m_state.ShowForm();
         m_controls.codeTable->SetEntries(row == kCodeTypeQt ? ToneEntries() : DcsEntries());
         m_state.EditRecord([&](const ChannelRecord& record) {
-            record.SetCodeFlag(on, true);
-            record.SetCodeFlag(tone, row == kCodeTypeQt);
+            record.setCodeOn(m_side, true);
+            record.setCodeIsQt(m_side, row == kCodeTypeQt);
         });
         break;
     case kCodeTypeNone:
         m_controls.codeTable->SetEntries({});
         m_state.ShowForm();
-        m_state.EditRecord([&](const ChannelRecord& record) { record.SetCodeFlag(on, false); });
+        m_state.EditRecord([&](const ChannelRecord& record) { record.setCodeOn(m_side, false); });
         break;
     default: break;
     }
@@ -87,21 +84,18 @@ void ChannelSide::OnCodeChosen() {
     const int p = m_controls.codeTable->SelectedRow();
     if (p < 0) return;
     m_state.EditRecord([&](const ChannelRecord& record) {
-        const std::uint8_t byte = EncodeSquelchCode(record.HasCodeFlag(OnBit()), record.HasCodeFlag(ToneBit()), p);
-        m_receive ? record.setRxCode(byte) : record.setTxCode(byte);
+        record.setCode(m_side, EncodeSquelchCode(record.codeOn(m_side), record.codeIsQt(m_side), p));
     });
 }
 
 void ChannelSide::CopyToOther() {
     if (!m_other) return;
-    const ChannelSide& to = *m_other;
+    const Side to = m_other->m_side;
     m_state.EditRecord([&](const ChannelRecord& record) {
-        const auto freq = m_receive ? record.rxFreq() : record.txFreq();
-        const auto code = m_receive ? record.rxCode() : record.txCode();
-        to.m_receive ? record.setRxFreq(freq) : record.setTxFreq(freq);
-        to.m_receive ? record.setRxCode(code) : record.setTxCode(code);
-        record.SetCodeFlag(to.ToneBit(), record.HasCodeFlag(ToneBit()));
-        record.SetCodeFlag(to.OnBit(), record.HasCodeFlag(OnBit()));
+        record.setFreq(to, record.freq(m_side));
+        record.setCode(to, record.code(m_side));
+        record.setCodeIsQt(to, record.codeIsQt(m_side));
+        record.setCodeOn(to, record.codeOn(m_side));
     });
     m_showChannel(m_state.editChannel);
     m_lists.Sync();

@@ -17,6 +17,7 @@ class FormState;
 template <typename Byte>
 class BasicChannelRecord;
 using ConstChannelRecord = BasicChannelRecord<const std::uint8_t>;
+enum class Side;
 
 class ChannelSide {
 public:
@@ -26,7 +27,7 @@ public:
         ChoiceList* codeTable;
         QPushButton* copyToOther;
     };
-    ChannelSide(FormState& state, ChannelListsPanel& lists, bool receive, Controls controls,
+    ChannelSide(FormState& state, ChannelListsPanel& lists, Side side, Controls controls,
                 std::function<void(int)> showChannel);
     // The side its copy button copies onto.
     void SetOther(ChannelSide* other) { m_other = other; }
@@ -44,12 +45,10 @@ private:
     void CopyToOther();
 
     double& Frequency() const;
-    std::uint8_t OnBit() const;
-    std::uint8_t ToneBit() const;
 
     FormState& m_state;
     ChannelListsPanel& m_lists;
-    const bool m_receive;
+    const Side m_side;
     Controls m_controls;
     std::function<void(int)> m_showChannel;
     ChannelSide* m_other = nullptr;

@@ -54,12 +54,12 @@ void FormView::BindForm(const std::vector<int>& readOrder) {
     m_lists = std::make_unique<ChannelListsPanel>(*m_state, Find<ChoiceList>("m_channelList", true),
                                                   Find<ChoiceList>("m_validList", true), show);
     m_rx = std::make_unique<ChannelSide>(
-        *m_state, *m_lists, true,
+        *m_state, *m_lists, Side::Receive,
         ChannelSide::Controls{Find<QLineEdit>("m_rxFreqEdit", true), Find<ChoiceList>("m_rxCodeTypeList", true),
                               Find<ChoiceList>("m_rxCodeTable", true), Find<QPushButton>("m_copyRxToTxButton", true)},
         show);
     m_tx = std::make_unique<ChannelSide>(
-        *m_state, *m_lists, false,
+        *m_state, *m_lists, Side::Transmit,
         ChannelSide::Controls{Find<QLineEdit>("m_txFreqEdit", true), Find<ChoiceList>("m_txCodeTypeList", true),
                               Find<ChoiceList>("m_txCodeTable", true), Find<QPushButton>("m_copyTxToRxButton", true)},
         show);

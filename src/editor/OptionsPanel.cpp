@@ -10,9 +10,6 @@
 namespace rk {
 
 namespace {
-constexpr int kSquelchMin = 0;
-constexpr int kSquelchMax = 9;
-constexpr int kSquelchStart = 3;
 constexpr int kRowNo = 0;
 constexpr int kRowYes = 1;
 constexpr int kRowHigh = 0;
@@ -46,8 +43,8 @@ void OptionsPanel::FillFixed() {
         option.list->SetEntries({m_state.Text(texts.optionNo), m_state.Text(texts.optionYes)});
         option.list->SelectRow(kRowNo);
     }
-    m_controls.squelch->SetRange(kSquelchMin, kSquelchMax);
-    m_controls.squelch->SetPosition(kSquelchStart);
+    m_controls.squelch->SetRange(kSquelchLevelMin, kSquelchLevelMax);
+    m_controls.squelch->SetPosition(kSquelchLevelDefault);
 }
 
 void OptionsPanel::LoadValues(const ConstChannelRecord& record) {

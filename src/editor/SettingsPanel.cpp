@@ -8,13 +8,12 @@
 namespace rk {
 
 namespace {
-// The high edge shown for a typed low edge: 20 MHz above it inside 100..500,
+// The high edge shown for a typed low edge: the band width above it inside 100..500,
 // none far outside, and as it was just outside (99..100, 500..501).
 constexpr double kBandEdgeMin = 100;
 constexpr double kBandEdgeMax = 500;
 constexpr double kBandNoEdgeBelow = 99;
 constexpr double kBandNoEdgeAbove = 501;
-constexpr double kBandWidth = 20;
 }  // namespace
 
 SettingsPanel::SettingsPanel(FormState& state, QLineEdit* bandLow, QLineEdit* bandHigh, QLineEdit* totLimit)
@@ -33,7 +32,7 @@ void SettingsPanel::LoadBand(const ConstSettingsBlock& settings) {
     NumberValues& values = m_state.values;
     values.bandLowMHz = static_cast<double>(low);
     values.bandHighMHz = (low >= static_cast<std::int64_t>(kBandEdgeMin) && low <= static_cast<std::int64_t>(kBandEdgeMax))
-                             ? static_cast<double>(low) + kBandWidth
+                             ? static_cast<double>(low + kBandWidthMhz)
                              : 0.0;
 }
 
@@ -44,7 +43,7 @@ void SettingsPanel::OnBandEdited() {
     m_state.EditSettings([bandLow](const SettingsBlock& settings) { settings.setBandLow(bandLow); });
     const double x = values.bandLowMHz;
     if (x >= kBandEdgeMin && x <= kBandEdgeMax)
-        values.bandHighMHz = x + kBandWidth;
+        values.bandHighMHz = x + kBandWidthMhz;
     else if (x <= kBandNoEdgeBelow || x >= kBandNoEdgeAbove)
         values.bandHighMHz = 0;
     m_state.ShowForm();

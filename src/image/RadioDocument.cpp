@@ -10,7 +10,7 @@ bool RadioDocument::OnNewDocument() {
     auto settings = m_image.Settings();
     for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
     for (auto& slot : settings.scanGroupB()) slot = kEmptySlot;
-    for (int c = 0; c < kChannelCount; ++c) m_image.Channel(c).setSquelchLevel(3);
+    for (int c = 0; c < kChannelCount; ++c) m_image.Channel(c).setSquelchLevel(kSquelchLevelDefault);
     settings.setTotLimit(50);
     settings.setSettingsByte1(15);
     RebuildValidChannels();

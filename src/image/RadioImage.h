@@ -21,7 +21,16 @@ inline constexpr std::size_t kSettingsSize = 64;
 inline constexpr int kScanGroupSlots = 16;
 inline constexpr std::uint8_t kEmptySlot = 0xFF;
 // Frequencies are counts of 10 Hz; a channel is in use from 100 MHz on.
+inline constexpr std::int32_t kCountsPerMhz = 100'000;
 inline constexpr std::int32_t kConfiguredFreqMin = 10'000'000;
+// The band reaches this far above its low edge, both edges included.
+inline constexpr std::int32_t kBandWidthMhz = 20;
+inline constexpr std::int32_t kBandWidth = kBandWidthMhz * kCountsPerMhz;
+
+// Squelch level, record byte 12; a new image holds the default.
+inline constexpr int kSquelchLevelMin = 0;
+inline constexpr int kSquelchLevelMax = 9;
+inline constexpr std::uint8_t kSquelchLevelDefault = 3;
 
 // codeFlags, record byte 10
 inline constexpr std::uint8_t kTxInhibit = 0x04;
@@ -29,6 +38,12 @@ inline constexpr std::uint8_t kTxCodeOn = 0x08;
 inline constexpr std::uint8_t kRxCodeOn = 0x10;
 inline constexpr std::uint8_t kTxCodeIsQt = 0x20;
 inline constexpr std::uint8_t kRxCodeIsQt = 0x40;
+
+// The two sides of a channel: each has a frequency, a code byte and two code
+// bits (on, is a tone).
+enum class Side { Receive, Transmit };
+inline constexpr std::uint8_t CodeOnBit(Side side) { return side == Side::Receive ? kRxCodeOn : kTxCodeOn; }
+inline constexpr std::uint8_t CodeIsQtBit(Side side) { return side == Side::Receive ? kRxCodeIsQt : kTxCodeIsQt; }
 
 // optionFlags, record byte 11
 inline constexpr std::uint8_t kBeatShift = 0x04;
@@ -59,13 +74,20 @@ public:
 
     std::span<Byte, kRecordSize> Bytes() const { return std::span<Byte, kRecordSize>(m_bytes, kRecordSize); }
 
-    std::uint32_t rxFreq() const { return bytes::ReadBe32(m_bytes + 0); }
-    std::uint32_t txFreq() const { return bytes::ReadBe32(m_bytes + 5); }
-    // The frequencies as the validation and the channel lists read them.
-    std::int32_t rxFreqSigned() const { return static_cast<std::int32_t>(rxFreq()); }
-    std::int32_t txFreqSigned() const { return static_cast<std::int32_t>(txFreq()); }
-    std::uint8_t rxCode() const { return m_bytes[4]; }
-    std::uint8_t txCode() const { return m_bytes[9]; }
+    // One side: frequency at bytes 0..3 or 5..8, code byte 4 or 9, its bits in codeFlags.
+    std::uint32_t freq(Side s) const { return bytes::ReadBe32(m_bytes + FreqAt(s)); }
+    // The frequency as the validation and the channel lists read it.
+    std::int32_t freqSigned(Side s) const { return static_cast<std::int32_t>(freq(s)); }
+    std::uint8_t code(Side s) const { return m_bytes[CodeAt(s)]; }
+    bool codeOn(Side s) const { return HasCodeFlag(CodeOnBit(s)); }
+    bool codeIsQt(Side s) const { return HasCodeFlag(CodeIsQtBit(s)); }
+
+    std::uint32_t rxFreq() const { return freq(Side::Receive); }
+    std::uint32_t txFreq() const { return freq(Side::Transmit); }
+    std::int32_t rxFreqSigned() const { return freqSigned(Side::Receive); }
+    std::int32_t txFreqSigned() const { return freqSigned(Side::Transmit); }
+    std::uint8_t rxCode() const { return code(Side::Receive); }
+    std::uint8_t txCode() const { return code(Side::Transmit); }
     std::uint8_t codeFlags() const { return m_bytes[10]; }
     std::uint8_t optionFlags() const { return m_bytes[11]; }
     std::uint8_t squelchLevel() const { return m_bytes[12]; }
@@ -73,10 +95,14 @@ public:
     bool HasCodeFlag(std::uint8_t mask) const { return (m_bytes[10] & mask) != 0; }
     bool HasOption(std::uint8_t mask) const { return (m_bytes[11] & mask) != 0; }
 
-    void setRxFreq(std::uint32_t v) const requires kMutable { bytes::WriteBe32(m_bytes + 0, v); }
-    void setTxFreq(std::uint32_t v) const requires kMutable { bytes::WriteBe32(m_bytes + 5, v); }
-    void setRxCode(std::uint8_t v) const requires kMutable { m_bytes[4] = v; }
-    void setTxCode(std::uint8_t v) const requires kMutable { m_bytes[9] = v; }
+    void setFreq(Side s, std::uint32_t v) const requires kMutable { bytes::WriteBe32(m_bytes + FreqAt(s), v); }
+    void setCode(Side s, std::uint8_t v) const requires kMutable { m_bytes[CodeAt(s)] = v; }
+    void setCodeOn(Side s, bool on) const requires kMutable { SetCodeFlag(CodeOnBit(s), on); }
+    void setCodeIsQt(Side s, bool on) const requires kMutable { SetCodeFlag(CodeIsQtBit(s), on); }
+    void setRxFreq(std::uint32_t v) const requires kMutable { setFreq(Side::Receive, v); }
+    void setTxFreq(std::uint32_t v) const requires kMutable { setFreq(Side::Transmit, v); }
+    void setRxCode(std::uint8_t v) const requires kMutable { setCode(Side::Receive, v); }
+    void setTxCode(std::uint8_t v) const requires kMutable { setCode(Side::Transmit, v); }
     void setCodeFlags(std::uint8_t v) const requires kMutable { m_bytes[10] = v; }
     void setOptionFlags(std::uint8_t v) const requires kMutable { m_bytes[11] = v; }
     void setSquelchLevel(std::uint8_t v) const requires kMutable { m_bytes[12] = v; }
@@ -85,6 +111,8 @@ public:
     void SetOption(std::uint8_t mask, bool on) const requires kMutable { SetBits(m_bytes[11], mask, on); }
 
 private:
+    static constexpr std::size_t FreqAt(Side s) { return s == Side::Receive ? 0 : 5; }
+    static constexpr std::size_t CodeAt(Side s) { return s == Side::Receive ? 4 : 9; }
     static void SetBits(std::uint8_t& b, std::uint8_t mask, bool on) {
         b = static_cast<std::uint8_t>(on ? (b | mask) : (b & ~mask));
     }

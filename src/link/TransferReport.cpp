@@ -8,8 +8,6 @@
 namespace rk {
 namespace {
 
-constexpr std::int32_t kBandWidth = 2'000'000;  // 20 MHz in 10 Hz counts
-
 std::string Text(const char* text) { return text ? text : ""; }
 
 const char* CauseText(const TransferTexts& texts, PortProblem problem) {
@@ -68,8 +66,6 @@ std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
     if (d.channel < 0) return field;
     return Fill(names.channelField, {ChannelText(names, d.channel), field});
 }
-
-std::string MhzText(std::int64_t count) { return FormatNumber(static_cast<double>(count) / 100000.0); }
 
 void AddLine(std::string& text, const std::string& line) {
     if (line.empty()) return;
@@ -168,8 +164,8 @@ std::string DescribeRefusal(const ReportTexts& names, const WriteRefusal& refusa
     std::string text = Text(refusal.message);
     if (refusal.channel < 0) return text;
     const std::string channel = ChannelText(names, refusal.channel);
-    AddLine(text, refusal.bandRule ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge),
-                                                              MhzText(std::int64_t{refusal.bandEdge} + kBandWidth)})
+    AddLine(text, refusal.bandRule ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge, 0),
+                                                              MhzText(std::int64_t{refusal.bandEdge} + kBandWidth, 0)})
                                    : channel);
     return text;
 }

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "Conversions.h"
+#include "RadioImage.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -35,6 +37,8 @@ private slots:
     void everyTenthsByteReadsBack();
     void formatNumber_data();
     void formatNumber();
+    void mhzText_data();
+    void mhzText();
     void parseNumber_data();
     void parseNumber();
     void numberTextIgnoresTheCLocale();
@@ -208,6 +212,31 @@ void ConversionsTest::formatNumber() {
     QCOMPARE(QString::fromStdString(FormatNumber(value)), text);
 }
 
+void ConversionsTest::mhzText_data() {
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<int>("leastDecimals");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole, no decimals") << qint64{40'000'000} << 0 << "400";
+    QTest::newRow("whole, four") << qint64{40'000'000} << 4 << "400.0000";
+    QTest::newRow("fifth decimal kept") << qint64{14'501'251} << 4 << "145.01251";
+    QTest::newRow("trailing zeros to four") << qint64{14'501'250} << 4 << "145.0125";
+    QTest::newRow("trailing zeros dropped") << qint64{14'501'200} << 0 << "145.012";
+    QTest::newRow("six, padded") << qint64{14'501'250} << 6 << "145.012500";
+    QTest::newRow("one count") << qint64{1} << 0 << "0.00001";
+    QTest::newRow("minus one count") << qint64{-1} << 0 << "-0.00001";
+    QTest::newRow("zero, six") << qint64{0} << 6 << "0.000000";
+    QTest::newRow("int32 min") << qint64{kInt32Min} << 4 << "-21474.83648";
+    QTest::newRow("band top") << qint64{40'000'000} + kBandWidth << 0 << "420";
+    QTest::newRow("int64 min") << std::numeric_limits<qint64>::min() << 0 << "-92233720368547.75808";
+}
+
+void ConversionsTest::mhzText() {
+    QFETCH(qint64, count);
+    QFETCH(int, leastDecimals);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(MhzText(count, leastDecimals)), text);
+}
+
 void ConversionsTest::parseNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
@@ -317,5 +346,5 @@ void ConversionsTest::parseNumberWithDecimalComma() {
     if (ok) QCOMPARE(*parsed, value);
 }
 
-QTEST_GUILESS_MAIN(ConversionsTest)
+RK_TEST_GUILESS_MAIN(ConversionsTest)
 #include "ConversionsTest.moc"

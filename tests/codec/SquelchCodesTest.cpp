@@ -8,6 +8,7 @@
 #include <string>
 
 #include "SquelchCodes.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -150,7 +151,6 @@ class SquelchCodesTest : public QObject {
     Q_OBJECT
 private slots:
     void toneTexts();
-    void codeTypeTexts();
     void dcsTable_data();
     void dcsTable();
     void dcsTextsAndNumbering();
@@ -171,13 +171,6 @@ void SquelchCodesTest::toneTexts() {
              QStringLiteral("67 71.9 74.4 77 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100 103.5 107.2 110.9 114.8 "
                             "118.8 123 127.3 131.8 136.5 141.3 146.2 151.4 156.7 162.2 167.9 173.8 179.9 186.2 "
                             "192.8 203.5 210.7 218.1 225.7 233.6 241.8 250.3"));
-}
-
-void SquelchCodesTest::codeTypeTexts() {
-    const auto texts = CodeTypeTexts("НЕТ");
-    QCOMPARE(QString::fromStdString(texts[kCodeTypeQt]), QStringLiteral("QT"));
-    QCOMPARE(QString::fromStdString(texts[kCodeTypeDqt]), QStringLiteral("DQT"));
-    QCOMPARE(QString::fromStdString(texts[kCodeTypeNone]), QStringLiteral("НЕТ"));
 }
 
 void SquelchCodesTest::dcsTable_data() {
@@ -366,5 +359,5 @@ void SquelchCodesTest::positionsOutsideTheTableAreRefused() {
     QCOMPARE(int(EncodeSquelchCode(false, false, -1)), 0);
 }
 
-QTEST_GUILESS_MAIN(SquelchCodesTest)
+RK_TEST_GUILESS_MAIN(SquelchCodesTest)
 #include "SquelchCodesTest.moc"

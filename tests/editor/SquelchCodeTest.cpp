@@ -10,14 +10,14 @@ using namespace rk;
 using rk::test::EditorHarness;
 
 namespace {
-struct Side {
+struct SideIds {
     int typeList;
     int table;
     std::uint8_t on;
     std::uint8_t tone;
 };
-const Side kReceive{1030, 1012, kRxCodeOn, kRxCodeIsQt};
-const Side kTransmit{1029, 1013, kTxCodeOn, kTxCodeIsQt};
+const SideIds kReceive{1030, 1012, kRxCodeOn, kRxCodeIsQt};
+const SideIds kTransmit{1029, 1013, kTxCodeOn, kTxCodeIsQt};
 
 std::uint8_t CodeByte(const EditorHarness& h, bool receive) {
     const ConstChannelRecord record = h.document.Image().Channel(h.view->EditChannel());
@@ -50,7 +50,7 @@ void SquelchCodeTest::typeThenCode() {
     QFETCH(QString, entryText);
     QFETCH(int, byte);
     EditorHarness h(model);
-    const Side side = receive ? kReceive : kTransmit;
+    const SideIds side = receive ? kReceive : kTransmit;
     h.Click(1035, 3);
     h.document.EditChannel(3, [](const ChannelRecord& r) {
         r.setRxCode(0x55);

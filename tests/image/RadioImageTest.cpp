@@ -67,6 +67,43 @@ void RadioImageTest::flagBitsTouchOnlyTheirMask() {
     QCOMPARE(ch.optionFlags(), 0x0B);
 }
 
+// Per side: frequency, code byte, on and is-tone bits, against the named
+// accessors, with every other byte and bit of the record left as it was.
+void RadioImageTest::eachSideTouchesOnlyItsOwnBytesAndBits() {
+    struct Expect {
+        Side side;
+        std::size_t freqAt, codeAt;
+        std::uint8_t onBit, qtBit;
+    };
+    for (const Expect& e : {Expect{Side::Receive, 0, 4, kRxCodeOn, kRxCodeIsQt},
+                            Expect{Side::Transmit, 5, 9, kTxCodeOn, kTxCodeIsQt}}) {
+        RadioImage image;
+        image.Bytes().fill(0x5A);
+        auto ch = image.Channel(1);
+        const auto before = image.Bytes();
+        ch.setFreq(e.side, 0x80000001u);
+        ch.setCode(e.side, 0xC3);
+        ch.setCodeOn(e.side, true);
+        ch.setCodeIsQt(e.side, false);
+        QCOMPARE(ch.freq(e.side), 0x80000001u);
+        QCOMPARE(ch.freqSigned(e.side), std::int32_t(0x80000001u));
+        QCOMPARE(ch.code(e.side), 0xC3);
+        QVERIFY(ch.codeOn(e.side));
+        QVERIFY(!ch.codeIsQt(e.side));
+        QCOMPARE(e.side == Side::Receive ? ch.rxFreq() : ch.txFreq(), 0x80000001u);
+        QCOMPARE(e.side == Side::Receive ? ch.rxCode() : ch.txCode(), 0xC3);
+        for (std::size_t i = 0; i < kImageSize; ++i) {
+            const std::size_t at = i - kRecordSize;
+            const bool own = i >= kRecordSize && i < 2 * kRecordSize &&
+                             ((at >= e.freqAt && at < e.freqAt + 4) || at == e.codeAt || at == 10);
+            if (!own) QCOMPARE(image[i], before[i]);
+        }
+        const std::uint8_t flags = image[kRecordSize + 10];
+        QCOMPARE(flags & ~(e.onBit | e.qtBit), before[kRecordSize + 10] & ~(e.onBit | e.qtBit));
+        QCOMPARE(flags & (e.onBit | e.qtBit), int(e.onBit));
+    }
+}
+
 void RadioImageTest::channelBitmapBits() {
     RadioImage image;
     auto settings = image.Settings();

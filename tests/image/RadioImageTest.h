@@ -6,6 +6,7 @@ class RadioImageTest : public QObject {
 private slots:
     void fieldsAreBigEndianAtTheirOffsets();
     void flagBitsTouchOnlyTheirMask();
+    void eachSideTouchesOnlyItsOwnBytesAndBits();
     void channelBitmapBits();
     void channelConfiguredThreshold_data();
     void channelConfiguredThreshold();
