@@ -4,17 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 
 #include "ImageFile.h"
+#include "SettingsLocation.h"
 
 namespace rk {
 namespace {
-
-// The settings key of the programs, which Qt also uses for their data folder.
-const char* const kOrganization = "Local AppWizard-Generated Applications";
 
 QString KindName(BackupKind kind) {
     switch (kind) {
@@ -31,8 +28,7 @@ BackupStore::BackupStore(const QString& programName, const QString& extension)
     : m_program(programName), m_extension(extension) {}
 
 QString BackupStore::FolderFor(const QString& programName) {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
-           QLatin1String(kOrganization) + QLatin1Char('/') + programName + QStringLiteral("/backups");
+    return ProgramDataFolder(programName) + QStringLiteral("/backups");
 }
 
 BackupCopy BackupStore::Keep(const RadioImage& image, BackupKind kind) {

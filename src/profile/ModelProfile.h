@@ -106,8 +106,6 @@ struct DocumentTypeTexts {
     const char* windowTitle;
     const char* newFileName;  // offered by Save for a document without a file
     const char* filterName;   // the Save dialogs offer this model's files only
-    const char* fileTypeId;
-    const char* fileTypeName;
     // Either program opens the other's files: the Open dialog offers both
     // models' files in one entry, then each model's own, then all files.
     const char* bothTypesFilter;

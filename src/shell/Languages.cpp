@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 #include <algorithm>
 #include <functional>
 
 #include "ModelProfile.h"
 #include "ProgramShell.h"
+#include "SettingsLocation.h"
 
 namespace rk {
 
@@ -26,10 +26,6 @@ QString NativeCode(const ModelProfile& profile) { return QLocale::languageToCode
 
 QString TranslationFile(const ModelProfile& profile, const QString& code) {
     return QStringLiteral("%1/%2_%3.qm").arg(kTranslationDir, QString::fromLatin1(profile.rules.programName), code);
-}
-
-QSettings ProgramSettings(const ModelProfile& profile) {
-    return QSettings(QString::fromLatin1(kSettingsOrganization), QString::fromUtf8(profile.shell.programTitle));
 }
 
 bool IsAvailable(const ModelProfile& profile, const QString& code) {
@@ -58,12 +54,12 @@ QList<Language> AvailableLanguages(const ModelProfile& profile) {
 }
 
 QString ChosenLanguage(const ModelProfile& profile) {
-    const QString kept = ProgramSettings(profile).value(kSettingsKey).toString();
+    const QString kept = ProgramSettings(profile.shell.programTitle).value(kSettingsKey).toString();
     return IsAvailable(profile, kept) ? kept : NativeCode(profile);
 }
 
 void KeepLanguage(const ModelProfile& profile, const QString& code) {
-    ProgramSettings(profile).setValue(kSettingsKey, code);
+    ProgramSettings(profile.shell.programTitle).setValue(kSettingsKey, code);
 }
 
 QString StartLanguage(const ModelProfile& profile, const QString& requested) {

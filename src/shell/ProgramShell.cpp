@@ -12,6 +12,7 @@
 #include "ProgramIcon.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
+#include "SettingsLocation.h"
 #include "Texts.h"
 #include "TransferCommands.h"
 #include "TransferPresenter.h"
@@ -20,7 +21,7 @@
 namespace rk {
 
 void PrepareApplication(QApplication& app, const ModelProfile& profile, const QStringList& arguments) {
-    QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganization));
+    QCoreApplication::setOrganizationName(SettingsOrganization());
     QCoreApplication::setApplicationName(QString::fromUtf8(profile.shell.programTitle));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(profile.rules.programName));
     QApplication::setWindowIcon(ProgramIcon(QString::fromUtf8(profile.rules.programName)));
@@ -34,8 +35,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
       m_texts(std::make_unique<TranslatedTexts>(profile.rules, profile.report)),
       m_link(std::make_unique<CloneLink>(m_texts->Rules(), *m_document)) {
     SetTextContext(profile.rules.programName);
-    m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
-                                             QString::fromUtf8(profile.shell.programTitle));
+    m_recent = std::make_unique<RecentFiles>(profile.shell.programTitle);
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
     m_transfer = std::make_unique<TransferCommands>(profile, *m_link, *m_files);
     m_files->SetLastFolder(m_recent->LastFolder());

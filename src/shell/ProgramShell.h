@@ -23,9 +23,6 @@ class TransferCommands;
 class TransferPresenter;
 class TranslatedTexts;
 
-// Settings key under which every program keeps its recent-file list.
-inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
-
 // Interface language, settings names, window icon. Call right after the
 // QApplication exists, with the command line without the program's name: its
 // --lang chooses the language of this run (Languages.h).

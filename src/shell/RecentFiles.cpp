@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "SettingsLocation.h"
+
 namespace rk {
 namespace {
 
@@ -16,8 +18,7 @@ QString Canonical(const QString& path) { return QFileInfo(path).absoluteFilePath
 
 }  // namespace
 
-RecentFiles::RecentFiles(const QString& organization, const QString& application)
-    : m_organization(organization), m_application(application) {
+RecentFiles::RecentFiles(const char* program) : m_program(program) {
     Load();
 }
 
@@ -36,7 +37,7 @@ void RecentFiles::Remove(const QString& path) {
 }
 
 void RecentFiles::Load() {
-    QSettings settings(m_organization, m_application);
+    QSettings settings = ProgramSettings(m_program);
     m_lastFolder = settings.value(QString::fromLatin1(kLastFolderKey)).toString();
     settings.beginGroup(kSection);
     for (int i = 0; i < kMaxEntries; ++i) {
@@ -46,7 +47,7 @@ void RecentFiles::Load() {
 }
 
 void RecentFiles::Save() const {
-    QSettings settings(m_organization, m_application);
+    QSettings settings = ProgramSettings(m_program);
     if (!m_lastFolder.isEmpty()) settings.setValue(QString::fromLatin1(kLastFolderKey), m_lastFolder);
     settings.beginGroup(kSection);
     for (int i = 0; i < kMaxEntries; ++i) {

@@ -12,8 +12,8 @@ class RecentFiles {
 public:
     static constexpr int kMaxEntries = 4;
 
-    // organization: the settings key; application: the program title.
-    RecentFiles(const QString& organization, const QString& application);
+    // Kept in the settings of the program named `program` (SettingsLocation.h).
+    explicit RecentFiles(const char* program);
 
     const QStringList& Entries() const { return m_entries; }
     // The folder of the file added last, kept beside the list; may be empty.
@@ -27,8 +27,7 @@ public:
 
 private:
     void Load();
-    QString m_organization;
-    QString m_application;
+    const char* m_program;
     QStringList m_entries;
     QString m_lastFolder;
 };

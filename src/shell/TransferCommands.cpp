@@ -2,7 +2,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QSettings>
 #include <QUrl>
 
 #include "CloneLink.h"
@@ -10,6 +9,7 @@
 #include "ModelProfile.h"
 #include "ProgramShell.h"
 #include "Prompts.h"
+#include "SettingsLocation.h"
 #include "Texts.h"
 
 namespace rk {
@@ -24,7 +24,7 @@ const char* const kVerifyKey = "Settings/VerifyAfterWrite";
 TransferCommands::TransferCommands(const ModelProfile& profile, CloneLink& link, DocumentFiles& files,
                                    QObject* parent)
     : QObject(parent), m_profile(profile), m_link(link), m_files(files) {
-    const QSettings settings(QString::fromLatin1(kSettingsOrganization), Tr(profile.shell.programTitle));
+    const QSettings settings = ProgramSettings(profile.shell.programTitle);
     m_options.backupFirst = settings.value(QLatin1String(kBackupKey), true).toBool();
     m_options.verifyAfter = settings.value(QLatin1String(kVerifyKey), true).toBool();
 }
@@ -40,7 +40,7 @@ void TransferCommands::SetVerifyAfter(bool on) {
 }
 
 void TransferCommands::SaveOptions() const {
-    QSettings settings(QString::fromLatin1(kSettingsOrganization), Tr(m_profile.shell.programTitle));
+    QSettings settings = ProgramSettings(m_profile.shell.programTitle);
     settings.setValue(QLatin1String(kBackupKey), m_options.backupFirst);
     settings.setValue(QLatin1String(kVerifyKey), m_options.verifyAfter);
 }

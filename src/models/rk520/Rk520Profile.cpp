@@ -92,8 +92,6 @@ const rk::ModelProfile kProfile{
             .windowTitle = QT_TRANSLATE_NOOP("rk520", "TalvoraRKP_520P写频软件"),
             .newFileName = "Rk520",
             .filterName = QT_TRANSLATE_NOOP("rk520", "Rk520 文件 (*.rkd)"),
-            .fileTypeId = "Rk520.Document",
-            .fileTypeName = "Rk520 Document",
             .bothTypesFilter = QT_TRANSLATE_NOOP("rk520", "Rk520 和 Rk7400 文件 (*.rkd *.zu1)"),
             .otherTypeFilter = QT_TRANSLATE_NOOP("rk520", "Rk7400 文件 (*.zu1)"),
             .allFilesFilter = QT_TRANSLATE_NOOP("rk520", "所有文件 (*)"),

@@ -103,8 +103,6 @@ const rk::ModelProfile kProfile{
             .windowTitle = QT_TRANSLATE_NOOP("rk7400", "Программатор для TLVR (RKP_7400)"),
             .newFileName = "Rk7400",
             .filterName = QT_TRANSLATE_NOOP("rk7400", "Файлы Rk7400 (*.zu1)"),
-            .fileTypeId = "Rk7400.Document",
-            .fileTypeName = "Rk7400 Document",
             .bothTypesFilter = QT_TRANSLATE_NOOP("rk7400", "Файлы Rk7400 и Rk520 (*.zu1 *.rkd)"),
             .otherTypeFilter = QT_TRANSLATE_NOOP("rk7400", "Файлы Rk520 (*.rkd)"),
             .allFilesFilter = QT_TRANSLATE_NOOP("rk7400", "Все файлы (*)"),
