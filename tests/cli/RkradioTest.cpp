@@ -12,9 +12,14 @@
 
 #include "ImageFile.h"
 #include "RadioSimulator.h"
+#include "TestFiles.h"
 #include "TestImages.h"
+#include "TestRunner.h"
 
 using namespace rk;
+using test::FileBytes;
+using test::ReadFile;
+using test::WriteFile;
 
 namespace {
 
@@ -33,22 +38,6 @@ Result Run(const QStringList& args) {
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray FileBytes(const RadioImage& image) {
-    const auto bytes = SerializeImageFile(image);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -71,14 +60,14 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        Write(Path("good.rkd"), FileBytes(test::SampleImage()));
-        Write(Path("good.bin"), FileBytes(test::SampleImage()));
-        Write(Path("short.rkd"), FileBytes(test::SampleImage()).left(1088));
+        WriteFile(Path("good.rkd"), FileBytes(test::SampleImage()));
+        WriteFile(Path("good.bin"), FileBytes(test::SampleImage()));
+        WriteFile(Path("short.rkd"), FileBytes(test::SampleImage()).left(1088));
         RadioImage bad = test::SampleImage();
         bad.Channel(4).setRxFreq(42'100'000);
         bad.Channel(4).setTxFreq(42'100'000);
-        Write(Path("bad.rkd"), FileBytes(bad));
-        Write(Path("table.csv"), "Location,Frequency\n7,405\n8,4o6\n");
+        WriteFile(Path("bad.rkd"), FileBytes(bad));
+        WriteFile(Path("table.csv"), "Location,Frequency\n7,405\n8,4o6\n");
     }
 
     void exitCodes_data() {
@@ -129,8 +118,8 @@ private slots:
         b.Channel(2).SetOption(kBeatShift, true);
         a[0x40E] = 0x12;
         b[0x40E] = 0x13;
-        Write(Path("a.rkd"), FileBytes(a));
-        Write(Path("b.rkd"), FileBytes(b));
+        WriteFile(Path("a.rkd"), FileBytes(a));
+        WriteFile(Path("b.rkd"), FileBytes(b));
         const Result result = Run(Args("diff {a.rkd} {b.rkd}"));
         QCOMPARE(result.code, 1);
         QCOMPARE(result.out, QStringLiteral("channel 03 rx frequency: 145.0125 -> 145.0000\n"
@@ -162,7 +151,7 @@ private slots:
 
         result = Run(Args("import --skip-invalid {table.csv} --into {good.rkd} -o {imported.rkd}"));
         QCOMPARE(result.code, 0);
-        const QByteArray bytes = Read(out);
+        const QByteArray bytes = ReadFile(out);
         const auto image =
             ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
         QVERIFY(image);
@@ -174,7 +163,7 @@ private slots:
     void exportThenImportKeepsTheImage() {
         QCOMPARE(Run(Args("export {good.rkd} -o {all.csv}")).code, 0);
         QCOMPARE(Run(Args("import {all.csv} --into {good.rkd} -o {again.rkd}")).code, 0);
-        QCOMPARE(Read(Path("again.rkd")), Read(Path("good.rkd")));
+        QCOMPARE(ReadFile(Path("again.rkd")), ReadFile(Path("good.rkd")));
     }
 
     void readsFromTheRadio() {
@@ -183,7 +172,7 @@ private slots:
         const Result result = Run(Args("read --quiet -o {read.rkd} --port " + QString::fromStdString(radio.SlavePath())));
         QCOMPARE(result.code, 0);
         QVERIFY(result.err.isEmpty());
-        QCOMPARE(Read(Path("read.rkd")), FileBytes(test::SampleImage()));
+        QCOMPARE(ReadFile(Path("read.rkd")), FileBytes(test::SampleImage()));
     }
 
     // A write that the radio keeps wrongly is caught by its read-back; a
@@ -222,5 +211,5 @@ private:
     QTemporaryDir m_dir;
 };
 
-QTEST_GUILESS_MAIN(RkradioTest)
+RK_TEST_GUILESS_MAIN(RkradioTest)
 #include "RkradioTest.moc"

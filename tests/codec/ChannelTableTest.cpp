@@ -9,6 +9,7 @@
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
 #include "SquelchCodes.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -328,5 +329,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(ChannelTableTest)
+RK_TEST_GUILESS_MAIN(ChannelTableTest)
 #include "ChannelTableTest.moc"

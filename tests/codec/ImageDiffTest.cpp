@@ -4,6 +4,7 @@
 
 #include "ImageDiff.h"
 #include "TestImages.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -66,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ImageDiffTest)
+RK_TEST_GUILESS_MAIN(ImageDiffTest)
 #include "ImageDiffTest.moc"

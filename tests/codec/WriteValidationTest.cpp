@@ -8,6 +8,7 @@
 
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
+#include "TestRunner.h"
 #include "WriteValidation.h"
 
 using namespace rk;
@@ -325,5 +326,5 @@ void WriteValidationTest::allEmptyKeepsLastUsedChannel() {
     QCOMPARE(verdict.transferBytes[1024], std::uint8_t(12));
 }
 
-QTEST_GUILESS_MAIN(WriteValidationTest)
+RK_TEST_GUILESS_MAIN(WriteValidationTest)
 #include "WriteValidationTest.moc"

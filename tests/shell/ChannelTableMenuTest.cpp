@@ -21,24 +21,17 @@
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
+#include "SettingsLocation.h"
+#include "TestFiles.h"
 #include "TestImages.h"
+#include "TestRunner.h"
 
+using rk::test::ReadFile;
 using rk::test::RecordingPrompts;
+using rk::test::Utf;
+using rk::test::WriteFile;
 
 namespace {
-
-QString Utf(const char* s) { return QString::fromUtf8(s); }
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -52,8 +45,7 @@ private:
     // The sample image, opened from radio.<extension>: channels 1-10 but 4.
     void OpenSample() {
         const QString path = m_dir.filePath(QStringLiteral("radio") + Utf(m_profile.rules.extension));
-        const auto bytes = rk::SerializeImageFile(rk::test::SampleImage());
-        WriteFile(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+        WriteFile(path, rk::test::FileBytes(rk::test::SampleImage()));
         QVERIFY(m_program->MainFrame().OpenFile(path));
     }
     void ImportTable(const QByteArray& text) {
@@ -160,11 +152,11 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         ChannelTableMenuTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     {
         ChannelTableMenuTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     return status;
 }

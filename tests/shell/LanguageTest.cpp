@@ -36,13 +36,16 @@
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
 #include "Rk7400View.h"
+#include "SettingsLocation.h"
 #include "StatusPanes.h"
+#include "TestFiles.h"
+#include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
+using rk::test::Utf;
 
 namespace {
 
-QString Utf(const char* s) { return QString::fromUtf8(s); }
 
 struct Model {
     const rk::ModelProfile& profile;
@@ -116,8 +119,8 @@ static_assert(sizeof(rk::MenuTexts) == 23 * kPointer, "a menu text is missing fr
 static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a prompt is missing from ShownTexts");
 // The program title names the settings and captions the message boxes as it is.
 static_assert(sizeof(rk::ShellTexts) == 22 * kPointer, "a shell text is missing from ShownTexts");
-// The new file's name and the registered type serve the desktop, not the user.
-static_assert(sizeof(rk::DocumentTypeTexts) == 8 * kPointer, "a document type text is missing from ShownTexts");
+// The new file's name serves the file, not the user.
+static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 9 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
               "a validation text is missing from ShownTexts");
@@ -325,14 +328,14 @@ int main(int argc, char** argv) {
                              QStringList{"&File", "&View", "&Port", "&Radio", "&Help"},
                              "Talvora RKP_520P Programming Software",
                              "The band must lie within 100–480 MHz, in steps of 1 MHz."});
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     {
         LanguageTest t(Model{Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); },
                              [](rk::RadioDocument& d) { return std::make_unique<CRk7400View>(d); }, "ru",
                              QStringList{"File", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
                              "The band must be from 100 MHz to 400 MHz, in steps of 1 MHz."});
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     return status;
 }

@@ -33,28 +33,20 @@
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
 #include "StatusPanes.h"
+#include "SettingsLocation.h"
+#include "TestFiles.h"
 #include "TestRunner.h"
 
+using rk::test::ReadFile;
 using rk::test::RecordingPrompts;
+using rk::test::Utf;
+using rk::test::WriteFile;
 
 using rk::command::kFileNew;
 
 namespace {
 
-QString Utf(const char* s) { return QString::fromUtf8(s); }
-
 QByteArray ImageFileBytes(char fill, int size = 1089) { return QByteArray(size, fill); }
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 

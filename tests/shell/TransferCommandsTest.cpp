@@ -22,7 +22,10 @@
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
+#include "TestFiles.h"
 #include "TestImages.h"
+#include "TestRunner.h"
+#include "WriteOptions.h"
 
 using namespace rk;
 using namespace rk::test;
@@ -32,18 +35,10 @@ namespace {
 // A full transfer takes 10.5 s; leave room for a loaded machine.
 constexpr int kTransferMs = 20000;
 
-QString Utf(const char* s) { return QString::fromUtf8(s); }
-
 void ClickToolbarButton(CMainFrame& frame, int id) {
     auto* button = qobject_cast<QToolButton*>(frame.ToolBar()->widgetForAction(frame.Command(id)));
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// Sets the operation menu's two write options the way the user would.
-void SetWriteOptions(CMainFrame& frame, const ModelProfile& profile, bool backup, bool verify) {
-    frame.Command(profile.ids.backup)->setChecked(backup);
-    frame.Command(profile.ids.verify)->setChecked(verify);
 }
 
 // Starts the simulator and points the COM name's variable at it.
@@ -167,7 +162,7 @@ private slots:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TransferCommandsTest t;
-    return QTest::qExec(&t, argc, argv);
+    return rk::test::RunTestObject(t, argc, argv);
 }
 
 #include "TransferCommandsTest.moc"

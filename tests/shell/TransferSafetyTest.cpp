@@ -24,8 +24,12 @@
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
+#include "SettingsLocation.h"
 #include "StatusPanes.h"
+#include "TestFiles.h"
 #include "TestImages.h"
+#include "TestRunner.h"
+#include "WriteOptions.h"
 
 using namespace rk;
 using namespace rk::test;
@@ -35,17 +39,10 @@ namespace {
 const TransferPeriods kShort{250, 250, 100};
 constexpr int kJobMs = 20000;
 
-QString Utf(const char* s) { return QString::fromUtf8(s); }
-
 bool StartOnCom1(RadioSimulator& radio, const RadioSimulator::Behaviour& behaviour = {}) {
     if (!radio.Start(behaviour)) return false;
     qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
     return true;
-}
-
-void SetWriteOptions(CMainFrame& frame, const ModelProfile& profile, bool backup, bool verify) {
-    frame.Command(profile.ids.backup)->setChecked(backup);
-    frame.Command(profile.ids.verify)->setChecked(verify);
 }
 
 class UrlCatcher : public QObject {
@@ -208,7 +205,7 @@ private slots:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TransferSafetyTest t;
-    return QTest::qExec(&t, argc, argv);
+    return rk::test::RunTestObject(t, argc, argv);
 }
 
 #include "TransferSafetyTest.moc"

@@ -10,6 +10,7 @@
 // and an escaped exception (qExec has recorded it as a failure) fails its own
 // test object while the others still run.
 
+#include <QCoreApplication>
 #include <QTest>
 
 #include <array>
@@ -37,3 +38,14 @@ inline int RunTestObject(QObject& test, int argc, char** argv) {
 }
 
 }  // namespace rk::test
+
+// A program of one test object without windows: QTEST_GUILESS_MAIN through
+// the runner above.
+#define RK_TEST_GUILESS_MAIN(TestObject)                   \
+    int main(int argc, char** argv) {                      \
+        QCoreApplication app(argc, argv);                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);           \
+        TestObject test;                                   \
+        QTEST_SET_MAIN_SOURCE_PATH                         \
+        return rk::test::RunTestObject(test, argc, argv);  \
+    }
