@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "BackupCatalogue.h"
 #include "ImageFile.h"
 
 namespace rk {
@@ -16,30 +17,25 @@ namespace {
 // The settings key of the programs, which Qt also uses for their data folder.
 const char* const kOrganization = "Local AppWizard-Generated Applications";
 
-QString KindName(BackupKind kind) {
-    switch (kind) {
-    case BackupKind::Read: return QStringLiteral("read");
-    case BackupKind::BeforeWrite: return QStringLiteral("before-write");
-    case BackupKind::Verify: return QStringLiteral("verify");
-    }
-    return QStringLiteral("read");
-}
-
 }  // namespace
 
 BackupStore::BackupStore(const QString& programName, const QString& extension)
     : m_program(programName), m_extension(extension) {}
 
-QString BackupStore::FolderFor(const QString& programName) {
+QString BackupStore::Root() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
-           QLatin1String(kOrganization) + QLatin1Char('/') + programName + QStringLiteral("/backups");
+           QLatin1String(kOrganization);
+}
+
+QString BackupStore::FolderFor(const QString& programName) {
+    return Root() + QLatin1Char('/') + programName + QStringLiteral("/backups");
 }
 
 BackupCopy BackupStore::Keep(const RadioImage& image, BackupKind kind) {
     const QString folder = Folder();
     const QString stem = m_program + QLatin1Char('-') +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                         QLatin1Char('-') + KindName(kind);
+                         QLatin1Char('-') + BackupKindName(kind);
     // A folder that cannot be made shows in the open below, with its reason.
     QDir().mkpath(folder);
     BackupCopy copy;

@@ -21,6 +21,8 @@ public:
     // the programs' AppLocalDataLocation + "/backups", found from the program
     // name alone so that the command line finds the same folder.
     static QString FolderFor(const QString& programName);
+    // The folder that holds every program's backup folder.
+    static QString Root();
     QString Folder() const { return FolderFor(m_program); }
 
     // Writes the image file. On failure the copy names the file it tried and
