@@ -37,7 +37,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
                                              QString::fromUtf8(profile.shell.programTitle));
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
-    m_transfer = std::make_unique<TransferCommands>(profile, *m_link, *m_files);
+    m_transfer = std::make_unique<TransferCommands>(profile, *m_texts, *m_link, *m_files);
     m_files->SetLastFolder(m_recent->LastFolder());
     m_view = makeView(*m_document, profile);
     m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
