@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 
 #include "BackupsDialog.h"
 #include "DocumentFiles.h"
+#include "ImageFile.h"
 #include "MainFrame.h"
 #include "Rk520App.h"
 #include "Rk520Profile.h"
@@ -81,11 +83,25 @@ QImage WithMenuOpen(QMainWindow& window, int menuIndex) {
     return both;
 }
 
-int Run(ProgramShell& program, const QString& prefix, const QString& folder) {
+bool WriteImageFile(const QString& path, const RadioImage& image) {
+    const auto bytes = SerializeImageFile(image);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+}
+
+int Run(ProgramShell& program, const ModelProfile& profile, const QString& prefix, const QString& folder) {
     Pictures pictures(prefix, folder);
     CMainFrame& frame = program.MainFrame();
-    program.Document().LoadImage(guide::DemoRadio());
+    // Opened from a file as the user opens one, so the form shows it.
+    const QString demo = QDir(folder).filePath(QStringLiteral("demo") + QString::fromUtf8(profile.rules.extension));
+    if (!WriteImageFile(demo, guide::DemoRadio()) || !frame.OpenFile(demo)) return 1;
+    QFile::remove(demo);
     frame.show();
+    // The whole form, as on a screen large enough for it.
+    frame.resize(frame.sizeHint().expandedTo(QSize(980, 640)));
+    frame.FitToForm();
     QApplication::processEvents();
     pictures.Save(QStringLiteral("window"), frame.grab().toImage());
     const int menus = static_cast<int>(frame.menuBar()->actions().size());
@@ -113,7 +129,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool rk520 = args[0] == QLatin1String("rk520");
-    PrepareApplication(app, rk520 ? Rk520Profile() : Rk7400Profile(), {QStringLiteral("--lang"), args[1]});
+    const ModelProfile& profile = rk520 ? Rk520Profile() : Rk7400Profile();
+    PrepareApplication(app, profile, {QStringLiteral("--lang"), args[1]});
     if (!QDir().mkpath(args[2])) return 1;
     std::unique_ptr<ProgramShell> program;
     if (rk520)
@@ -121,5 +138,5 @@ int main(int argc, char** argv) {
     else
         program = std::make_unique<CRk7400App>();
     if (!program->Start({})) return 1;
-    return Run(*program, args[0] + QLatin1Char('-') + args[1], args[2]);
+    return Run(*program, profile, args[0] + QLatin1Char('-') + args[1], args[2]);
 }
