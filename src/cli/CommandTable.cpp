@@ -108,6 +108,19 @@ const std::vector<Command> kCommands = {
      "                  result that would not pass the pre-write check is noted\n",
      {kModel, kOutput, {QStringLiteral("into"), {}, true}, {QStringLiteral("skip-invalid"), {}, false}}, 1, 1,
      &RunImport},
+    {"backups", "list the radio images kept in the backup folders",
+     "Usage: rkradio backups [--model M] [--json]\n"
+     "\n"
+     "Lists the images kept from the radio by every read, by the backup before a\n"
+     "write and by the check after it, newest first: time, kind (read,\n"
+     "before-write, verify), configured channels and file. A file in a backup\n"
+     "folder that holds no image is listed as unreadable.\n"
+     "\n"
+     "Options:\n"
+     "  --model M       rk520 or rk7400: that program's backups only; without it\n"
+     "                  both programs' backups\n"
+     "  --json          the list as a JSON array\n",
+     {kModel, {QStringLiteral("json"), {}, false}}, 0, 0, &RunBackups},
 };
 
 }  // namespace

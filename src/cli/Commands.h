@@ -30,6 +30,7 @@ int RunShow(const Arguments& args);
 int RunDiff(const Arguments& args);
 int RunExport(const Arguments& args);
 int RunImport(const Arguments& args);
+int RunBackups(const Arguments& args);
 
 // A usage error of `command`: the message and a pointer to its help.
 int UsageError(const QString& command, const QString& message);

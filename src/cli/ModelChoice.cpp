@@ -13,6 +13,8 @@ const ModelRules* const kModels[] = {&Rk520Rules(), &Rk7400Rules()};
 
 }  // namespace
 
+std::span<const ModelRules* const> Models() { return kModels; }
+
 const ModelRules* ModelOfFile(const QString& path) {
     const QString suffix = QLatin1Char('.') + QFileInfo(path).suffix();
     for (const ModelRules* model : kModels)

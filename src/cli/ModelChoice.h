@@ -3,11 +3,15 @@
 // one whose image file extension the file has.
 
 #include <QString>
+#include <span>
 
 #include "Arguments.h"
 #include "ModelRules.h"
 
 namespace rk::cli {
+
+// Every model rkradio knows.
+std::span<const ModelRules* const> Models();
 
 // The model of the extension of `path` (.rkd, .zu1, any case), or nullptr.
 const ModelRules* ModelOfFile(const QString& path);

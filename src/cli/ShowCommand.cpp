@@ -38,6 +38,8 @@ QString OptionsText(const ConstChannelRecord& record) {
     return options.isEmpty() ? QStringLiteral("-") : options.join(QStringLiteral(", "));
 }
 
+}  // namespace
+
 // Rows of cells, each column as wide as its widest cell.
 QString Columns(const QList<QStringList>& rows) {
     QList<qsizetype> widths;
@@ -56,8 +58,6 @@ QString Columns(const QList<QStringList>& rows) {
     return text;
 }
 
-}  // namespace
-
 bool InScanGroup(const RadioImage& image, ScanGroup group, int c) {
     for (const std::uint8_t slot : image.Settings().scanGroup(group))
         if (slot == c) return true;
@@ -67,8 +67,7 @@ bool InScanGroup(const RadioImage& image, ScanGroup group, int c) {
 QString ShowText(const RadioImage& image, bool allChannels) {
     const ConstSettingsBlock settings = image.Settings();
     const std::int64_t low = BandLowToMhz(settings.bandLow());
-    int configured = 0;
-    for (int c = 0; c < kChannelCount; ++c) configured += image.IsChannelConfigured(c) ? 1 : 0;
+    const int configured = image.ConfiguredChannelCount();
 
     QString text = Columns({
         {QStringLiteral("Band:"), QStringLiteral("%1-%2 MHz").arg(low).arg(low + kBandWidthMhz)},

@@ -39,6 +39,12 @@ bool RadioImage::IsChannelConfigured(int c) const {
     return record.rxFreqSigned() >= kConfiguredFreqMin && record.txFreqSigned() >= kConfiguredFreqMin;
 }
 
+int RadioImage::ConfiguredChannelCount() const {
+    int count = 0;
+    for (int c = 0; c < kChannelCount; ++c) count += IsChannelConfigured(c) ? 1 : 0;
+    return count;
+}
+
 ValidChannelList BuildValidChannels(const RadioImage& image) {
     ValidChannelList list;
     list.fill(kEmptySlot);

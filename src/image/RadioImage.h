@@ -187,6 +187,7 @@ public:
 
     // Both frequencies at least 100 MHz, read as signed 32-bit counts.
     bool IsChannelConfigured(int c) const;
+    int ConfiguredChannelCount() const;
 
     friend bool operator==(const RadioImage&, const RadioImage&) = default;
 

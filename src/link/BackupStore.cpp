@@ -7,20 +7,13 @@
 
 #include <algorithm>
 
+#include "BackupCatalogue.h"
 #include "ImageFile.h"
 #include "SettingsLocation.h"
 
 namespace rk {
 namespace {
 
-QString KindName(BackupKind kind) {
-    switch (kind) {
-    case BackupKind::Read: return QStringLiteral("read");
-    case BackupKind::BeforeWrite: return QStringLiteral("before-write");
-    case BackupKind::Verify: return QStringLiteral("verify");
-    }
-    return QStringLiteral("read");
-}
 
 }  // namespace
 
@@ -35,7 +28,7 @@ BackupCopy BackupStore::Keep(const RadioImage& image, BackupKind kind) {
     const QString folder = Folder();
     const QString stem = m_program + QLatin1Char('-') +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                         QLatin1Char('-') + KindName(kind);
+                         QLatin1Char('-') + BackupKindName(kind);
     // A folder that cannot be made shows in the open below, with its reason.
     QDir().mkpath(folder);
     BackupCopy copy;

@@ -8,9 +8,11 @@ QString SettingsOrganization() { return QString::fromLatin1(kSettingsOrganizatio
 
 QSettings ProgramSettings(const char* program) { return QSettings(SettingsOrganization(), QString::fromUtf8(program)); }
 
-QString ProgramDataFolder(const QString& program) {
+QString ProgramDataRoot() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
-           SettingsOrganization() + QLatin1Char('/') + program;
+           SettingsOrganization();
 }
+
+QString ProgramDataFolder(const QString& program) { return ProgramDataRoot() + QLatin1Char('/') + program; }
 
 }  // namespace rk

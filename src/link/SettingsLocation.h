@@ -14,6 +14,8 @@ inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated 
 QString SettingsOrganization();
 // The per-user settings of the program named `program` (UTF-8).
 QSettings ProgramSettings(const char* program);
+// <user data>/<organisation>: where every program's data folder is.
+QString ProgramDataRoot();
 // <user data>/<organisation>/<program>: the program's AppLocalDataLocation.
 QString ProgramDataFolder(const QString& program);
 

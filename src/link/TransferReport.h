@@ -33,6 +33,8 @@ std::string ChannelText(const ReportTexts& names, int channel);
 // Lines for the differences, in image order: at most `maxLines`, then one
 // line that counts the rest.
 inline constexpr std::size_t kDifferenceLines = 12;
+// Where the user looks through the changes before acting on them.
+inline constexpr std::size_t kPreviewLines = 30;
 std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::vector<FieldDifference>& differences,
                                          std::size_t maxLines = kDifferenceLines);
 

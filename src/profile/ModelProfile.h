@@ -165,6 +165,29 @@ struct ChannelTableTexts {
     TableReasonTexts reasons;
 };
 
+// The operation menu's list of backups and what its dialog shows.
+struct BackupListTexts {
+    const char* command;
+    CommandPrompt prompt;
+    const char* title;
+    const char* timeColumn;
+    const char* kindColumn;
+    const char* channelsColumn;
+    const char* comparedColumn;  // how the backup compares with the document
+    const char* kindRead;
+    const char* kindBeforeWrite;
+    const char* kindVerify;
+    const char* unreadable;      // a file in the folder that holds no image
+    const char* sameAsDocument;
+    const char* differences;     // %1 fields that differ
+    const char* showOther;       // check box: the other program's backups too
+    const char* open;
+    const char* change;          // %1 field, %2 in the document, %3 in the backup
+    // The other program, whose backups share this image layout (not shown).
+    const char* otherProgram;
+    const char* otherExtension;
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -182,6 +205,7 @@ struct ModelProfile {
     bool hasReverse;
     bool hasTalkaround;
     ChannelTableTexts channelTable;
+    BackupListTexts backups;
 };
 
 }  // namespace rk

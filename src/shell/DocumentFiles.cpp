@@ -74,24 +74,38 @@ bool DocumentFiles::OpenWithDialog() {
     return !path.isEmpty() && Load(path);
 }
 
-bool DocumentFiles::Load(const QString& path) {
+std::optional<RadioImage> DocumentFiles::ReadFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowFileMessage(m_profile.shell.cannotOpenFile, path);
-        return false;
+        return std::nullopt;
     }
     // Only the first 1089 bytes count; a huge file is never read whole.
     const QByteArray contents = file.read(static_cast<qint64>(kImageFileSize));
-    const auto image = ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(contents.constData()),
-                                                static_cast<std::size_t>(contents.size())));
-    if (!image) {
-        ShowFileMessage(m_profile.shell.unexpectedFormat, path);
-        return false;
-    }
+    auto image = ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(contents.constData()),
+                                          static_cast<std::size_t>(contents.size())));
+    if (!image) ShowFileMessage(m_profile.shell.unexpectedFormat, path);
+    return image;
+}
+
+bool DocumentFiles::Load(const QString& path) {
+    const auto image = ReadFile(path);
+    if (!image) return false;
     m_document.LoadImage(*image);
     SetPath(path);
     emit TitleChanged();
     emit FileUsed(m_path);
+    emit DocumentReplaced();
+    return true;
+}
+
+bool DocumentFiles::OpenCopy(const QString& path) {
+    if (!ConfirmDiscard()) return false;
+    const auto image = ReadFile(path);
+    if (!image) return false;
+    m_document.LoadImage(*image);
+    m_path.clear();
+    emit TitleChanged();
     emit DocumentReplaced();
     return true;
 }

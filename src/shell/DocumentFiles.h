@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "ModelProfile.h"
 #include "RadioDocument.h"
@@ -38,6 +39,9 @@ public:
     bool New();
     bool Open(const QString& path);
     bool OpenWithDialog();
+    // Opens the image of `path` as a new, untitled document: saving it never
+    // writes over that file (a backup stays as the radio gave it).
+    bool OpenCopy(const QString& path);
     bool Save();
     bool SaveAs();
 
@@ -55,6 +59,8 @@ signals:
 
 private:
     bool SaveTo(const QString& path);
+    // The file's image; its message shown when it holds none.
+    std::optional<RadioImage> ReadFile(const QString& path);
     void ShowFileMessage(const char* text, const QString& path);
     void SetPath(const QString& path);
 

@@ -271,9 +271,12 @@ void CMainFrame::CreateOperationMenu() {
     QAction* folder = AddCommand(m_profile.ids.openBackups, m_profile.menu.operationOpenBackups,
                                  prompts.openBackups.prompt, prompts.openBackups.tooltip);
     connect(folder, &QAction::triggered, &m_transfer, &TransferCommands::OpenBackupFolder);
+    const BackupListTexts& backups = m_profile.backups;
+    QAction* list = AddCommand(command::kOperationBackups, backups.command, backups.prompt.prompt, backups.prompt.tooltip);
+    connect(list, &QAction::triggered, this, [this] { m_transfer.ShowBackups(this); });
     operation->addActions({backup, verify});
     operation->addSeparator();
-    operation->addAction(folder);
+    operation->addActions({list, folder});
 
     // Not in a menu: Esc anywhere in the window, and the button the status
     // bar shows while a transfer runs.

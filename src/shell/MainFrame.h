@@ -29,6 +29,7 @@ inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kFileExportTable = 32800;
 inline constexpr int kFileImportTable = 32801;
+inline constexpr int kOperationBackups = 32802;
 inline constexpr int kFirstRecentFile = 57616;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kAppAbout = 57664;

@@ -37,7 +37,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(profile.shell.programTitle);
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
-    m_transfer = std::make_unique<TransferCommands>(profile, *m_link, *m_files);
+    m_transfer = std::make_unique<TransferCommands>(profile, *m_texts, *m_link, *m_files);
     m_files->SetLastFolder(m_recent->LastFolder());
     m_view = makeView(*m_document, profile);
     m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QUrl>
 
+#include "BackupsDialog.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "ModelProfile.h"
@@ -11,6 +12,8 @@
 #include "Prompts.h"
 #include "SettingsLocation.h"
 #include "Texts.h"
+#include "TransferReport.h"
+#include "TranslatedTexts.h"
 
 namespace rk {
 namespace {
@@ -21,9 +24,9 @@ const char* const kVerifyKey = "Settings/VerifyAfterWrite";
 
 }  // namespace
 
-TransferCommands::TransferCommands(const ModelProfile& profile, CloneLink& link, DocumentFiles& files,
-                                   QObject* parent)
-    : QObject(parent), m_profile(profile), m_link(link), m_files(files) {
+TransferCommands::TransferCommands(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
+                                   DocumentFiles& files, QObject* parent)
+    : QObject(parent), m_profile(profile), m_texts(texts), m_link(link), m_files(files) {
     const QSettings settings = ProgramSettings(profile.shell.programTitle);
     m_options.backupFirst = settings.value(QLatin1String(kBackupKey), true).toBool();
     m_options.verifyAfter = settings.value(QLatin1String(kVerifyKey), true).toBool();
@@ -63,6 +66,27 @@ void TransferCommands::OpenBackupFolder() {
     const QString folder = m_link.Backups().Folder();
     QDir().mkpath(folder);
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+}  // namespace rk
+
+namespace rk {
+
+void TransferCommands::ShowBackups(QWidget* window) {
+    // The report's field names and values, in the list's "from → to" form.
+    auto wording = [this](const std::vector<FieldDifference>& differences) {
+        ReportTexts names = m_texts.Report();
+        const QByteArray change = Tr(m_profile.backups.change).toUtf8();
+        names.difference = change.constData();
+        QStringList lines;
+        for (const std::string& line : DifferenceLines(names, differences, kPreviewLines))
+            lines << QString::fromStdString(line);
+        return lines;
+    };
+    auto* dialog = new BackupsDialog(m_profile, m_files.Document().Image(), wording, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_files.OpenCopy(dialog->ChosenPath()); });
+    dialog->open();
 }
 
 }  // namespace rk

@@ -1,6 +1,7 @@
 // The built rkradio program, run on temporary files: exit codes, what it
 // prints, the files it writes, and a read from the radio simulator.
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -205,6 +206,32 @@ private slots:
         QVERIFY2(result.err.endsWith(": the radio does not answer. Check that the radio is on and the cable is plugged in.\n"),
                  qPrintable(result.err));
         QVERIFY(!QFile::exists(Path("none.rkd")));
+    }
+
+    // Newest first, the unreadable file listed; --model keeps to one program.
+    void backupsListsTheFolders() {
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString root = data.path() + "/Local AppWizard-Generated Applications/";
+        QVERIFY(QDir().mkpath(root + "rk520/backups") && QDir().mkpath(root + "rk7400/backups"));
+        WriteFile(root + "rk520/backups/rk520-20261201-080000-read.rkd", FileBytes(test::SampleImage()));
+        WriteFile(root + "rk520/backups/rk520-20261202-080000-verify.rkd", "short");
+        WriteFile(root + "rk7400/backups/rk7400-20261203-080000-before-write.zu1", FileBytes(RadioImage{}));
+        const Result own = Run({"backups", "--model", "rk520"});
+        QCOMPARE(own.code, 0);
+        const QStringList lines = own.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  verify  unreadable"), qPrintable(lines[1]));
+        QVERIFY2(lines[2].contains(QRegularExpression("^2026-12-01 08:00:00  read +9 +/.*rk520-20261201-080000-read.rkd$")),
+                 qPrintable(lines[2]));
+        const Result json = Run({"backups", "--json"});
+        const QJsonArray all = QJsonDocument::fromJson(json.out.toUtf8()).array();
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all[0].toObject()["kind"].toString(), QStringLiteral("before-write"));
+        QCOMPARE(all[0].toObject()["configuredChannels"].toInt(), 0);
+        QCOMPARE(all[1].toObject()["readable"].toBool(), false);
+        qputenv("XDG_DATA_HOME", dataHome);
     }
 
 private:

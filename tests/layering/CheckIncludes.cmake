@@ -17,7 +17,7 @@ endforeach()
 # The Qt adapters of the serial link are the only Qt files below the editor.
 set(qt_adapters QtSerialLink.h QtSerialLink.cpp PortNames.h PortNames.cpp CloneLink.h CloneLink.cpp
     TranslatedTexts.h TranslatedTexts.cpp
-    BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp)
+    BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp)
 
 set(problems "")
 foreach(dir rules image codec link)

@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "BackupCatalogue.h"
 #include "BackupStore.h"
+#include "ImageFile.h"
 #include "TestImages.h"
 
 using namespace rk;
@@ -59,6 +61,44 @@ private slots:
                  QStringLiteral("rk520-old004-read.rkd"));
         QVERIFY(QFile::exists(QString::fromStdString(copy.path)));
         QVERIFY(folder.exists("notes.txt"));
+    }
+
+    // Newest first by the time in the name; a file that holds no image is
+    // listed as such; the other program's folder only when it is asked for.
+    void catalogueListsNewestFirst() {
+        BackupStore store(QStringLiteral("rk520"), QStringLiteral(".rkd"));
+        const BackupCopy kept = store.Keep(test::SampleImage(), BackupKind::BeforeWrite);
+        QVERIFY(kept.Saved());
+        QDir folder(store.Folder());
+        const auto bytes = SerializeImageFile(RadioImage{});
+        const auto put = [](const QString& path, const QByteArray& data) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(data);
+        };
+        const QByteArray empty(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        put(folder.filePath("rk520-20250101-120000-verify-2.rkd"), empty);
+        put(folder.filePath("rk520-20250101-120001-read.rkd"), empty);
+        put(folder.filePath("rk520-20240101-000000-read.rkd"), empty.left(1088));  // one byte short
+        put(folder.filePath("notes.txt"), "not a backup");
+        BackupStore other(QStringLiteral("rk7400"), QStringLiteral(".zu1"));
+        QVERIFY(other.Keep(RadioImage{}, BackupKind::Read).Saved());
+
+        const auto own = ListBackups({{"rk520", ".rkd"}});
+        QCOMPARE(own.size(), std::size_t{4});
+        QCOMPARE(QFileInfo(own[0].path).absoluteFilePath(), QFileInfo(QString::fromStdString(kept.path)).absoluteFilePath());
+        QCOMPARE(own[0].kind, std::optional(BackupKind::BeforeWrite));
+        QCOMPARE(own[0].configuredChannels, 9);
+        QCOMPARE(own[1].time, QDateTime(QDate(2025, 1, 1), QTime(12, 0, 1)));
+        QCOMPARE(own[1].kind, std::optional(BackupKind::Read));
+        QCOMPARE(own[2].kind, std::optional(BackupKind::Verify));
+        QVERIFY(own[1].image && own[2].image);
+        QCOMPARE(own[1].configuredChannels, 0);
+        QVERIFY(!own[3].image);
+
+        const auto both = ListBackups({{"rk520", ".rkd"}, {"rk7400", ".zu1"}});
+        QCOMPARE(both.size(), std::size_t{5});
+        QCOMPARE(both[0].program, QStringLiteral("rk7400"));
     }
 
 private:

@@ -113,7 +113,8 @@ private slots:
         for (QAction* a : bar->actions().at(3)->menu()->actions())
             operationItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(operationItems, (QStringList{Utf(m.operationWrite), Utf(m.operationRead), "-", Utf(m.operationBackup),
-                                              Utf(m.operationVerify), "-", Utf(m.operationOpenBackups)}));
+                                              Utf(m.operationVerify), "-", Utf(m_profile.backups.command),
+                                              Utf(m.operationOpenBackups)}));
         QVERIFY(frame.Command(m_profile.ids.backup)->isChecked() && frame.Command(m_profile.ids.verify)->isChecked());
         QCOMPARE(frame.StopAction()->shortcut(), QKeySequence(Qt::Key_Escape));
     }

@@ -181,6 +181,27 @@ const rk::ModelProfile kProfile{
                     .scanGroupFull = QT_TRANSLATE_NOOP("rk520", "扫描组已有16个频道"),
                 },
         },
+    .backups =
+        {
+            .command = QT_TRANSLATE_NOOP("rk520", "备份…"),
+            .prompt = {QT_TRANSLATE_NOOP("rk520", "列出从对讲机读出的备份，查看与当前文档的区别，打开其中一个"), QT_TRANSLATE_NOOP("rk520", "备份")},
+            .title = QT_TRANSLATE_NOOP("rk520", "备份"),
+            .timeColumn = QT_TRANSLATE_NOOP("rk520", "时间"),
+            .kindColumn = QT_TRANSLATE_NOOP("rk520", "类型"),
+            .channelsColumn = QT_TRANSLATE_NOOP("rk520", "频道数"),
+            .comparedColumn = QT_TRANSLATE_NOOP("rk520", "与当前文档比较"),
+            .kindRead = QT_TRANSLATE_NOOP("rk520", "读出"),
+            .kindBeforeWrite = QT_TRANSLATE_NOOP("rk520", "写入前"),
+            .kindVerify = QT_TRANSLATE_NOOP("rk520", "写入后校验"),
+            .unreadable = QT_TRANSLATE_NOOP("rk520", "无法读取"),
+            .sameAsDocument = QT_TRANSLATE_NOOP("rk520", "相同"),
+            .differences = QT_TRANSLATE_NOOP("rk520", "%1 项不同"),
+            .showOther = QT_TRANSLATE_NOOP("rk520", "同时列出另一程序的备份"),
+            .open = QT_TRANSLATE_NOOP("rk520", "打开"),
+            .change = QT_TRANSLATE_NOOP("rk520", "%1：%2 → %3"),
+            .otherProgram = "rk7400",
+            .otherExtension = ".zu1",
+        },
 };
 
 }  // namespace

@@ -192,6 +192,27 @@ const rk::ModelProfile kProfile{
                     .scanGroupFull = QT_TRANSLATE_NOOP("rk7400", "в группе сканирования уже 16 каналов"),
                 },
         },
+    .backups =
+        {
+            .command = QT_TRANSLATE_NOOP("rk7400", "Резервные копии…"),
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Список копий, прочитанных из рации: отличия от документа, открытие копии"), QT_TRANSLATE_NOOP("rk7400", "Резервные копии")},
+            .title = QT_TRANSLATE_NOOP("rk7400", "Резервные копии"),
+            .timeColumn = QT_TRANSLATE_NOOP("rk7400", "Время"),
+            .kindColumn = QT_TRANSLATE_NOOP("rk7400", "Вид"),
+            .channelsColumn = QT_TRANSLATE_NOOP("rk7400", "Каналов"),
+            .comparedColumn = QT_TRANSLATE_NOOP("rk7400", "По сравнению с документом"),
+            .kindRead = QT_TRANSLATE_NOOP("rk7400", "чтение"),
+            .kindBeforeWrite = QT_TRANSLATE_NOOP("rk7400", "до записи"),
+            .kindVerify = QT_TRANSLATE_NOOP("rk7400", "проверка после записи"),
+            .unreadable = QT_TRANSLATE_NOOP("rk7400", "не читается"),
+            .sameAsDocument = QT_TRANSLATE_NOOP("rk7400", "совпадает"),
+            .differences = QT_TRANSLATE_NOOP("rk7400", "различий: %1"),
+            .showOther = QT_TRANSLATE_NOOP("rk7400", "Показывать и копии другой программы"),
+            .open = QT_TRANSLATE_NOOP("rk7400", "Открыть"),
+            .change = QT_TRANSLATE_NOOP("rk7400", "%1: %2 → %3"),
+            .otherProgram = "rk520",
+            .otherExtension = ".rkd",
+        },
 };
 
 }  // namespace

@@ -838,5 +838,65 @@
         <source>所有文件 (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>备份…</source>
+        <translation>Backups…</translation>
+    </message>
+    <message>
+        <source>列出从对讲机读出的备份，查看与当前文档的区别，打开其中一个</source>
+        <translation>List the backups read from the radio, see how each differs from the document and open one</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>频道数</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>与当前文档比较</source>
+        <translation>Compared with the document</translation>
+    </message>
+    <message>
+        <source>读出</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>写入前</source>
+        <translation>before write</translation>
+    </message>
+    <message>
+        <source>写入后校验</source>
+        <translation>check after write</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>相同</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>%1 项不同</source>
+        <translation>differences: %1</translation>
+    </message>
+    <message>
+        <source>同时列出另一程序的备份</source>
+        <translation>Show the other program's backups too</translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 </TS>

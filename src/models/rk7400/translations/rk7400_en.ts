@@ -802,5 +802,61 @@
         <source>Все файлы (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>Резервные копии…</source>
+        <translation>Backups…</translation>
+    </message>
+    <message>
+        <source>Список копий, прочитанных из рации: отличия от документа, открытие копии</source>
+        <translation>List the backups read from the radio, see how each differs from the document and open one</translation>
+    </message>
+    <message>
+        <source>Резервные копии</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Каналов</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>По сравнению с документом</source>
+        <translation>Compared with the document</translation>
+    </message>
+    <message>
+        <source>чтение</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>до записи</source>
+        <translation>before write</translation>
+    </message>
+    <message>
+        <source>проверка после записи</source>
+        <translation>check after write</translation>
+    </message>
+    <message>
+        <source>не читается</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>совпадает</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>различий: %1</source>
+        <translation>differences: %1</translation>
+    </message>
+    <message>
+        <source>Показывать и копии другой программы</source>
+        <translation>Show the other program's backups too</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 </TS>
