@@ -164,6 +164,12 @@ struct ChannelTableTexts {
     const char* importValidRows;  // question; %1 rows that would be imported
     const char* nothingToImport;
     const char* unlistedCodes;    // after an export; %1 the channels
+    const char* valueProblemLine; // %1 row, %2 column, %3 the refused value, %4 reason
+    const char* exportSummary;    // status bar; %1 channels, %2 the file
+    const char* importSummary;    // status bar; %1 channels
+    const char* checkRefusals;    // follows importSummary; %1 problems the pre-write check meets
+    const char* absentColumns;    // %1 this radio's own columns the table lacks
+    const char* namesNotStored;
     TableReasonTexts reasons;
 };
 

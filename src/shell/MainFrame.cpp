@@ -122,6 +122,7 @@ void CMainFrame::CreateFileMenu() {
     QAction* importTable = AddCommand(command::kFileImportTable, table.importCommand, table.importPrompt.prompt,
                                       table.importPrompt.tooltip);
     connect(importTable, &QAction::triggered, m_tables, &ChannelTableFiles::Import);
+    connect(m_tables, &ChannelTableFiles::Summary, this, [this](const QString& text) { m_statusPanes->showMessage(text); });
     m_fileMenu->addActions({exportTable, importTable});
     m_fileMenu->addSeparator();
     m_recentSeparator = m_fileMenu->addSeparator();

@@ -160,6 +160,12 @@ const rk::ModelProfile kProfile{
             .importValidRows = QT_TRANSLATE_NOOP("rk520", "是否导入其余%1个有效的行？"),
             .nothingToImport = QT_TRANSLATE_NOOP("rk520", "频道表中没有可导入的行。"),
             .unlistedCodes = QT_TRANSLATE_NOOP("rk520", "以下频道的编码不在编码表中，导出时未包含该编码：%1"),
+            .valueProblemLine = QT_TRANSLATE_NOOP("rk520", "第%1行，%2列的值“%3”：%4"),
+            .exportSummary = QT_TRANSLATE_NOOP("rk520", "已导出%1个频道到%2"),
+            .importSummary = QT_TRANSLATE_NOOP("rk520", "已导入%1个频道"),
+            .checkRefusals = QT_TRANSLATE_NOOP("rk520", "，其中%1个问题会被写入前的检查拒绝："),
+            .absentColumns = QT_TRANSLATE_NOOP("rk520", "频道表中没有以下列，已使用的频道保留原值：%1"),
+            .namesNotStored = QT_TRANSLATE_NOOP("rk520", "对讲机不保存频道名称，Name列未导入。"),
             .reasons =
                 {
                     .missingColumn = QT_TRANSLATE_NOOP("rk520", "缺少此列"),

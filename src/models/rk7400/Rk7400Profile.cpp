@@ -171,6 +171,12 @@ const rk::ModelProfile kProfile{
             .importValidRows = QT_TRANSLATE_NOOP("rk7400", "Импортировать остальные верные строки (%1)?"),
             .nothingToImport = QT_TRANSLATE_NOOP("rk7400", "В таблице нет строк, которые можно импортировать."),
             .unlistedCodes = QT_TRANSLATE_NOOP("rk7400", "Коды этих каналов отсутствуют в таблицах и не экспортированы: %1"),
+            .valueProblemLine = QT_TRANSLATE_NOOP("rk7400", "Строка %1, столбец %2, значение «%3»: %4"),
+            .exportSummary = QT_TRANSLATE_NOOP("rk7400", "Экспортировано каналов: %1, файл %2"),
+            .importSummary = QT_TRANSLATE_NOOP("rk7400", "Импортировано каналов: %1"),
+            .checkRefusals = QT_TRANSLATE_NOOP("rk7400", "; проверка перед записью отклонит: %1"),
+            .absentColumns = QT_TRANSLATE_NOOP("rk7400", "В таблице нет столбцов %1: у каналов в работе сохранены прежние значения."),
+            .namesNotStored = QT_TRANSLATE_NOOP("rk7400", "Рация не хранит названия каналов, столбец Name не импортирован."),
             .reasons =
                 {
                     .missingColumn = QT_TRANSLATE_NOOP("rk7400", "нет такого столбца"),

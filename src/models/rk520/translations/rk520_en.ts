@@ -838,5 +838,29 @@
         <source>所有文件 (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>第%1行，%2列的值“%3”：%4</source>
+        <translation>Row %1, column %2, value "%3": %4</translation>
+    </message>
+    <message>
+        <source>已导出%1个频道到%2</source>
+        <translation>%1 channels exported to %2</translation>
+    </message>
+    <message>
+        <source>已导入%1个频道</source>
+        <translation>%1 channels imported</translation>
+    </message>
+    <message>
+        <source>，其中%1个问题会被写入前的检查拒绝：</source>
+        <translation>, %1 would be refused by the check before a write:</translation>
+    </message>
+    <message>
+        <source>频道表中没有以下列，已使用的频道保留原值：%1</source>
+        <translation>The table has no column %1: the channels in use keep their values for these.</translation>
+    </message>
+    <message>
+        <source>对讲机不保存频道名称，Name列未导入。</source>
+        <translation>These radios do not store channel names; the Name column was not imported.</translation>
+    </message>
 </context>
 </TS>

@@ -802,5 +802,29 @@
         <source>Все файлы (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>Строка %1, столбец %2, значение «%3»: %4</source>
+        <translation>Row %1, column %2, value "%3": %4</translation>
+    </message>
+    <message>
+        <source>Экспортировано каналов: %1, файл %2</source>
+        <translation>%1 channels exported to %2</translation>
+    </message>
+    <message>
+        <source>Импортировано каналов: %1</source>
+        <translation>%1 channels imported</translation>
+    </message>
+    <message>
+        <source>; проверка перед записью отклонит: %1</source>
+        <translation>, %1 would be refused by the check before a write:</translation>
+    </message>
+    <message>
+        <source>В таблице нет столбцов %1: у каналов в работе сохранены прежние значения.</source>
+        <translation>The table has no column %1: the channels in use keep their values for these.</translation>
+    </message>
+    <message>
+        <source>Рация не хранит названия каналов, столбец Name не импортирован.</source>
+        <translation>These radios do not store channel names; the Name column was not imported.</translation>
+    </message>
 </context>
 </TS>
