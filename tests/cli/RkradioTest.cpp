@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "ImageFile.h"
+#include "RadioDocument.h"
 #include "RadioSimulator.h"
 #include "TestImages.h"
 
@@ -121,6 +122,30 @@ private slots:
         QCOMPARE(Run(Args("check --model rk7400 {good.rkd}")).out, QStringLiteral("OK\n"));
     }
 
+    // Every failing channel, in channel order, beyond the first.
+    void checkListsEveryProblem() {
+        RadioImage twice = test::SampleImage();
+        twice.Channel(4).setRxFreq(42'100'000);
+        twice.Channel(4).setTxFreq(42'100'000);
+        twice.Channel(63).setTxFreq(40'000'001);
+        Write(Path("twice.rkd"), FileBytes(twice));
+        const Result result = Run(Args("check {twice.rkd}"));
+        QCOMPARE(result.code, 1);
+        const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith("channel 05: the receive frequency is outside the band"));
+        QVERIFY2(lines[1].startsWith("channel 64: "), qPrintable(lines[1]));
+    }
+
+    void newWritesANewDocument() {
+        QCOMPARE(Run(Args("new -o {new.rkd}")).code, 0);
+        RadioDocument document;
+        document.OnNewDocument();
+        QCOMPARE(Read(Path("new.rkd")), FileBytes(document.Image()));
+        QCOMPARE(Run(Args("new")).code, 2);
+        QCOMPARE(Run(Args("new -o {new.bin}")).code, 2);
+    }
+
     void diffNamesFieldsAndBytes() {
         RadioImage a = test::SampleImage();
         a.Channel(2).setRxFreq(14'501'250);
@@ -157,11 +182,13 @@ private slots:
         const QString out = Path("imported.rkd");
         Result result = Run(Args("import {table.csv} --into {good.rkd} -o {imported.rkd}"));
         QCOMPARE(result.code, 1);
-        QVERIFY(result.err.startsWith("rkradio: row 3, column Frequency: not a number\n"));
+        QVERIFY(result.err.startsWith("rkradio: row 3, column Frequency: \"4o6\" is not a number\n"));
         QVERIFY(!QFile::exists(out));
 
         result = Run(Args("import --skip-invalid {table.csv} --into {good.rkd} -o {imported.rkd}"));
         QCOMPARE(result.code, 0);
+        QVERIFY2(result.err.contains("rkradio: 1 channel imported\nrkradio: the table has no column Squelch, "),
+                 qPrintable(result.err));
         const QByteArray bytes = Read(out);
         const auto image =
             ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
