@@ -175,7 +175,10 @@ private slots:
         QCOMPARE(channels[1]["rxCode"].toString(), QStringLiteral("74.4"));
         QCOMPARE(channels[5]["spare"].toString(), QStringLiteral("05a5"));
         QCOMPARE(json["settings"]["bandLowMHz"].toInt(), 400);
-        QCOMPARE(json["settings"]["scanGroupA"].toArray()[1].toInt(), 2);
+        QCOMPARE(json["settings"]["scanGroupAFrom1"].toArray()[1].toInt(), 3);
+        QVERIFY(json["settings"]["scanGroupAFrom1"].toArray()[15].isNull());
+        QCOMPARE(channels[1]["rxHz"].toInteger(), 400'250'000);
+        QCOMPARE(channels[1]["channelFrom1"].toInt(), 2);
     }
 
     void importRefusesOrSkipsInvalidRows() {
