@@ -99,6 +99,10 @@ struct ShellTexts {
     // the device or portNoDevice.
     const char* portDevicePrompt;
     const char* portNoDevice;
+    // A language chosen while a transfer runs cannot switch the window then.
+    const char* languageRestartQuestion;
+    // "Open backup folder" without a file manager; %1 the folder.
+    const char* backupFolderIs;
 };
 
 // The document-type string.

@@ -49,8 +49,8 @@ const rk::ModelProfile kProfile{
             .portCom2 = {QT_TRANSLATE_NOOP("rk520", "选择计算机COM2口写频"), QT_TRANSLATE_NOOP("rk520", "选择计算机COM2口写频")},
             .write = {QT_TRANSLATE_NOOP("rk520", "将数据写入对讲机"), QT_TRANSLATE_NOOP("rk520", "将数据写入对讲机")},
             .read = {QT_TRANSLATE_NOOP("rk520", "将数据从对讲机中读出"), QT_TRANSLATE_NOOP("rk520", "将数据从对讲机中读出")},
-            .language = {QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1（下次启动时生效）"),
-                         QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1（下次启动时生效）")},
+            .language = {QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1"),
+                         QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1")},
             .backup = {QT_TRANSLATE_NOOP("rk520", "写入前先读出对讲机中原有的数据，保存为备份文件"), QT_TRANSLATE_NOOP("rk520", "写入前备份对讲机数据")},
             .verify = {QT_TRANSLATE_NOOP("rk520", "写入后再读出对讲机，与写入的数据逐项比较"), QT_TRANSLATE_NOOP("rk520", "写入后读回校验")},
             .openBackups = {QT_TRANSLATE_NOOP("rk520", "在文件管理器中打开备份文件夹"), QT_TRANSLATE_NOOP("rk520", "打开备份文件夹")},
@@ -86,6 +86,8 @@ const rk::ModelProfile kProfile{
             .progressVerify = QT_TRANSLATE_NOOP("rk520", "正在读回校验… %1/%2"),
             .portDevicePrompt = QT_TRANSLATE_NOOP("rk520", "%1（%2）"),
             .portNoDevice = QT_TRANSLATE_NOOP("rk520", "没有对应的串口设备"),
+            .languageRestartQuestion = QT_TRANSLATE_NOOP("rk520", "正在与对讲机传输数据，界面语言现在无法切换。\n是否重新启动程序，以新的语言打开当前文件？"),
+            .backupFolderIs = QT_TRANSLATE_NOOP("rk520", "无法打开文件管理器。备份文件夹位于：\n%1"),
         },
     .documentType =
         {

@@ -56,8 +56,8 @@ const rk::ModelProfile kProfile{
                       QT_TRANSLATE_NOOP("rk7400", "Запись данных на рацию")},
             .read = {QT_TRANSLATE_NOOP("rk7400", "Чтение данных с рации"),
                      QT_TRANSLATE_NOOP("rk7400", "Чтение данных с рации")},
-            .language = {QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1 (вступит в силу при следующем запуске)"),
-                         QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1 (вступит в силу при следующем запуске)")},
+            .language = {QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1"),
+                         QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1")},
             .backup = {QT_TRANSLATE_NOOP("rk7400", "Перед записью прочитать рацию и сохранить её данные в файл"),
                        QT_TRANSLATE_NOOP("rk7400", "Сохранять копию рации перед записью")},
             .verify = {QT_TRANSLATE_NOOP("rk7400", "После записи прочитать рацию и сравнить с записанным"), QT_TRANSLATE_NOOP("rk7400", "Проверять запись чтением")},
@@ -97,6 +97,8 @@ const rk::ModelProfile kProfile{
             .progressVerify = QT_TRANSLATE_NOOP("rk7400", "Проверка чтением… %1/%2"),
             .portDevicePrompt = QT_TRANSLATE_NOOP("rk7400", "%1 (%2)"),
             .portNoDevice = QT_TRANSLATE_NOOP("rk7400", "нет устройства"),
+            .languageRestartQuestion = QT_TRANSLATE_NOOP("rk7400", "Идёт обмен данными с рацией, язык интерфейса сейчас сменить нельзя.\nПерезапустить программу на новом языке и снова открыть текущий файл?"),
+            .backupFolderIs = QT_TRANSLATE_NOOP("rk7400", "Не удалось открыть файловый менеджер. Папка резервных копий:\n%1"),
         },
     .documentType =
         {

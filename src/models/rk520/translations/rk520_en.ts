@@ -383,8 +383,8 @@
         <translation>Read the data from the radio</translation>
     </message>
     <message>
-        <source>界面语言切换为%1（下次启动时生效）</source>
-        <translation>Switch the interface to %1 (takes effect at the next start)</translation>
+        <source>界面语言切换为%1</source>
+        <translation>Switch the interface to %1</translation>
     </message>
     <message>
         <source>就绪</source>
@@ -861,6 +861,18 @@
     <message>
         <source>对讲机不保存频道名称，Name列未导入。</source>
         <translation>These radios do not store channel names; the Name column was not imported.</translation>
+    </message>
+    <message>
+        <source>正在与对讲机传输数据，界面语言现在无法切换。
+是否重新启动程序，以新的语言打开当前文件？</source>
+        <translation>Data is being transferred to or from the radio, so the interface language cannot change now.
+Restart the program in the new language and open the current file again?</translation>
+    </message>
+    <message>
+        <source>无法打开文件管理器。备份文件夹位于：
+%1</source>
+        <translation>No file manager could be opened. The backup folder is:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -347,8 +347,8 @@
         <translation>Read the data from the radio</translation>
     </message>
     <message>
-        <source>Язык интерфейса: %1 (вступит в силу при следующем запуске)</source>
-        <translation>Switch the interface to %1 (takes effect at the next start)</translation>
+        <source>Язык интерфейса: %1</source>
+        <translation>Switch the interface to %1</translation>
     </message>
     <message>
         <source>Готово</source>
@@ -825,6 +825,18 @@
     <message>
         <source>Рация не хранит названия каналов, столбец Name не импортирован.</source>
         <translation>These radios do not store channel names; the Name column was not imported.</translation>
+    </message>
+    <message>
+        <source>Идёт обмен данными с рацией, язык интерфейса сейчас сменить нельзя.
+Перезапустить программу на новом языке и снова открыть текущий файл?</source>
+        <translation>Data is being transferred to or from the radio, so the interface language cannot change now.
+Restart the program in the new language and open the current file again?</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файловый менеджер. Папка резервных копий:
+%1</source>
+        <translation>No file manager could be opened. The backup folder is:
+%1</translation>
     </message>
 </context>
 </TS>
