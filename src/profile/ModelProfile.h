@@ -129,6 +129,7 @@ struct EditorTexts {
     const char* powerHigh;
     const char* powerLow;
     const char* numberRequired;
+    const char* bandHighTip;  // the upper band edge follows the lower one
 };
 
 // Why a row of a channel table was refused, one text per reason the import

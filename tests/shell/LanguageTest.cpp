@@ -87,7 +87,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     texts.insert(texts.end(), {d.windowTitle, d.filterName, d.bothTypesFilter, d.otherTypeFilter, d.allFilesFilter});
     const auto& e = p.editor;
     texts.insert(texts.end(), {e.channelName, e.codeTone, e.codeDigital, e.codeNone, e.optionNo, e.optionYes,
-                               e.powerHigh, e.powerLow, e.numberRequired});
+                               e.powerHigh, e.powerLow, e.numberRequired, e.bandHighTip});
     const auto& v = p.rules.validation;
     texts.insert(texts.end(), {v.sameFreqTalkaround, v.sameFreqRepeater, v.sameFreqReverse, v.split, v.band,
                                v.rxOutOfBand, v.txOutOfBand, v.rxStep, v.txStep, v.totLimit, v.repeaterDelay});
@@ -122,7 +122,7 @@ static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a p
 static_assert(sizeof(rk::ShellTexts) == 24 * kPointer, "a shell text is missing from ShownTexts");
 // The new file's name and the registered type serve the desktop, not the user.
 static_assert(sizeof(rk::DocumentTypeTexts) == 8 * kPointer, "a document type text is missing from ShownTexts");
-static_assert(sizeof(rk::EditorTexts) == 9 * kPointer, "an editor text is missing from ShownTexts");
+static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
               "a validation text is missing from ShownTexts");
 static_assert(sizeof(rk::TransferTexts) == 24 * kPointer, "a transfer text is missing from ShownTexts");

@@ -111,6 +111,7 @@ const rk::ModelProfile kProfile{
             .powerHigh = QT_TRANSLATE_NOOP("rk520", "大功率"),
             .powerLow = QT_TRANSLATE_NOOP("rk520", "小功率"),
             .numberRequired = QT_TRANSLATE_NOOP("rk520", "请输入一个数字。"),
+            .bandHighTip = QT_TRANSLATE_NOOP("rk520", "频段上限始终为下限加20MHz，不能直接修改"),
         },
     .report =
         {

@@ -122,6 +122,7 @@ const rk::ModelProfile kProfile{
             .powerHigh = QT_TRANSLATE_NOOP("rk7400", "HIGH"),
             .powerLow = QT_TRANSLATE_NOOP("rk7400", "LOW"),
             .numberRequired = QT_TRANSLATE_NOOP("rk7400", "Введите число."),
+            .bandHighTip = QT_TRANSLATE_NOOP("rk7400", "Верхняя граница диапазона всегда равна нижней плюс 20 МГц и не редактируется"),
         },
     .report =
         {

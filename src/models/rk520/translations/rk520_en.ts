@@ -874,5 +874,9 @@ Restart the program in the new language and open the current file again?</transl
         <translation>No file manager could be opened. The backup folder is:
 %1</translation>
     </message>
+    <message>
+        <source>频段上限始终为下限加20MHz，不能直接修改</source>
+        <translation>The upper band edge always follows the lower edge plus 20 MHz; it cannot be edited.</translation>
+    </message>
 </context>
 </TS>

@@ -838,5 +838,9 @@ Restart the program in the new language and open the current file again?</transl
         <translation>No file manager could be opened. The backup folder is:
 %1</translation>
     </message>
+    <message>
+        <source>Верхняя граница диапазона всегда равна нижней плюс 20 МГц и не редактируется</source>
+        <translation>The upper band edge always follows the lower edge plus 20 MHz; it cannot be edited.</translation>
+    </message>
 </context>
 </TS>
