@@ -92,7 +92,7 @@ void ProgramShell::SwitchLanguage() {
     }
     InstallLanguage(*qApp, m_profile, code);
     m_texts->Retranslate(m_profile.rules, m_profile.report);
-    const QRect geometry = m_frame->geometry();
+    const QPoint position = m_frame->pos();
     const bool shown = m_frame->isVisible();
     m_presenter.reset();
     // The old window goes once the event that chose the language is over.
@@ -100,7 +100,11 @@ void ProgramShell::SwitchLanguage() {
     m_frame.release()->deleteLater();
     BuildWindow();
     m_view->OnInitialUpdate();
-    m_frame->setGeometry(geometry);
+    // The texts of the new language may need more room: from the default
+    // size, as at the start, the window shrinks to the form.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_frame->resize(screen->availableGeometry().size() * 3 / 4);
+    m_frame->move(position);
     if (shown) m_frame->show();
     m_frame->FitToForm();
 }
