@@ -107,6 +107,7 @@ void ProgramShell::SwitchLanguage() {
     m_frame->move(position);
     if (shown) m_frame->show();
     m_frame->FitToForm();
+    m_frame->activateWindow();
 }
 
 void ProgramShell::Restart() {
