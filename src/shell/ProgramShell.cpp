@@ -1,5 +1,6 @@
 #include "ProgramShell.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QProcess>
 #include <QScreen>
@@ -87,7 +88,10 @@ void ProgramShell::SwitchLanguage() {
     const QString code = ChosenLanguage(m_profile);
     if (code == CurrentLanguage()) return;
     if (!m_link->IsIdle()) {
-        if (Prompts::Current().AskYesNo(Tr(m_profile.shell.languageRestartQuestion))) Restart();
+        if (Prompts::Current().AskYesNo(Tr(m_profile.shell.languageRestartQuestion))) return Restart();
+        // The window keeps its language until the next start; so does the tick.
+        if (auto* tick = m_frame->findChild<QAction*>(QStringLiteral("language-") + CurrentLanguage()))
+            tick->setChecked(true);
         return;
     }
     InstallLanguage(*qApp, m_profile, code);
