@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the programs and starts one: scripts/run.sh [rk520|rk7400] [image-file]
+# Builds a program and rkradio, and starts the program:
+# scripts/run.sh [rk520|rk7400] [image-file]
 # The program runs in the caller's folder, so a relative image path names a
 # file there.
 set -euo pipefail
@@ -13,5 +14,6 @@ fi
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DRK_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" -j"$(nproc)" --target "$program"
+cmake --build "$root/build/release" -j"$(nproc)" --target "$program" rkradio
+echo "rkradio is at $root/build/release/src/cli/rkradio" >&2
 exec "$root/build/release/src/models/$program" "$@"

@@ -1,6 +1,4 @@
-// check: the pre-write check on a copy of the image.
-
-#include <utility>
+// check: the pre-write check on a copy of the image, every problem it meets.
 
 #include "Cli.h"
 #include "Commands.h"
@@ -12,6 +10,10 @@
 
 namespace rk::cli {
 
+QString WriteProblemLine(const ModelRules& rules, const WriteProblem& problem) {
+    return QStringLiteral("channel %1: %2").arg(ChannelNumber(problem.channel), CheckFailureText(rules, problem.message));
+}
+
 int RunCheck(const Arguments& args) {
     const QString path = args.Operands().first();
     QString error;
@@ -20,19 +22,12 @@ int RunCheck(const Arguments& args) {
     const auto image = LoadImageFile(path);
     if (!image) return kFileError;
 
-    RadioImage copy = *image;
-    const ValidationVerdict verdict = ValidateForWrite(copy, rules->validation);
-    if (verdict.passed) {
+    const auto problems = ListWriteProblems(*image, rules->validation);
+    if (problems.empty()) {
         Print(QStringLiteral("OK"));
         return kSuccess;
     }
-    const int channel = verdict.failingChannel;
-    if (channel < 0 || channel >= kChannelCount) {
-        Print(QStringLiteral("the check failed"));
-        return kFailed;
-    }
-    Print(QStringLiteral("channel %1: %2")
-              .arg(ChannelNumber(channel), CheckFailureText(*rules, verdict.message)));
+    for (const WriteProblem& problem : problems) Print(WriteProblemLine(*rules, problem));
     return kFailed;
 }
 

@@ -57,11 +57,22 @@ const std::vector<Command> kCommands = {
      "Usage: rkradio check [--model M] FILE\n"
      "\n"
      "Runs the model's pre-write check on the image file FILE and prints OK, or\n"
-     "the first channel that fails and the rule it breaks. Exit status 1 when the\n"
-     "check fails. The file is not changed.\n"
+     "every problem the check meets, one line each in the order a write meets\n"
+     "them: each failing channel with the first rule it breaks. A write stops at\n"
+     "the first. Exit status 1 when the check fails. The file is not changed.\n"
      "\n"
      "Options:\n" RK_MODEL_HELP,
      {kModel}, 1, 1, &RunCheck},
+    {"new", "write the image of a new document",
+     "Usage: rkradio new [--model M] -o FILE\n"
+     "\n"
+     "Writes to FILE the image a new document has in the programs: no channel\n"
+     "configured and the settings a new document starts with. The way to start\n"
+     "from nothing, for example before an import.\n"
+     "\n"
+     "Options:\n"
+     "  -o, --output FILE  the image file to write\n" RK_MODEL_HELP,
+     {kModel, kOutput}, 0, 0, &RunNew},
     {"show", "print the settings and channels of an image",
      "Usage: rkradio show [--all] [--json] FILE\n"
      "\n"

@@ -26,6 +26,7 @@ int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);
 int RunVerify(const Arguments& args);
 int RunCheck(const Arguments& args);
+int RunNew(const Arguments& args);
 int RunShow(const Arguments& args);
 int RunDiff(const Arguments& args);
 int RunExport(const Arguments& args);

@@ -8,11 +8,17 @@
 #include "ModelRules.h"
 #include "TranslatedTexts.h"
 
+namespace rk {
+struct WriteProblem;
+}
+
 namespace rk::cli {
 
 // The pre-write check's failure, in English. `message` is the rules' text the
 // check returned.
 QString CheckFailureText(const ModelRules& rules, const char* message);
+// "channel 05: " and the problem's CheckFailureText (CheckCommand.cpp).
+QString WriteProblemLine(const ModelRules& rules, const WriteProblem& problem);
 
 // A transfer message of the model in English, or the text itself when it is
 // none of the model's.

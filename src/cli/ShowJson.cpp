@@ -1,5 +1,7 @@
 // show --json: every field of the image, every channel, the spare bytes in
-// hex, as one JSON document.
+// hex, as one JSON document. Keys name their unit or numbering where a
+// value has one: frequencies in Hz, channels counted from 1, stored bytes as
+// "...Byte" or "...Tenths".
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,11 +26,11 @@ QString Tenths(std::uint8_t tenths) { return QString::fromStdString(FormatNumber
 QJsonObject Channel(const RadioImage& image, int c) {
     const ConstChannelRecord r = image.Channel(c);
     return QJsonObject{
-        {QStringLiteral("channel"), c + 1},
+        {QStringLiteral("channelFrom1"), c + 1},
         {QStringLiteral("configured"), image.IsChannelConfigured(c)},
-        {QStringLiteral("rxFreq"), static_cast<qint64>(r.rxFreqSigned())},
+        {QStringLiteral("rxHz"), static_cast<qint64>(r.rxFreqSigned()) * 10},
         {QStringLiteral("rxMHz"), MhzText(r.rxFreqSigned())},
-        {QStringLiteral("txFreq"), static_cast<qint64>(r.txFreqSigned())},
+        {QStringLiteral("txHz"), static_cast<qint64>(r.txFreqSigned()) * 10},
         {QStringLiteral("txMHz"), MhzText(r.txFreqSigned())},
         {QStringLiteral("rxCode"), QString::fromStdString(CodeText(r, true))},
         {QStringLiteral("txCode"), QString::fromStdString(CodeText(r, false))},
@@ -44,7 +46,7 @@ QJsonObject Channel(const RadioImage& image, int c) {
         {QStringLiteral("reverse"), r.HasOption(kReverse)},
         {QStringLiteral("repeater"), r.HasOption(kRepeater)},
         {QStringLiteral("squelchLevel"), r.squelchLevel()},
-        {QStringLiteral("repeaterDelay"), r.repeaterDelay()},
+        {QStringLiteral("repeaterDelayTenths"), r.repeaterDelay()},
         {QStringLiteral("repeaterDelaySeconds"), Tenths(r.repeaterDelay())},
         {QStringLiteral("scanA"), InScanGroup(image, ScanGroup::A, c)},
         {QStringLiteral("scanB"), InScanGroup(image, ScanGroup::B, c)},
@@ -52,24 +54,24 @@ QJsonObject Channel(const RadioImage& image, int c) {
     };
 }
 
+// Each slot's channel counted from 1, null for an empty slot.
 QJsonArray Slots(std::span<const std::uint8_t, kScanGroupSlots> group) {
     QJsonArray array;
-    for (const std::uint8_t slot : group) array.append(slot);
+    for (const std::uint8_t slot : group) array.append(slot == kEmptySlot ? QJsonValue() : QJsonValue(slot + 1));
     return array;
 }
 
 QJsonObject Settings(const ConstSettingsBlock& s) {
     const auto bytes = s.Bytes();
     return QJsonObject{
-        {QStringLiteral("lastUsedChannel"), s.lastUsedChannel()},
+        {QStringLiteral("lastUsedChannelFrom1"), s.lastUsedChannel() + 1},
         {QStringLiteral("settingsByte1"), s.settingsByte1()},
-        {QStringLiteral("totLimit"), s.totLimit()},
+        {QStringLiteral("totLimitTenths"), s.totLimit()},
         {QStringLiteral("totMinutes"), Tenths(s.totLimit())},
-        {QStringLiteral("bandLow"), static_cast<qint64>(s.bandLow())},
+        {QStringLiteral("bandLowHz"), static_cast<qint64>(s.bandLow()) * 40},
         {QStringLiteral("bandLowMHz"), static_cast<qint64>(BandLowToMhz(s.bandLow()))},
-        // Slot bytes as stored: channel indexes 0..63, 255 for an empty slot.
-        {QStringLiteral("scanGroupA"), Slots(s.scanGroupA())},
-        {QStringLiteral("scanGroupB"), Slots(s.scanGroupB())},
+        {QStringLiteral("scanGroupAFrom1"), Slots(s.scanGroupA())},
+        {QStringLiteral("scanGroupBFrom1"), Slots(s.scanGroupB())},
         {QStringLiteral("channelBitmap"), Hex(bytes.subspan(48, 8))},
         {QStringLiteral("spare1030"), Hex(bytes.subspan(6, 10))},
         {QStringLiteral("spare1080"), Hex(bytes.subspan(56, 8))},

@@ -1,5 +1,7 @@
 // export and import: the image's channels as a CSV channel table and back.
 
+#include <QStringList>
+#include <algorithm>
 #include <utility>
 
 #include "ChannelTable.h"
@@ -15,45 +17,73 @@ namespace rk::cli {
 
 namespace {
 
+// Each reason follows the refused value: "\"65\" is not a channel from 1 to
+// 64"; the three without a value read on their own.
 QString ProblemReason(TableProblemKind kind) {
     switch (kind) {
     case TableProblemKind::MissingColumn: return QStringLiteral("the header has no such column");
     case TableProblemKind::UnclosedQuote: return QStringLiteral("a quoted cell is not closed");
     case TableProblemKind::Required: return QStringLiteral("empty, but needed");
-    case TableProblemKind::NotANumber: return QStringLiteral("not a number");
-    case TableProblemKind::LocationOutOfRange: return QStringLiteral("not a channel from 1 to 64");
-    case TableProblemKind::DuplicateLocation: return QStringLiteral("the same channel as an earlier row");
-    case TableProblemKind::FrequencyOutOfRange: return QStringLiteral("not a frequency a channel can hold");
-    case TableProblemKind::UnknownDuplex: return QStringLiteral("not one of +, -, split, off or empty");
-    case TableProblemKind::UnknownToneMode: return QStringLiteral("not one of Tone, TSQL, DTCS, Cross or empty");
-    case TableProblemKind::UnknownCrossMode: return QStringLiteral("not a cross mode such as Tone->DTCS");
-    case TableProblemKind::ToneNotInTable: return QStringLiteral("a tone the radio does not have");
-    case TableProblemKind::DcsNotInTable: return QStringLiteral("a DCS code the radio does not have");
-    case TableProblemKind::UnknownPolarity: return QStringLiteral("not two letters N or R");
-    case TableProblemKind::UnknownMode: return QStringLiteral("the radio has FM only");
-    case TableProblemKind::UnknownPower: return QStringLiteral("not High, Low or watts such as 5.0W");
-    case TableProblemKind::SquelchOutOfRange: return QStringLiteral("not a squelch level from 0 to 9");
-    case TableProblemKind::DelayOutOfRange: return QStringLiteral("not a delay from 0 to 25.5 seconds");
-    case TableProblemKind::NotYesOrNo: return QStringLiteral("not Y or N");
-    case TableProblemKind::ScanGroupFull: return QStringLiteral("the scan group already holds 16 channels");
+    case TableProblemKind::NotANumber: return QStringLiteral("is not a number");
+    case TableProblemKind::LocationOutOfRange: return QStringLiteral("is not a channel from 1 to 64");
+    case TableProblemKind::DuplicateLocation: return QStringLiteral("is the same channel as an earlier row");
+    case TableProblemKind::FrequencyOutOfRange: return QStringLiteral("is not a frequency a channel can hold");
+    case TableProblemKind::UnknownDuplex: return QStringLiteral("is not one of +, -, split, off or empty");
+    case TableProblemKind::UnknownToneMode: return QStringLiteral("is not one of Tone, TSQL, DTCS, Cross or empty");
+    case TableProblemKind::UnknownCrossMode: return QStringLiteral("is not a cross mode such as Tone->DTCS");
+    case TableProblemKind::ToneNotInTable: return QStringLiteral("is not a tone the radio has");
+    case TableProblemKind::DcsNotInTable: return QStringLiteral("is not a DCS code the radio has");
+    case TableProblemKind::UnknownPolarity: return QStringLiteral("is not two letters N or R");
+    case TableProblemKind::UnknownMode: return QStringLiteral("is not FM, the radio's only mode");
+    case TableProblemKind::UnknownPower: return QStringLiteral("is not High, Low or watts such as 5.0W");
+    case TableProblemKind::SquelchOutOfRange: return QStringLiteral("is not a squelch level from 0 to 9");
+    case TableProblemKind::DelayOutOfRange: return QStringLiteral("is not a delay from 0 to 25.5 seconds");
+    case TableProblemKind::NotYesOrNo: return QStringLiteral("is not Y or N");
+    case TableProblemKind::ScanGroupFull: return QStringLiteral("is one channel too many: the scan group already holds 16");
     }
-    return QStringLiteral("invalid");
+    return QStringLiteral("is invalid");
+}
+
+bool QuotesValue(TableProblemKind kind) {
+    return kind != TableProblemKind::MissingColumn && kind != TableProblemKind::UnclosedQuote &&
+           kind != TableProblemKind::Required;
 }
 
 QString ProblemLine(const TableProblem& problem) {
     const QString column = problem.column.empty() ? QString() : QStringLiteral(", column %1").arg(QString::fromStdString(problem.column));
-    return QStringLiteral("row %1%2: %3").arg(problem.row).arg(column, ProblemReason(problem.kind));
+    const QString value = QuotesValue(problem.kind) ? QStringLiteral("\"%1\" ").arg(QString::fromStdString(problem.value)) : QString();
+    return QStringLiteral("row %1%2: %3%4").arg(problem.row).arg(column, value, ProblemReason(problem.kind));
 }
 
-// The pre-write check on the result, as a note: import does not refuse what
-// the check would, but says so.
-void NoteCheck(const ModelRules& rules, const RadioImage& image) {
-    RadioImage copy = image;
-    const ValidationVerdict verdict = ValidateForWrite(copy, rules.validation);
-    if (verdict.passed || verdict.failingChannel < 0 || verdict.failingChannel >= kChannelCount) return;
-    Error(QStringLiteral("note: as %1 the result does not pass check: channel %2: %3")
-              .arg(QString::fromLatin1(rules.programName), ChannelNumber(verdict.failingChannel),
-                   CheckFailureText(rules, verdict.message)));
+// What the pre-write check would refuse in the result, all of it: import
+// does not refuse what the check would, but says so.
+QString CheckSummary(const ModelRules* rules, const RadioImage& image, QStringList& lines) {
+    if (!rules) return QString();
+    const auto problems = ListWriteProblems(image, rules->validation);
+    if (problems.empty()) return QString();
+    for (const WriteProblem& problem : problems) lines << WriteProblemLine(*rules, problem);
+    return QStringLiteral(", %1 would be refused by the check before a write as %2:")
+        .arg(problems.size())
+        .arg(QString::fromLatin1(rules->programName));
+}
+
+// The closing summary on stderr: the count, what the check would refuse,
+// the columns the table lacked and the names the radio does not keep.
+void ImportSummary(const ModelRules* rules, const ChannelTableImport& result) {
+    QStringList lines;
+    const auto count = static_cast<qsizetype>(result.importedRows.size());
+    Error(QStringLiteral("%1 channel%2 imported%3")
+              .arg(count)
+              .arg(count == 1 ? QString() : QStringLiteral("s"), CheckSummary(rules, result.image, lines)));
+    for (const QString& line : lines) Error(QStringLiteral("  ") + line);
+    if (!result.absentColumns.empty()) {
+        QStringList columns;
+        for (const std::string& column : result.absentColumns) columns << QString::fromStdString(column);
+        Error(QStringLiteral("the table has no column %1: the channels in use keep their values for these")
+                  .arg(columns.join(QStringLiteral(", "))));
+    }
+    if (result.namesDropped)
+        Error(QStringLiteral("channel names are not stored by these radios; the Name column was not imported"));
 }
 
 }  // namespace
@@ -71,8 +101,15 @@ int RunExport(const Arguments& args) {
     for (const int channel : table.unlistedCodes)
         Error(QStringLiteral("channel %1: a squelch code byte names no tone or DCS code; exported without that code")
                   .arg(ChannelNumber(channel)));
-    return SaveTextFile(args.Value(QStringLiteral("output")), QByteArray::fromStdString(table.text)) ? kSuccess
-                                                                                                    : kFileError;
+    const QString output = args.Value(QStringLiteral("output"));
+    if (!SaveTextFile(output, QByteArray::fromStdString(table.text))) return kFileError;
+    // Every line but the header is a channel.
+    const auto count = std::count(table.text.begin(), table.text.end(), '\n') - 1;
+    Error(QStringLiteral("%1 channel%2 exported%3")
+              .arg(count)
+              .arg(count == 1 ? QString() : QStringLiteral("s"),
+                   output.isEmpty() || output == QStringLiteral("-") ? QString() : QStringLiteral(" to ") + output));
+    return kSuccess;
 }
 
 int RunImport(const Arguments& args) {
@@ -82,7 +119,7 @@ int RunImport(const Arguments& args) {
     const QString outPath = args.Value(QStringLiteral("output"));
     if (basePath.isEmpty()) return UsageError(command, QStringLiteral("--into FILE is missing"));
     if (outPath.isEmpty()) return UsageError(command, QStringLiteral("-o OUT is missing"));
-    // The model only serves the note on the pre-write check.
+    // The model only serves the summary's pre-write check.
     const ModelRules* rules = nullptr;
     QString error;
     if (args.Has(QStringLiteral("model")) && !(rules = ChooseModel(args, {}, error))) return UsageError(command, error);
@@ -101,7 +138,7 @@ int RunImport(const Arguments& args) {
         return kFailed;
     }
     if (!SaveImageFile(outPath, result.image)) return kFileError;
-    if (rules) NoteCheck(*rules, result.image);
+    ImportSummary(rules, result);
     return kSuccess;
 }
 

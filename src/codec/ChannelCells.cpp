@@ -31,9 +31,9 @@ bool AllDigits(std::string_view text, bool octal) {
 
 // A decimal number as the form reads one; longer cells than the form takes
 // are refused rather than cut.
-std::optional<double> Number(std::string_view cell) {
+std::optional<double> Number(std::string_view cell, bool decimalComma) {
     if (cell.size() > kNumberTextLimit) return std::nullopt;
-    return ParseNumber(cell);
+    return ParseNumber(cell, decimalComma);
 }
 
 // Tones in hundredths of a hertz, in table order.
@@ -99,15 +99,15 @@ std::string DcsCell(int codeIndex) {
 
 std::string TenthsCell(std::uint8_t tenths) { return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10); }
 
-Parsed<std::int32_t> ParseFrequency(std::string_view cell) {
-    const auto mhz = Number(cell);
+Parsed<std::int32_t> ParseFrequency(std::string_view cell, bool decimalComma) {
+    const auto mhz = Number(cell, decimalComma);
     if (!mhz) return {0, Kind::NotANumber};
     if (*mhz < 0 || *mhz > static_cast<double>(kHighestCount) / kCountsPerMhz) return {0, Kind::FrequencyOutOfRange};
     return {MhzToFreq(*mhz), std::nullopt};
 }
 
-Parsed<int> ParseTone(std::string_view cell) {
-    const auto hertz = Number(cell);
+Parsed<int> ParseTone(std::string_view cell, bool decimalComma) {
+    const auto hertz = Number(cell, decimalComma);
     if (!hertz) return {0, Kind::NotANumber};
     if (*hertz <= 0 || *hertz >= 1000) return {0, Kind::ToneNotInTable};
     const auto& table = ToneHundredths();
@@ -152,9 +152,9 @@ Parsed<int> ParseWhole(std::string_view cell, int max, TableProblemKind outOfRan
     return {value, std::nullopt};
 }
 
-Parsed<std::uint8_t> ParseTenths(std::string_view cell) {
+Parsed<std::uint8_t> ParseTenths(std::string_view cell, bool decimalComma) {
     if (cell.empty()) return {};
-    const auto value = Number(cell);
+    const auto value = Number(cell, decimalComma);
     if (!value) return {0, Kind::NotANumber};
     if (*value < 0 || *value > static_cast<double>(kTenthsMax) / 10) return {0, Kind::DelayOutOfRange};
     return {ValueToTenths(*value), std::nullopt};
@@ -166,11 +166,11 @@ Parsed<bool> ParseYesNo(std::string_view cell) {
     return {false, Kind::NotYesOrNo};
 }
 
-Parsed<bool> ParseLowPower(std::string_view cell) {
+Parsed<bool> ParseLowPower(std::string_view cell, bool decimalComma) {
     if (cell.empty() || SameText(cell, "High")) return {false, std::nullopt};
     if (SameText(cell, "Low")) return {true, std::nullopt};
     if (Lower(cell.back()) == 'w') {
-        const auto watts = Number(Trim(cell.substr(0, cell.size() - 1)));
+        const auto watts = Number(Trim(cell.substr(0, cell.size() - 1)), decimalComma);
         if (watts && *watts >= 0) return {*watts <= kLowPowerWatts, std::nullopt};
     }
     return {false, Kind::UnknownPower};

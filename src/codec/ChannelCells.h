@@ -47,10 +47,13 @@ std::string DcsCell(int codeIndex);
 // Tenths as "2.5"
 std::string TenthsCell(std::uint8_t tenths);
 
+// The cells holding decimals take a decimal comma when `decimalComma` is set
+// (a table separated by ';' or tabs), a decimal point always.
+
 // MHz to a count of 10 Hz: 0 up to what 31 bits hold.
-Parsed<std::int32_t> ParseFrequency(std::string_view cell);
+Parsed<std::int32_t> ParseFrequency(std::string_view cell, bool decimalComma = false);
 // Hertz of one of the radio's 38 tones: its table entry.
-Parsed<int> ParseTone(std::string_view cell);
+Parsed<int> ParseTone(std::string_view cell, bool decimalComma = false);
 // "023" or "23": its entry in the DCS code list.
 Parsed<int> ParseDcs(std::string_view cell);
 // Two letters, transmit then receive, N normal or R inverted.
@@ -62,10 +65,10 @@ Parsed<Polarity> ParsePolarity(std::string_view cell);
 // A whole number 0..max, digits only.
 Parsed<int> ParseWhole(std::string_view cell, int max, TableProblemKind outOfRange);
 // Seconds in tenths, up to what a byte holds.
-Parsed<std::uint8_t> ParseTenths(std::string_view cell);
+Parsed<std::uint8_t> ParseTenths(std::string_view cell, bool decimalComma = false);
 // Y, N or empty (N).
 Parsed<bool> ParseYesNo(std::string_view cell);
 // High, Low, empty (High) or watts ("5.0W"): true for low power.
-Parsed<bool> ParseLowPower(std::string_view cell);
+Parsed<bool> ParseLowPower(std::string_view cell, bool decimalComma = false);
 
 }  // namespace rk::cells

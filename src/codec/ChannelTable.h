@@ -65,6 +65,7 @@ struct TableProblem {
     int row = 0;         // the record's number in the file, the header being 1
     std::string column;  // the column's name as ChannelTableColumns() has it
     TableProblemKind kind = TableProblemKind::NotANumber;
+    std::string value;   // the refused cell as the file has it, trimmed; empty for none
 };
 
 struct ChannelTableImport {
@@ -75,14 +76,23 @@ struct ChannelTableImport {
     // False when the table as a whole cannot be read (a required column is
     // missing, a quote is not closed): then no row was accepted.
     bool tableUsable = true;
+    // This radio's own columns (Squelch .. ScanB) the header lacks, in
+    // column order: the channels in use kept the base's values for them.
+    std::vector<std::string> absentColumns;
+    // An imported row has a name, which these radios have no place for.
+    bool namesDropped = false;
 };
 
+// Cells are separated by ',', ';' or tabs, as the header line has them; in a
+// table separated by ';' or tabs, numbers may have a decimal comma.
 // Rows are found by the header's names, in any order and any case; unknown
-// columns are ignored and missing ones take their defaults. Each row
-// overwrites the channel its Location names; every byte the table does not
-// describe (the spare bytes and bits, the code byte of a side without a
-// code) stays as the base has it. Rows with a problem are left out, and so
-// is a row whose scan group would overflow.
+// columns are ignored. A missing column (the tone columns, Power and this
+// radio's own) keeps what the base has for a channel in use, and takes a new
+// document's value for a channel the base does not use. Each row overwrites
+// the channel its Location names; every byte the table does not describe
+// (the spare bytes and bits, the code byte of a side without a code) stays
+// as the base has it. Rows with a problem are left out, and so is a row
+// whose scan group would overflow.
 ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view text);
 
 }  // namespace rk

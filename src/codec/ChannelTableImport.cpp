@@ -40,12 +40,24 @@ struct ChannelRow {
     std::uint8_t delay = 0;
     bool scanA = false;
     bool scanB = false;
+    // What the table does not say about a channel the base uses stays: the
+    // options outside the mask, and each of the rest when its flag is set.
+    std::uint8_t optionMask = kRowOptions;
+    bool keepCodes = false;
+    bool keepSquelch = false;
+    bool keepDelay = false;
+    bool keepScanA = false;
+    bool keepScanB = false;
 };
+
+// This radio's own columns, the ones other programs' tables lack.
+constexpr const char* kOwnColumns[] = {"Squelch", "RepeaterDelay", "Scrambler", "BeatShift", "Talkaround",
+                                       "Reverse", "Repeater",      "ScanA",     "ScanB"};
 
 // Where each known column stands in the file.
 class Header {
 public:
-    explicit Header(const std::vector<std::string>& names) : m_names(names) {
+    Header(const std::vector<std::string>& names, bool decimalComma) : m_names(names), m_decimalComma(decimalComma) {
         const auto& columns = ChannelTableColumns();
         for (std::size_t k = 0; k < columns.size(); ++k) {
             for (std::size_t i = 0; i < names.size(); ++i) {
@@ -57,6 +69,7 @@ public:
         }
     }
     bool Has(const char* column) const { return Index(column).has_value(); }
+    bool DecimalComma() const { return m_decimalComma; }
     // The name of the file's column `at`: the known name, or the header's
     // own text for a column this table does not use.
     std::string NameAt(std::size_t at) const {
@@ -82,6 +95,7 @@ private:
         return std::nullopt;
     }
     std::vector<std::string> m_names;
+    bool m_decimalComma = false;
     std::array<std::optional<std::size_t>, kChannelTableColumnCount> m_index{};
 };
 
@@ -94,6 +108,7 @@ public:
     bool Failed() const { return m_failed; }
 
     std::string_view Cell(const char* column) const { return m_header.Cell(m_record, column); }
+    bool DecimalComma() const { return m_header.DecimalComma(); }
 
     template <typename T>
     T Take(const char* column, const cells::Parsed<T>& parsed) {
@@ -102,7 +117,7 @@ public:
     }
 
     void Report(const char* column, Kind kind) {
-        m_problems.push_back({m_record.number, column, kind});
+        m_problems.push_back({m_record.number, column, kind, std::string(Cell(column))});
         m_failed = true;
     }
 
@@ -114,7 +129,7 @@ private:
 };
 
 SideCode ToneSide(RowReader& reader, const char* column) {
-    return {CodeKind::Tone, reader.Take(column, cells::ParseTone(reader.Cell(column))), false};
+    return {CodeKind::Tone, reader.Take(column, cells::ParseTone(reader.Cell(column), reader.DecimalComma())), false};
 }
 
 SideCode DcsSide(RowReader& reader, const char* column, bool inverted) {
@@ -166,7 +181,7 @@ void ReadCodes(RowReader& reader, ChannelRow& row) {
 void ReadFrequencies(RowReader& reader, ChannelRow& row) {
     const std::string_view rxCell = reader.Cell("Frequency");
     if (rxCell.empty()) return reader.Report("Frequency", Kind::Required);
-    const auto rx = cells::ParseFrequency(rxCell);
+    const auto rx = cells::ParseFrequency(rxCell, reader.DecimalComma());
     if (rx.problem) return reader.Report("Frequency", *rx.problem);
     row.rxFreq = row.txFreq = rx.value;
 
@@ -181,7 +196,7 @@ void ReadFrequencies(RowReader& reader, ChannelRow& row) {
     const bool split = cells::SameText(duplex, "split");
     if (!plus && !minus && !split) return reader.Report("Duplex", Kind::UnknownDuplex);
     const std::string_view offsetCell = reader.Cell("Offset");
-    const auto offset = offsetCell.empty() ? cells::Parsed<std::int32_t>{} : cells::ParseFrequency(offsetCell);
+    const auto offset = offsetCell.empty() ? cells::Parsed<std::int32_t>{} : cells::ParseFrequency(offsetCell, reader.DecimalComma());
     if (offset.problem) return reader.Report("Offset", *offset.problem);
     if (split) {
         row.txFreq = offset.value;
@@ -196,13 +211,13 @@ void ReadOptions(RowReader& reader, ChannelRow& row) {
     const std::string_view mode = reader.Cell("Mode");
     if (!mode.empty() && !cells::SameText(mode, "FM") && !cells::SameText(mode, "NFM"))
         reader.Report("Mode", Kind::UnknownMode);
-    if (reader.Take("Power", cells::ParseLowPower(reader.Cell("Power")))) row.options |= kLowPower;
+    if (reader.Take("Power", cells::ParseLowPower(reader.Cell("Power"), reader.DecimalComma()))) row.options |= kLowPower;
 
     const std::string_view squelch = reader.Cell("Squelch");
     if (!squelch.empty())
         row.squelch = static_cast<std::uint8_t>(
             reader.Take("Squelch", cells::ParseWhole(squelch, kSquelchLevelMax, Kind::SquelchOutOfRange)));
-    row.delay = reader.Take("RepeaterDelay", cells::ParseTenths(reader.Cell("RepeaterDelay")));
+    row.delay = reader.Take("RepeaterDelay", cells::ParseTenths(reader.Cell("RepeaterDelay"), reader.DecimalComma()));
 
     const struct {
         const char* column;
@@ -215,15 +230,35 @@ void ReadOptions(RowReader& reader, ChannelRow& row) {
     row.scanB = reader.Take("ScanB", cells::ParseYesNo(reader.Cell("ScanB")));
 }
 
+// What of the base the row keeps: for a channel in use, everything of the
+// columns the header lacks.
+void KeepAbsent(const Header& header, const ConstChannelRecord& base, ChannelRow& row) {
+    if (base.rxFreq() == 0) return;
+    const struct {
+        const char* column;
+        std::uint8_t bit;
+    } options[] = {{"Power", kLowPower},     {"Scrambler", kScrambler}, {"BeatShift", kBeatShift},
+                   {"Talkaround", kTalkaround}, {"Reverse", kReverse},   {"Repeater", kRepeater}};
+    for (const auto& option : options)
+        if (!header.Has(option.column)) row.optionMask &= static_cast<std::uint8_t>(~option.bit);
+    row.keepCodes = !header.Has("Tone");
+    row.keepSquelch = !header.Has("Squelch");
+    row.keepDelay = !header.Has("RepeaterDelay");
+    row.keepScanA = !header.Has("ScanA");
+    row.keepScanB = !header.Has("ScanB");
+}
+
 void ApplyRecord(const ChannelRow& row, const ChannelRecord& record) {
     record.setRxFreq(static_cast<std::uint32_t>(row.rxFreq));
     record.setTxFreq(static_cast<std::uint32_t>(row.txFreq));
     record.SetCodeFlag(kTxInhibit, row.txInhibit);
-    cells::WriteSide(record, Side::Transmit, row.tx);
-    cells::WriteSide(record, Side::Receive, row.rx);
-    record.setOptionFlags(static_cast<std::uint8_t>((record.optionFlags() & ~kRowOptions) | row.options));
-    record.setSquelchLevel(row.squelch);
-    record.setRepeaterDelay(row.delay);
+    if (!row.keepCodes) {
+        cells::WriteSide(record, Side::Transmit, row.tx);
+        cells::WriteSide(record, Side::Receive, row.rx);
+    }
+    record.setOptionFlags(static_cast<std::uint8_t>((record.optionFlags() & ~row.optionMask) | (row.options & row.optionMask)));
+    if (!row.keepSquelch) record.setSquelchLevel(row.squelch);
+    if (!row.keepDelay) record.setRepeaterDelay(row.delay);
 }
 
 // Lays the rows over the base: records first, then the scan groups, where
@@ -236,14 +271,15 @@ std::vector<TableProblem> Apply(const std::vector<ChannelRow>& rows, RadioImage&
     for (const ScanGroup group : {ScanGroup::A, ScanGroup::B}) {
         const auto slots = settings.scanGroup(group);
         const auto member = [group](const ChannelRow& row) { return group == ScanGroup::A ? row.scanA : row.scanB; };
+        const auto keep = [group](const ChannelRow& row) { return group == ScanGroup::A ? row.keepScanA : row.keepScanB; };
         for (const ChannelRow& row : rows) {
-            if (member(row)) continue;
+            if (member(row) || keep(row)) continue;
             while (const auto at = FindSlot(slots, row.channel)) RemoveSlot(slots, *at);
         }
         for (const ChannelRow& row : rows) {
-            if (!member(row) || FindSlot(slots, row.channel)) continue;
+            if (!member(row) || keep(row) || FindSlot(slots, row.channel)) continue;
             if (slots.back() != kEmptySlot) {
-                overflow.push_back({row.row, group == ScanGroup::A ? "ScanA" : "ScanB", Kind::ScanGroupFull});
+                overflow.push_back({row.row, group == ScanGroup::A ? "ScanA" : "ScanB", Kind::ScanGroupFull, "Y"});
                 continue;
             }
             InsertSorted(slots, row.channel);
@@ -257,9 +293,10 @@ std::vector<TableProblem> Apply(const std::vector<ChannelRow>& rows, RadioImage&
 ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view text) {
     ChannelTableImport result;
     result.image = base;
-    const csv::Table table = csv::Parse(text);
+    const char separator = csv::DetectSeparator(text);
+    const csv::Table table = csv::Parse(text, separator);
     if (table.records.empty() && !table.unclosedQuote) return result;
-    const Header header(table.records.empty() ? std::vector<std::string>{} : table.records.front().cells);
+    const Header header(table.records.empty() ? std::vector<std::string>{} : table.records.front().cells, separator != ',');
 
     // A quote left open swallows the rest of the file: nothing after it can
     // be trusted, so the table is refused as a whole.
@@ -267,17 +304,19 @@ ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view t
         // A quote open in the header leaves no record complete at all.
         const bool inHeader = table.records.empty();
         result.problems.push_back({table.unclosedQuote->record, inHeader ? "" : header.NameAt(table.unclosedQuote->cell),
-                                   Kind::UnclosedQuote});
+                                   Kind::UnclosedQuote, {}});
         result.tableUsable = false;
         return result;
     }
     for (const char* required : {"Location", "Frequency"}) {
         if (!header.Has(required)) {
-            result.problems.push_back({table.records.front().number, required, Kind::MissingColumn});
+            result.problems.push_back({table.records.front().number, required, Kind::MissingColumn, {}});
             result.tableUsable = false;
         }
     }
     if (!result.tableUsable) return result;
+    for (const char* column : kOwnColumns)
+        if (!header.Has(column)) result.absentColumns.emplace_back(column);
 
     const auto rows = std::span(table.records).subspan(1);
     // A table that names a Location 0 counts its channels from 0.
@@ -306,7 +345,10 @@ ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view t
         ReadFrequencies(reader, row);
         ReadCodes(reader, row);
         ReadOptions(reader, row);
-        if (!reader.Failed()) accepted.push_back(row);
+        if (reader.Failed()) continue;
+        KeepAbsent(header, base.Channel(row.channel), row);
+        accepted.push_back(row);
+        if (!reader.Cell("Name").empty()) result.namesDropped = true;
     }
 
     // A row refused for a full group no longer leaves the other group

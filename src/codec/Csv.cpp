@@ -18,7 +18,24 @@ bool IsBlank(const Record& record) { return record.cells.size() == 1 && record.c
 
 }  // namespace
 
-Table Parse(std::string_view text) {
+char DetectSeparator(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    std::size_t commas = 0, semicolons = 0, tabs = 0;
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (IsLineEnd(c)) break;
+        commas += c == ',';
+        semicolons += c == ';';
+        tabs += c == '\t';
+    }
+    if (semicolons > commas && semicolons >= tabs) return ';';
+    if (tabs > commas && tabs > semicolons) return '\t';
+    return ',';
+}
+
+Table Parse(std::string_view text, char separator) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     Table table;
     Record record{1, {}};
@@ -56,9 +73,9 @@ Table Parse(std::string_view text) {
             i = j;
         }
         // The unquoted part, up to the cell's end.
-        while (i < text.size() && text[i] != ',' && !IsLineEnd(text[i])) cell += text[i++];
+        while (i < text.size() && text[i] != separator && !IsLineEnd(text[i])) cell += text[i++];
         if (i == text.size()) break;
-        if (text[i] == ',') {
+        if (text[i] == separator) {
             record.cells.push_back(std::move(cell));
             cell.clear();
             ++i;

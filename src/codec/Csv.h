@@ -1,7 +1,8 @@
 #pragma once
 // Comma-separated values as RFC 4180 has them: a cell in double quotes may
 // hold commas, line breaks and quotes (written twice); records end with LF,
-// CRLF or a lone CR. No Qt.
+// CRLF or a lone CR. Spreadsheets set to a decimal comma separate cells with
+// ';' or a tab instead, which Parse takes as well. No Qt.
 
 #include <optional>
 #include <string>
@@ -26,9 +27,13 @@ struct Table {
     std::optional<Unclosed> unclosedQuote;
 };
 
+// The separator of the text's first line outside quotes: the one of ',',
+// ';' and tab it holds most often; ',' when it holds none.
+char DetectSeparator(std::string_view text);
+
 // A leading UTF-8 byte order mark is skipped. Characters after a closing
 // quote, or a quote inside an unquoted cell, are taken as they stand.
-Table Parse(std::string_view text);
+Table Parse(std::string_view text, char separator = ',');
 
 // One record as written, ending with LF. A cell is quoted when it holds a
 // comma, a quote, a line break or blanks at either end.

@@ -1,5 +1,6 @@
 #include "WriteValidation.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -87,6 +88,23 @@ ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rul
     verdict.passed = true;
     verdict.transferBytes = image.Bytes();
     return verdict;
+}
+
+std::vector<WriteProblem> ListWriteProblems(const RadioImage& image, const ValidationRules& rules) {
+    const auto settings = image.Settings();
+    const std::int64_t bandEdge = static_cast<std::int64_t>(settings.bandLow()) * 4;
+    const std::uint8_t totLimit = settings.totLimit();
+    std::vector<WriteProblem> problems;
+    for (int c = 0; c < kChannelCount; ++c) {
+        const Failure failure = FirstFailure(image.Channel(c), bandEdge, totLimit, rules);
+        if (!failure.message) continue;
+        const bool settingsOnly = failure.message == rules.band || failure.message == rules.totLimit;
+        if (settingsOnly && std::any_of(problems.begin(), problems.end(),
+                                        [&](const WriteProblem& p) { return p.message == failure.message; }))
+            continue;
+        problems.push_back({c, failure.message, failure.bandRule});
+    }
+    return problems;
 }
 
 }  // namespace rk

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "ModelRules.h"
 #include "RadioImage.h"
@@ -24,5 +25,18 @@ struct ValidationVerdict {
 // channelBitmap and lastUsedChannel of every channel that passed, also when a
 // later channel fails.
 ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rules);
+
+// One problem the check meets: a channel and the first test it fails.
+struct WriteProblem {
+    int channel = -1;
+    const char* message = nullptr;
+    bool bandRule = false;
+};
+
+// Every channel's first failing test, in channel order: the first entry is
+// what ValidateForWrite reports. A test of the settings alone (the band, the
+// time limit) is listed once, at the first channel it fails. Leaves the
+// image as it is.
+std::vector<WriteProblem> ListWriteProblems(const RadioImage& image, const ValidationRules& rules);
 
 }  // namespace rk

@@ -1,6 +1,7 @@
 #include "SettingsPanel.h"
 
 #include <QLineEdit>
+#include <QPalette>
 
 #include "Conversions.h"
 #include "FormState.h"
@@ -18,7 +19,12 @@ constexpr double kBandNoEdgeAbove = 501;
 
 SettingsPanel::SettingsPanel(FormState& state, QLineEdit* bandLow, QLineEdit* bandHigh, QLineEdit* totLimit)
     : m_state(state), m_totLimit(totLimit) {
+    // It always follows the lower edge: it looks read-only, and says why.
     bandHigh->setReadOnly(true);
+    QPalette palette = bandHigh->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    bandHigh->setPalette(palette);
+    bandHigh->setToolTip(m_state.Text(m_state.profile.editor.bandHighTip));
     QObject::connect(bandLow, &QLineEdit::textEdited, bandLow, [this] { OnBandEdited(); });
     if (m_totLimit) QObject::connect(m_totLimit, &QLineEdit::textEdited, m_totLimit, [this] { OnTotLimitEdited(); });
 }

@@ -32,7 +32,9 @@ SpinButton::SpinButton(QWidget* parent)
 }
 
 void SpinButton::SetBuddy(QLineEdit* buddy) {
+    if (m_buddy) m_buddy->removeEventFilter(this);
     m_buddy = buddy;
+    if (m_buddy) m_buddy->installEventFilter(this);
     // Sits beside its buddy at the same height.
     if (m_buddy) setFixedHeight(m_buddy->sizeHint().height());
     ShowInBuddy();
@@ -58,12 +60,27 @@ void SpinButton::ShowInBuddy() {
     if (m_buddy) m_buddy->setText(QString::number(m_position));
 }
 
-void SpinButton::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up: Step(1); break;
-    case Qt::Key_Down: Step(-1); break;
-    default: QWidget::keyPressEvent(event); return;
+// A page is a third of the range, at least one step.
+bool SpinButton::StepForKey(int key) {
+    const int page = std::max(1, (m_high - m_low) / 3);
+    switch (key) {
+    case Qt::Key_Up: Step(1); return true;
+    case Qt::Key_Down: Step(-1); return true;
+    case Qt::Key_PageUp: Step(page); return true;
+    case Qt::Key_PageDown: Step(-page); return true;
+    default: return false;
     }
+}
+
+void SpinButton::keyPressEvent(QKeyEvent* event) {
+    if (!StepForKey(event->key())) QWidget::keyPressEvent(event);
+}
+
+bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled() &&
+        StepForKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void SpinButton::wheelEvent(QWheelEvent* event) {

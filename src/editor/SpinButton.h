@@ -29,11 +29,14 @@ signals:
     void positionChanging(int newPosition);
 
 protected:
+    // Up, Down, Page Up and Page Down move the spin from the buddy too.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void Step(int delta);
+    bool StepForKey(int key);
     void ShowInBuddy();
 
     QToolButton* m_up;

@@ -17,6 +17,12 @@ void TranslatedTexts::TranslateAll(Texts& texts) {
 
 TranslatedTexts::TranslatedTexts(const ModelRules& rules, const ReportTexts& report)
     : m_rules(rules), m_report(report) {
+    Retranslate(rules, report);
+}
+
+void TranslatedTexts::Retranslate(const ModelRules& rules, const ReportTexts& report) {
+    m_rules = rules;
+    m_report = report;
     ValidationRules& v = m_rules.validation;
     for (const char** text : {&v.sameFreqTalkaround, &v.sameFreqRepeater, &v.sameFreqReverse, &v.split, &v.band,
                               &v.rxOutOfBand, &v.txOutOfBand, &v.rxStep, &v.txStep, &v.totLimit, &v.repeaterDelay})

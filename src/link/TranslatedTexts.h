@@ -20,6 +20,10 @@ public:
     TranslatedTexts& operator=(const TranslatedTexts&) = delete;
 
     const ModelRules& Rules() const { return m_rules; }
+
+    // The texts again in the language now installed. Texts handed out before
+    // stay valid.
+    void Retranslate(const ModelRules& rules, const ReportTexts& report);
     const ReportTexts& Report() const { return m_report; }
 
 private:

@@ -99,6 +99,10 @@ struct ShellTexts {
     // the device or portNoDevice.
     const char* portDevicePrompt;
     const char* portNoDevice;
+    // A language chosen while a transfer runs cannot switch the window then.
+    const char* languageRestartQuestion;
+    // "Open backup folder" without a file manager; %1 the folder.
+    const char* backupFolderIs;
 };
 
 // The document-type string.
@@ -123,6 +127,7 @@ struct EditorTexts {
     const char* powerHigh;
     const char* powerLow;
     const char* numberRequired;
+    const char* bandHighTip;  // the upper band edge follows the lower one
 };
 
 // Why a row of a channel table was refused, one text per reason the import
@@ -162,6 +167,12 @@ struct ChannelTableTexts {
     const char* importValidRows;  // question; %1 rows that would be imported
     const char* nothingToImport;
     const char* unlistedCodes;    // after an export; %1 the channels
+    const char* valueProblemLine; // %1 row, %2 column, %3 the refused value, %4 reason
+    const char* exportSummary;    // status bar; %1 channels, %2 the file
+    const char* importSummary;    // status bar; %1 channels
+    const char* checkRefusals;    // follows importSummary; %1 problems the pre-write check meets
+    const char* absentColumns;    // %1 this radio's own columns the table lacks
+    const char* namesNotStored;
     TableReasonTexts reasons;
 };
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
 
 #include "ChannelNames.h"
 #include "ChannelTable.h"
@@ -12,6 +13,7 @@
 #include "FormView.h"
 #include "Prompts.h"
 #include "Texts.h"
+#include "WriteValidation.h"
 
 namespace rk {
 
@@ -76,6 +78,8 @@ bool ChannelTableFiles::Export() {
         for (const int c : table.unlistedCodes) channels << ChannelName(m_profile, c);
         Prompts::Current().ShowMessage(Tr(texts.unlistedCodes).arg(channels.join(QStringLiteral(", "))));
     }
+    const auto rows = std::count(table.text.begin(), table.text.end(), '\n') - 1;
+    emit Summary(Tr(texts.exportSummary).arg(rows).arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -117,13 +121,38 @@ bool ChannelTableFiles::Import() {
     }
     document.TakeImportedImage(result.image);
     m_view.ShowImportedImage();
+    ShowImportSummary(result);
     return true;
+}
+
+void ChannelTableFiles::ShowImportSummary(const ChannelTableImport& result) {
+    const auto& texts = m_profile.channelTable;
+    QString summary = Tr(texts.importSummary).arg(result.importedRows.size());
+    QStringList lines;
+    const auto problems = ListWriteProblems(result.image, m_profile.rules.validation);
+    if (!problems.empty()) {
+        summary += Tr(texts.checkRefusals).arg(problems.size());
+        for (const WriteProblem& problem : problems)
+            lines << ChannelName(m_profile, problem.channel) + QStringLiteral(": ") + Tr(problem.message).trimmed();
+    }
+    emit Summary(summary);
+    if (!result.absentColumns.empty()) {
+        QStringList columns;
+        for (const std::string& column : result.absentColumns) columns << QString::fromStdString(column);
+        lines << Tr(texts.absentColumns).arg(columns.join(QStringLiteral(", ")));
+    }
+    if (result.namesDropped) lines << Tr(texts.namesNotStored);
+    if (!lines.isEmpty()) Prompts::Current().ShowMessage(summary + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
 }
 
 QString ChannelTableFiles::ProblemText(const TableProblem& problem) const {
     const auto& texts = m_profile.channelTable;
     const QString reason = Tr(Reason(texts.reasons, problem.kind));
     if (problem.column.empty()) return Tr(texts.rowProblem).arg(problem.row).arg(reason);
+    if (!problem.value.empty())
+        return Tr(texts.valueProblemLine)
+            .arg(problem.row)
+            .arg(QString::fromStdString(problem.column), QString::fromStdString(problem.value), reason);
     return Tr(texts.problemLine).arg(problem.row).arg(QString::fromStdString(problem.column), reason);
 }
 

@@ -13,6 +13,7 @@ namespace rk {
 class DocumentFiles;
 class FormView;
 struct TableProblem;
+struct ChannelTableImport;
 
 class ChannelTableFiles : public QObject {
     Q_OBJECT
@@ -23,8 +24,16 @@ public:
     bool Export();
     bool Import();
 
+signals:
+    // What an export or import did, for the status bar.
+    void Summary(const QString& text);
+
 private:
     QString ProblemText(const TableProblem& problem) const;
+    // The count, then what the pre-write check would refuse in the result,
+    // the columns the table lacked and the names not kept, in a message
+    // when there is any of these.
+    void ShowImportSummary(const ChannelTableImport& result);
 
     const ModelProfile& m_profile;
     DocumentFiles& m_files;

@@ -19,6 +19,7 @@ namespace {
 const QString kTranslationDir = QStringLiteral(":/i18n");
 const QString kSettingsKey = QStringLiteral("Settings/Language");
 const QString kTranslatorName = QStringLiteral("rk-interface-language");
+QString g_current;
 
 QLocale NativeLocale(const ModelProfile& profile) { return QLocale(QString::fromLatin1(profile.language)); }
 
@@ -63,14 +64,20 @@ void KeepLanguage(const ModelProfile& profile, const QString& code) {
 }
 
 QString StartLanguage(const ModelProfile& profile, const QString& requested) {
-    return IsAvailable(profile, requested) ? requested : ChosenLanguage(profile);
+    if (requested.isEmpty()) return ChosenLanguage(profile);
+    return IsAvailable(profile, requested) ? requested : NativeCode(profile);
 }
+
+bool HasLanguage(const ModelProfile& profile, const QString& code) { return IsAvailable(profile, code); }
+
+QString CurrentLanguage() { return g_current; }
 
 void InstallLanguage(QCoreApplication& app, const ModelProfile& profile, const QString& code) {
     for (QTranslator* old : app.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
+    g_current = code;
     const bool native = code == NativeCode(profile);
     const QLocale locale = native ? NativeLocale(profile) : QLocale(code);
     QLocale::setDefault(locale);

@@ -28,8 +28,12 @@ QString ChosenLanguage(const ModelProfile& profile);
 void KeepLanguage(const ModelProfile& profile, const QString& code);
 
 // The language a run starts in; `requested` comes from --lang and may be
-// empty or a language the program does not have.
+// empty (the kept choice) or a language the program does not have (its own).
 QString StartLanguage(const ModelProfile& profile, const QString& requested);
+bool HasLanguage(const ModelProfile& profile, const QString& code);
+
+// The language InstallLanguage installed last.
+QString CurrentLanguage();
 
 // Makes Qt's standard dialogs and the program's own texts speak `code`,
 // replacing the translators of an earlier call.

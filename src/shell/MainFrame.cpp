@@ -122,6 +122,7 @@ void CMainFrame::CreateFileMenu() {
     QAction* importTable = AddCommand(command::kFileImportTable, table.importCommand, table.importPrompt.prompt,
                                       table.importPrompt.tooltip);
     connect(importTable, &QAction::triggered, m_tables, &ChannelTableFiles::Import);
+    connect(m_tables, &ChannelTableFiles::Summary, this, [this](const QString& text) { m_statusPanes->showMessage(text); });
     m_fileMenu->addActions({exportTable, importTable});
     m_fileMenu->addSeparator();
     m_recentSeparator = m_fileMenu->addSeparator();
@@ -183,11 +184,11 @@ void CMainFrame::CreateViewMenu() {
 }
 
 void CMainFrame::CreateLanguageMenu(QMenu* viewMenu) {
-    // Each language is named in itself. The tick shows the choice kept for
-    // the next start, which is when it takes effect.
+    // Each language is named in itself. The tick shows the language of this
+    // run; a choice is kept for the next start and switches this one.
     QMenu* menu = viewMenu->addMenu(Tr(m_profile.menu.language));
     const CommandPrompt& prompt = m_profile.prompts.language;
-    const QString chosen = ChosenLanguage(m_profile);
+    const QString chosen = CurrentLanguage();
     auto* group = new QActionGroup(this);
     for (const Language& language : AvailableLanguages(m_profile)) {
         QAction* action = menu->addAction(language.name);
@@ -197,7 +198,10 @@ void CMainFrame::CreateLanguageMenu(QMenu* viewMenu) {
         action->setCheckable(true);
         action->setChecked(language.code == chosen);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, code = language.code] { KeepLanguage(m_profile, code); });
+        connect(action, &QAction::triggered, this, [this, code = language.code] {
+            KeepLanguage(m_profile, code);
+            emit languageChosen(code);
+        });
     }
 }
 

@@ -55,6 +55,10 @@ public:
     // Opens a file as Open does, asking about unsaved changes first.
     bool OpenFile(const QString& path);
 
+signals:
+    // A language chosen in the View menu, already kept for the next start.
+    void languageChosen(const QString& code);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ModelProfile.h"
 #include "RadioDocument.h"
@@ -28,6 +29,10 @@ class TranslatedTexts;
 // --lang chooses the language of this run (Languages.h).
 void PrepareApplication(QApplication& app, const ModelProfile& profile, const QStringList& arguments = {});
 
+// --help and --version: prints the usage or the version on stdout and gives
+// the exit status; nothing for a command line that starts the program.
+std::optional<int> AnswerCommandLine(const ModelProfile& profile, const QStringList& arguments);
+
 class ProgramShell {
 public:
     using ViewFactory = std::function<FormView*(RadioDocument&, const ModelProfile&)>;
@@ -49,6 +54,12 @@ public:
 
 private:
     void StartOver();
+    // The window, the form and the status bar in the language now chosen:
+    // built anew around the same document while no transfer runs, else the
+    // offer to restart.
+    void SwitchLanguage();
+    void BuildWindow();
+    void Restart();
 
     const ModelProfile& m_profile;
     std::unique_ptr<RadioDocument> m_document;
@@ -60,6 +71,7 @@ private:
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<DocumentFiles> m_files;
     std::unique_ptr<TransferCommands> m_transfer;
+    ViewFactory m_makeView;
     FormView* m_view;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<TransferPresenter> m_presenter;

@@ -65,7 +65,8 @@ void TransferCommands::Stop() {
 void TransferCommands::OpenBackupFolder() {
     const QString folder = m_link.Backups().Folder();
     QDir().mkpath(folder);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        Prompts::Current().ShowMessage(Tr(m_profile.shell.backupFolderIs).arg(QDir::toNativeSeparators(folder)));
 }
 
 }  // namespace rk

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "ImageFile.h"
+#include "RadioDocument.h"
 #include "RadioSimulator.h"
 #include "TestFiles.h"
 #include "TestImages.h"
@@ -111,6 +112,30 @@ private slots:
         QCOMPARE(Run(Args("check --model rk7400 {good.rkd}")).out, QStringLiteral("OK\n"));
     }
 
+    // Every failing channel, in channel order, beyond the first.
+    void checkListsEveryProblem() {
+        RadioImage twice = test::SampleImage();
+        twice.Channel(4).setRxFreq(42'100'000);
+        twice.Channel(4).setTxFreq(42'100'000);
+        twice.Channel(63).setTxFreq(40'000'001);
+        WriteFile(Path("twice.rkd"), FileBytes(twice));
+        const Result result = Run(Args("check {twice.rkd}"));
+        QCOMPARE(result.code, 1);
+        const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith("channel 05: the receive frequency is outside the band"));
+        QVERIFY2(lines[1].startsWith("channel 64: "), qPrintable(lines[1]));
+    }
+
+    void newWritesANewDocument() {
+        QCOMPARE(Run(Args("new -o {new.rkd}")).code, 0);
+        RadioDocument document;
+        document.OnNewDocument();
+        QCOMPARE(ReadFile(Path("new.rkd")), FileBytes(document.Image()));
+        QCOMPARE(Run(Args("new")).code, 2);
+        QCOMPARE(Run(Args("new -o {new.bin}")).code, 2);
+    }
+
     void diffNamesFieldsAndBytes() {
         RadioImage a = test::SampleImage();
         a.Channel(2).setRxFreq(14'501'250);
@@ -140,18 +165,23 @@ private slots:
         QCOMPARE(channels[1]["rxCode"].toString(), QStringLiteral("74.4"));
         QCOMPARE(channels[5]["spare"].toString(), QStringLiteral("05a5"));
         QCOMPARE(json["settings"]["bandLowMHz"].toInt(), 400);
-        QCOMPARE(json["settings"]["scanGroupA"].toArray()[1].toInt(), 2);
+        QCOMPARE(json["settings"]["scanGroupAFrom1"].toArray()[1].toInt(), 3);
+        QVERIFY(json["settings"]["scanGroupAFrom1"].toArray()[15].isNull());
+        QCOMPARE(channels[1]["rxHz"].toInteger(), 400'250'000);
+        QCOMPARE(channels[1]["channelFrom1"].toInt(), 2);
     }
 
     void importRefusesOrSkipsInvalidRows() {
         const QString out = Path("imported.rkd");
         Result result = Run(Args("import {table.csv} --into {good.rkd} -o {imported.rkd}"));
         QCOMPARE(result.code, 1);
-        QVERIFY(result.err.startsWith("rkradio: row 3, column Frequency: not a number\n"));
+        QVERIFY(result.err.startsWith("rkradio: row 3, column Frequency: \"4o6\" is not a number\n"));
         QVERIFY(!QFile::exists(out));
 
         result = Run(Args("import --skip-invalid {table.csv} --into {good.rkd} -o {imported.rkd}"));
         QCOMPARE(result.code, 0);
+        QVERIFY2(result.err.contains("rkradio: 1 channel imported\nrkradio: the table has no column Squelch, "),
+                 qPrintable(result.err));
         const QByteArray bytes = ReadFile(out);
         const auto image =
             ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));

@@ -178,17 +178,91 @@ private slots:
         QFETCH(QString, row);
         QFETCH(QString, column);
         QFETCH(rk::TableProblemKind, kind);
-        const QByteArray text = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,DtcsPolarity,CrossMode,Mode,"
-                                "Power,Squelch,RepeaterDelay,ScanA\n1,146,,,,,,,,,,,,\n" + row.toUtf8() + "\n";
+        const QByteArray header = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,DtcsPolarity,CrossMode,Mode,"
+                                  "Power,Squelch,RepeaterDelay,ScanA";
+        const QByteArray text = header + "\n1,146,,,,,,,,,,,,\n" + row.toUtf8() + "\n";
         const RadioImage base = NewImage();
         const auto result = ImportChannelTable(base, text.toStdString());
         QCOMPARE(result.problems.size(), std::size_t(1));
         QCOMPARE(result.problems[0].row, 3);
         QCOMPARE(QString::fromStdString(result.problems[0].column), column);
         QCOMPARE(result.problems[0].kind, kind);
+        // The refused cell comes with its problem.
+        const auto at = QString(header).split(',').indexOf(column);
+        QCOMPARE(QString::fromStdString(result.problems[0].value), row.split(',')[at]);
         // The valid row is still imported, for a caller that skips.
         QCOMPARE(result.importedRows, std::vector<int>{2});
         QCOMPARE(result.image.Channel(0).rxFreq(), 14'600'000u);
+    }
+
+    // The same table with ';' or tabs and decimal commas, as spreadsheets
+    // set to a decimal comma save it, gives the same bytes.
+    void separatorsAndDecimalCommas() {
+        const QString commas = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Power,RepeaterDelay\n"
+                               "1,145.5,+,0.6,Tone,88.5,2.5W,1.5\n2,146.0125,,,,,,\n";
+        const auto expected = ImportChannelTable(NewImage(), commas.toStdString());
+        QVERIFY(expected.problems.empty());
+        QCOMPARE(expected.image.Channel(0).txFreq(), 14'610'000u);
+        QCOMPARE(expected.image.Channel(0).repeaterDelay(), 15);
+        for (const QChar separator : {QChar(';'), QChar('\t')}) {
+            QString text = commas;
+            text.replace(',', separator).replace('.', ',');
+            const auto result = ImportChannelTable(NewImage(), text.toStdString());
+            QVERIFY2(result.problems.empty(), qPrintable(text));
+            QVERIFY(result.image == expected.image);
+        }
+        // A comma table keeps the decimal point: "145,5" is no number there.
+        const auto refused = Import(NewImage(), "Location;Frequency\n1;145.5\n2;145,5\n");
+        QVERIFY(refused.problems.empty());
+        QCOMPARE(refused.image.Channel(1).rxFreq(), 14'550'000u);
+        QCOMPARE(Import(NewImage(), "Location,Frequency\n1,\"145,5\"\n").problems.size(), std::size_t(1));
+    }
+
+    // Locations count from 0 when any row names 0, not only the first.
+    void locationZeroInALaterRow() {
+        const auto result = Import(NewImage(), "Location,Frequency\n1,146\n0,145\n");
+        QVERIFY(result.problems.empty());
+        QCOMPARE(result.image.Channel(0).rxFreq(), 14'500'000u);
+        QCOMPARE(result.image.Channel(1).rxFreq(), 14'600'000u);
+    }
+
+    void lowPowerUpToTwoWatts() {
+        const auto result = Import(NewImage(), "Location,Frequency,Power\n1,145,2W\n2,145,2.0W\n3,145,2.1W\n");
+        QVERIFY(result.problems.empty());
+        QCOMPARE(result.image.Channel(0).optionFlags(), kLowPower);
+        QCOMPARE(result.image.Channel(1).optionFlags(), kLowPower);
+        QCOMPARE(result.image.Channel(2).optionFlags(), 0);
+    }
+
+    // A table from another program says nothing of this radio's own columns:
+    // a channel in use keeps them, a channel not in use takes a new one's.
+    void absentColumnsKeepTheBase() {
+        RadioImage base = NewImage();
+        SetChannel(base, 2, 14'500'000, 14'500'000);
+        auto used = base.Channel(2);
+        used.setSquelchLevel(7);
+        used.setRepeaterDelay(12);
+        used.setOptionFlags(kScrambler | kLowPower);
+        used.setCodeFlags(kTxQt);
+        used.setTxCode(5);
+        base.Settings().scanGroupA()[0] = 2;
+        base.Settings().scanGroupB()[0] = 2;
+        base.Channel(5).setSquelchLevel(9);
+        const auto result = Import(base, "Location,Name,Frequency,ScanB\n3,Club,146,N\n6,,147,\n");
+        QVERIFY(result.problems.empty());
+        const ConstChannelRecord kept = std::as_const(result.image).Channel(2);
+        QCOMPARE(kept.rxFreq(), 14'600'000u);
+        QCOMPARE(kept.squelchLevel(), 7);
+        QCOMPARE(kept.repeaterDelay(), 12);
+        QCOMPARE(kept.optionFlags(), std::uint8_t(kScrambler | kLowPower));
+        QCOMPARE(kept.codeFlags(), kTxQt);
+        QCOMPARE(result.image.Settings().scanGroupA()[0], 2);
+        // ScanB is in the table and takes the channel out.
+        QCOMPARE(result.image.Settings().scanGroupB()[0], kEmptySlot);
+        QCOMPARE(result.image.Channel(5).squelchLevel(), 3);
+        QCOMPARE(result.absentColumns, (std::vector<std::string>{"Squelch", "RepeaterDelay", "Scrambler", "BeatShift",
+                                                                  "Talkaround", "Reverse", "Repeater", "ScanA"}));
+        QVERIFY(result.namesDropped);
     }
 
     void everyProblemOfARowIsListed() {

@@ -77,6 +77,7 @@ private slots:
     void failureUpdatesOnlyTheChannelsBeforeIt();
     void successFillsBitmapLastUsedAndTransferBytes();
     void allEmptyKeepsLastUsedChannel();
+    void listHasEveryChannelAndSettingsOnce();
 };
 
 void WriteValidationTest::eachRuleAtItsLimit_data() {
@@ -209,12 +210,19 @@ void WriteValidationTest::eachRuleAtItsLimit() {
     record.setRepeaterDelay(static_cast<std::uint8_t>(delay));
 
     const auto& rules = Rules(model);
+    // The list of every problem starts with the one the check stops at.
+    const auto problems = ListWriteProblems(image, rules);
     const ValidationVerdict verdict = ValidateForWrite(image, rules);
     if (expect == Passes) {
         QVERIFY2(verdict.passed, verdict.message);
         QCOMPARE(verdict.failingChannel, -1);
+        QVERIFY(problems.empty());
         return;
     }
+    QVERIFY(!problems.empty());
+    QCOMPARE(problems.front().channel, verdict.failingChannel);
+    QCOMPARE(problems.front().message, verdict.message);
+    QCOMPARE(problems.front().bandRule, verdict.bandRule);
     QVERIFY(!verdict.passed);
     // The settings tests fail at channel 0, before the channel under test.
     const bool settingsTest = expect == Band || expect == TotLimit;
@@ -324,6 +332,30 @@ void WriteValidationTest::allEmptyKeepsLastUsedChannel() {
     QCOMPARE(image.Settings().lastUsedChannel(), std::uint8_t(12));
     QCOMPARE(image[1075], 0x00);
     QCOMPARE(verdict.transferBytes[1024], std::uint8_t(12));
+}
+
+
+// Two failing channels beyond the first, the time limit once although every
+// channel meets it.
+void WriteValidationTest::listHasEveryChannelAndSettingsOnce() {
+    RadioImage image = ValidEmptyImage();
+    image.Settings().setTotLimit(0);
+    image.Channel(3).setRxFreq(41'000'001);
+    image.Channel(3).setTxFreq(41'000'000);
+    image.Channel(63).setRxFreq(41'000'000);
+    image.Channel(63).setTxFreq(41'000'000);
+    image.Channel(63).setOptionFlags(kReverse);
+    const RadioImage before = image;
+    const auto& rules = Rules(kRk7400);
+    const auto problems = ListWriteProblems(image, rules);
+    QVERIFY(image == before);
+    QCOMPARE(problems.size(), std::size_t(3));
+    QCOMPARE(problems[0].channel, 0);
+    QCOMPARE(problems[0].message, rules.totLimit);
+    QCOMPARE(problems[1].channel, 3);
+    QCOMPARE(problems[1].message, rules.rxStep);
+    QCOMPARE(problems[2].channel, 63);
+    QCOMPARE(problems[2].message, rules.sameFreqReverse);
 }
 
 RK_TEST_GUILESS_MAIN(WriteValidationTest)

@@ -211,6 +211,20 @@ void FieldEditsTest::squelchSpin() {
     h.Spin()->setFocus();
     QTest::keyClick(h.Spin(), Qt::Key_Up);
     QCOMPARE(h.document.Image().Channel(1).squelchLevel(), 1);
+    // And from its read-only field: a page is three steps, held in range.
+    auto* buddy = qobject_cast<QLineEdit*>(h.view->Control(ctl::kSquelchBuddy));
+    QVERIFY(buddy->isReadOnly());
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_PageUp, 4}, {Qt::Key_Up, 5}, {Qt::Key_PageUp, 8}, {Qt::Key_PageUp, 9}, {Qt::Key_PageDown, 6}, {Qt::Key_Down, 5}};
+    for (const auto& [key, level] : keys) {
+        QTest::keyClick(buddy, key);
+        QCOMPARE(h.document.Image().Channel(1).squelchLevel(), level);
+        QCOMPARE(h.Text(1019), QString::number(level));
+    }
+    // The upper band edge is read-only and says why.
+    auto* bandHigh = qobject_cast<QLineEdit*>(h.view->Control(ctl::kBandHigh));
+    QVERIFY(bandHigh->isReadOnly());
+    QCOMPARE(bandHigh->toolTip(), QString::fromUtf8(h.profile->editor.bandHighTip));
 }
 
 void FieldEditsTest::exclusions_data() {

@@ -17,6 +17,7 @@
 #include "ImageFile.h"
 #include "MainFrame.h"
 #include "RecordingPrompts.h"
+#include "StatusPanes.h"
 #include "Rk520App.h"
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
@@ -92,12 +93,25 @@ private slots:
         QVERIFY(lines[1].startsWith(QStringLiteral("1,,400.125000,+,5.000000,Cross,88.5,71.9,")));
         QVERIFY(m_prompts->messages.isEmpty());
         QVERIFY(!m_program->Document().IsModified());
+        QCOMPARE(m_program->MainFrame().StatusPanes()->currentMessage(),
+                 Utf(m_profile.channelTable.exportSummary).arg(9).arg(m_dir.filePath(QStringLiteral("out.csv"))));
     }
 
     void importShowsTheResultAroundTheCurrentChannel() {
         ChooseChannel(2);
+        const std::uint8_t options = m_program->Document().Image().Channel(2).optionFlags();
         ImportTable("Location,Frequency,Duplex,Offset,Power\n3,410.5,+,1,Low\n4,411,,,\n");
-        QVERIFY(m_prompts->messages.isEmpty() && m_prompts->questions.isEmpty());
+        // The summary in the status bar; the columns the table lacked, kept
+        // from the image, in a message below it.
+        const auto& texts = m_profile.channelTable;
+        const QString summary = Utf(texts.importSummary).arg(2);
+        QCOMPARE(m_program->MainFrame().StatusPanes()->currentMessage(), summary);
+        QCOMPARE(m_prompts->messages,
+                 QStringList{summary + "\n" +
+                             Utf(texts.absentColumns)
+                                 .arg("Squelch, RepeaterDelay, Scrambler, BeatShift, Talkaround, Reverse, Repeater, "
+                                      "ScanA, ScanB")});
+        QVERIFY(m_prompts->questions.isEmpty());
         QVERIFY(m_program->Document().IsModified());
         QVERIFY(m_program->MainFrame().isWindowModified());
         QCOMPARE(m_program->View().EditChannel(), 2);
@@ -107,14 +121,16 @@ private slots:
         QVERIFY(ValidList().contains(rk::ChannelName(m_profile, 3)));
         auto* valid = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kValidList));
         QCOMPARE(valid->SelectedRow(), 2);
-        QCOMPARE(m_program->Document().Image().Channel(2).optionFlags(), rk::kLowPower);
+        // Power is in the table; the options it lacks stay.
+        QCOMPARE(m_program->Document().Image().Channel(2).optionFlags(), std::uint8_t(options | rk::kLowPower));
     }
 
     void invalidRowsAreListedAndAskedAbout() {
         const rk::RadioImage before = m_program->Document().Image();
         const QByteArray table = "Location,Frequency\n12,401\n13,x\n";
         const auto& texts = m_profile.channelTable;
-        const QString question = Utf(texts.problemLine).arg(3).arg("Frequency", Utf(texts.reasons.notANumber)) +
+        const QString question =
+            Utf(texts.valueProblemLine).arg(3).arg("Frequency", "x", Utf(texts.reasons.notANumber)) +
                                  "\n\n" + Utf(texts.importValidRows).arg(1);
         m_prompts->yesNoAnswers.enqueue(false);
         ImportTable(table);

@@ -37,6 +37,8 @@
 #include "Rk7400Profile.h"
 #include "Rk7400View.h"
 #include "SettingsLocation.h"
+#include "CommandLine.h"
+#include "ProgramShell.h"
 #include "StatusPanes.h"
 #include "TestFiles.h"
 #include "TestRunner.h"
@@ -82,12 +84,13 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                s.aboutVersion, s.aboutCopyright, s.untitledName, s.cannotOpenFile, s.unexpectedFormat,
                                s.cannotWriteFile, s.saveChangesQuestion, s.quitDuringWriteQuestion, s.stop,
                                s.progressConnect, s.progressRead, s.progressBackup, s.progressWrite,
-                               s.progressVerify, s.portDevicePrompt, s.portNoDevice});
+                               s.progressVerify, s.portDevicePrompt, s.portNoDevice, s.languageRestartQuestion,
+                               s.backupFolderIs});
     const auto& d = p.documentType;
     texts.insert(texts.end(), {d.windowTitle, d.filterName, d.bothTypesFilter, d.otherTypeFilter, d.allFilesFilter});
     const auto& e = p.editor;
     texts.insert(texts.end(), {e.channelName, e.codeTone, e.codeDigital, e.codeNone, e.optionNo, e.optionYes,
-                               e.powerHigh, e.powerLow, e.numberRequired});
+                               e.powerHigh, e.powerLow, e.numberRequired, e.bandHighTip});
     const auto& v = p.rules.validation;
     texts.insert(texts.end(), {v.sameFreqTalkaround, v.sameFreqRepeater, v.sameFreqReverse, v.split, v.band,
                                v.rxOutOfBand, v.txOutOfBand, v.rxStep, v.txStep, v.totLimit, v.repeaterDelay});
@@ -105,7 +108,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     texts.insert(texts.end(), {ct.exportCommand, ct.importCommand, ct.exportPrompt.prompt, ct.exportPrompt.tooltip,
                                ct.importPrompt.prompt, ct.importPrompt.tooltip, ct.filter, ct.problemLine,
                                ct.rowProblem, ct.moreProblems, ct.importValidRows, ct.nothingToImport,
-                               ct.unlistedCodes});
+                               ct.unlistedCodes, ct.valueProblemLine, ct.exportSummary, ct.importSummary,
+                               ct.checkRefusals, ct.absentColumns, ct.namesNotStored});
     const auto& r = ct.reasons;
     texts.insert(texts.end(), {r.missingColumn, r.unclosedQuote, r.required, r.notANumber, r.locationOutOfRange,
                                r.duplicateLocation, r.frequencyOutOfRange, r.unknownDuplex, r.unknownToneMode,
@@ -118,14 +122,14 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
 static_assert(sizeof(rk::MenuTexts) == 23 * kPointer, "a menu text is missing from ShownTexts");
 static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a prompt is missing from ShownTexts");
 // The program title names the settings and captions the message boxes as it is.
-static_assert(sizeof(rk::ShellTexts) == 22 * kPointer, "a shell text is missing from ShownTexts");
+static_assert(sizeof(rk::ShellTexts) == 24 * kPointer, "a shell text is missing from ShownTexts");
 // The new file's name serves the file, not the user.
 static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type text is missing from ShownTexts");
-static_assert(sizeof(rk::EditorTexts) == 9 * kPointer, "an editor text is missing from ShownTexts");
+static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
               "a validation text is missing from ShownTexts");
 static_assert(sizeof(rk::TransferTexts) == 24 * kPointer, "a transfer text is missing from ShownTexts");
-static_assert(sizeof(rk::ChannelTableTexts) == 9 * kPointer + 2 * sizeof(rk::CommandPrompt) +
+static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::CommandPrompt) +
                                                    sizeof(rk::TableReasonTexts),
               "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
@@ -229,6 +233,8 @@ private slots:
         QVERIFY(program);
         CMainFrame& frame = program->MainFrame();
         QCOMPARE(MenuTitles(frame), m_model.englishMenus);
+        QVERIFY(LanguageItem(frame, "en")->isChecked());
+        QVERIFY(!LanguageItem(frame, m_model.ownCode)->isChecked());
         QCOMPARE(frame.windowTitle(), "Untitled[*] - " + m_model.englishTitle);
         QCOMPARE(frame.StatusPanes()->IdleText(), QStringLiteral("Ready"));
         QCOMPARE(program->View().findChild<QListWidget*>("m_powerList")->item(0)->text(), QStringLiteral("High"));
@@ -252,7 +258,7 @@ private slots:
         QVERIFY(!program->Link().IsWriting());
     }
 
-    void menuChoiceTakesEffectAtTheNextStart() {
+    void menuChoiceSwitchesAtOnceAndIsKept() {
         auto program = StartProgram({});
         CMainFrame& frame = program->MainFrame();
         QAction* english = LanguageItem(frame, "en");
@@ -268,15 +274,35 @@ private slots:
         QCOMPARE(viewItems.last()->menu()->actions(), (QList<QAction*>{own, english}));
 
         english->trigger();
-        QVERIFY(english->isChecked() && !own->isChecked());
-        QCOMPARE(MenuTitles(frame).first(), Utf(Profile().menu.file));  // this run stays as it is
+        // The window is built anew in English once the menu has closed.
+        QTRY_COMPARE(MenuTitles(program->MainFrame()), m_model.englishMenus);
+        CMainFrame& switched = program->MainFrame();
+        QVERIFY(switched.isVisible());
+        QCOMPARE(switched.StatusPanes()->IdleText(), QStringLiteral("Ready"));
+        QCOMPARE(program->View().findChild<QListWidget*>("m_powerList")->item(0)->text(), QStringLiteral("High"));
+        QVERIFY(LanguageItem(switched, "en")->isChecked());
+        // And back: the own language's name is its own in every language.
+        LanguageItem(switched, m_model.ownCode)->trigger();
+        QTRY_COMPARE(MenuTitles(program->MainFrame()).first(), Utf(Profile().menu.file));
+        LanguageItem(program->MainFrame(), "en")->trigger();
+        QTRY_COMPARE(MenuTitles(program->MainFrame()), m_model.englishMenus);
         program.reset();
 
         program = StartProgram({});
         QCOMPARE(MenuTitles(program->MainFrame()), m_model.englishMenus);
         QVERIFY(LanguageItem(program->MainFrame(), "en")->isChecked());
         QCOMPARE(LanguageItem(program->MainFrame(), "en")->statusTip(),
-                 QStringLiteral("Switch the interface to English (takes effect at the next start)"));
+                 QStringLiteral("Switch the interface to English"));
+    }
+
+    void helpAndVersionAnswerWithoutStarting() {
+        QCOMPARE(rk::AnswerCommandLine(Profile(), {QStringLiteral("--help")}), std::optional<int>(0));
+        QCOMPARE(rk::AnswerCommandLine(Profile(), {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--version")}),
+                 std::optional<int>(0));
+        QCOMPARE(rk::AnswerCommandLine(Profile(), {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("a.rkd")}),
+                 std::nullopt);
+        QVERIFY(rk::Usage(QStringLiteral("rk520"), {QStringLiteral("zh"), QStringLiteral("en")})
+                    .contains(QStringLiteral("--lang CODE   the interface language of this run: zh, en\n")));
     }
 
     // Each run also names an image file, which must open beside --lang.
@@ -289,7 +315,7 @@ private slots:
         QTest::newRow("own language over kept English") << "en" << QStringList{"--lang", m_model.ownCode}
                                                         << QStringList{} << false;
         QTest::newRow("--lang= after the file") << "" << QStringList{} << QStringList{"--lang=en"} << true;
-        QTest::newRow("language the program lacks") << "en" << QStringList{"--lang", "xx"} << QStringList{} << true;
+        QTest::newRow("language the program lacks: its own") << "en" << QStringList{"--lang", "xx"} << QStringList{} << false;
         QTest::newRow("--lang without value") << "en" << QStringList{} << QStringList{"--lang"} << true;
     }
     void commandLineChoosesForOneRun() {

@@ -96,6 +96,10 @@ int main(int argc, char** argv) {
     rk::RadioImage image = rk::test::SampleImage();
     if (imagePath) {
         std::ifstream file(imagePath, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "%s: cannot open\n", imagePath);
+            return 2;
+        }
         const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         if (bytes.size() < rk::kImageSize) {
             std::fprintf(stderr, "%s: not an image file\n", imagePath);

@@ -49,8 +49,8 @@ const rk::ModelProfile kProfile{
             .portCom2 = {QT_TRANSLATE_NOOP("rk520", "选择计算机COM2口写频"), QT_TRANSLATE_NOOP("rk520", "选择计算机COM2口写频")},
             .write = {QT_TRANSLATE_NOOP("rk520", "将数据写入对讲机"), QT_TRANSLATE_NOOP("rk520", "将数据写入对讲机")},
             .read = {QT_TRANSLATE_NOOP("rk520", "将数据从对讲机中读出"), QT_TRANSLATE_NOOP("rk520", "将数据从对讲机中读出")},
-            .language = {QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1（下次启动时生效）"),
-                         QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1（下次启动时生效）")},
+            .language = {QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1"),
+                         QT_TRANSLATE_NOOP("rk520", "界面语言切换为%1")},
             .backup = {QT_TRANSLATE_NOOP("rk520", "写入前先读出对讲机中原有的数据，保存为备份文件"), QT_TRANSLATE_NOOP("rk520", "写入前备份对讲机数据")},
             .verify = {QT_TRANSLATE_NOOP("rk520", "写入后再读出对讲机，与写入的数据逐项比较"), QT_TRANSLATE_NOOP("rk520", "写入后读回校验")},
             .openBackups = {QT_TRANSLATE_NOOP("rk520", "在文件管理器中打开备份文件夹"), QT_TRANSLATE_NOOP("rk520", "打开备份文件夹")},
@@ -86,6 +86,8 @@ const rk::ModelProfile kProfile{
             .progressVerify = QT_TRANSLATE_NOOP("rk520", "正在读回校验… %1/%2"),
             .portDevicePrompt = QT_TRANSLATE_NOOP("rk520", "%1（%2）"),
             .portNoDevice = QT_TRANSLATE_NOOP("rk520", "没有对应的串口设备"),
+            .languageRestartQuestion = QT_TRANSLATE_NOOP("rk520", "正在与对讲机传输数据，界面语言现在无法切换。\n是否重新启动程序，以新的语言打开当前文件？"),
+            .backupFolderIs = QT_TRANSLATE_NOOP("rk520", "无法打开文件管理器。备份文件夹位于：\n%1"),
         },
     .documentType =
         {
@@ -107,6 +109,7 @@ const rk::ModelProfile kProfile{
             .powerHigh = QT_TRANSLATE_NOOP("rk520", "大功率"),
             .powerLow = QT_TRANSLATE_NOOP("rk520", "小功率"),
             .numberRequired = QT_TRANSLATE_NOOP("rk520", "请输入一个数字。"),
+            .bandHighTip = QT_TRANSLATE_NOOP("rk520", "频段上限始终为下限加20MHz，不能直接修改"),
         },
     .report =
         {
@@ -158,6 +161,12 @@ const rk::ModelProfile kProfile{
             .importValidRows = QT_TRANSLATE_NOOP("rk520", "是否导入其余%1个有效的行？"),
             .nothingToImport = QT_TRANSLATE_NOOP("rk520", "频道表中没有可导入的行。"),
             .unlistedCodes = QT_TRANSLATE_NOOP("rk520", "以下频道的编码不在编码表中，导出时未包含该编码：%1"),
+            .valueProblemLine = QT_TRANSLATE_NOOP("rk520", "第%1行，%2列的值“%3”：%4"),
+            .exportSummary = QT_TRANSLATE_NOOP("rk520", "已导出%1个频道到%2"),
+            .importSummary = QT_TRANSLATE_NOOP("rk520", "已导入%1个频道"),
+            .checkRefusals = QT_TRANSLATE_NOOP("rk520", "，其中%1个问题会被写入前的检查拒绝："),
+            .absentColumns = QT_TRANSLATE_NOOP("rk520", "频道表中没有以下列，已使用的频道保留原值：%1"),
+            .namesNotStored = QT_TRANSLATE_NOOP("rk520", "对讲机不保存频道名称，Name列未导入。"),
             .reasons =
                 {
                     .missingColumn = QT_TRANSLATE_NOOP("rk520", "缺少此列"),

@@ -56,8 +56,8 @@ const rk::ModelProfile kProfile{
                       QT_TRANSLATE_NOOP("rk7400", "Запись данных на рацию")},
             .read = {QT_TRANSLATE_NOOP("rk7400", "Чтение данных с рации"),
                      QT_TRANSLATE_NOOP("rk7400", "Чтение данных с рации")},
-            .language = {QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1 (вступит в силу при следующем запуске)"),
-                         QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1 (вступит в силу при следующем запуске)")},
+            .language = {QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1"),
+                         QT_TRANSLATE_NOOP("rk7400", "Язык интерфейса: %1")},
             .backup = {QT_TRANSLATE_NOOP("rk7400", "Перед записью прочитать рацию и сохранить её данные в файл"),
                        QT_TRANSLATE_NOOP("rk7400", "Сохранять копию рации перед записью")},
             .verify = {QT_TRANSLATE_NOOP("rk7400", "После записи прочитать рацию и сравнить с записанным"), QT_TRANSLATE_NOOP("rk7400", "Проверять запись чтением")},
@@ -97,6 +97,8 @@ const rk::ModelProfile kProfile{
             .progressVerify = QT_TRANSLATE_NOOP("rk7400", "Проверка чтением… %1/%2"),
             .portDevicePrompt = QT_TRANSLATE_NOOP("rk7400", "%1 (%2)"),
             .portNoDevice = QT_TRANSLATE_NOOP("rk7400", "нет устройства"),
+            .languageRestartQuestion = QT_TRANSLATE_NOOP("rk7400", "Идёт обмен данными с рацией, язык интерфейса сейчас сменить нельзя.\nПерезапустить программу на новом языке и снова открыть текущий файл?"),
+            .backupFolderIs = QT_TRANSLATE_NOOP("rk7400", "Не удалось открыть файловый менеджер. Папка резервных копий:\n%1"),
         },
     .documentType =
         {
@@ -118,6 +120,7 @@ const rk::ModelProfile kProfile{
             .powerHigh = QT_TRANSLATE_NOOP("rk7400", "HIGH"),
             .powerLow = QT_TRANSLATE_NOOP("rk7400", "LOW"),
             .numberRequired = QT_TRANSLATE_NOOP("rk7400", "Введите число."),
+            .bandHighTip = QT_TRANSLATE_NOOP("rk7400", "Верхняя граница диапазона всегда равна нижней плюс 20 МГц и не редактируется"),
         },
     .report =
         {
@@ -169,6 +172,12 @@ const rk::ModelProfile kProfile{
             .importValidRows = QT_TRANSLATE_NOOP("rk7400", "Импортировать остальные верные строки (%1)?"),
             .nothingToImport = QT_TRANSLATE_NOOP("rk7400", "В таблице нет строк, которые можно импортировать."),
             .unlistedCodes = QT_TRANSLATE_NOOP("rk7400", "Коды этих каналов отсутствуют в таблицах и не экспортированы: %1"),
+            .valueProblemLine = QT_TRANSLATE_NOOP("rk7400", "Строка %1, столбец %2, значение «%3»: %4"),
+            .exportSummary = QT_TRANSLATE_NOOP("rk7400", "Экспортировано каналов: %1, файл %2"),
+            .importSummary = QT_TRANSLATE_NOOP("rk7400", "Импортировано каналов: %1"),
+            .checkRefusals = QT_TRANSLATE_NOOP("rk7400", "; проверка перед записью отклонит: %1"),
+            .absentColumns = QT_TRANSLATE_NOOP("rk7400", "В таблице нет столбцов %1: у каналов в работе сохранены прежние значения."),
+            .namesNotStored = QT_TRANSLATE_NOOP("rk7400", "Рация не хранит названия каналов, столбец Name не импортирован."),
             .reasons =
                 {
                     .missingColumn = QT_TRANSLATE_NOOP("rk7400", "нет такого столбца"),

@@ -383,8 +383,8 @@
         <translation>Read the data from the radio</translation>
     </message>
     <message>
-        <source>界面语言切换为%1（下次启动时生效）</source>
-        <translation>Switch the interface to %1 (takes effect at the next start)</translation>
+        <source>界面语言切换为%1</source>
+        <translation>Switch the interface to %1</translation>
     </message>
     <message>
         <source>就绪</source>
@@ -897,6 +897,46 @@
     <message>
         <source>%1：%2 → %3</source>
         <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>第%1行，%2列的值“%3”：%4</source>
+        <translation>Row %1, column %2, value "%3": %4</translation>
+    </message>
+    <message>
+        <source>已导出%1个频道到%2</source>
+        <translation>%1 channels exported to %2</translation>
+    </message>
+    <message>
+        <source>已导入%1个频道</source>
+        <translation>%1 channels imported</translation>
+    </message>
+    <message>
+        <source>，其中%1个问题会被写入前的检查拒绝：</source>
+        <translation>, %1 would be refused by the check before a write:</translation>
+    </message>
+    <message>
+        <source>频道表中没有以下列，已使用的频道保留原值：%1</source>
+        <translation>The table has no column %1: the channels in use keep their values for these.</translation>
+    </message>
+    <message>
+        <source>对讲机不保存频道名称，Name列未导入。</source>
+        <translation>These radios do not store channel names; the Name column was not imported.</translation>
+    </message>
+    <message>
+        <source>正在与对讲机传输数据，界面语言现在无法切换。
+是否重新启动程序，以新的语言打开当前文件？</source>
+        <translation>Data is being transferred to or from the radio, so the interface language cannot change now.
+Restart the program in the new language and open the current file again?</translation>
+    </message>
+    <message>
+        <source>无法打开文件管理器。备份文件夹位于：
+%1</source>
+        <translation>No file manager could be opened. The backup folder is:
+%1</translation>
+    </message>
+    <message>
+        <source>频段上限始终为下限加20MHz，不能直接修改</source>
+        <translation>The upper band edge always follows the lower edge plus 20 MHz; it cannot be edited.</translation>
     </message>
 </context>
 </TS>

@@ -347,8 +347,8 @@
         <translation>Read the data from the radio</translation>
     </message>
     <message>
-        <source>Язык интерфейса: %1 (вступит в силу при следующем запуске)</source>
-        <translation>Switch the interface to %1 (takes effect at the next start)</translation>
+        <source>Язык интерфейса: %1</source>
+        <translation>Switch the interface to %1</translation>
     </message>
     <message>
         <source>Готово</source>
@@ -857,6 +857,46 @@
     <message>
         <source>%1: %2 → %3</source>
         <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Строка %1, столбец %2, значение «%3»: %4</source>
+        <translation>Row %1, column %2, value "%3": %4</translation>
+    </message>
+    <message>
+        <source>Экспортировано каналов: %1, файл %2</source>
+        <translation>%1 channels exported to %2</translation>
+    </message>
+    <message>
+        <source>Импортировано каналов: %1</source>
+        <translation>%1 channels imported</translation>
+    </message>
+    <message>
+        <source>; проверка перед записью отклонит: %1</source>
+        <translation>, %1 would be refused by the check before a write:</translation>
+    </message>
+    <message>
+        <source>В таблице нет столбцов %1: у каналов в работе сохранены прежние значения.</source>
+        <translation>The table has no column %1: the channels in use keep their values for these.</translation>
+    </message>
+    <message>
+        <source>Рация не хранит названия каналов, столбец Name не импортирован.</source>
+        <translation>These radios do not store channel names; the Name column was not imported.</translation>
+    </message>
+    <message>
+        <source>Идёт обмен данными с рацией, язык интерфейса сейчас сменить нельзя.
+Перезапустить программу на новом языке и снова открыть текущий файл?</source>
+        <translation>Data is being transferred to or from the radio, so the interface language cannot change now.
+Restart the program in the new language and open the current file again?</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файловый менеджер. Папка резервных копий:
+%1</source>
+        <translation>No file manager could be opened. The backup folder is:
+%1</translation>
+    </message>
+    <message>
+        <source>Верхняя граница диапазона всегда равна нижней плюс 20 МГц и не редактируется</source>
+        <translation>The upper band edge always follows the lower edge plus 20 MHz; it cannot be edited.</translation>
     </message>
 </context>
 </TS>
