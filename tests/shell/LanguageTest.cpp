@@ -116,6 +116,10 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                r.unknownCrossMode, r.toneNotInTable, r.dcsNotInTable, r.unknownPolarity,
                                r.unknownMode, r.unknownPower, r.squelchOutOfRange, r.delayOutOfRange,
                                r.notYesOrNo, r.scanGroupFull});
+    const auto& b = p.backups;
+    texts.insert(texts.end(), {b.command, b.prompt.prompt, b.prompt.tooltip, b.title, b.timeColumn, b.kindColumn,
+                               b.channelsColumn, b.comparedColumn, b.kindRead, b.kindBeforeWrite, b.kindVerify,
+                               b.unreadable, b.sameAsDocument, b.differences, b.showOther, b.open, b.change});
     return texts;
 }
 
@@ -133,6 +137,8 @@ static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::Co
                                                    sizeof(rk::TableReasonTexts),
               "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
+// The other program's name and extension read the same in every language.
+static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
 
 bool HasNonAscii(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; });
