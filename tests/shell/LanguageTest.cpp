@@ -140,8 +140,9 @@ static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is 
 // The other program's name and extension read the same in every language.
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
 
+// Words of the model's own language; an arrow or a dash alone is not one.
 bool HasNonAscii(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; });
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F && c.isLetter(); });
 }
 
 // The form's captions and accessible names by widget, in the language
