@@ -103,7 +103,7 @@ void ChannelSide::CopyToOther() {
         record.SetCodeFlag(to.ToneBit(), record.HasCodeFlag(ToneBit()));
         record.SetCodeFlag(to.OnBit(), record.HasCodeFlag(OnBit()));
     });
-    m_showChannel(m_state.editChannel);
+    m_showChannel(m_state.Channel());
     m_lists.Sync();
 }
 

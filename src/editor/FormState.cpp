@@ -24,6 +24,11 @@ bool FormState::ReadForm() {
     return true;
 }
 
+int FormState::Channel() const {
+    const int c = document.CurrentChannel();
+    return c >= 0 && c < kChannelCount ? c : 0;
+}
+
 QString FormState::Text(const char* utf8) const { return QCoreApplication::translate(profile.rules.programName, utf8); }
 
 void FormState::ShowForm() {

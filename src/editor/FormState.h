@@ -1,7 +1,8 @@
 #pragma once
-// What every panel of the form shares: the document, the model's texts, the
-// channel being edited and the number fields. Edits go through here into the
-// document, which marks itself changed when bytes changed.
+// What every panel of the form shares: the document, the model's texts and
+// the number fields. The channel being edited is the document's current
+// channel. Edits go through here into the document, which marks itself
+// changed when bytes changed.
 
 #include <QLineEdit>
 #include <QString>
@@ -39,10 +40,14 @@ public:
     bool ReadForm();
     void ShowForm();
 
+    // The edited channel: the document's current channel. Between New or Open
+    // and the form's start-over the document has none; the form then reads
+    // channel 0, the one it is about to show.
+    int Channel() const;
     // One edit of the edited channel's record or of the settings.
-    void EditRecord(const std::function<void(const ChannelRecord&)>& edit) { document.EditChannel(editChannel, edit); }
+    void EditRecord(const std::function<void(const ChannelRecord&)>& edit) { document.EditChannel(Channel(), edit); }
     void EditSettings(const std::function<void(const SettingsBlock&)>& edit) { document.EditSettings(edit); }
-    ConstChannelRecord Record() const { return document.Image().Channel(editChannel); }
+    ConstChannelRecord Record() const { return document.Image().Channel(Channel()); }
 
     // A model text in the interface language; the model's texts live in one
     // translation context, named after the program.
@@ -51,8 +56,7 @@ public:
     RadioDocument& document;
     const ModelProfile& profile;
     NumberValues values;
-    // Editor state; survives New and Open.
-    int editChannel = 0;
+    // The configured-channel list's selection; survives New and Open.
     int validListPos = -1;
 
 private:

@@ -5,7 +5,6 @@
 namespace rk {
 
 bool RadioDocument::OnNewDocument() {
-    m_currentChannel = kNoChannel;
     m_image = RadioImage{};
     auto settings = m_image.Settings();
     for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
@@ -14,21 +13,22 @@ bool RadioDocument::OnNewDocument() {
     settings.setTotLimit(50);
     settings.setSettingsByte1(15);
     RebuildValidChannels();
+    SetCurrentChannel(kNoChannel);
     SetModified(false);
     return true;
 }
 
 void RadioDocument::LoadImage(const RadioImage& image) {
     m_image = image;
-    m_currentChannel = kNoChannel;
     RebuildValidChannels();
+    SetCurrentChannel(kNoChannel);
     SetModified(false);
 }
 
 void RadioDocument::TakeReadImage(const RadioImage& image) {
     m_image = image;
-    m_currentChannel = 0;
     RebuildValidChannels();
+    SetCurrentChannel(0);
     SetModified(true);
 }
 
@@ -77,7 +77,24 @@ RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {
 
 void RadioDocument::RebuildValidChannels() {
     m_validChannels = BuildValidChannels(m_image);
-    m_validListStale = -1;
+    ++m_validListVersion;
+}
+
+void RadioDocument::SetCurrentChannel(std::int32_t channel) {
+    if (m_currentChannel == channel) return;
+    m_currentChannel = channel;
+    // A copy: a listener may add or remove listeners.
+    const auto listeners = m_channelListeners;
+    for (const auto& entry : listeners) entry.second(channel);
+}
+
+RadioDocument::ListenerId RadioDocument::AddCurrentChannelListener(std::function<void(std::int32_t)> listener) {
+    m_channelListeners.emplace_back(m_nextListener, std::move(listener));
+    return m_nextListener++;
+}
+
+void RadioDocument::RemoveCurrentChannelListener(ListenerId id) {
+    std::erase_if(m_channelListeners, [id](const auto& entry) { return entry.first == id; });
 }
 
 void RadioDocument::SetModified(bool modified) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "RadioImage.h"
 
@@ -58,14 +59,19 @@ public:
         bool changed = false;
     };
     ValidListChange SyncValidChannel(int channel);
-    // The list was rebuilt from the image and its display needs a refill;
-    // the view says when it has refilled it.
-    bool ValidListNeedsRefill() const { return m_validListStale == -1; }
-    void MarkValidListShown() { m_validListStale = 1; }
+    // Counts the rebuilds of the list from the whole image (New, Open, a
+    // read, an import): a display that shows another count refills itself.
+    std::uint32_t ValidListVersion() const { return m_validListVersion; }
 
-    // The channel the user works on, or kNoChannel after New and Open.
+    // The one current channel: the channel the user works on, or kNoChannel
+    // after New and Open. The form, both channel lists and whatever else
+    // shows a channel follow it through a listener.
     std::int32_t CurrentChannel() const { return m_currentChannel; }
-    void SetCurrentChannel(std::int32_t channel) { m_currentChannel = channel; }
+    // Listeners hear every change, with the new channel (kNoChannel included).
+    void SetCurrentChannel(std::int32_t channel);
+    using ListenerId = std::size_t;
+    ListenerId AddCurrentChannelListener(std::function<void(std::int32_t)> listener);
+    void RemoveCurrentChannelListener(ListenerId id);
 
     // Whether the image changed since it was created, opened, or saved.
     bool IsModified() const { return m_modified; }
@@ -78,7 +84,9 @@ private:
     RadioImage m_image;
     ValidChannelList m_validChannels{};
     std::int32_t m_currentChannel = kNoChannel;
-    std::int32_t m_validListStale = -1;
+    std::uint32_t m_validListVersion = 0;
+    std::vector<std::pair<ListenerId, std::function<void(std::int32_t)>>> m_channelListeners;
+    ListenerId m_nextListener = 0;
     bool m_modified = false;
 };
 

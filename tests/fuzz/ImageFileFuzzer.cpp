@@ -92,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RadioDocument document;
     document.OnNewDocument();
-    document.MarkValidListShown();
+    const auto listVersion = document.ValidListVersion();
     document.SetModified(true);
     document.LoadImage(*image);
     FUZZ_CHECK(document.Image() == *image);
     FUZZ_CHECK(document.ValidChannels() == ConfiguredChannels(*image));
-    FUZZ_CHECK(document.ValidListNeedsRefill() && document.CurrentChannel() == kNoChannel);
+    FUZZ_CHECK(document.ValidListVersion() != listVersion && document.CurrentChannel() == kNoChannel);
     FUZZ_CHECK(!document.IsModified());
     for (int c = 0; c < kChannelCount; ++c) {
         FUZZ_CHECK(image->IsChannelConfigured(c) == Configured(*image, c));

@@ -111,7 +111,7 @@ void RadioImageTest::newDocumentDefaults() {
     full.Channel(0).setTxFreq(14'500'000);
     doc.LoadImage(full);
     doc.SetCurrentChannel(7);
-    doc.MarkValidListShown();
+    const auto listVersion = doc.ValidListVersion();
     QVERIFY(doc.OnNewDocument());
     for (std::size_t i = 0; i < kImageSize; ++i) {
         std::uint8_t expected = 0;
@@ -123,7 +123,7 @@ void RadioImageTest::newDocumentDefaults() {
     }
     for (auto v : doc.ValidChannels()) QCOMPARE(v, 0xFF);
     QCOMPARE(doc.CurrentChannel(), 255);
-    QVERIFY(doc.ValidListNeedsRefill());
+    QVERIFY(doc.ValidListVersion() != listVersion);
 }
 
 void RadioImageTest::validChannelsListConfiguredInOrder() {
@@ -136,7 +136,7 @@ void RadioImageTest::validChannelsListConfiguredInOrder() {
     }
     image.Channel(7).setRxFreq(10'000'000);
     image.Channel(7).setTxFreq(9'999'999);
-    doc.MarkValidListShown();
+    const auto listVersion = doc.ValidListVersion();
     doc.SetCurrentChannel(4);
     doc.LoadImage(image);
     QCOMPARE(doc.ValidChannels()[0], 0);
@@ -144,7 +144,7 @@ void RadioImageTest::validChannelsListConfiguredInOrder() {
     QCOMPARE(doc.ValidChannels()[2], 63);
     for (std::size_t i = 3; i < 64; ++i) QCOMPARE(doc.ValidChannels()[i], 0xFF);
     QCOMPARE(doc.CurrentChannel(), 255);
-    QVERIFY(doc.ValidListNeedsRefill());
+    QVERIFY(doc.ValidListVersion() != listVersion);
     QVERIFY(doc.Image() == image);
 }
 
