@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RadioDocument document;
     document.OnNewDocument();
     const auto listVersion = document.ValidListVersion();
-    document.SetModified(true);
+    document.Edit([](RadioImage& changed) { changed[1087] ^= 0x01; });
     document.LoadImage(*image);
     FUZZ_CHECK(document.Image() == *image);
     FUZZ_CHECK(document.ValidChannels() == ConfiguredChannels(*image));

@@ -153,14 +153,25 @@ void RadioImageTest::modifiedStateNotifiesOnChange() {
     QList<bool> seen;
     doc.modifiedChanged = [&](bool m) { seen << m; };
     doc.OnNewDocument();
-    doc.SetModified(true);
-    doc.SetModified(true);
+    const auto change = [](std::uint8_t value) { return [value](RadioImage& image) { image[1087] = value; }; };
+    QVERIFY(doc.Edit(change(1)));
+    QVERIFY(doc.Edit(change(2)));
     QVERIFY(doc.IsModified());
     doc.LoadImage(RadioImage{});
     QVERIFY(!doc.IsModified());
-    doc.SetModified(true);
+    QVERIFY(doc.Edit(change(1)));
     doc.OnNewDocument();
     QCOMPARE(seen, (QList<bool>{true, false, true, false}));
+    // Saved, then undone past the saved point and redone back to it.
+    QVERIFY(doc.Edit(change(1)));
+    doc.MarkSaved();
+    QVERIFY(doc.Undo());
+    QVERIFY(doc.Redo());
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(seen, (QList<bool>{true, false, true, false, true, false, true, false}));
+    // An edit that changes no byte is no step and no change.
+    QVERIFY(!doc.Edit(change(1)));
+    QVERIFY(!doc.History().CanRedo());
 }
 
 void RadioImageTest::outOfRangeIndexesThrow() {
