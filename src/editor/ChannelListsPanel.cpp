@@ -110,6 +110,13 @@ void ChannelListsPanel::ShowImported() {
     m_showChannel(m_state.Channel());
 }
 
+void ChannelListsPanel::ShowRestored() {
+    const int c = m_state.Channel();
+    m_state.validListPos = FindSlot(m_state.document.ValidChannels(), c).value_or(-1);
+    Follow(c);
+    m_validList->SelectRow(m_state.validListPos);
+}
+
 void ChannelListsPanel::StartOver() {
     m_state.validListPos = -1;
     RadioDocument& document = m_state.document;

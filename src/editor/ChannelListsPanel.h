@@ -34,6 +34,7 @@ public:
     void ShowRead();
     void ShowRefused(int channel);
     void ShowImported();
+    void ShowRestored();
     // After New and Open: channel 0 becomes current and is shown.
     void StartOver();
 

@@ -8,6 +8,7 @@
 #include "CodeTableTexts.h"
 #include "Conversions.h"
 #include "FormState.h"
+#include "FormView.h"
 #include "SquelchCodes.h"
 
 namespace rk {
@@ -54,7 +55,8 @@ void ChannelSide::ShowCode(const ConstChannelRecord& record) {
 void ChannelSide::OnFrequencyEdited() {
     m_state.ReadForm();
     const auto count = static_cast<std::uint32_t>(MhzToFreq(Frequency()));
-    m_state.EditRecord([&](const ChannelRecord& r) { m_receive ? r.setRxFreq(count) : r.setTxFreq(count); });
+    m_state.EditRecord([&](const ChannelRecord& r) { m_receive ? r.setRxFreq(count) : r.setTxFreq(count); },
+                       m_receive ? ctl::kRxFreq : ctl::kTxFreq);
     m_lists.Sync();
 }
 

@@ -8,6 +8,15 @@
 
 namespace rk {
 
+void FormState::SetReadOrder(std::vector<NumberField> order) {
+    m_readOrder = std::move(order);
+    // The document outlives the form; the form's state may not outlive its
+    // fields, which finish editing as they are destroyed.
+    RadioDocument* doc = &document;
+    for (const auto& field : m_readOrder)
+        QObject::connect(field.edit, &QLineEdit::editingFinished, field.edit, [doc] { doc->EndTyping(); });
+}
+
 bool FormState::ReadForm() {
     for (const auto& field : m_readOrder) {
         const QByteArray text = field.edit->text().left(static_cast<qsizetype>(kNumberTextLimit)).toUtf8();

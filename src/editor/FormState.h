@@ -36,7 +36,8 @@ public:
         QLineEdit* edit;
         double* value;
     };
-    void SetReadOrder(std::vector<NumberField> order) { m_readOrder = std::move(order); }
+    // Leaving a field ends its typing step.
+    void SetReadOrder(std::vector<NumberField> order);
     bool ReadForm();
     void ShowForm();
 
@@ -44,9 +45,15 @@ public:
     // and the form's start-over the document has none; the form then reads
     // channel 0, the one it is about to show.
     int Channel() const;
-    // One edit of the edited channel's record or of the settings.
-    void EditRecord(const std::function<void(const ChannelRecord&)>& edit) { document.EditChannel(Channel(), edit); }
-    void EditSettings(const std::function<void(const SettingsBlock&)>& edit) { document.EditSettings(edit); }
+    // One edit of the edited channel's record or of the settings. A typed
+    // number passes its field's control id, so that its keystrokes make one
+    // step of the history.
+    void EditRecord(const std::function<void(const ChannelRecord&)>& edit, int typedField = 0) {
+        document.EditChannel(Channel(), edit, typedField);
+    }
+    void EditSettings(const std::function<void(const SettingsBlock&)>& edit, int typedField = 0) {
+        document.EditSettings(edit, typedField);
+    }
     ConstChannelRecord Record() const { return document.Image().Channel(Channel()); }
 
     // A model text in the interface language; the model's texts live in one

@@ -97,7 +97,7 @@ private slots:
         const QMenuBar* bar = m_program->MainFrame().menuBar();
         QStringList titles;
         for (QAction* a : bar->actions()) titles << a->text();
-        QCOMPARE(titles, (QStringList{Utf(m.file), Utf(m.view), Utf(m.port), Utf(m.operation), Utf(m.help)}));
+        QCOMPARE(titles, (QStringList{Utf(m.file), Utf(m.edit), Utf(m.view), Utf(m.port), Utf(m.operation), Utf(m.help)}));
 
         QStringList fileItems;
         for (QAction* a : bar->actions().first()->menu()->actions())
@@ -118,7 +118,7 @@ private slots:
 
         // The write options follow the two transfer commands, both on at first start.
         QStringList operationItems;
-        for (QAction* a : bar->actions().at(3)->menu()->actions())
+        for (QAction* a : bar->actions().at(4)->menu()->actions())
             operationItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(operationItems, (QStringList{Utf(m.operationWrite), Utf(m.operationRead), "-", Utf(m.operationBackup),
                                               Utf(m.operationVerify), "-", Utf(m.operationOpenBackups)}));
