@@ -12,7 +12,10 @@ ChannelListsPanel::ChannelListsPanel(FormState& state, ChoiceList* selector, Cho
     : m_state(state), m_selector(selector), m_validList(validList), m_showChannel(std::move(showChannel)) {
     QObject::connect(m_selector, &ChoiceList::userChose, m_selector, [this] { OnSelectorChosen(); });
     QObject::connect(m_validList, &ChoiceList::userChose, m_validList, [this] { OnValidListChosen(); });
+    m_listener = m_state.document.AddCurrentChannelListener([this](std::int32_t c) { Follow(c); });
 }
+
+ChannelListsPanel::~ChannelListsPanel() { m_state.document.RemoveCurrentChannelListener(m_listener); }
 
 void ChannelListsPanel::FillFixed() {
     m_selector->SetEntries(ChannelNames(m_state.profile));
@@ -21,15 +24,18 @@ void ChannelListsPanel::FillFixed() {
 
 int ChannelListsPanel::SelectorRow() const { return m_selector->SelectedRow(); }
 
+// kNoChannel (New, Open) changes nothing shown: the form keeps its channel
+// until it starts over.
+void ChannelListsPanel::Follow(std::int32_t channel) {
+    if (channel < 0 || channel >= kChannelCount) return;
+    m_selector->SelectRow(channel);
+    m_showChannel(channel);
+}
+
 void ChannelListsPanel::OnSelectorChosen() {
-    RadioDocument& document = m_state.document;
     const int s = m_selector->SelectedRow();
-    if (s != -1) document.SetCurrentChannel(s);
-    if (m_state.editChannel != document.CurrentChannel()) {
-        m_state.editChannel = document.CurrentChannel();
-        m_showChannel(m_state.editChannel);
-    }
-    m_state.validListPos = FindSlot(document.ValidChannels(), s).value_or(-1);
+    if (s != -1) m_state.document.SetCurrentChannel(s);
+    m_state.validListPos = FindSlot(m_state.document.ValidChannels(), s).value_or(-1);
     m_validList->SelectRow(m_state.validListPos);
 }
 
@@ -39,16 +45,18 @@ void ChannelListsPanel::OnValidListChosen() {
     const int c = m_state.document.ValidChannels()[static_cast<std::size_t>(p)];
     // The list shows only entries before the first free slot.
     if (c >= kChannelCount) return;
-    m_selector->SelectRow(c);
-    m_state.document.SetCurrentChannel(c);
-    m_state.editChannel = c;
     m_state.validListPos = p;
-    m_showChannel(c);
+    // The configured list shows its channel even when it is already current.
+    if (m_state.document.CurrentChannel() == c) {
+        Follow(c);
+    } else {
+        m_state.document.SetCurrentChannel(c);
+    }
 }
 
 void ChannelListsPanel::Sync() {
     if (m_selector->SelectedRow() < 0) return;
-    const auto change = m_state.document.SyncValidChannel(m_state.editChannel);
+    const auto change = m_state.document.SyncValidChannel(m_state.Channel());
     if (change.configured) {
         m_state.validListPos = change.position.value_or(kChannelCount);
         Fill();
@@ -60,8 +68,9 @@ void ChannelListsPanel::Sync() {
 }
 
 void ChannelListsPanel::Refresh() {
-    if (!m_state.document.ValidListNeedsRefill()) return;
-    m_state.document.MarkValidListShown();
+    const std::uint32_t version = m_state.document.ValidListVersion();
+    if (m_shownListVersion == version) return;
+    m_shownListVersion = version;
     Fill();
     m_validList->SelectRow(m_state.validListPos);
 }
@@ -76,39 +85,49 @@ void ChannelListsPanel::Fill() {
 }
 
 void ChannelListsPanel::ShowRead() {
-    m_state.document.SetCurrentChannel(0);
-    m_state.editChannel = 0;
-    m_selector->SelectRow(0);
-    m_showChannel(0);
+    if (m_state.document.CurrentChannel() == 0) {
+        Follow(0);
+    } else {
+        m_state.document.SetCurrentChannel(0);
+    }
     Refresh();
     if (m_state.document.Image().IsChannelConfigured(0)) m_validList->SelectRow(0);
 }
 
 void ChannelListsPanel::ShowRefused(int channel) {
     if (channel < 0 || channel >= kChannelCount) return;
-    m_state.document.SetCurrentChannel(channel);
-    m_state.editChannel = channel;
-    m_selector->SelectRow(channel);
     if (const auto at = FindSlot(m_state.document.ValidChannels(), channel)) m_state.validListPos = *at;
     m_validList->SelectRow(m_state.validListPos);
-    m_showChannel(channel);
+    if (m_state.document.CurrentChannel() == channel) {
+        Follow(channel);
+    } else {
+        m_state.document.SetCurrentChannel(channel);
+    }
 }
 
 void ChannelListsPanel::ShowImported() {
-    m_state.validListPos = FindSlot(m_state.document.ValidChannels(), m_state.editChannel).value_or(-1);
-    m_state.document.SetCurrentChannel(m_state.editChannel);
-    m_showChannel(m_state.editChannel);
+    m_state.validListPos = FindSlot(m_state.document.ValidChannels(), m_state.Channel()).value_or(-1);
+    m_showChannel(m_state.Channel());
+}
+
+void ChannelListsPanel::ShowRestored() {
+    const int c = m_state.Channel();
+    m_state.validListPos = FindSlot(m_state.document.ValidChannels(), c).value_or(-1);
+    Follow(c);
+    m_validList->SelectRow(m_state.validListPos);
 }
 
 void ChannelListsPanel::StartOver() {
     m_state.validListPos = -1;
     RadioDocument& document = m_state.document;
-    if (document.CurrentChannel() == m_state.editChannel) return;
     // kNoChannel after New and Open; anything else outside 0..63 can only come
     // from a caller's mistake.
-    if (document.CurrentChannel() < 0 || document.CurrentChannel() >= kChannelCount) document.SetCurrentChannel(0);
-    m_state.editChannel = document.CurrentChannel();
-    m_showChannel(m_state.editChannel);
+    const int c = document.CurrentChannel();
+    if (c < 0 || c >= kChannelCount) {
+        document.SetCurrentChannel(0);
+    } else {
+        m_showChannel(c);
+    }
     if (document.Image().IsChannelConfigured(0)) m_validList->SelectRow(0);
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 // The channel selector (all 64 channels) and the configured-channel list:
-// choosing a channel in either, and keeping the list's display in step with
-// the document's configured-channel list.
+// choosing a channel in either makes it the document's current channel, and
+// both follow that channel whoever changes it. The configured list's display
+// is refilled whenever the document rebuilt the list.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "RadioDocument.h"
 
 namespace rk {
 
@@ -15,6 +20,9 @@ public:
     // `showChannel` loads the whole form from one channel.
     ChannelListsPanel(FormState& state, ChoiceList* selector, ChoiceList* validList,
                       std::function<void(int)> showChannel);
+    ~ChannelListsPanel();
+    ChannelListsPanel(const ChannelListsPanel&) = delete;
+    ChannelListsPanel& operator=(const ChannelListsPanel&) = delete;
 
     void FillFixed();
     // The selector's row: the channel the user last chose there, or -1.
@@ -26,18 +34,24 @@ public:
     void ShowRead();
     void ShowRefused(int channel);
     void ShowImported();
-    // After New and Open: the document's current channel becomes the edited one.
+    void ShowRestored();
+    // After New and Open: channel 0 becomes current and is shown.
     void StartOver();
 
 private:
     void OnSelectorChosen();
     void OnValidListChosen();
+    // The document's current channel changed.
+    void Follow(std::int32_t channel);
     void Fill();
 
     FormState& m_state;
     ChoiceList* m_selector;
     ChoiceList* m_validList;
     std::function<void(int)> m_showChannel;
+    RadioDocument::ListenerId m_listener;
+    // The list version the configured list shows; none before the first fill.
+    std::optional<std::uint32_t> m_shownListVersion;
 };
 
 }  // namespace rk

@@ -8,6 +8,7 @@
 #include "CodeTableTexts.h"
 #include "Conversions.h"
 #include "FormState.h"
+#include "FormView.h"
 #include "SquelchCodes.h"
 
 namespace rk {
@@ -53,7 +54,8 @@ void ChannelSide::ShowCode(const ConstChannelRecord& record) {
 void ChannelSide::OnFrequencyEdited() {
     m_state.ReadForm();
     const auto count = static_cast<std::uint32_t>(MhzToFreq(Frequency()));
-    m_state.EditRecord([&](const ChannelRecord& r) { r.setFreq(m_side, count); });
+    m_state.EditRecord([&](const ChannelRecord& r) { r.setFreq(m_side, count); },
+                       m_side == Side::Receive ? ctl::kRxFreq : ctl::kTxFreq);
     m_lists.Sync();
 }
 
@@ -97,7 +99,7 @@ void ChannelSide::CopyToOther() {
         record.setCodeIsQt(to, record.codeIsQt(m_side));
         record.setCodeOn(to, record.codeOn(m_side));
     });
-    m_showChannel(m_state.editChannel);
+    m_showChannel(m_state.Channel());
     m_lists.Sync();
 }
 

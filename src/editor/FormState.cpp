@@ -8,6 +8,15 @@
 
 namespace rk {
 
+void FormState::SetReadOrder(std::vector<NumberField> order) {
+    m_readOrder = std::move(order);
+    // The document outlives the form; the form's state may not outlive its
+    // fields, which finish editing as they are destroyed.
+    RadioDocument* doc = &document;
+    for (const auto& field : m_readOrder)
+        QObject::connect(field.edit, &QLineEdit::editingFinished, field.edit, [doc] { doc->EndTyping(); });
+}
+
 bool FormState::ReadForm() {
     for (const auto& field : m_readOrder) {
         const QByteArray text = field.edit->text().left(static_cast<qsizetype>(kNumberTextLimit)).toUtf8();
@@ -22,6 +31,11 @@ bool FormState::ReadForm() {
         *field.value = *value;
     }
     return true;
+}
+
+int FormState::Channel() const {
+    const int c = document.CurrentChannel();
+    return c >= 0 && c < kChannelCount ? c : 0;
 }
 
 QString FormState::Text(const char* utf8) const { return QCoreApplication::translate(profile.rules.programName, utf8); }

@@ -1,7 +1,8 @@
 #pragma once
-// What every panel of the form shares: the document, the model's texts, the
-// channel being edited and the number fields. Edits go through here into the
-// document, which marks itself changed when bytes changed.
+// What every panel of the form shares: the document, the model's texts and
+// the number fields. The channel being edited is the document's current
+// channel. Edits go through here into the document, which marks itself
+// changed when bytes changed.
 
 #include <QLineEdit>
 #include <QString>
@@ -35,14 +36,25 @@ public:
         QLineEdit* edit;
         double* value;
     };
-    void SetReadOrder(std::vector<NumberField> order) { m_readOrder = std::move(order); }
+    // Leaving a field ends its typing step.
+    void SetReadOrder(std::vector<NumberField> order);
     bool ReadForm();
     void ShowForm();
 
-    // One edit of the edited channel's record or of the settings.
-    void EditRecord(const std::function<void(const ChannelRecord&)>& edit) { document.EditChannel(editChannel, edit); }
-    void EditSettings(const std::function<void(const SettingsBlock&)>& edit) { document.EditSettings(edit); }
-    ConstChannelRecord Record() const { return document.Image().Channel(editChannel); }
+    // The edited channel: the document's current channel. Between New or Open
+    // and the form's start-over the document has none; the form then reads
+    // channel 0, the one it is about to show.
+    int Channel() const;
+    // One edit of the edited channel's record or of the settings. A typed
+    // number passes its field's control id, so that its keystrokes make one
+    // step of the history.
+    void EditRecord(const std::function<void(const ChannelRecord&)>& edit, int typedField = 0) {
+        document.EditChannel(Channel(), edit, typedField);
+    }
+    void EditSettings(const std::function<void(const SettingsBlock&)>& edit, int typedField = 0) {
+        document.EditSettings(edit, typedField);
+    }
+    ConstChannelRecord Record() const { return document.Image().Channel(Channel()); }
 
     // A model text in the interface language; the model's texts live in one
     // translation context, named after the program.
@@ -51,8 +63,7 @@ public:
     RadioDocument& document;
     const ModelProfile& profile;
     NumberValues values;
-    // Editor state; survives New and Open.
-    int editChannel = 0;
+    // The configured-channel list's selection; survives New and Open.
     int validListPos = -1;
 
 private:

@@ -127,9 +127,10 @@ void FormView::RefreshValidList() { m_lists->Refresh(); }
 void FormView::ShowReadImage() { m_lists->ShowRead(); }
 void FormView::ShowRefusedChannel(int channel) { m_lists->ShowRefused(channel); }
 void FormView::ShowImportedImage() { m_lists->ShowImported(); }
+void FormView::ShowRestoredImage() { m_lists->ShowRestored(); }
 bool FormView::ReadForm() { return m_state->ReadForm(); }
 void FormView::ShowForm() { m_state->ShowForm(); }
-int FormView::EditChannel() const { return m_state->editChannel; }
+int FormView::EditChannel() const { return m_state->Channel(); }
 int FormView::ValidListPos() const { return m_state->validListPos; }
 
 }  // namespace rk

@@ -77,6 +77,10 @@ public:
     // shown anew, and the configured-channel list is refilled around it.
     void ShowImportedImage();
 
+    // After an undo or redo: the document's current channel is selected and
+    // shown, the configured-channel list refilled around it.
+    void ShowRestoredImage();
+
     // Form data exchange. ReadForm warns at the first field that is not a
     // number and keeps that member and the later ones.
     bool ReadForm();

@@ -5,6 +5,7 @@
 #include "ChoiceList.h"
 #include "Conversions.h"
 #include "FormState.h"
+#include "FormView.h"
 #include "SpinButton.h"
 
 namespace rk {
@@ -96,7 +97,7 @@ void OptionsPanel::OnSquelchSpin(int newPosition) {
 void OptionsPanel::OnDelayEdited() {
     m_state.ReadForm();
     const std::uint8_t tenths = ValueToTenths(m_state.values.delaySeconds);
-    m_state.EditRecord([tenths](const ChannelRecord& r) { r.setRepeaterDelay(tenths); });
+    m_state.EditRecord([tenths](const ChannelRecord& r) { r.setRepeaterDelay(tenths); }, ctl::kDelay);
 }
 
 }  // namespace rk

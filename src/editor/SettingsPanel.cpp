@@ -5,6 +5,7 @@
 
 #include "Conversions.h"
 #include "FormState.h"
+#include "FormView.h"
 
 namespace rk {
 
@@ -46,7 +47,7 @@ void SettingsPanel::OnBandEdited() {
     m_state.ReadForm();
     NumberValues& values = m_state.values;
     const std::uint32_t bandLow = MhzToBandLow(values.bandLowMHz);
-    m_state.EditSettings([bandLow](const SettingsBlock& settings) { settings.setBandLow(bandLow); });
+    m_state.EditSettings([bandLow](const SettingsBlock& settings) { settings.setBandLow(bandLow); }, ctl::kBandLow);
     const double x = values.bandLowMHz;
     if (x >= kBandEdgeMin && x <= kBandEdgeMax)
         values.bandHighMHz = x + kBandWidthMhz;
@@ -58,7 +59,7 @@ void SettingsPanel::OnBandEdited() {
 void SettingsPanel::OnTotLimitEdited() {
     m_state.ReadForm();
     const std::uint8_t tenths = ValueToTenths(m_state.values.totMinutes);
-    m_state.EditSettings([tenths](const SettingsBlock& settings) { settings.setTotLimit(tenths); });
+    m_state.EditSettings([tenths](const SettingsBlock& settings) { settings.setTotLimit(tenths); }, ctl::kTotLimit);
 }
 
 }  // namespace rk

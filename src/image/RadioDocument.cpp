@@ -5,57 +5,100 @@
 namespace rk {
 
 bool RadioDocument::OnNewDocument() {
-    m_currentChannel = kNoChannel;
-    m_image = RadioImage{};
-    auto settings = m_image.Settings();
+    RadioImage image;
+    auto settings = image.Settings();
     for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
     for (auto& slot : settings.scanGroupB()) slot = kEmptySlot;
-    for (int c = 0; c < kChannelCount; ++c) m_image.Channel(c).setSquelchLevel(kSquelchLevelDefault);
+    for (int c = 0; c < kChannelCount; ++c) image.Channel(c).setSquelchLevel(kSquelchLevelDefault);
     settings.setTotLimit(50);
     settings.setSettingsByte1(15);
-    RebuildValidChannels();
-    SetModified(false);
+    LoadImage(image);
     return true;
 }
 
 void RadioDocument::LoadImage(const RadioImage& image) {
+    const bool wasModified = IsModified();
     m_image = image;
-    m_currentChannel = kNoChannel;
+    m_history.Clear();
     RebuildValidChannels();
-    SetModified(false);
+    SetCurrentChannel(kNoChannel);
+    Announce(wasModified);
 }
 
 void RadioDocument::TakeReadImage(const RadioImage& image) {
+    const RadioImage before = m_image;
     m_image = image;
-    m_currentChannel = 0;
+    Record(before, {StepKind::Read, m_currentChannel, 0}, 0);
     RebuildValidChannels();
-    SetModified(true);
+    SetCurrentChannel(0);
 }
 
 bool RadioDocument::TakeImportedImage(const RadioImage& image) {
-    const bool changed = Edit([&](RadioImage& current) { current = image; });
+    const RadioImage before = m_image;
+    m_image = image;
+    const bool changed = Record(before, {StepKind::Import, m_currentChannel, m_currentChannel}, 0);
     RebuildValidChannels();
     return changed;
 }
 
-bool RadioDocument::Edit(const std::function<void(RadioImage&)>& edit) {
+bool RadioDocument::Edit(const std::function<void(RadioImage&)>& edit, int typingKey) {
     const RadioImage before = m_image;
     edit(m_image);
-    const bool changed = !(m_image == before);
-    if (changed) SetModified(true);
-    return changed;
+    return Record(before, {StepKind::Edit, m_currentChannel, m_currentChannel}, typingKey);
 }
 
-bool RadioDocument::EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit) {
+bool RadioDocument::EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit, int typingKey) {
     if (channel < 0 || channel >= kChannelCount) return false;
-    return Edit([&](RadioImage& image) { edit(image.Channel(channel)); });
+    return Edit([&](RadioImage& image) { edit(image.Channel(channel)); }, typingKey);
 }
 
-bool RadioDocument::EditSettings(const std::function<void(const SettingsBlock&)>& edit) {
-    return Edit([&](RadioImage& image) { edit(image.Settings()); });
+bool RadioDocument::EditSettings(const std::function<void(const SettingsBlock&)>& edit, int typingKey) {
+    return Edit([&](RadioImage& image) { edit(image.Settings()); }, typingKey);
 }
 
-void RadioDocument::RefreshDerived(const std::function<void(RadioImage&)>& refresh) { refresh(m_image); }
+void RadioDocument::RefreshDerived(const std::function<void(RadioImage&)>& refresh) {
+    const RadioImage before = m_image;
+    refresh(m_image);
+    m_history.Absorb(before, m_image);
+}
+
+bool RadioDocument::Record(const RadioImage& before, const StepInfo& info, int typingKey) {
+    const bool wasModified = IsModified();
+    if (!m_history.Record(before, m_image, info, typingKey)) return false;
+    Announce(wasModified);
+    return true;
+}
+
+std::optional<StepInfo> RadioDocument::Undo() {
+    const bool wasModified = IsModified();
+    const auto step = m_history.Undo(m_image);
+    if (!step) return step;
+    RebuildValidChannels();
+    SetCurrentChannel(step->channelBefore);
+    Announce(wasModified);
+    return step;
+}
+
+std::optional<StepInfo> RadioDocument::Redo() {
+    const bool wasModified = IsModified();
+    const auto step = m_history.Redo(m_image);
+    if (!step) return step;
+    RebuildValidChannels();
+    SetCurrentChannel(step->channelAfter);
+    Announce(wasModified);
+    return step;
+}
+
+void RadioDocument::MarkSaved() {
+    const bool wasModified = IsModified();
+    m_history.MarkSaved();
+    Announce(wasModified);
+}
+
+void RadioDocument::Announce(bool wasModified) {
+    if (IsModified() != wasModified && modifiedChanged) modifiedChanged(IsModified());
+    if (historyChanged) historyChanged();
+}
 
 RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {
     ValidListChange change;
@@ -77,13 +120,26 @@ RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {
 
 void RadioDocument::RebuildValidChannels() {
     m_validChannels = BuildValidChannels(m_image);
-    m_validListStale = -1;
+    ++m_validListVersion;
 }
 
-void RadioDocument::SetModified(bool modified) {
-    if (m_modified == modified) return;
-    m_modified = modified;
-    if (modifiedChanged) modifiedChanged(modified);
+void RadioDocument::SetCurrentChannel(std::int32_t channel) {
+    if (m_currentChannel == channel) return;
+    m_currentChannel = channel;
+    // Another channel: typing there starts a step of its own.
+    m_history.EndTyping();
+    // A copy: a listener may add or remove listeners.
+    const auto listeners = m_channelListeners;
+    for (const auto& entry : listeners) entry.second(channel);
+}
+
+RadioDocument::ListenerId RadioDocument::AddCurrentChannelListener(std::function<void(std::int32_t)> listener) {
+    m_channelListeners.emplace_back(m_nextListener, std::move(listener));
+    return m_nextListener++;
+}
+
+void RadioDocument::RemoveCurrentChannelListener(ListenerId id) {
+    std::erase_if(m_channelListeners, [id](const auto& entry) { return entry.first == id; });
 }
 
 }  // namespace rk

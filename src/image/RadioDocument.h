@@ -1,13 +1,17 @@
 #pragma once
-// The document: one radio image and what is derived from it. It lives for the
-// whole program; New, Open and a completed read refill it in place. Every
-// change goes through the operations below, so the changed state and the
-// configured-channel list always follow the image.
+// The document: one radio image, its edit history and what is derived from
+// them. It lives for the whole program; New, Open and a completed read refill
+// it in place. Every change goes through the operations below, so each one is
+// a step of the history, and the changed state and the configured-channel
+// list always follow the image.
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
+#include "EditHistory.h"
 #include "RadioImage.h"
 
 namespace rk {
@@ -22,30 +26,44 @@ public:
     RadioDocument& operator=(const RadioDocument&) = delete;
 
     // New-document defaults: every record zero but squelch level 3, both scan
-    // groups empty, time limit 5.0 minutes, settingsByte1 15. Clears the
-    // changed state.
+    // groups empty, time limit 5.0 minutes, settingsByte1 15. Starts a fresh
+    // history, unchanged.
     bool OnNewDocument();
-    // Takes a whole image that came from a file. Clears the changed state.
+    // Takes a whole image that came from a file. Starts a fresh history,
+    // unchanged.
     void LoadImage(const RadioImage& image);
-    // Takes the image of a completed read: channel 0 becomes current and the
-    // document counts as changed.
+    // Takes the image of a completed read as one step: channel 0 becomes
+    // current. Undone, it gives back the image and channel from before.
     void TakeReadImage(const RadioImage& image);
-    // Takes an image made from this one by an import of channels: the
-    // configured-channel list is rebuilt and the current channel stays. The
-    // document counts as changed when any byte did; returns whether one did.
+    // Takes an image made from this one by an import of channels, as one step:
+    // the configured-channel list is rebuilt and the current channel stays.
+    // Returns whether any byte changed.
     bool TakeImportedImage(const RadioImage& image);
 
     const RadioImage& Image() const { return m_image; }
 
-    // One edit of the image. When the bytes differ afterwards the document is
-    // marked changed; an edit that changes nothing leaves that state alone.
-    // Returns whether the bytes changed.
-    bool Edit(const std::function<void(RadioImage&)>& edit);
-    bool EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit);
-    bool EditSettings(const std::function<void(const SettingsBlock&)>& edit);
-    // The derived fields the pre-write check refreshes; not a change of the
-    // user's data, so the changed state stays as it is.
+    // One edit of the image, one step of the history when bytes changed;
+    // returns whether they did. Edits of one number field (`typingKey`, not
+    // 0) in a row on one channel make one step, as typing does in an editor.
+    bool Edit(const std::function<void(RadioImage&)>& edit, int typingKey = 0);
+    bool EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit, int typingKey = 0);
+    bool EditSettings(const std::function<void(const SettingsBlock&)>& edit, int typingKey = 0);
+    // The next typed edit starts a step of its own (the field lost the focus).
+    void EndTyping() { m_history.EndTyping(); }
+    // The derived fields the pre-write check refreshes: no step of their own
+    // and no change of the user's data, so the changed state stays as it is.
+    // They join the step the history is at: undoing it still gives the bytes
+    // from before it.
     void RefreshDerived(const std::function<void(RadioImage&)>& refresh);
+
+    // The history: what Undo and Redo would act on, and acting on it. Each
+    // returns the step it undid or redid; its channel becomes current and
+    // the configured-channel list is rebuilt.
+    const EditHistory& History() const { return m_history; }
+    std::optional<StepInfo> Undo();
+    std::optional<StepInfo> Redo();
+    // Any change of the history: a step made, undone or redone, a fresh start.
+    std::function<void()> historyChanged;
 
     // Configured channel indexes in ascending order, 0xFF after the last.
     const ValidChannelList& ValidChannels() const { return m_validChannels; }
@@ -58,28 +76,42 @@ public:
         bool changed = false;
     };
     ValidListChange SyncValidChannel(int channel);
-    // The list was rebuilt from the image and its display needs a refill;
-    // the view says when it has refilled it.
-    bool ValidListNeedsRefill() const { return m_validListStale == -1; }
-    void MarkValidListShown() { m_validListStale = 1; }
+    // Counts the rebuilds of the list from the whole image (New, Open, a
+    // read, an import, undo, redo): a display that shows another count
+    // refills itself.
+    std::uint32_t ValidListVersion() const { return m_validListVersion; }
 
-    // The channel the user works on, or kNoChannel after New and Open.
+    // The one current channel: the channel the user works on, or kNoChannel
+    // after New and Open. The form, both channel lists and whatever else
+    // shows a channel follow it through a listener.
     std::int32_t CurrentChannel() const { return m_currentChannel; }
-    void SetCurrentChannel(std::int32_t channel) { m_currentChannel = channel; }
+    // Listeners hear every change, with the new channel (kNoChannel included).
+    void SetCurrentChannel(std::int32_t channel);
+    using ListenerId = std::size_t;
+    ListenerId AddCurrentChannelListener(std::function<void(std::int32_t)> listener);
+    void RemoveCurrentChannelListener(ListenerId id);
 
-    // Whether the image changed since it was created, opened, or saved.
-    bool IsModified() const { return m_modified; }
-    void SetModified(bool modified);
+    // Whether the history is away from the point where the image was last
+    // saved or opened.
+    bool IsModified() const { return !m_history.AtSavedPoint(); }
+    // The image was saved: this point of the history is the saved one.
+    void MarkSaved();
     std::function<void(bool)> modifiedChanged;
 
 private:
     void RebuildValidChannels();
+    // Records the change from `before` to the image as a step.
+    bool Record(const RadioImage& before, const StepInfo& info, int typingKey);
+    // Tells the listeners what a change of the history changed.
+    void Announce(bool wasModified);
 
     RadioImage m_image;
+    EditHistory m_history;
     ValidChannelList m_validChannels{};
     std::int32_t m_currentChannel = kNoChannel;
-    std::int32_t m_validListStale = -1;
-    bool m_modified = false;
+    std::uint32_t m_validListVersion = 0;
+    std::vector<std::pair<ListenerId, std::function<void(std::int32_t)>>> m_channelListeners;
+    ListenerId m_nextListener = 0;
 };
 
 }  // namespace rk

@@ -18,6 +18,9 @@ struct MenuTexts {
     const char* fileSaveAs;
     const char* recentPlaceholder;  // shown while the recent-file list is empty
     const char* fileExit;
+    const char* edit;
+    const char* editUndo;  // shown while there is no step to name
+    const char* editRedo;
     const char* view;
     const char* viewToolbar;
     const char* viewStatusBar;
@@ -130,6 +133,20 @@ struct EditorTexts {
     const char* bandHighTip;  // the upper band edge follows the lower one
 };
 
+// The Edit menu's items naming the step they undo or redo. A field edit
+// names the channel (%1, two digits) and the field (%2) as the read-back
+// report does; a field of the settings only the field (%1).
+struct HistoryTexts {
+    const char* undoChannelField;
+    const char* redoChannelField;
+    const char* undoField;
+    const char* redoField;
+    const char* undoRead;
+    const char* redoRead;
+    const char* undoImport;
+    const char* redoImport;
+};
+
 // Why a row of a channel table was refused, one text per reason the import
 // gives; short, as each follows a row and a column.
 struct TableReasonTexts {
@@ -210,6 +227,7 @@ struct ModelProfile {
     DocumentTypeTexts documentType;
     EditorTexts editor;
     ReportTexts report;  // names in transfer messages, as the form shows them
+    HistoryTexts history;
     // Form controls that only some models have.
     bool hasTotLimit;
     bool hasTxInhibit;

@@ -143,7 +143,7 @@ bool DocumentFiles::SaveTo(const QString& path) {
         return false;
     }
     SetPath(path);
-    m_document.SetModified(false);
+    m_document.MarkSaved();
     emit TitleChanged();
     emit FileUsed(m_path);
     return true;

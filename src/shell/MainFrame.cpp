@@ -20,6 +20,7 @@
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
+#include "HistoryCommands.h"
 #include "Languages.h"
 #include "ModelProfile.h"
 #include "PortNames.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, Recent
     setStatusBar(m_statusPanes);
 
     CreateFileMenu();
+    CreateEditMenu();
     CreateViewMenu();
     CreatePortMenu();
     CreateOperationMenu();
@@ -130,6 +132,17 @@ void CMainFrame::CreateFileMenu() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     m_fileMenu->addAction(exit);
     RebuildRecentFiles();
+}
+
+void CMainFrame::CreateEditMenu() {
+    const auto& menu = m_profile.menu;
+    QMenu* editMenu = menuBar()->addMenu(Tr(menu.edit));
+    QAction* undo = AddCommand(command::kEditUndo, menu.editUndo, nullptr, nullptr);
+    QAction* redo = AddCommand(command::kEditRedo, menu.editRedo, nullptr, nullptr);
+    editMenu->addActions({undo, redo});
+    // Window-wide, so that the keys work wherever the focus is.
+    addActions({undo, redo});
+    m_history = new rk::HistoryCommands(m_profile, m_files.Document(), m_view, undo, redo, this);
 }
 
 void CMainFrame::RebuildRecentFiles() {

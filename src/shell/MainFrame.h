@@ -15,6 +15,7 @@ class ChannelTableFiles;
 class CloneLink;
 class DocumentFiles;
 class FormView;
+class HistoryCommands;
 class RecentFiles;
 class StatusPanes;
 class TransferCommands;
@@ -27,6 +28,8 @@ inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
 inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kFileExportTable = 32800;
 inline constexpr int kFileImportTable = 32801;
 inline constexpr int kOperationBackups = 32802;
@@ -68,6 +71,7 @@ protected:
 private:
     QAction* AddCommand(int id, const char* text, const char* prompt, const char* tooltip);
     void CreateFileMenu();
+    void CreateEditMenu();
     void CreateViewMenu();
     void CreateLanguageMenu(QMenu* viewMenu);
     void CreatePortMenu();
@@ -86,6 +90,7 @@ private:
     rk::FormView& m_view;
     rk::CloneLink& m_link;
     rk::ChannelTableFiles* m_tables = nullptr;
+    rk::HistoryCommands* m_history = nullptr;
     rk::TransferCommands& m_transfer;
     QAction* m_stopAction = nullptr;
     QHash<int, QAction*> m_commands;

@@ -92,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RadioDocument document;
     document.OnNewDocument();
-    document.MarkValidListShown();
-    document.SetModified(true);
+    const auto listVersion = document.ValidListVersion();
+    document.Edit([](RadioImage& changed) { changed[1087] ^= 0x01; });
     document.LoadImage(*image);
     FUZZ_CHECK(document.Image() == *image);
     FUZZ_CHECK(document.ValidChannels() == ConfiguredChannels(*image));
-    FUZZ_CHECK(document.ValidListNeedsRefill() && document.CurrentChannel() == kNoChannel);
+    FUZZ_CHECK(document.ValidListVersion() != listVersion && document.CurrentChannel() == kNoChannel);
     FUZZ_CHECK(!document.IsModified());
     for (int c = 0; c < kChannelCount; ++c) {
         FUZZ_CHECK(image->IsChannelConfigured(c) == Configured(*image, c));

@@ -148,7 +148,7 @@ void RadioImageTest::newDocumentDefaults() {
     full.Channel(0).setTxFreq(14'500'000);
     doc.LoadImage(full);
     doc.SetCurrentChannel(7);
-    doc.MarkValidListShown();
+    const auto listVersion = doc.ValidListVersion();
     QVERIFY(doc.OnNewDocument());
     for (std::size_t i = 0; i < kImageSize; ++i) {
         std::uint8_t expected = 0;
@@ -160,7 +160,7 @@ void RadioImageTest::newDocumentDefaults() {
     }
     for (auto v : doc.ValidChannels()) QCOMPARE(v, 0xFF);
     QCOMPARE(doc.CurrentChannel(), 255);
-    QVERIFY(doc.ValidListNeedsRefill());
+    QVERIFY(doc.ValidListVersion() != listVersion);
 }
 
 void RadioImageTest::validChannelsListConfiguredInOrder() {
@@ -173,7 +173,7 @@ void RadioImageTest::validChannelsListConfiguredInOrder() {
     }
     image.Channel(7).setRxFreq(10'000'000);
     image.Channel(7).setTxFreq(9'999'999);
-    doc.MarkValidListShown();
+    const auto listVersion = doc.ValidListVersion();
     doc.SetCurrentChannel(4);
     doc.LoadImage(image);
     QCOMPARE(doc.ValidChannels()[0], 0);
@@ -181,7 +181,7 @@ void RadioImageTest::validChannelsListConfiguredInOrder() {
     QCOMPARE(doc.ValidChannels()[2], 63);
     for (std::size_t i = 3; i < 64; ++i) QCOMPARE(doc.ValidChannels()[i], 0xFF);
     QCOMPARE(doc.CurrentChannel(), 255);
-    QVERIFY(doc.ValidListNeedsRefill());
+    QVERIFY(doc.ValidListVersion() != listVersion);
     QVERIFY(doc.Image() == image);
 }
 
@@ -190,14 +190,25 @@ void RadioImageTest::modifiedStateNotifiesOnChange() {
     QList<bool> seen;
     doc.modifiedChanged = [&](bool m) { seen << m; };
     doc.OnNewDocument();
-    doc.SetModified(true);
-    doc.SetModified(true);
+    const auto change = [](std::uint8_t value) { return [value](RadioImage& image) { image[1087] = value; }; };
+    QVERIFY(doc.Edit(change(1)));
+    QVERIFY(doc.Edit(change(2)));
     QVERIFY(doc.IsModified());
     doc.LoadImage(RadioImage{});
     QVERIFY(!doc.IsModified());
-    doc.SetModified(true);
+    QVERIFY(doc.Edit(change(1)));
     doc.OnNewDocument();
     QCOMPARE(seen, (QList<bool>{true, false, true, false}));
+    // Saved, then undone past the saved point and redone back to it.
+    QVERIFY(doc.Edit(change(1)));
+    doc.MarkSaved();
+    QVERIFY(doc.Undo());
+    QVERIFY(doc.Redo());
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(seen, (QList<bool>{true, false, true, false, true, false, true, false}));
+    // An edit that changes no byte is no step and no change.
+    QVERIFY(!doc.Edit(change(1)));
+    QVERIFY(!doc.History().CanRedo());
 }
 
 void RadioImageTest::outOfRangeIndexesThrow() {

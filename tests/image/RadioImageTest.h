@@ -16,6 +16,13 @@ private slots:
     void outOfRangeIndexesThrow();
 };
 
+class EditHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void randomEditsUndoAndRedoExactly();
+    void thousandWholeImageStepsFitInTwoMebibytes();
+};
+
 class ImageFileTest : public QObject {
     Q_OBJECT
 private slots:

@@ -10,6 +10,10 @@ int main(int argc, char** argv) {
         status |= rk::test::RunTestObject(t, argc, argv);
     }
     {
+        EditHistoryTest t;
+        status |= rk::test::RunTestObject(t, argc, argv);
+    }
+    {
         ImageFileTest t;
         status |= rk::test::RunTestObject(t, argc, argv);
     }

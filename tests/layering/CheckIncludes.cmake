@@ -1,40 +1,67 @@
 # Run as `cmake -DSOURCE_DIR=<repository> -P CheckIncludes.cmake`. Fails when a
-# file of a lower layer includes a header that lives in a layer above it, or
-# when the toolkit-free core includes a Qt header.
+# file of one folder of src/ includes a header of a folder after it in the
+# layer order, when the command line includes more than the core and the
+# models' rules, or when the toolkit-free core includes a Qt header.
 
 cmake_minimum_required(VERSION 3.25)
 
-set(upper_dirs profile editor shell models cli)
-set(upper_headers "")
-foreach(dir IN LISTS upper_dirs)
-    file(GLOB_RECURSE headers RELATIVE ${SOURCE_DIR}/src/${dir} ${SOURCE_DIR}/src/${dir}/*.h)
+# The layer order, lowest first; each folder includes only the ones before it.
+set(layers rules image codec link profile prompts editor shell models cli)
+# What the command line may include besides its own files.
+set(cli_allowed rules image codec link)
+
+# Which folder each header lives in, and each folder's rank in the order.
+set(rank 0)
+foreach(dir IN LISTS layers)
+    set(rank_of_${dir} ${rank})
+    math(EXPR rank "${rank} + 1")
+    file(GLOB_RECURSE headers ${SOURCE_DIR}/src/${dir}/*.h)
     foreach(header IN LISTS headers)
         get_filename_component(name ${header} NAME)
-        list(APPEND upper_headers ${name})
+        set(home_of_${name} ${dir})
     endforeach()
 endforeach()
 
-# The Qt adapters of the serial link are the only Qt files below the editor.
+# The Qt adapters of the serial link are the only Qt files below the profile.
 set(qt_adapters QtSerialLink.h QtSerialLink.cpp PortNames.h PortNames.cpp CloneLink.h CloneLink.cpp
     TranslatedTexts.h TranslatedTexts.cpp
     BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp)
 
 set(problems "")
-foreach(dir rules image codec link)
-    file(GLOB files ${SOURCE_DIR}/src/${dir}/*.h ${SOURCE_DIR}/src/${dir}/*.cpp)
+foreach(dir IN LISTS layers)
+    file(GLOB_RECURSE files ${SOURCE_DIR}/src/${dir}/*.h ${SOURCE_DIR}/src/${dir}/*.cpp)
     foreach(file IN LISTS files)
+        file(RELATIVE_PATH where ${SOURCE_DIR} ${file})
         get_filename_component(name ${file} NAME)
-        file(STRINGS ${file} includes REGEX "^#include")
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
         foreach(line IN LISTS includes)
-            string(REGEX REPLACE "^#include [\"<]([^\">]+)[\">].*" "\\1" included "${line}")
-            if(included IN_LIST upper_headers)
-                list(APPEND problems "src/${dir}/${name} includes ${included} from a layer above")
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]+)[\">].*" "\\1" included "${line}")
+            get_filename_component(included_name ${included} NAME)
+            set(home "${home_of_${included_name}}")
+            if(home)
+                if(dir STREQUAL "cli")
+                    if(NOT home STREQUAL "cli" AND NOT home IN_LIST cli_allowed
+                       AND NOT (home STREQUAL "models" AND included_name MATCHES "Rules\\.h$"))
+                        list(APPEND problems "${where} includes ${included} from src/${home}, which the command line does not use")
+                    endif()
+                elseif(rank_of_${home} GREATER rank_of_${dir})
+                    list(APPEND problems "${where} includes ${included} from src/${home}, a layer above")
+                endif()
             endif()
-            if(included MATCHES "^Q" AND NOT name IN_LIST qt_adapters)
-                list(APPEND problems "src/${dir}/${name} includes the Qt header ${included}")
+            if(dir MATCHES "^(rules|image|codec|link)$" AND included MATCHES "^Q" AND NOT name IN_LIST qt_adapters)
+                list(APPEND problems "${where} includes the Qt header ${included}")
             endif()
         endforeach()
     endforeach()
+endforeach()
+
+# Every folder of src/ has its place in the order.
+file(GLOB entries LIST_DIRECTORIES true ${SOURCE_DIR}/src/*)
+foreach(entry IN LISTS entries)
+    get_filename_component(folder ${entry} NAME)
+    if(IS_DIRECTORY ${entry} AND NOT folder IN_LIST layers)
+        list(APPEND problems "src/${folder} has no place in the layer order")
+    endif()
 endforeach()
 
 if(problems)

@@ -190,6 +190,7 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
     rig.port.openable = {"COM1", "COM2"};
     const RadioImage radio = SampleImage();
     auto replies = BlockReplies(radio);
+    const auto listVersion = rig.document.ValidListVersion();
 
     rig.transfer.OnReadRadio();
     QCOMPARE(rig.transfer.State().transferState, TransferState::Reading);
@@ -205,7 +206,7 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
 
     QCOMPARE(rig.document.Image(), radio);
     QCOMPARE(rig.document.ValidChannels(), BuildValidChannels(radio));
-    QVERIFY(rig.document.ValidListNeedsRefill());
+    QVERIFY(rig.document.ValidListVersion() != listVersion);
     QCOMPARE(rig.document.CurrentChannel(), 0);
     QVERIFY(rig.document.IsModified());
     QCOMPARE(rig.host.readImageShown, 1);

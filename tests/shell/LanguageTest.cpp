@@ -71,7 +71,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                    m.viewStatusBar,          m.port,           m.operation,     m.operationWrite,
                                    m.operationRead,          m.help,           m.helpAbout,     m.language,
                                    m.languageName,           m.operationBackup, m.operationVerify,
-                                   m.operationOpenBackups};
+                                   m.operationOpenBackups,   m.edit,           m.editUndo,      m.editRedo};
     const auto& c = p.prompts;
     for (const rk::CommandPrompt& prompt : {c.fileNew, c.fileOpen, c.fileSave, c.fileSaveAs, c.recentFile, c.fileExit,
                                             c.viewToolbar, c.viewStatusBar, c.portCom1, c.portCom2, c.write, c.read,
@@ -104,6 +104,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     // The report's texts are fields of the same structure throughout.
     const auto report = std::bit_cast<std::array<const char*, sizeof(rk::ReportTexts) / kPointer>>(p.report);
     texts.insert(texts.end(), report.begin(), report.end());
+    const auto history = std::bit_cast<std::array<const char*, sizeof(rk::HistoryTexts) / kPointer>>(p.history);
+    texts.insert(texts.end(), history.begin(), history.end());
     const auto& ct = p.channelTable;
     texts.insert(texts.end(), {ct.exportCommand, ct.importCommand, ct.exportPrompt.prompt, ct.exportPrompt.tooltip,
                                ct.importPrompt.prompt, ct.importPrompt.tooltip, ct.filter, ct.problemLine,
@@ -123,7 +125,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     return texts;
 }
 
-static_assert(sizeof(rk::MenuTexts) == 23 * kPointer, "a menu text is missing from ShownTexts");
+static_assert(sizeof(rk::MenuTexts) == 26 * kPointer, "a menu text is missing from ShownTexts");
 static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a prompt is missing from ShownTexts");
 // The program title names the settings and captions the message boxes as it is.
 static_assert(sizeof(rk::ShellTexts) == 24 * kPointer, "a shell text is missing from ShownTexts");
@@ -277,7 +279,7 @@ private slots:
         // The prompt says when the choice takes effect, in the current language.
         QCOMPARE(english->statusTip(), Utf(Profile().prompts.language.prompt).arg("English"));
         // The submenu comes last in the View menu.
-        const QList<QAction*> viewItems = frame.menuBar()->actions().at(1)->menu()->actions();
+        const QList<QAction*> viewItems = frame.menuBar()->actions().at(2)->menu()->actions();
         QCOMPARE(viewItems.last()->menu()->actions(), (QList<QAction*>{own, english}));
 
         english->trigger();
@@ -358,7 +360,7 @@ int main(int argc, char** argv) {
     {
         LanguageTest t(Model{Rk520Profile(), [] { return std::make_unique<CRk520App>(); },
                              [](rk::RadioDocument& d) { return std::make_unique<CRk520View>(d); }, "zh",
-                             QStringList{"&File", "&View", "&Port", "&Radio", "&Help"},
+                             QStringList{"&File", "&Edit", "&View", "&Port", "&Radio", "&Help"},
                              "Talvora RKP_520P Programming Software",
                              "The band must lie within 100–480 MHz, in steps of 1 MHz."});
         status |= rk::test::RunTestObject(t, argc, argv);
@@ -366,7 +368,7 @@ int main(int argc, char** argv) {
     {
         LanguageTest t(Model{Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); },
                              [](rk::RadioDocument& d) { return std::make_unique<CRk7400View>(d); }, "ru",
-                             QStringList{"File", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
+                             QStringList{"File", "Edit", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
                              "The band must be from 100 MHz to 400 MHz, in steps of 1 MHz."});
         status |= rk::test::RunTestObject(t, argc, argv);
     }

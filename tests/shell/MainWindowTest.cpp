@@ -89,7 +89,7 @@ private slots:
         const QMenuBar* bar = m_program->MainFrame().menuBar();
         QStringList titles;
         for (QAction* a : bar->actions()) titles << a->text();
-        QCOMPARE(titles, (QStringList{Utf(m.file), Utf(m.view), Utf(m.port), Utf(m.operation), Utf(m.help)}));
+        QCOMPARE(titles, (QStringList{Utf(m.file), Utf(m.edit), Utf(m.view), Utf(m.port), Utf(m.operation), Utf(m.help)}));
 
         QStringList fileItems;
         for (QAction* a : bar->actions().first()->menu()->actions())
@@ -110,7 +110,7 @@ private slots:
 
         // The write options follow the two transfer commands, both on at first start.
         QStringList operationItems;
-        for (QAction* a : bar->actions().at(3)->menu()->actions())
+        for (QAction* a : bar->actions().at(4)->menu()->actions())
             operationItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(operationItems, (QStringList{Utf(m.operationWrite), Utf(m.operationRead), "-", Utf(m.operationBackup),
                                               Utf(m.operationVerify), "-", Utf(m_profile.backups.command),
@@ -242,7 +242,6 @@ private slots:
         WriteFile(good, ImageFileBytes(0x22));
         QVERIFY(m_program->MainFrame().OpenFile(good));
         m_program->Document().EditChannel(3, [](const rk::ChannelRecord& r) { r.setRxFreq(14'501'250); });
-        m_program->Document().SetModified(true);
         const rk::RadioImage before = m_program->Document().Image();
         const auto validBefore = m_program->Document().ValidChannels();
         const QString titleBefore = m_program->MainFrame().windowTitle();
@@ -262,7 +261,6 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("saved");
         SetImageByte(1087, 0xA5);
-        m_program->Document().SetModified(true);
         QVERIFY(m_program->MainFrame().isWindowModified());
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(rk::command::kFileSave)->trigger();
@@ -294,7 +292,6 @@ private slots:
         WriteFile(path, ImageFileBytes(0x11));
         QVERIFY(m_program->MainFrame().OpenFile(path));
         SetImageByte(0, 0x22);
-        m_program->Document().SetModified(true);
 
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         {
@@ -313,7 +310,7 @@ private slots:
         QTemporaryDir dir;
         WriteFile(dir.filePath("file"), "x");
         const QString impossible = dir.filePath("file/below-a-file.rkd");
-        m_program->Document().SetModified(true);
+        SetImageByte(1080, 0x5A);  // any change
         m_prompts->fileNames.enqueue(impossible);
         m_program->MainFrame().Command(rk::command::kFileSaveAs)->trigger();
         QCOMPARE(m_prompts->messages,
@@ -326,7 +323,6 @@ private slots:
         CMainFrame& frame = m_program->MainFrame();
         QTemporaryDir dir;
         SetImageByte(5, 0x42);
-        m_program->Document().SetModified(true);
 
         // Cancel: nothing happens.
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Cancel);
@@ -353,7 +349,6 @@ private slots:
 
         // Discard: the edit is dropped, and an unchanged document asks nothing.
         SetImageByte(5, 0x43);
-        m_program->Document().SetModified(true);
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Discard);
         frame.Command(kFileNew)->trigger();
         QCOMPARE(m_program->Document().Image()[5], 0);
@@ -364,7 +359,7 @@ private slots:
 
     void exitAsksOnlyWithUnsavedChanges() {
         CMainFrame& frame = m_program->MainFrame();
-        m_program->Document().SetModified(true);
+        SetImageByte(1080, 0x5A);  // any change
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Cancel);
         frame.Command(rk::command::kAppExit)->trigger();
         QVERIFY(frame.isVisible());

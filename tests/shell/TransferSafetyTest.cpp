@@ -192,7 +192,7 @@ private slots:
         CRk520App program;
         QVERIFY(program.Start({}));
         CMainFrame& frame = program.MainFrame();
-        QMenu* portMenu = frame.menuBar()->actions().at(2)->menu();
+        QMenu* portMenu = frame.menuBar()->actions().at(3)->menu();
         emit portMenu->aboutToShow();
         QCOMPARE(frame.Command(32776)->statusTip(), Utf("选择计算机COM1口写频（/dev/ttyUSB7）"));
         QCOMPARE(frame.Command(32777)->statusTip(), Utf("选择计算机COM2口写频（没有对应的串口设备）"));

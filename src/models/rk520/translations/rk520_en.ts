@@ -938,5 +938,49 @@ Restart the program in the new language and open the current file again?</transl
         <source>频段上限始终为下限加20MHz，不能直接修改</source>
         <translation>The upper band edge always follows the lower edge plus 20 MHz; it cannot be edited.</translation>
     </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>撤销 %1频道 %2</source>
+        <translation>Undo channel %1 %2</translation>
+    </message>
+    <message>
+        <source>重做 %1频道 %2</source>
+        <translation>Redo channel %1 %2</translation>
+    </message>
+    <message>
+        <source>撤销 %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>重做 %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>撤销 读取对讲机</source>
+        <translation>Undo read from radio</translation>
+    </message>
+    <message>
+        <source>重做 读取对讲机</source>
+        <translation>Redo read from radio</translation>
+    </message>
+    <message>
+        <source>撤销 导入频道表</source>
+        <translation>Undo table import</translation>
+    </message>
+    <message>
+        <source>重做 导入频道表</source>
+        <translation>Redo table import</translation>
+    </message>
 </context>
 </TS>

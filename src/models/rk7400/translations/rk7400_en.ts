@@ -898,5 +898,49 @@ Restart the program in the new language and open the current file again?</transl
         <source>Верхняя граница диапазона всегда равна нижней плюс 20 МГц и не редактируется</source>
         <translation>The upper band edge always follows the lower edge plus 20 MHz; it cannot be edited.</translation>
     </message>
+    <message>
+        <source>Правка</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Отменить: Канал %1, %2</source>
+        <translation>Undo channel %1 %2</translation>
+    </message>
+    <message>
+        <source>Повторить: Канал %1, %2</source>
+        <translation>Redo channel %1 %2</translation>
+    </message>
+    <message>
+        <source>Отменить: %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Повторить: %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Отменить: чтение с рации</source>
+        <translation>Undo read from radio</translation>
+    </message>
+    <message>
+        <source>Повторить: чтение с рации</source>
+        <translation>Redo read from radio</translation>
+    </message>
+    <message>
+        <source>Отменить: импорт каналов</source>
+        <translation>Undo table import</translation>
+    </message>
+    <message>
+        <source>Повторить: импорт каналов</source>
+        <translation>Redo table import</translation>
+    </message>
 </context>
 </TS>

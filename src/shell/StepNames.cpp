@@ -1,0 +1,56 @@
+#include "StepNames.h"
+
+#include "ImageDiff.h"
+#include "ModelProfile.h"
+#include "RadioDocument.h"
+#include "ReportFieldNames.h"
+#include "Texts.h"
+
+namespace rk {
+namespace {
+
+struct Words {
+    const char* channelField;
+    const char* field;
+    const char* read;
+    const char* import;
+};
+
+// The step's kind and what it changed from `before` to `after`, in words.
+// The derived fields (last used channel, channel bitmap) follow the user's
+// own and never name a step.
+QString Name(const Words& words, const ReportTexts& names, StepKind kind, const RadioImage& before,
+             const RadioImage& after) {
+    if (kind == StepKind::Read) return Tr(words.read);
+    if (kind == StepKind::Import) return Tr(words.import);
+    for (const FieldDifference& d : CompareImages(before, after)) {
+        if (d.field == DiffField::LastUsedChannel || d.field == DiffField::ChannelBitmap) continue;
+        const char* field = ReportFieldName(names, d.field);
+        if (!field) continue;
+        if (d.channel < 0) return Tr(words.field).arg(Tr(field));
+        return Tr(words.channelField).arg(QStringLiteral("%1").arg(d.channel + 1, 2, 10, QLatin1Char('0')), Tr(field));
+    }
+    return {};
+}
+
+}  // namespace
+
+QString UndoStepName(const ModelProfile& profile, const RadioDocument& document) {
+    const auto step = document.History().UndoStep();
+    const auto before = document.History().BeforeUndo(document.Image());
+    if (!step || !before) return {};
+    const auto& h = profile.history;
+    return Name({h.undoChannelField, h.undoField, h.undoRead, h.undoImport}, profile.report, step->kind, *before,
+                document.Image());
+}
+
+QString RedoStepName(const ModelProfile& profile, const RadioDocument& document) {
+    const auto step = document.History().RedoStep();
+    const auto after = document.History().AfterRedo(document.Image());
+    if (!step || !after) return {};
+    const auto& h = profile.history;
+    return Name({h.redoChannelField, h.redoField, h.redoRead, h.redoImport}, profile.report, step->kind,
+                document.Image(), *after);
+}
+
+}  // namespace rk
