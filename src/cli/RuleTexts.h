@@ -14,10 +14,6 @@ namespace rk::cli {
 // check returned.
 QString CheckFailureText(const ModelRules& rules, const char* message);
 
-// A transfer message of the model in English, or the text itself when it is
-// none of the model's.
-QString TransferText(const ModelRules& rules, const QString& message);
-
 // The rules with their texts in English, for the transfer's messages.
 TranslatedTexts EnglishRules(const ModelRules& rules);
 

@@ -25,4 +25,8 @@ struct ValidationVerdict {
 // later channel fails.
 ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rules);
 
+// The refresh a passing check makes: the map of channels in use and the
+// highest channel in use, as a write sends them.
+void RefreshDerivedFields(RadioImage& image);
+
 }  // namespace rk

@@ -136,6 +136,34 @@ std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::ve
     return lines;
 }
 
+std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& failure) {
+    std::string text;
+    bool portLines = true;
+    switch (failure.kind) {
+    case FailureKind::OpenFailedHandshake: text = Text(texts.openFailedHandshake); break;
+    case FailureKind::NoHandshakeReply: text = Text(texts.noHandshakeReply); break;
+    case FailureKind::OpenFailedBlockRequest: text = Text(texts.openFailedBlockRequest); break;
+    case FailureKind::OpenFailedWriteBlock: text = Text(texts.openFailedWriteBlock); break;
+    case FailureKind::IncompleteRead:
+        text = Text(texts.incompleteRead);
+        portLines = false;
+        break;
+    case FailureKind::BackupNotSaved:
+        text = BackupLine(texts, failure.backup);
+        portLines = false;
+        break;
+    }
+    if (portLines && !failure.tried.empty()) {
+        // A search that never got as far as a block lists every port it
+        // tried; otherwise the one port concerned.
+        const bool search = failure.searched && (failure.kind == FailureKind::OpenFailedHandshake ||
+                                                 failure.kind == FailureKind::NoHandshakeReply);
+        AddLine(text, search ? ExplainSearch(texts, failure.tried) : ExplainPort(texts, failure.tried.back()));
+    }
+    if (failure.phase == TransferPhase::Backup) AddLine(text, Text(texts.nothingWritten));
+    return text;
+}
+
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result) {
     std::string text = Text(texts.readDone);
     AddLine(text, BackupLine(texts, result.backup));
@@ -156,7 +184,7 @@ std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, 
         break;
     case VerifyOutcome::ReadFailed:
         text = Text(texts.verifyReadFailed);
-        AddLine(text, result.readFailure);
+        AddLine(text, DescribeFailure(texts, result.readFailure));
         break;
     }
     AddLine(text, BackupLine(texts, result.readBack));

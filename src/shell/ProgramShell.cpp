@@ -32,7 +32,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     : m_profile(profile),
       m_document(std::move(document)),
       m_texts(std::make_unique<TranslatedTexts>(profile.rules, profile.report)),
-      m_link(std::make_unique<CloneLink>(m_texts->Rules(), *m_document)) {
+      m_link(std::make_unique<CloneLink>(m_texts->Rules())) {
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(QString::fromLatin1(kSettingsOrganization),
                                              QString::fromUtf8(profile.shell.programTitle));
@@ -41,7 +41,8 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     m_files->SetLastFolder(m_recent->LastFolder());
     m_view = makeView(*m_document, profile);
     m_frame = std::make_unique<CMainFrame>(profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
-    m_presenter = std::make_unique<TransferPresenter>(profile, *m_texts, *m_link, *m_view, *m_frame->StatusPanes());
+    m_presenter = std::make_unique<TransferPresenter>(profile, *m_texts, *m_link, *m_document, *m_view,
+                                                      *m_frame->StatusPanes());
     Prompts::SetDialogContext(m_frame.get(), Tr(profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
 

@@ -9,6 +9,8 @@
 
 #include "CloneTransfer.h"
 #include "FakeLink.h"
+#include "RadioDocument.h"
+#include "TransferRecord.h"
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
 #include "TestImages.h"
@@ -61,10 +63,22 @@ RadioImage EarlierImage() {
     return image;
 }
 
+// The transfer as a program drives it: the menu's port and the model's
+// search rule give the ports, a write sends the document's image and a read
+// becomes the document's (TransferRecord).
 struct Rig {
-    explicit Rig(const ModelRules& rules)
-        : host(rules.transfer), transfer(rules, document, port, timers, host, &FakeCheck, &archive) {
+    explicit Rig(const ModelRules& model)
+        : rules(model), host(model.transfer, &document), transfer(model, port, timers, host, &FakeCheck, &archive) {
         document.LoadImage(EarlierImage());
+    }
+
+    void Read() {
+        transfer.SetPorts(ProgramPorts(rules, menuPort));
+        transfer.OnReadRadio();
+    }
+    void Write(WriteOptions options = {}) {
+        transfer.SetPorts(ProgramPorts(rules, menuPort));
+        transfer.OnWriteRadio(document.Image(), options);
     }
 
     // Fires a running timer the way the event loop would: it is one-shot.
@@ -117,11 +131,13 @@ struct Rig {
                !document.IsModified();
     }
 
+    const ModelRules& rules;
+    std::string menuPort = "COM1";
     RadioDocument document;
     FakeSerialPort port;
     FakeTimers timers;
     FakeArchive archive;
-    RecordingListener host;
+    TransferRecord host;
     CloneTransfer transfer;
 };
 
@@ -177,7 +193,7 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete_data() {
     QTest::addColumn<QString>("expectedPort");
     QTest::addColumn<QString>("doneMessage");
     QTest::newRow("rk520 uses the menu's port") << "rk520" << "COM2" << "COM2" << QString::fromUtf8("数据已从对讲机中读出");
-    QTest::newRow("rk7400 starts the search at COM1") << "rk7400" << "COM2" << "COM1" << QString::fromUtf8("Чтение данных завершено");
+    QTest::newRow("rk7400 tries the menu's port first") << "rk7400" << "COM2" << "COM2" << QString::fromUtf8("Чтение данных завершено");
 }
 
 void CloneTransferTest::readStoresImageOnlyWhenComplete() {
@@ -186,12 +202,12 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
     QFETCH(QString, expectedPort);
     QFETCH(QString, doneMessage);
     Rig rig(ProfileNamed(model));
-    rig.transfer.SetMenuPort(menuPort.toStdString());
+    rig.menuPort = menuPort.toStdString();
     rig.port.openable = {"COM1", "COM2"};
     const RadioImage radio = SampleImage();
     auto replies = BlockReplies(radio);
 
-    rig.transfer.OnReadRadio();
+    rig.Read();
     QCOMPARE(rig.transfer.State().transferState, TransferState::Reading);
     QVERIFY(rig.timers.IsRunning(kHandshakeTimer));
     auto last = replies.back();
@@ -199,7 +215,7 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
     QVERIFY(rig.ServeRead(replies));
     // Four blocks in: the document has not been touched yet.
     QVERIFY(rig.DocumentAsBefore());
-    QCOMPARE(rig.host.readImageShown, 0);
+    QCOMPARE(rig.host.readShown, 0);
     rig.port.Reply(last);
     QVERIFY(rig.Fire(kBlockReplyTimer));
 
@@ -208,7 +224,7 @@ void CloneTransferTest::readStoresImageOnlyWhenComplete() {
     QVERIFY(rig.document.ValidListNeedsRefill());
     QCOMPARE(rig.document.CurrentChannel(), 0);
     QVERIFY(rig.document.IsModified());
-    QCOMPARE(rig.host.readImageShown, 1);
+    QCOMPARE(rig.host.readShown, 1);
     QCOMPARE(rig.host.messages, std::vector<std::string>{doneMessage.toStdString()});
     QVERIFY(rig.transfer.IsIdle());
     QVERIFY(rig.timers.running.empty());
@@ -246,7 +262,7 @@ void CloneTransferTest::shortBlockReplyFailsRead() {
         auto replies = BlockReplies(radio);
         auto& reply = replies[static_cast<std::size_t>(block)];
         reply.resize(static_cast<std::size_t>(length), 0x5A);
-        rig.transfer.OnReadRadio();
+        rig.Read();
         rig.ServeRead(replies);
 
         QVERIFY(rig.transfer.IsIdle());
@@ -259,7 +275,7 @@ void CloneTransferTest::shortBlockReplyFailsRead() {
         } else {
             QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.incompleteRead));
             QVERIFY(rig.DocumentAsBefore());
-            QCOMPARE(rig.host.readImageShown, 0);
+            QCOMPARE(rig.host.readShown, 0);
             // No request follows the failed block.
             QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(block + 2));
         }
@@ -283,7 +299,7 @@ void CloneTransferTest::handshakeReply() {
     QFETCH(bool, accepted);
     for (const bool writing : {false, true}) {
         Rig rig(Rk520Rules());
-        writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+        writing ? rig.Write() : rig.Read();
         rig.port.Reply(reply);
         QVERIFY(rig.Fire(kHandshakeTimer));
         if (accepted) {
@@ -308,7 +324,7 @@ void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
     RadioImage radio = SampleImage();
     radio.Settings().setLastUsedChannel(0xFF);
     radio.Settings().setSettingsByte1(0x11);
-    rig.transfer.OnReadRadio();
+    rig.Read();
     auto replies = BlockReplies(radio);
     std::rotate(replies.begin(), replies.begin() + 4, replies.end());  // block 5 answers the handshake
     rig.port.Reply(replies.front());
@@ -320,7 +336,7 @@ void CloneTransferTest::handshakeBufferClearedBeforeEachTry() {
     QCOMPARE(rig.document.Image(), radio);
     rig.host.messages.clear();
 
-    rig.transfer.OnReadRadio();
+    rig.Read();
     QVERIFY(rig.Fire(kHandshakeTimer));
     QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
 }
@@ -352,7 +368,7 @@ void CloneTransferTest::openFailure() {
     QFETCH(QString, message);
     Rig rig(ProfileNamed(model));
     rig.port.opensLeft = opensAllowed;
-    writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+    writing ? rig.Write() : rig.Read();
     if (opensAllowed > 0) {
         rig.port.Reply(kHandshake);
         QVERIFY(rig.Fire(kHandshakeTimer));
@@ -388,7 +404,7 @@ void CloneTransferTest::writeSendsFiveBlocks() {
     QFETCH(QString, doneMessage);
     Rig rig(ProfileNamed(model));
     const RadioImage sent = rig.document.Image();
-    rig.transfer.OnWriteRadio();
+    rig.Write();
     QCOMPARE(g_check.calls, 1);
     QVERIFY(rig.transfer.IsWriting());
     rig.port.Reply(kHandshake);
@@ -428,24 +444,24 @@ void CloneTransferTest::refusedWriteShowsChannel() {
     g_check.pass = false;
     g_check.failingChannel = 7;
     g_check.message = "接收频率值超出频段范围";
-    rig.transfer.OnWriteRadio();
+    rig.Write();
     QCOMPARE(rig.host.messages, std::vector<std::string>{"接收频率值超出频段范围"});
     QCOMPARE(rig.document.CurrentChannel(), 7);
-    QCOMPARE(rig.host.refusedChannels, std::vector<int>{7});
+    QCOMPARE(rig.host.refused, std::vector<int>{7});
     QVERIFY(rig.port.events.empty());
     QVERIFY(rig.timers.started.empty());
     QVERIFY(rig.transfer.IsIdle());
 
     // A verdict without a usable channel selects nothing.
     g_check.failingChannel = 64;
-    rig.transfer.OnWriteRadio();
-    QCOMPARE(rig.host.refusedChannels, std::vector<int>{7});
+    rig.Write();
+    QCOMPARE(rig.host.refused, std::vector<int>{7});
     QCOMPARE(rig.document.CurrentChannel(), 7);
     QVERIFY(rig.transfer.IsIdle());
 
     // Refused, then fixed: the next write goes out.
     g_check.pass = true;
-    rig.transfer.OnWriteRadio();
+    rig.Write();
     QVERIFY(rig.transfer.IsWriting());
     QCOMPARE(rig.port.events.front(), std::string("open COM1"));
 }
@@ -468,7 +484,7 @@ void CloneTransferTest::secondCommandIgnored() {
     QFETCH(bool, secondWrites);
     QFETCH(bool, inBlockStep);
     Rig rig(Rk7400Rules());
-    firstWrites ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+    firstWrites ? rig.Write() : rig.Read();
     if (inBlockStep) {
         rig.port.Reply(kHandshake);
         QVERIFY(rig.Fire(kHandshakeTimer));
@@ -477,7 +493,7 @@ void CloneTransferTest::secondCommandIgnored() {
     const auto started = rig.timers.started;
     const auto state = rig.transfer.State().transferState;
     const int checks = g_check.calls;
-    secondWrites ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+    secondWrites ? rig.Write() : rig.Read();
     QCOMPARE(rig.port.events, events);
     QCOMPARE(rig.timers.started, started);
     QCOMPARE(rig.transfer.State().transferState, state);
@@ -510,7 +526,7 @@ void CloneTransferTest::portSearch() {
     for (const bool writing : {false, true}) {
         Rig rig(Rk7400Rules());
         rig.port.openable = std::set<std::string>(openable.begin(), openable.end());
-        writing ? rig.transfer.OnWriteRadio() : rig.transfer.OnReadRadio();
+        writing ? rig.Write() : rig.Read();
         int windows = 0;
         while (rig.timers.IsRunning(kHandshakeTimer)) {
             const std::string& port = rig.port.OpenName();
@@ -548,7 +564,7 @@ void CloneTransferTest::writeWithBackupAndCheck() {
     Rig rig(Rk520Rules());
     Rig::Radio radio;
     const RadioImage before = radio.image;
-    rig.transfer.OnWriteRadio({true, true});
+    rig.Write({true, true});
     rig.Serve(radio);
 
     // Read, write, read: three whole exchanges, one straight after the other.
@@ -573,7 +589,7 @@ void CloneTransferTest::backupNotKeptWritesNothing() {
     Rig rig(Rk520Rules());
     Rig::Radio radio;
     rig.archive.fail = true;
-    rig.transfer.OnWriteRadio({true, false});
+    rig.Write({true, false});
     rig.Serve(radio);
     QCOMPARE(rig.host.messages, std::vector<std::string>{"无法保存对讲机数据的备份文件：/backups/full"
                                                          "（No space left on device）\n未写入任何数据。"});
@@ -597,7 +613,7 @@ void CloneTransferTest::stopEndsEveryPhase() {
     QFETCH(TransferPhase, phase);
     Rig rig(Rk520Rules());
     Rig::Radio radio;
-    writing ? rig.transfer.OnWriteRadio({true, true}) : rig.transfer.OnReadRadio();
+    writing ? rig.Write({true, true}) : rig.Read();
     rig.Serve(radio, timerEvents);
     rig.transfer.Stop();
     QCOMPARE(rig.host.stops, std::vector<TransferPhase>{phase});
@@ -633,7 +649,7 @@ void CloneTransferTest::failedPortsExplained() {
     Rig rig(ProfileNamed(model));
     rig.port.openable.clear();
     for (const char* name : kPortTable) rig.port.problems[name] = problem;
-    rig.transfer.OnReadRadio();
+    rig.Read();
     QCOMPARE(rig.host.messages.size(), std::size_t{1});
     const QString text = QString::fromStdString(rig.host.messages[0]);
     QCOMPARE(text.section('\n', 0, 0), QString::fromUtf8(ProfileNamed(model).transfer.openFailedHandshake));
@@ -642,7 +658,7 @@ void CloneTransferTest::failedPortsExplained() {
 
 void CloneTransferTest::closeRequestStopsTimers() {
     Rig rig(Rk520Rules());
-    rig.transfer.OnWriteRadio();
+    rig.Write();
     rig.port.Reply(kHandshake);
     QVERIFY(rig.Fire(kHandshakeTimer));
     QVERIFY(rig.port.IsOpen());
@@ -661,7 +677,7 @@ void CloneTransferTest::strayTimerEventsOnlyClose() {
     QVERIFY(rig.transfer.IsIdle());
 
     // A block-reply event during a write changes nothing but the port.
-    rig.transfer.OnWriteRadio();
+    rig.Write();
     rig.port.Reply(kHandshake);
     QVERIFY(rig.Fire(kHandshakeTimer));
     const int row = rig.transfer.State().writeRow;

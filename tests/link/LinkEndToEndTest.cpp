@@ -11,7 +11,9 @@
 #include "CloneLink.h"
 #include "QtSerialLink.h"
 #include "RadioSimulator.h"
-#include "LinkReports.h"
+#include "LinkRecord.h"
+#include "PortSearch.h"
+#include "WriteValidation.h"
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
 #include "TestImages.h"
@@ -65,22 +67,37 @@ QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())).toHex(' ');
 }
 
+// The link as a program drives it: the ports from the menu's port and the
+// model's search rule, a write of the document's image after the check has
+// refreshed it, a read that becomes the document's (TransferRecord).
 struct Rig {
-    explicit Rig(const ModelRules& rules)
-        : link(rules, document, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(link, rules) {
+    explicit Rig(const ModelRules& model)
+        : rules(model), link(model, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(model.transfer, &document) {
         document.LoadImage(EarlierImage());
+        ListenTo(link, reports);
+    }
+    void Read() {
+        link.SetPorts(ProgramPorts(rules, menuPort));
+        link.OnReadRadio();
+    }
+    void Write(WriteOptions options = {}) {
+        link.SetPorts(ProgramPorts(rules, menuPort));
+        if (link.IsIdle()) document.RefreshDerived([this](RadioImage& image) { ValidateForWrite(image, rules.validation); });
+        link.OnWriteRadio(document.Image(), options);
     }
     bool WaitForMessage() {
-        return QTest::qWaitFor([this] { return !reports.messages.isEmpty(); }, kWaitMs);
+        return QTest::qWaitFor([this] { return !reports.messages.empty(); }, kWaitMs);
     }
     bool DocumentAsBefore() const {
         return document.Image() == EarlierImage() && !document.IsModified() &&
                document.ValidChannels() == BuildValidChannels(EarlierImage());
     }
 
+    const ModelRules& rules;
+    std::string menuPort = "COM1";
     RadioDocument document;
     CloneLink link;
-    LinkReports reports;
+    TransferRecord reports;
 };
 
 void PointComAt(int n, const std::string& path) {
@@ -155,10 +172,10 @@ void LinkEndToEndTest::readTimeline() {
     QVERIFY(radio.Start({}));
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
-    rig.link.SetMenuPort(QStringLiteral("COM1"));
-    rig.link.OnReadRadio();
+    rig.menuPort = "COM1";
+    rig.Read();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("数据已从对讲机中读出")});
     QCOMPARE(rig.document.Image(), SampleImage());
     QVERIFY(rig.document.IsModified());
     QCOMPARE(rig.document.CurrentChannel(), 0);
@@ -191,11 +208,12 @@ void LinkEndToEndTest::readAtLineSpeed() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     RadioDocument document;
-    CloneLink link(Rk520Rules(), document, TransferPeriods{1250, 1250, 150});
-    LinkReports reports(link, Rk520Rules());
+    CloneLink link(Rk520Rules(), TransferPeriods{1250, 1250, 150});
+    TransferRecord reports(Rk520Rules().transfer, &document);
+    ListenTo(link, reports);
     link.OnReadRadio();
-    QVERIFY(QTest::qWaitFor([&] { return !reports.messages.isEmpty(); }, kWaitMs));
-    QCOMPARE(reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QVERIFY(QTest::qWaitFor([&] { return !reports.Messages().isEmpty(); }, kWaitMs));
+    QCOMPARE(reports.Messages(), QStringList{QString::fromUtf8("数据已从对讲机中读出")});
     QCOMPARE(document.Image(), SampleImage());
 }
 
@@ -205,10 +223,10 @@ void LinkEndToEndTest::writeTimelineAndBytes() {
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
     rig.document.LoadImage(StaleDerivedFields());
-    rig.link.OnWriteRadio();
+    rig.Write();
     QVERIFY(rig.link.IsWriting());
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("数据已写入对讲机")});
     QVERIFY(!rig.link.IsWriting());
 
     const auto line = radio.Received();
@@ -264,16 +282,16 @@ void LinkEndToEndTest::blockReplyShapes() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
-    rig.link.OnReadRadio();
+    rig.Read();
     QVERIFY(rig.WaitForMessage());
     QVERIFY(rig.link.Transfer().IsIdle());
     if (!completes) {
-        QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("对讲机返回的数据不完整")});
+        QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("对讲机返回的数据不完整")});
         QVERIFY(rig.DocumentAsBefore());
         QCOMPARE(rig.reports.readShown, 0);
         return;
     }
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("数据已从对讲机中读出")});
     RadioImage expected = SampleImage();
     if (garbledBlock >= 0)
         for (std::size_t i = 0; i < 256; ++i) {
@@ -301,7 +319,7 @@ void LinkEndToEndTest::handshakeRefused() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
-    writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
+    writing ? rig.Write() : rig.Read();
     QVERIFY(rig.WaitForMessage());
     QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
     QTest::qWait(kBlockMs);
@@ -320,8 +338,8 @@ void LinkEndToEndTest::portHeldByAnotherProcess() {
     QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
     Rig rig(Rk520Rules());
-    rig.link.OnReadRadio();  // the open fails at once
-    QCOMPARE(rig.reports.messages,
+    rig.Read();  // the open fails at once
+    QCOMPARE(rig.reports.Messages(),
              QStringList{QString::fromUtf8("%1\nCOM1 = %2：该设备正被另一个程序使用。请先关闭那个程序。")
                              .arg(QString::fromUtf8(kRk520Open), QString::fromStdString(radio.SlavePath()))});
     QVERIFY(rig.link.Transfer().IsIdle());
@@ -330,9 +348,9 @@ void LinkEndToEndTest::portHeldByAnotherProcess() {
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(5000));
     rig.reports.messages.clear();
-    rig.link.OnReadRadio();
+    rig.Read();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已从对讲机中读出")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("数据已从对讲机中读出")});
 }
 
 void LinkEndToEndTest::radioVanishes_data() {
@@ -357,7 +375,7 @@ void LinkEndToEndTest::radioVanishes() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
-    writing ? rig.link.OnWriteRadio() : rig.link.OnReadRadio();
+    writing ? rig.Write() : rig.Read();
     QVERIFY(rig.WaitForMessage());
     QVERIFY(radio.Vanished());
     QCOMPARE(rig.reports.FirstLines(), QStringList{message});
@@ -375,22 +393,23 @@ void LinkEndToEndTest::rk7400SearchesPorts() {
     PointComAt(1, silent.SlavePath());
     PointComAt(2, radio.SlavePath());
     Rig rig(Rk7400Rules());
-    rig.link.SetMenuPort(QStringLiteral("COM1"));  // the menu's port plays no part
-    rig.link.OnReadRadio();
+    rig.menuPort = "COM1";  // tried first, then the others in order
+    rig.Read();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Чтение данных завершено")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("Чтение данных завершено")});
     QCOMPARE(rig.document.Image(), SampleImage());
     QCOMPARE(Hex(silent.Received()), QByteArray("ff 11 22 33"));
     QCOMPARE(radio.BlockRequestTimes().size(), std::size_t{5});
-    // COM2 was tried one handshake window after COM1.
+    // COM2 was tried once COM1's handshake window was over (how soon after
+    // is the timeline tests' matter, not this one's).
     const double delay = radio.HandshakeTimes().at(0) - silent.HandshakeTimes().at(0);
-    QVERIFY2(delay >= kHandshakeMs - kEarlyMs && delay <= kHandshakeMs + kLateMs, qPrintable(QString::number(delay)));
+    QVERIFY2(delay >= kHandshakeMs - kEarlyMs, qPrintable(QString::number(delay)));
 
     // A write takes the same way.
     rig.reports.messages.clear();
-    rig.link.OnWriteRadio();
+    rig.Write();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("Запись данных завершена")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("Запись данных завершена")});
     QCOMPARE(radio.WrittenBytes().size(), std::size_t{1280});
 }
 
@@ -401,12 +420,12 @@ void LinkEndToEndTest::rk7400OnlyCom8Opens() {
     QVERIFY(silent.Start(quiet));
     PointComAt(8, silent.SlavePath());
     Rig rig(Rk7400Rules());
-    rig.link.OnReadRadio();
+    rig.Read();
     QVERIFY(rig.WaitForMessage());
     QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("Проверьте настройки и подключение рации")});
     QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
     // The ports without a device of their own, then the one that kept silent.
-    const QStringList lines = rig.reports.messages.at(0).split('\n');
+    const QStringList lines = rig.reports.Messages().at(0).split('\n');
     QCOMPARE(lines.size(), 10);
     QCOMPARE(lines.at(2), QString::fromUtf8("COM1: нет такого устройства."));
     QCOMPARE(lines.at(9), QString::fromUtf8("COM8 = %1: рация не отвечает. Проверьте, включена ли рация и "
@@ -417,9 +436,9 @@ void LinkEndToEndTest::rk7400OnlyCom8Opens() {
 void LinkEndToEndTest::rk7400NoPortAtAll() {
     PointComAt(1, "/nonexistent/serial-device");
     Rig rig(Rk7400Rules());
-    rig.link.OnWriteRadio();  // every open fails before the call returns
+    rig.Write();  // every open fails before the call returns
     QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("Ошибка подключения")});
-    QCOMPARE(rig.reports.messages.at(0).section('\n', 2, 2),
+    QCOMPARE(rig.reports.Messages().at(0).section('\n', 2, 2),
              QString::fromUtf8("COM1 = /nonexistent/serial-device: устройство отсутствует. Проверьте, подключён ли кабель."));
     QVERIFY(rig.link.Transfer().IsIdle());
 }
@@ -433,9 +452,9 @@ void LinkEndToEndTest::refusedWriteNeverOpens() {
     bad.Channel(6).setRxFreq(43'000'000);  // outside 400-420 MHz
     bad.Channel(6).setTxFreq(43'000'000);
     rig.document.LoadImage(bad);
-    rig.link.OnWriteRadio();
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("接收频率值超出频段范围")});
-    QCOMPARE(rig.reports.refused, QList<int>{6});
+    rig.Write();
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("接收频率值超出频段范围")});
+    QCOMPARE(rig.reports.refused, std::vector<int>{6});
     QVERIFY(rig.reports.refusals.at(0).bandRule);
     QCOMPARE(rig.reports.refusals.at(0).bandEdge, 40'000'000);
     QCOMPARE(rig.document.CurrentChannel(), 6);
@@ -449,12 +468,12 @@ void LinkEndToEndTest::secondCommandDuringTransferIgnored() {
     QVERIFY(radio.Start({}));
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
-    rig.link.OnWriteRadio();
+    rig.Write();
     QTest::qWait(kHandshakeMs + kBlockMs / 2);
-    rig.link.OnReadRadio();
-    rig.link.OnWriteRadio();
+    rig.Read();
+    rig.Write();
     QVERIFY(rig.WaitForMessage());
-    QCOMPARE(rig.reports.messages, QStringList{QString::fromUtf8("数据已写入对讲机")});
+    QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("数据已写入对讲机")});
     QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
     QCOMPARE(radio.Received().size(), std::size_t{4 + 1280});
 }
@@ -470,6 +489,10 @@ void LinkEndToEndTest::writeWithBackupAndCheck_data() {
     refusing.handshakeReply = {0xFF, 0x12};
     QTest::newRow("radio keeps the write") << Sim::Behaviour{} << VerifyOutcome::Matches;
     QTest::newRow("radio keeps a byte wrongly") << wrong << VerifyOutcome::Differs;
+    // The check covers the settings block too: the time limit, image byte 1026.
+    Sim::Behaviour wrongSetting;
+    wrongSetting.storeWrongAt = static_cast<int>(kSettingsOffset) + 2;
+    QTest::newRow("radio keeps a settings byte wrongly") << wrongSetting << VerifyOutcome::Differs;
     QTest::newRow("radio silent after the write") << silent << VerifyOutcome::ReadFailed;
     QTest::newRow("backup read fails") << refusing << VerifyOutcome::NotAsked;
 }
@@ -481,9 +504,9 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     Rig rig(Rk520Rules());
-    rig.link.OnWriteRadio({true, true});
+    rig.Write({true, true});
     QVERIFY(rig.WaitForMessage());
-    const QString message = rig.reports.messages.at(0);
+    const QString message = rig.reports.Messages().at(0);
     QCOMPARE(rig.reports.readShown, 0);
     if (outcome == VerifyOutcome::NotAsked) {
         QVERIFY(radio.WrittenBlocks().empty());
@@ -496,11 +519,14 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     QVERIFY(message.endsWith(QString::fromStdString(result.before.path)));
     if (outcome == VerifyOutcome::Differs) {
         QCOMPARE(result.differences.size(), std::size_t{1});
-        QCOMPARE(result.differences[0].field, DiffField::RxFrequency);
-        QCOMPARE(result.differences[0].channel, 1);
+        QCOMPARE(result.differences[0].offset, static_cast<std::size_t>(behaviour.storeWrongAt));
+        const bool setting = behaviour.storeWrongAt >= static_cast<int>(kSettingsOffset);
+        QCOMPARE(result.differences[0].field, setting ? DiffField::TotLimit : DiffField::RxFrequency);
+        QCOMPARE(result.differences[0].channel, setting ? -1 : 1);
+        QCOMPARE(*result.readBackImage, radio.Image());
     }
     if (outcome == VerifyOutcome::ReadFailed)
-        QCOMPARE(QString::fromStdString(result.readFailure).section('\n', 0, 0),
+        QCOMPARE(QString::fromStdString(DescribeFailure(Rk520Rules().transfer, result.readFailure)).section('\n', 0, 0),
                  QString::fromUtf8("请检查COM口至对讲机的连接及其设置"));
     if (outcome != VerifyOutcome::Matches) return;
 
