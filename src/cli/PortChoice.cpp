@@ -14,6 +14,13 @@ namespace rk::cli {
 
 namespace {
 
+QStringList PresentDevices();
+QString DevicesThere();
+
+}  // namespace
+
+namespace {
+
 // The devices present, in the order the COM names are given out.
 QStringList PresentDevices() {
     QStringList devices;
@@ -22,9 +29,13 @@ QStringList PresentDevices() {
 }
 
 QString DevicesThere() {
-    const QStringList devices = PresentDevices();
+    QStringList devices = SerialDeviceLines();
     if (devices.isEmpty()) return QStringLiteral("this machine has no serial device");
-    return QStringLiteral("the devices there are: %1").arg(devices.join(QStringLiteral(", ")));
+    for (QString& line : devices) {
+        line = line.simplified();
+        if (line.startsWith(QLatin1String("- "))) line = line.mid(2) + QStringLiteral(" (no COM name)");
+    }
+    return QStringLiteral("the devices there are: %1").arg(devices.join(QStringLiteral("; ")));
 }
 
 }  // namespace

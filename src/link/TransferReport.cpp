@@ -56,6 +56,7 @@ const char* FieldName(const ReportTexts& names, DiffField field) {
 // A value as the form shows it: options and power in words, no code as the
 // form's "none".
 std::string ValueText(const ReportTexts& names, const FieldDifference& d, const std::string& value) {
+    if (d.sameShown) return value;
     if (d.isOption) return Text(value == "1" ? names.on : names.off);
     if (d.field == DiffField::Power) return Text(value == "Low" ? names.powerLow : names.powerHigh);
     if ((d.field == DiffField::RxCode || d.field == DiffField::TxCode) && value == "-") return Text(names.codeNone);
@@ -64,7 +65,9 @@ std::string ValueText(const ReportTexts& names, const FieldDifference& d, const 
 
 std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
     if (d.field == DiffField::Byte) return Fill(names.byteAt, {std::to_string(d.offset)});
-    const std::string field = Text(FieldName(names, d.field));
+    std::string field = Text(FieldName(names, d.field));
+    // Bytes that show the same: which byte of the field they are.
+    if (d.sameShown) field += " (" + Fill(names.byteAt, {std::to_string(d.offset)}) + ")";
     if (d.channel < 0) return field;
     return Fill(names.channelField, {ChannelText(names, d.channel), field});
 }
@@ -103,7 +106,8 @@ std::string Fill(const char* format, std::initializer_list<std::string_view> arg
 }
 
 std::string ExplainPort(const TransferTexts& texts, const PortAttempt& attempt) {
-    const std::string who = attempt.device.empty() ? attempt.name : Fill(texts.portDevice, {attempt.name, attempt.device});
+    const bool named = attempt.device.empty() || attempt.device == attempt.name;  // a device named by its path
+    const std::string who = named ? attempt.name : Fill(texts.portDevice, {attempt.name, attempt.device});
     return Fill(texts.portLine, {who, Text(CauseText(texts, attempt.problem))});
 }
 
