@@ -7,6 +7,7 @@
 // through ListenTo (LinkRecord.h).
 
 #include <QStringList>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,16 @@ public:
     std::vector<int> refused;
     std::vector<WriteRefusal> refusals;
     std::vector<TransferStep> steps;
+    std::vector<double> stepMs;  // when each step began, on the steady clock
     std::vector<ReadResult> reads;
     std::vector<WriteResult> writes;
     std::vector<TransferFailure> failures;
     std::vector<TransferPhase> stops;
 
-    void StepStarted(const TransferStep& step) override { steps.push_back(step); }
+    void StepStarted(const TransferStep& step) override {
+        steps.push_back(step);
+        stepMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count());
+    }
     void ReadCompleted(const ReadResult& result) override {
         reads.push_back(result);
         if (m_document) {
