@@ -43,7 +43,7 @@ function(rk_forbid_links target pattern why)
 endfunction()
 
 function(rk_check_layering)
-    foreach(target rk_rules rk_image rk_codec rk_link_core rk520_rules rk7400_rules)
+    foreach(target rk_rules rk_image rk_codec rk_link_core rk_transfer_report rk520_rules rk7400_rules)
         rk_forbid_links(${target} "^Qt6::" "the core and the model rules stay free of Qt")
     endforeach()
     rk_forbid_links(rk_link "^Qt6::(Widgets|Gui)$" "the serial link uses QtCore and QtSerialPort only")

@@ -53,6 +53,14 @@ const std::vector<Command> kCommands = {
      "\n"
      "Options:\n" RK_MODEL_HELP RK_PORT_HELP,
      {kModel, kPort, kQuiet}, 1, 1, &RunVerify},
+    {"ports", "list the serial devices and the COM names the programs give them",
+     "Usage: rkradio ports\n"
+     "\n"
+     "Lists the serial devices found, one a line: the COM name the programs give\n"
+     "the device (COM1..COM8; \"-\" for none), its path and, for a USB adapter,\n"
+     "its vendor and product where the system knows them. RK_COM1..RK_COM8 name\n"
+     "the devices when set. --port takes either the COM name or the path.\n",
+     {}, 0, 0, &RunPorts},
     {"check", "run the check that every write to the radio passes",
      "Usage: rkradio check [--model M] FILE\n"
      "\n"

@@ -25,6 +25,7 @@ QString ProgramHelp();
 int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);
 int RunVerify(const Arguments& args);
+int RunPorts(const Arguments& args);
 int RunCheck(const Arguments& args);
 int RunNew(const Arguments& args);
 int RunShow(const Arguments& args);

@@ -57,6 +57,10 @@ QString DifferenceLine(const FieldDifference& d) {
     const bool channelField = d.channel >= 0 && d.channel < kChannelCount;
     const QString name = channelField ? QStringLiteral("channel %1 %2").arg(ChannelNumber(d.channel), FieldName(d.field))
                                       : FieldName(d.field);
+    if (d.sameShown)
+        return QStringLiteral("%1, byte 0x%2: %3 -> %4 (shows %5 either way)")
+            .arg(name, QString::number(d.offset, 16).toUpper(), QString::fromStdString(d.before),
+                 QString::fromStdString(d.after), Value(d, d.shown));
     const bool frequency = channelField && (d.field == DiffField::RxFrequency || d.field == DiffField::TxFrequency);
     return QStringLiteral("%1: %2 -> %3")
         .arg(name, frequency ? Frequency(d.before) : Value(d, d.before), frequency ? Frequency(d.after) : Value(d, d.after));

@@ -1,21 +1,41 @@
 #include "PortChoice.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 
-#include "CloneLink.h"
+#include "Cli.h"
+#include "Commands.h"
 #include "PortNames.h"
 
 namespace rk::cli {
 
 namespace {
 
-constexpr int kComNames = 8;
+QStringList PresentDevices();
+QString DevicesThere();
 
-void PinDevice(const QString& device, CloneLink& link) {
-    qputenv("RK_COM1", device.toLocal8Bit());
-    for (int n = 2; n <= kComNames; ++n) qunsetenv(("RK_COM" + QByteArray::number(n)).constData());
-    link.SetMenuPort(QStringLiteral("COM1"));
+}  // namespace
+
+namespace {
+
+// The devices present, in the order the COM names are given out.
+QStringList PresentDevices() {
+    QStringList devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) devices << info.systemLocation();
+    return OrderSerialDevices(devices);
+}
+
+QString DevicesThere() {
+    QStringList devices = SerialDeviceLines();
+    if (devices.isEmpty()) return QStringLiteral("this machine has no serial device");
+    for (QString& line : devices) {
+        line = line.simplified();
+        if (line.startsWith(QLatin1String("- "))) line = line.mid(2) + QStringLiteral(" (no COM name)");
+    }
+    return QStringLiteral("the devices there are: %1").arg(devices.join(QStringLiteral("; ")));
 }
 
 }  // namespace
@@ -28,29 +48,63 @@ std::optional<PortChoice> ParsePort(const QString& value, QString& error) {
     return std::nullopt;
 }
 
-bool PointLinkAt(const PortChoice& port, const ModelRules& rules, CloneLink& link, QString& shownName, QString& error) {
-    shownName.clear();
-    if (port.comName.isEmpty() && port.devicePath.isEmpty()) return true;
-    QString device = port.devicePath;
-    if (device.isEmpty() && !rules.searchesPorts) {
-        link.SetMenuPort(port.comName);
-        shownName = port.comName;
-        return true;
-    }
-    if (device.isEmpty()) {
-        device = ResolvePortName(port.comName);
+std::optional<std::vector<PortCandidate>> CandidatePorts(const PortChoice& port, const ModelRules& rules,
+                                                         QString& error) {
+    if (port.comName.isEmpty() && port.devicePath.isEmpty()) return ProgramPorts(rules, "COM1");
+    if (!port.comName.isEmpty()) {
+        const QString device = ResolvePortName(port.comName);
         if (device.isEmpty()) {
-            error = QStringLiteral("%1: no serial device has this name").arg(port.comName);
-            return false;
+            error = QStringLiteral("%1 stands for no serial device; %2").arg(port.comName, DevicesThere());
+            return std::nullopt;
         }
+        return std::vector<PortCandidate>{{port.comName.toStdString(), device.toStdString()}};
     }
-    if (!QFileInfo::exists(device)) {
-        error = QStringLiteral("%1: no such device").arg(device);
-        return false;
+    if (!QFileInfo::exists(port.devicePath)) {
+        error = QStringLiteral("%1: no such device; %2").arg(port.devicePath, DevicesThere());
+        return std::nullopt;
     }
-    PinDevice(device, link);
-    shownName = device;
-    return true;
+    return std::vector<PortCandidate>{{port.devicePath.toStdString(), {}}};
+}
+
+QStringList SerialDeviceLines() {
+    QStringList lines;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (int n = 1; n <= kPortTableSize; ++n) {
+        const QString name = QStringLiteral("COM%1").arg(n);
+        const QString device = ResolvePortName(name);
+        if (device.isEmpty()) continue;
+        QString line = QStringLiteral("%1  %2").arg(name, device);
+        for (const QSerialPortInfo& info : infos) {
+            if (info.systemLocation() != device) continue;
+            QStringList about;
+            if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+                about << QStringLiteral("USB %1:%2")
+                             .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                             .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+            if (!info.manufacturer().isEmpty()) about << info.manufacturer();
+            if (!info.description().isEmpty()) about << info.description();
+            if (!about.isEmpty()) line += QStringLiteral("  ") + about.join(QStringLiteral(", "));
+        }
+        lines << line;
+    }
+    // Devices no COM name stands for (beyond the eighth, or all of them
+    // while RK_COMn names the ports): --port takes their path.
+    for (const QString& device : PresentDevices()) {
+        const bool named = std::any_of(lines.begin(), lines.end(),
+                                       [&](const QString& line) { return line.section(QStringLiteral("  "), 1, 1) == device; });
+        if (!named) lines << QStringLiteral("-     %1").arg(device);
+    }
+    return lines;
+}
+
+int RunPorts(const Arguments&) {
+    const QStringList lines = SerialDeviceLines();
+    if (lines.isEmpty()) {
+        Error(QStringLiteral("ports: no serial device found"));
+        return kSuccess;
+    }
+    for (const QString& line : lines) Print(line);
+    return kSuccess;
 }
 
 }  // namespace rk::cli

@@ -1,14 +1,13 @@
 #pragma once
-// --port for the radio commands: a COM name or a device path.
+// --port for the radio commands, and the serial devices there are.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "ModelRules.h"
-
-namespace rk {
-class CloneLink;
-}
+#include "PortSearch.h"
 
 namespace rk::cli {
 
@@ -21,12 +20,14 @@ struct PortChoice {
 // Nothing, with `error` set, for a value that is neither.
 std::optional<PortChoice> ParsePort(const QString& value, QString& error);
 
-// Points the link at the chosen port. No choice leaves the link as it is. A COM name of a model that uses one
-// port goes to the link as its menu port. A device path, and the device a
-// COM name stands for with a model that tries COM1..COM8, become COM1 and the
-// only name that resolves (through RK_COM1, see PortNames.h), so that the
-// transfer uses that device and no other. False, with `error` set, when there
-// is no such device. `shownName` is what progress calls the port.
-bool PointLinkAt(const PortChoice& port, const ModelRules& rules, CloneLink& link, QString& shownName, QString& error);
+// The ports the transfer tries: the model's own choice when none was made,
+// otherwise exactly the one named. Nothing, with `error` set, when the named
+// port stands for no device.
+std::optional<std::vector<PortCandidate>> CandidatePorts(const PortChoice& port, const ModelRules& rules,
+                                                         QString& error);
+
+// One line per serial device present: its path, the COM name the programs
+// give it and, for a USB one, its vendor and product where known.
+QStringList SerialDeviceLines();
 
 }  // namespace rk::cli

@@ -29,9 +29,9 @@ QString PhaseText(TransferPhase phase) {
 
 Progress::Progress(bool quiet) : m_quiet(quiet), m_terminal(RK_ISATTY(RK_FILENO(stderr)) != 0) {}
 
-void Progress::Step(const TransferStep& step, const QString& shownName) {
+void Progress::Step(const TransferStep& step) {
     if (m_quiet) return;
-    const QString where = shownName.isEmpty() ? QString::fromStdString(step.port) : shownName;
+    const QString where = QString::fromStdString(step.port);
     const QString block = step.block == 0 ? QStringLiteral("handshake")
                                           : QStringLiteral("block %1 of %2").arg(step.block).arg(kImageBlocks);
     const QString line = QStringLiteral("rkradio: %1 %2: %3").arg(PhaseText(step.phase), where, block);

@@ -11,9 +11,7 @@ namespace rk::cli {
 class Progress {
 public:
     explicit Progress(bool quiet);
-    // The step's port is the name the link reports; `shownName`, when set,
-    // replaces it.
-    void Step(const TransferStep& step, const QString& shownName);
+    void Step(const TransferStep& step);
     // Ends the rewritten line before anything else is said.
     void Finish();
 

@@ -14,9 +14,10 @@
 #include "ModelChoice.h"
 #include "PortChoice.h"
 #include "Progress.h"
-#include "RadioDocument.h"
 #include "RuleTexts.h"
+#include "TransferReport.h"
 #include "TranslatedTexts.h"
+#include "WriteValidation.h"
 
 namespace rk::cli {
 
@@ -25,7 +26,7 @@ namespace {
 // What every radio command is given, checked before the radio is touched.
 struct RadioRequest {
     const ModelRules* rules = nullptr;
-    PortChoice port;
+    std::vector<PortCandidate> ports;
     bool quiet = false;
 };
 
@@ -34,10 +35,11 @@ std::optional<RadioRequest> TakeRequest(const QString& command, const Arguments&
     RadioRequest request;
     QString error;
     request.rules = ChooseModel(args, {file}, error);
+    PortChoice choice;
     if (request.rules && args.Has(QStringLiteral("port"))) {
         const auto port = ParsePort(args.Value(QStringLiteral("port")), error);
         if (port)
-            request.port = *port;
+            choice = *port;
         else
             request.rules = nullptr;
     }
@@ -45,37 +47,48 @@ std::optional<RadioRequest> TakeRequest(const QString& command, const Arguments&
         exitCode = UsageError(command, error);
         return std::nullopt;
     }
+    const auto ports = CandidatePorts(choice, *request.rules, error);
+    if (!ports) {
+        Error(QStringLiteral("%1: %2").arg(command, error));
+        exitCode = kRadioError;
+        return std::nullopt;
+    }
+    request.ports = *ports;
     request.quiet = args.Has(QStringLiteral("quiet"));
     return request;
 }
 
-// One transfer run to its end: the link on the request's port, progress on
+// The rules with their texts in rkradio's English. A port that stands for no
+// device points to `rkradio ports`, not to a program's menu.
+ModelRules CliRules(const TranslatedTexts& english) {
+    ModelRules rules = english.Rules();
+    rules.transfer.portUnassigned = "no serial device has this name (rkradio ports lists them)";
+    return rules;
+}
+
+// One transfer run to its end: the link on the request's ports, progress on
 // stderr, the event loop until the closing report.
 class RadioExchange {
 public:
-    RadioExchange(const QString& command, const RadioRequest& request, RadioDocument& document)
+    RadioExchange(const QString& command, const RadioRequest& request)
         : m_command(command),
-          m_texts(EnglishRules(*request.rules)),
-          m_link(m_texts.Rules(), document),
+          m_english(EnglishRules(*request.rules)),
+          m_rules(CliRules(m_english)),
+          m_link(m_rules),
           m_progress(request.quiet) {
+        m_link.SetPorts(request.ports);
         QObject::connect(&m_link, &CloneLink::stepStarted, &m_loop,
-                         [this](const TransferStep& step) { m_progress.Step(step, m_shownName); });
+                         [this](const TransferStep& step) { m_progress.Step(step); });
         QObject::connect(&m_link, &CloneLink::failed, &m_loop, [this](const TransferFailure& failure) {
-            Fail(QString::fromStdString(failure.message));
+            Fail(QString::fromStdString(DescribeFailure(m_rules.transfer, failure)));
         });
-        m_pointed = PointLinkAt(request.port, *request.rules, m_link, m_shownName, m_portError);
     }
 
     CloneLink& Link() { return m_link; }
-    const TranslatedTexts& Texts() const { return m_texts; }
+    const TransferTexts& Texts() const { return m_rules.transfer; }
 
-    // Runs `start` and waits for the closing report; kRadioError when the
-    // port could not be chosen.
+    // Runs `start` and waits for the closing report.
     int Run(const std::function<void(CloneLink&)>& start) {
-        if (!m_pointed) {
-            Error(QStringLiteral("%1: %2").arg(m_command, m_portError));
-            return kRadioError;
-        }
         QTimer::singleShot(0, &m_link, [this, start] { start(m_link); });
         m_loop.exec();
         return m_exitCode;
@@ -94,13 +107,11 @@ public:
 
 private:
     QString m_command;
-    TranslatedTexts m_texts;
+    TranslatedTexts m_english;
+    ModelRules m_rules;
     CloneLink m_link;
     Progress m_progress;
     QEventLoop m_loop;
-    QString m_shownName;
-    QString m_portError;
-    bool m_pointed = false;
     int m_exitCode = kRadioError;
 };
 
@@ -118,13 +129,11 @@ int RunRead(const Arguments& args) {
     if (!request) return exitCode;
 
     // The file is written only when every row has arrived.
-    RadioDocument document;
-    document.OnNewDocument();
-    RadioExchange exchange(QStringLiteral("read"), *request, document);
+    RadioExchange exchange(QStringLiteral("read"), *request);
     QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
         exchange.Finish(SaveImageFile(out, result.image) ? kSuccess : kFileError);
     });
-    return exchange.Run([](CloneLink& link) { link.ReadImage(); });
+    return exchange.Run([](CloneLink& link) { link.OnReadRadio(); });
 }
 
 int RunWrite(const Arguments& args) {
@@ -135,9 +144,7 @@ int RunWrite(const Arguments& args) {
     const auto image = LoadImageFile(file);
     if (!image) return kFileError;
 
-    RadioDocument document;
-    document.LoadImage(*image);
-    RadioExchange exchange(QStringLiteral("write"), *request, document);
+    RadioExchange exchange(QStringLiteral("write"), *request);
     const WriteOptions options{!args.Has(QStringLiteral("no-backup")), !args.Has(QStringLiteral("no-verify"))};
     QObject::connect(&exchange.Link(), &CloneLink::writeRefused, &exchange.Link(), [&](const WriteRefusal& refusal) {
         const QString where = refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel))
@@ -156,7 +163,7 @@ int RunWrite(const Arguments& args) {
             break;
         case VerifyOutcome::ReadFailed:
             Print(QStringLiteral("written to the radio, but it could not be read back:"));
-            Print(QString::fromStdString(result.readFailure));
+            Print(QString::fromStdString(DescribeFailure(exchange.Texts(), result.readFailure)));
             break;
         }
         const int code = result.verify == VerifyOutcome::Differs      ? kFailed
@@ -164,7 +171,7 @@ int RunWrite(const Arguments& args) {
                                                                       : kSuccess;
         exchange.Finish(code);
     });
-    return exchange.Run([options](CloneLink& link) { link.OnWriteRadio(options); });
+    return exchange.Run([&image, options](CloneLink& link) { link.OnWriteRadio(*image, options); });
 }
 
 int RunVerify(const Arguments& args) {
@@ -175,16 +182,17 @@ int RunVerify(const Arguments& args) {
     const auto image = LoadImageFile(file);
     if (!image) return kFileError;
 
-    RadioDocument document;
-    document.OnNewDocument();
-    RadioExchange exchange(QStringLiteral("verify"), *request, document);
+    // The radio is compared with the image as a write would send it.
+    RadioImage expected = *image;
+    RefreshDerivedFields(expected);
+    RadioExchange exchange(QStringLiteral("verify"), *request);
     QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
-        const auto differences = CompareImages(*image, result.image);
+        const auto differences = CompareImages(expected, result.image);
         if (differences.empty()) Print(QStringLiteral("the radio holds the same data as %1").arg(file));
         for (const FieldDifference& d : differences) Print(DifferenceLine(d));
         exchange.Finish(differences.empty() ? kSuccess : kFailed);
     });
-    return exchange.Run([](CloneLink& link) { link.ReadImage(); });
+    return exchange.Run([](CloneLink& link) { link.OnReadRadio(); });
 }
 
 }  // namespace rk::cli

@@ -37,15 +37,6 @@ QString CheckFailureText(const ModelRules& rules, const char* message) {
     return QStringLiteral("%1 (%2)").arg(EnglishClause(rules, message), ModelText(message));
 }
 
-QString TransferText(const ModelRules& rules, const QString& message) {
-    const TransferTexts& t = rules.transfer;
-    for (const char* text : {t.openFailedHandshake, t.openFailedBlockRequest, t.openFailedWriteBlock,
-                             t.noHandshakeReply, t.readDone, t.writeDone, t.incompleteRead})
-        if (message == QString::fromUtf8(text))
-            return QStringLiteral("%1 (%2)").arg(EnglishClause(rules, text), ModelText(text));
-    return message;
-}
-
 TranslatedTexts EnglishRules(const ModelRules& rules) {
     LoadEnglish();
     return TranslatedTexts(rules);

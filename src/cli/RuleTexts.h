@@ -20,10 +20,6 @@ QString CheckFailureText(const ModelRules& rules, const char* message);
 // "channel 05: " and the problem's CheckFailureText (CheckCommand.cpp).
 QString WriteProblemLine(const ModelRules& rules, const WriteProblem& problem);
 
-// A transfer message of the model in English, or the text itself when it is
-// none of the model's.
-QString TransferText(const ModelRules& rules, const QString& message);
-
 // The rules with their texts in English, for the transfer's messages.
 TranslatedTexts EnglishRules(const ModelRules& rules);
 

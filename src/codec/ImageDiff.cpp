@@ -93,10 +93,40 @@ bool IsOption(DiffField field) {
     }
 }
 
-// Adds a difference once per field, however many of its bytes differ.
-void Add(std::vector<FieldDifference>& out, FieldDifference d) {
+FieldDifference Make(DiffField field, int channel, std::size_t offset, std::string before, std::string after,
+                     bool option = false) {
+    FieldDifference d;
+    d.field = field;
+    d.channel = channel;
+    d.offset = offset;
+    d.before = std::move(before);
+    d.after = std::move(after);
+    d.isOption = option;
+    return d;
+}
+
+std::string ChannelNumberText(std::uint8_t channel) {
+    if (channel >= kChannelCount) return HexByte(channel);
+    char number[4];
+    std::snprintf(number, sizeof number, "%02d", channel + 1);
+    return number;
+}
+
+// Adds a difference once per field, however many of its bytes differ. A
+// field that shows the same either way is reported byte by byte, as the
+// bytes that differ.
+void Add(std::vector<FieldDifference>& out, FieldDifference d, std::uint8_t byteBefore, std::uint8_t byteAfter) {
+    if (d.field != DiffField::Byte && d.before == d.after) {
+        d.sameShown = true;
+        d.shown = d.before;
+        d.isOption = false;
+        d.before = HexByte(byteBefore);
+        d.after = HexByte(byteAfter);
+        out.push_back(std::move(d));
+        return;
+    }
     for (const auto& seen : out)
-        if (seen.field == d.field && seen.channel == d.channel && d.field != DiffField::Byte) return;
+        if (seen.field == d.field && seen.channel == d.channel && d.field != DiffField::Byte && !seen.sameShown) return;
     out.push_back(std::move(d));
 }
 
@@ -110,9 +140,12 @@ void CompareChannel(const RadioImage& a, const RadioImage& b, int c, std::vector
         for (const ChannelField& field : ChannelFields()) {
             if (field.byte != byte || !(differing & field.mask)) continue;
             differing = static_cast<std::uint8_t>(differing & ~field.mask);
-            Add(out, {field.field, c, base + byte, field.text(ra), field.text(rb), IsOption(field.field)});
+            Add(out, Make(field.field, c, base + byte, field.text(ra), field.text(rb), IsOption(field.field)),
+                ra.Bytes()[byte], rb.Bytes()[byte]);
         }
-        if (differing) Add(out, {DiffField::Byte, -1, base + byte, HexByte(ra.Bytes()[byte]), HexByte(rb.Bytes()[byte])});
+        if (differing)
+            Add(out, Make(DiffField::Byte, -1, base + byte, HexByte(ra.Bytes()[byte]), HexByte(rb.Bytes()[byte])),
+                ra.Bytes()[byte], rb.Bytes()[byte]);
     }
 }
 
@@ -124,24 +157,27 @@ void CompareSettings(const RadioImage& a, const RadioImage& b, std::vector<Field
         const std::uint8_t y = sb.Bytes()[byte];
         if (x == y) continue;
         const std::size_t offset = kSettingsOffset + byte;
+        const auto add = [&](DiffField field, std::size_t at, std::string before, std::string after) {
+            Add(out, Make(field, -1, at, std::move(before), std::move(after)), x, y);
+        };
+        const auto multi = [&](DiffField field, std::size_t first, std::string before, std::string after) {
+            // Reported where the field starts, unless it shows the same.
+            add(field, before == after ? offset : kSettingsOffset + first, std::move(before), std::move(after));
+        };
         if (byte == 0)
-            Add(out, {DiffField::LastUsedChannel, -1, offset, std::to_string(x), std::to_string(y)});
+            add(DiffField::LastUsedChannel, offset, ChannelNumberText(x), ChannelNumberText(y));
         else if (byte == 2)
-            Add(out, {DiffField::TotLimit, -1, offset, FormatNumber(TenthsToValue(x)), FormatNumber(TenthsToValue(y))});
+            add(DiffField::TotLimit, offset, FormatNumber(TenthsToValue(x)), FormatNumber(TenthsToValue(y)));
         else if (byte >= 3 && byte < 6)
-            Add(out, {DiffField::Band, -1, kSettingsOffset + 3, std::to_string(BandLowToMhz(sa.bandLow())),
-                      std::to_string(BandLowToMhz(sb.bandLow()))});
+            multi(DiffField::Band, 3, std::to_string(BandLowToMhz(sa.bandLow())), std::to_string(BandLowToMhz(sb.bandLow())));
         else if (byte >= 16 && byte < 32)
-            Add(out, {DiffField::ScanGroupA, -1, kSettingsOffset + 16, ScanGroupText(sa.scanGroupA()),
-                      ScanGroupText(sb.scanGroupA())});
+            multi(DiffField::ScanGroupA, 16, ScanGroupText(sa.scanGroupA()), ScanGroupText(sb.scanGroupA()));
         else if (byte >= 32 && byte < 48)
-            Add(out, {DiffField::ScanGroupB, -1, kSettingsOffset + 32, ScanGroupText(sa.scanGroupB()),
-                      ScanGroupText(sb.scanGroupB())});
+            multi(DiffField::ScanGroupB, 32, ScanGroupText(sa.scanGroupB()), ScanGroupText(sb.scanGroupB()));
         else if (byte >= 48 && byte < 56)
-            Add(out, {DiffField::ChannelBitmap, -1, kSettingsOffset + 48, BitmapText(sa.Bytes().subspan(48, 8)),
-                      BitmapText(sb.Bytes().subspan(48, 8))});
+            multi(DiffField::ChannelBitmap, 48, BitmapText(sa.Bytes().subspan(48, 8)), BitmapText(sb.Bytes().subspan(48, 8)));
         else
-            Add(out, {DiffField::Byte, -1, offset, HexByte(x), HexByte(y)});
+            add(DiffField::Byte, offset, HexByte(x), HexByte(y));
     }
 }
 

@@ -43,11 +43,17 @@ struct FieldDifference {
     int channel = -1;         // 0..63 for channel fields, else -1
     std::size_t offset = 0;   // the field's first byte in the image
     // Values as shown: MHz "145.0125", codes "88.5" / "023N" / "-", levels
-    // and times as numbers, scan groups as channel numbers "01 05", options
+    // and times as numbers, scan groups and the highest channel in use as
+// channel numbers "01 05", options
     // "1" (on) or "0", power "High" or "Low", bytes "0x3A".
     std::string before;
     std::string after;
     bool isOption = false;    // before/after are "1"/"0": say on/off in words
+    // The field's bytes differ but it shows the same either way (a code
+    // byte while that code is off, band bytes within one MHz): before/after
+    // are the byte at `offset` ("0x3A"), `shown` what the field shows.
+    bool sameShown = false;
+    std::string shown;
 };
 
 std::vector<FieldDifference> CompareImages(const RadioImage& before, const RadioImage& after);

@@ -64,7 +64,20 @@ Failure FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uin
     return {};
 }
 
+// The derived fields for channel c: its bit in the map of channels in use,
+// and the highest channel in use when it is one.
+void RefreshChannel(SettingsBlock& settings, int c, ConstChannelRecord channel) {
+    const bool inUse = channel.rxFreq() != 0;
+    settings.SetChannelBit(c, inUse);
+    if (inUse) settings.setLastUsedChannel(static_cast<std::uint8_t>(c));
+}
+
 }  // namespace
+
+void RefreshDerivedFields(RadioImage& image) {
+    auto settings = image.Settings();
+    for (int c = 0; c < kChannelCount; ++c) RefreshChannel(settings, c, std::as_const(image).Channel(c));
+}
 
 ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rules) {
     ValidationVerdict verdict;
@@ -80,9 +93,7 @@ ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rul
             verdict.bandRule = failure.bandRule;
             return verdict;
         }
-        const bool inUse = channel.rxFreq() != 0;
-        settings.SetChannelBit(c, inUse);
-        if (inUse) settings.setLastUsedChannel(static_cast<std::uint8_t>(c));
+        RefreshChannel(settings, c, channel);
     }
 
     verdict.passed = true;

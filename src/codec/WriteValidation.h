@@ -39,4 +39,8 @@ struct WriteProblem {
 // image as it is.
 std::vector<WriteProblem> ListWriteProblems(const RadioImage& image, const ValidationRules& rules);
 
+// The refresh a passing check makes: the map of channels in use and the
+// highest channel in use, as a write sends them.
+void RefreshDerivedFields(RadioImage& image);
+
 }  // namespace rk

@@ -4,14 +4,13 @@
 
 namespace rk {
 
-CloneLink::CloneLink(const ModelRules& rules, RadioDocument& document, QObject* parent)
-    : CloneLink(rules, document, TransferPeriods{}, parent) {}
+CloneLink::CloneLink(const ModelRules& rules, QObject* parent) : CloneLink(rules, TransferPeriods{}, parent) {}
 
-CloneLink::CloneLink(const ModelRules& rules, RadioDocument& document, TransferPeriods periods, QObject* parent)
+CloneLink::CloneLink(const ModelRules& rules, TransferPeriods periods, QObject* parent)
     : QObject(parent),
       m_periods(periods),
       m_backups(QString::fromUtf8(rules.programName), QString::fromUtf8(rules.extension)),
-      m_transfer(rules, document, m_link, *this, *this, &ValidateForWrite, &m_backups) {
+      m_transfer(rules, m_link, *this, *this, &ValidateForWrite, &m_backups) {
     const struct {
         QTimer& timer;
         int id;
@@ -37,14 +36,9 @@ void CloneLink::OnReadRadio() {
     m_transfer.OnReadRadio();
 }
 
-void CloneLink::ReadImage() {
+void CloneLink::OnWriteRadio(const RadioImage& image, WriteOptions options) {
     m_stepClock.start();
-    m_transfer.ReadRadioImage();
-}
-
-void CloneLink::OnWriteRadio(WriteOptions options) {
-    m_stepClock.start();
-    m_transfer.OnWriteRadio(options);
+    m_transfer.OnWriteRadio(image, options);
 }
 
 void CloneLink::Stop() { m_transfer.Stop(); }

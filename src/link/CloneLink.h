@@ -7,15 +7,14 @@
 // only, so that the programs and the command line run the same sequence with
 // the same timing.
 //
-// Operations (each ignored while another runs):
-//   OnReadRadio()         radio -> document                        10.5 s
-//   ReadImage()           radio -> readCompleted's image only      10.5 s
-//   OnWriteRadio(options) document -> radio; with backupFirst the radio is
-//                         read and kept first, with verifyAfter read back
-//                         and compared after                       10.5 s each
-//   Stop()                ends any of them at once
-// To check a radio against an image, ReadImage() and compare the result with
-// CompareImages (ImageDiff.h).
+// Operations (each ignored while another runs), on the ports SetPorts gave:
+//   OnReadRadio()                radio -> readCompleted's image     10.5 s
+//   OnWriteRadio(image, options) image -> radio; with backupFirst the radio
+//                                is read and kept first, with verifyAfter
+//                                read back and compared after  10.5 s each
+//   Stop()                       ends any of them at once
+// To check a radio against an image, OnReadRadio() and compare the result
+// with CompareImages (ImageDiff.h). The link touches no document.
 //
 // Reports, in order: stepStarted for every step (progress), then exactly one
 // of readCompleted, writeCompleted, writeRefused, failed or stopped.
@@ -41,14 +40,13 @@ struct TransferPeriods {
 class CloneLink final : public QObject, private TransferTimers, private TransferListener {
     Q_OBJECT
 public:
-    CloneLink(const ModelRules& rules, RadioDocument& document, QObject* parent = nullptr);
+    explicit CloneLink(const ModelRules& rules, QObject* parent = nullptr);
     // Shortened periods, for tests against the radio simulator.
-    CloneLink(const ModelRules& rules, RadioDocument& document, TransferPeriods periods, QObject* parent = nullptr);
+    CloneLink(const ModelRules& rules, TransferPeriods periods, QObject* parent = nullptr);
     ~CloneLink() override;
 
     void OnReadRadio();
-    void ReadImage();
-    void OnWriteRadio(WriteOptions options = {});
+    void OnWriteRadio(const RadioImage& image, WriteOptions options = {});
     void Stop();
 
     bool IsIdle() const { return m_transfer.IsIdle(); }
@@ -59,8 +57,8 @@ public:
     // report.
     void OnCloseRequest() { m_transfer.OnCloseRequest(); }
 
-    void SetMenuPort(const QString& name) { m_transfer.SetMenuPort(name.toStdString()); }
-    QString MenuPort() const { return QString::fromStdString(m_transfer.MenuPort()); }
+    // The ports the next operations try, in order.
+    void SetPorts(std::vector<PortCandidate> ports) { m_transfer.SetPorts(std::move(ports)); }
     // For tests: periods from the next step on.
     void SetPeriods(TransferPeriods periods) { m_periods = periods; }
 
@@ -69,10 +67,8 @@ public:
 
 signals:
     void stepStarted(const rk::TransferStep& step);
-    // result.intoDocument: the document holds the image; channel 0 is current.
     void readCompleted(const rk::ReadResult& result);
     void writeCompleted(const rk::WriteResult& result);
-    // The failing channel is already the document's current one.
     void writeRefused(const rk::WriteRefusal& refusal);
     void failed(const rk::TransferFailure& failure);
     void stopped(rk::TransferPhase phase);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "TransferReport.h"
 
 namespace rk {
 namespace {
@@ -19,16 +18,9 @@ std::size_t NeededReplyBytes(int row) {
 
 }  // namespace
 
-CloneTransfer::CloneTransfer(const ModelRules& rules, RadioDocument& document, SerialPort& port,
-                             TransferTimers& timers, TransferListener& listener, WriteCheck check,
-                             BackupArchive* archive)
-    : m_rules(rules),
-      m_document(document),
-      m_port(port),
-      m_timers(timers),
-      m_listener(listener),
-      m_check(check),
-      m_archive(archive) {}
+CloneTransfer::CloneTransfer(const ModelRules& rules, SerialPort& port, TransferTimers& timers,
+                             TransferListener& listener, WriteCheck check, BackupArchive* archive)
+    : m_rules(rules), m_port(port), m_timers(timers), m_listener(listener), m_check(check), m_archive(archive) {}
 
 void CloneTransfer::OnReadRadio() {
     if (!IsIdle()) return;
@@ -36,33 +28,23 @@ void CloneTransfer::OnReadRadio() {
     StartReadExchange(TransferPhase::Read);
 }
 
-void CloneTransfer::ReadRadioImage() {
+void CloneTransfer::OnWriteRadio(const RadioImage& image, WriteOptions options) {
     if (!IsIdle()) return;
-    m_job = TransferJob{};
-    m_job.intoDocument = false;
-    StartReadExchange(TransferPhase::Read);
-}
-
-void CloneTransfer::OnWriteRadio(WriteOptions options) {
-    if (!IsIdle()) return;
-    m_state.transferState = TransferState::Writing;
-    ValidationVerdict verdict;
-    m_document.RefreshDerived([&](RadioImage& image) { verdict = m_check(image, m_rules.validation); });
+    RadioImage checked = image;
+    const ValidationVerdict verdict = m_check(checked, m_rules.validation);
     if (!verdict.passed) {
-        m_state.transferState = TransferState::Idle;
         WriteRefusal refusal;
         refusal.message = verdict.message;
         refusal.bandRule = verdict.bandRule;
-        refusal.bandEdge = static_cast<std::int32_t>(m_document.Image().Settings().bandLow() * 4);
-        if (verdict.failingChannel >= 0 && verdict.failingChannel < kChannelCount) {
+        refusal.bandEdge = static_cast<std::int32_t>(checked.Settings().bandLow() * 4);
+        if (verdict.failingChannel >= 0 && verdict.failingChannel < kChannelCount)
             refusal.channel = verdict.failingChannel;
-            m_document.SetCurrentChannel(refusal.channel);
-        }
         m_listener.WriteRefused(refusal);
         return;
     }
     m_state.transferBuffer = verdict.transferBytes;
     m_job = TransferJob{};
+    std::copy(verdict.transferBytes.begin(), verdict.transferBytes.end(), m_job.result.sent.Bytes().begin());
     m_job.options = options;
     m_job.exchanges = 1 + (options.backupFirst ? 1 : 0) + (options.verifyAfter ? 1 : 0);
     if (options.backupFirst)
@@ -82,7 +64,7 @@ void CloneTransfer::StartReadExchange(TransferPhase phase) {
     m_job.phase = phase;
     m_job.tried.clear();
     m_state.transferState = TransferState::Reading;
-    StartPortChoice();
+    m_state.portIndex = 0;
     m_state.readRow = 0;
     RunHandshake();
 }
@@ -91,40 +73,30 @@ void CloneTransfer::StartWriteExchange() {
     m_job.phase = TransferPhase::Write;
     m_job.tried.clear();
     m_state.transferState = TransferState::Writing;
-    StartPortChoice();
+    m_state.portIndex = 0;
     m_state.writeRow = 0;
     RunHandshake();
 }
 
-void CloneTransfer::StartPortChoice() {
-    if (m_rules.searchesPorts)
-        m_state.portIndex = 0;
-    else
-        m_state.activePort = m_menuPort;
-}
-
+// Ports that cannot be opened are skipped at once; one that opens gets its
+// 500 ms to answer before the next is tried (HandshakeWindowOver).
 void CloneTransfer::RunHandshake() {
-    if (!m_rules.searchesPorts) {
-        if (!OpenAndSendHandshake()) {
-            m_port.ClosePort();
-            FailPort(m_rules.transfer.openFailedHandshake);
-        }
-        return;
-    }
-    // Ports that cannot be opened are skipped at once; one that opens gets
-    // its 500 ms to answer before the search moves on (HandshakeWindowOver).
-    while (m_state.portIndex < kPortTableSize) {
-        m_state.activePort = kPortTable[static_cast<std::size_t>(m_state.portIndex)];
+    while (static_cast<std::size_t>(m_state.portIndex) < m_ports.size()) {
+        m_state.activePort = m_ports[static_cast<std::size_t>(m_state.portIndex)].name;
         if (OpenAndSendHandshake()) return;
         ++m_state.portIndex;
     }
     m_port.ClosePort();
-    FailSearch(m_rules.transfer.openFailedHandshake);
+    Fail(FailureKind::OpenFailedHandshake);
+}
+
+const std::string& CloneTransfer::ActiveTarget() const {
+    return m_ports[static_cast<std::size_t>(m_state.portIndex)].Target();
 }
 
 bool CloneTransfer::OpenAndSendHandshake() {
     m_state.handshakeRequest = kHandshakeRequest;
-    const bool opened = m_port.OpenPort(m_state.activePort);
+    const bool opened = m_port.OpenPort(ActiveTarget());
     RecordOpen(opened);
     if (!opened) return false;
     ReportStep(0);
@@ -178,19 +150,19 @@ void CloneTransfer::HandshakeWindowOver() {
     }
     if (!m_job.tried.empty())
         m_job.tried.back().problem = m_state.receiveBuffer.count > 0 ? PortProblem::WrongReply : PortProblem::NoReply;
-    if (m_rules.searchesPorts && m_state.portIndex < kPortTableSize - 1) {
+    if (static_cast<std::size_t>(m_state.portIndex) + 1 < m_ports.size()) {
         ++m_state.portIndex;
         RunHandshake();
         return;
     }
-    FailSearch(m_rules.transfer.noHandshakeReply);
+    Fail(FailureKind::NoHandshakeReply);
 }
 
 void CloneTransfer::RequestBlock() {
-    if (!m_port.OpenPort(m_state.activePort)) {
+    if (!m_port.OpenPort(ActiveTarget())) {
         RecordOpen(false);
         m_port.ClosePort();
-        FailPort(m_rules.transfer.openFailedBlockRequest);
+        Fail(FailureKind::OpenFailedBlockRequest);
         return;
     }
     ReportStep(m_state.readRow / kBlockRows + 1);
@@ -202,7 +174,7 @@ void CloneTransfer::RequestBlock() {
 void CloneTransfer::BlockReceived() {
     const ReceiveBuffer& reply = m_state.receiveBuffer;
     if (reply.count < NeededReplyBytes(m_state.readRow)) {
-        Fail(m_rules.transfer.incompleteRead);
+        Fail(FailureKind::IncompleteRead);
         return;
     }
     const std::uint8_t* source = reply.bytes.data();
@@ -221,8 +193,9 @@ void CloneTransfer::FinishRead() {
     switch (m_job.phase) {
     case TransferPhase::Backup: {
         m_job.result.before = KeepBackup(BackupKind::BeforeWrite);
+        m_job.result.beforeImage = m_state.staging;
         if (m_job.result.before.Failed()) {
-            Fail(Fill(m_rules.transfer.backupNotSaved, {m_job.result.before.path, m_job.result.before.error}));
+            Fail(FailureKind::BackupNotSaved);
             return;
         }
         ++m_job.exchange;
@@ -235,19 +208,16 @@ void CloneTransfer::FinishRead() {
     }
     ReadResult result;
     result.image = m_state.staging;
-    result.intoDocument = m_job.intoDocument;
     result.backup = KeepBackup(BackupKind::Read);
-    if (m_job.intoDocument) m_document.TakeReadImage(m_state.staging);
     m_state.transferState = TransferState::Idle;
     m_listener.ReadCompleted(result);
 }
 
 void CloneTransfer::FinishVerify(BackupCopy copy) {
-    RadioImage sent;
-    std::copy(m_state.transferBuffer.begin(), m_state.transferBuffer.end(), sent.Bytes().begin());
     WriteResult& result = m_job.result;
     result.readBack = std::move(copy);
-    result.differences = CompareImages(sent, m_state.staging);
+    result.readBackImage = m_state.staging;
+    result.differences = CompareImages(result.sent, m_state.staging);
     result.verify = result.differences.empty() ? VerifyOutcome::Matches : VerifyOutcome::Differs;
     m_state.transferState = TransferState::Idle;
     m_listener.WriteCompleted(result);
@@ -258,10 +228,10 @@ BackupCopy CloneTransfer::KeepBackup(BackupKind kind) {
 }
 
 void CloneTransfer::SendWriteBlock() {
-    if (!m_port.OpenPort(m_state.activePort)) {
+    if (!m_port.OpenPort(ActiveTarget())) {
         RecordOpen(false);
         m_port.ClosePort();
-        FailPort(m_rules.transfer.openFailedWriteBlock);
+        Fail(FailureKind::OpenFailedWriteBlock);
         return;
     }
     // The last block carries the 64-byte settings block and then zeros.
@@ -289,39 +259,24 @@ void CloneTransfer::WriteBlockDone() {
     m_listener.WriteCompleted(m_job.result);
 }
 
-void CloneTransfer::Fail(std::string message) {
+void CloneTransfer::Fail(FailureKind kind) {
     m_state.transferState = TransferState::Idle;
-    switch (m_job.phase) {
-    case TransferPhase::Verify:
+    TransferFailure failure;
+    failure.phase = m_job.phase;
+    failure.kind = kind;
+    failure.tried = m_job.tried;
+    failure.searched = m_ports.size() > 1;
+    if (kind == FailureKind::BackupNotSaved) failure.backup = m_job.result.before;
+    if (failure.tried.empty() && kind != FailureKind::BackupNotSaved && kind != FailureKind::IncompleteRead)
+        failure.tried.push_back({m_state.activePort, {}, PortProblem::OpenFailed});
+    if (m_job.phase == TransferPhase::Verify) {
         // The write itself went through; only its check did not.
         m_job.result.verify = VerifyOutcome::ReadFailed;
-        m_job.result.readFailure = std::move(message);
+        m_job.result.readFailure = std::move(failure);
         m_listener.WriteCompleted(m_job.result);
         return;
-    case TransferPhase::Backup:
-        message += '\n';
-        message += m_rules.transfer.nothingWritten;
-        break;
-    case TransferPhase::Read:
-    case TransferPhase::Write: break;
     }
-    m_listener.TransferFailed({m_job.phase, std::move(message)});
-}
-
-void CloneTransfer::FailPort(const char* message) {
-    const PortAttempt attempt = m_job.tried.empty() ? PortAttempt{m_state.activePort, {}, PortProblem::OpenFailed}
-                                                    : m_job.tried.back();
-    Fail(std::string(message) + '\n' + ExplainPort(m_rules.transfer, attempt));
-}
-
-// A model that searches lists every port it tried; one that does not names
-// its own.
-void CloneTransfer::FailSearch(const char* message) {
-    if (!m_rules.searchesPorts) {
-        FailPort(message);
-        return;
-    }
-    Fail(std::string(message) + '\n' + ExplainSearch(m_rules.transfer, m_job.tried));
+    m_listener.TransferFailed(failure);
 }
 
 void CloneTransfer::RecordOpen(bool opened) {

@@ -84,7 +84,8 @@ ResolvedPort ResolvePort(const QString& name) {
         if (!qEnvironmentVariableIsSet(key.constData())) return std::nullopt;
         return qEnvironmentVariable(key.constData());
     };
-    if (ComNumber(name) == 0) return {};
+    // Any other name is a device path and stands for itself.
+    if (ComNumber(name) == 0) return {name, false};
     // Only look at the hardware when no variable decides the answer.
     for (int n = kFirstCom; n <= kLastCom; ++n) {
         if (environment(n)) return {MapPortName(name, environment, {}), false};

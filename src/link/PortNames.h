@@ -27,6 +27,7 @@ QString MapPortName(const QString& name, const PortVariableLookup& variable, con
 // MapPortName with this process's environment and the serial devices present.
 QString ResolvePortName(const QString& name);
 
+// A name other than COM1..COM8 is a device path and stands for itself.
 // ResolvePortName, and whether the machine has no serial device at all (which
 // is why the name stands for none).
 struct ResolvedPort {

@@ -96,7 +96,11 @@ void QtSerialLink::StartRead(ReceiveBuffer& buffer) {
     TakeArrivedBytes();
 }
 
+// Bytes already at the port count for the read in progress: on a busy
+// machine the timer that ends a step may be handled before the port's own
+// notice of them.
 void QtSerialLink::ClosePort() {
+    if (m_target && m_port.isOpen()) m_port.waitForReadyRead(0);
     EndRead();
     if (m_port.isOpen()) m_port.close();
 }

@@ -1,15 +1,18 @@
 #pragma once
 // What the clone transfer reports to the program around it. The transfer
-// never shows anything itself: each front end turns these reports into what
-// its user sees (TransferReport.h puts the composite ones into words). The
-// document is updated before a report arrives. No Qt here.
+// never shows anything itself and touches no document: it reports values
+// (phases, ports and their problems, images, differences) and each front end
+// turns them into what its user sees (TransferReport.h puts them into words).
+// No Qt here.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ImageDiff.h"
 #include "RadioImage.h"
+#include "SerialPort.h"
 
 namespace rk {
 
@@ -39,34 +42,48 @@ struct BackupCopy {
 };
 
 struct ReadResult {
-    RadioImage image;
-    // The document holds the image, its channel list is rebuilt and channel 0
-    // is current; otherwise the document was not touched.
-    bool intoDocument = false;
+    RadioImage image;  // the radio's, for the caller to use
     BackupCopy backup;
 };
 
 enum class VerifyOutcome { NotAsked, Matches, Differs, ReadFailed };
 
-struct WriteResult {
-    BackupCopy before;      // the radio's data read before the write
-    VerifyOutcome verify = VerifyOutcome::NotAsked;
-    std::vector<FieldDifference> differences;  // sent against read back
-    std::string readFailure;                   // why the read-back failed
-    BackupCopy readBack;
-};
-
-struct WriteRefusal {
-    int channel = -1;               // already the document's current one; -1: none
-    const char* message = nullptr;  // the model's text; may be null
-    bool bandRule = false;          // the band or a frequency outside it
-    std::int32_t bandEdge = 0;      // the band's lower edge, 10 Hz counts
+// Why an exchange stopped short.
+enum class FailureKind {
+    OpenFailedHandshake,     // no port could be opened for the handshake
+    NoHandshakeReply,        // no port answered the handshake
+    OpenFailedBlockRequest,  // the port would not open again for a block request
+    OpenFailedWriteBlock,    // the port would not open again for a write block
+    IncompleteRead,          // a block's reply was short
+    BackupNotSaved,          // the backup before a write could not be kept
 };
 
 struct TransferFailure {
     TransferPhase phase = TransferPhase::Read;
-    // The whole text: the model's message, then what explains it.
-    std::string message;
+    FailureKind kind = FailureKind::OpenFailedHandshake;
+    // The ports tried, in order, each with its problem; `searched` when more
+    // than one was given to try.
+    std::vector<PortAttempt> tried;
+    bool searched = false;
+    BackupCopy backup;  // for BackupNotSaved
+};
+
+struct WriteResult {
+    RadioImage sent;        // the image as it went to the radio
+    BackupCopy before;      // the radio's data read before the write
+    std::optional<RadioImage> beforeImage;
+    VerifyOutcome verify = VerifyOutcome::NotAsked;
+    std::vector<FieldDifference> differences;  // sent against read back
+    TransferFailure readFailure;               // why the read-back failed
+    BackupCopy readBack;
+    std::optional<RadioImage> readBackImage;
+};
+
+struct WriteRefusal {
+    int channel = -1;               // the failing channel; -1: none
+    const char* message = nullptr;  // the model's text; may be null
+    bool bandRule = false;          // the band or a frequency outside it
+    std::int32_t bandEdge = 0;      // the band's lower edge, 10 Hz counts
 };
 
 class TransferListener {
@@ -83,8 +100,7 @@ public:
     // The pre-write check refused the image; nothing was sent.
     virtual void WriteRefused(const WriteRefusal& refusal) = 0;
     // The transfer stopped: the port, the handshake, a reply or a backup
-    // failed. A read that fails leaves the document as it was; a failure
-    // before the write phase means nothing was written.
+    // failed. A failure before the write phase means nothing was written.
     virtual void TransferFailed(const TransferFailure& failure) = 0;
     // Stop() ended the transfer in this phase.
     virtual void TransferStopped(TransferPhase /*phase*/) {}

@@ -54,6 +54,7 @@ const char* FieldName(const ReportTexts& names, DiffField field) {
 // A value as the form shows it: options and power in words, no code as the
 // form's "none".
 std::string ValueText(const ReportTexts& names, const FieldDifference& d, const std::string& value) {
+    if (d.sameShown) return value;
     if (d.isOption) return Text(value == "1" ? names.on : names.off);
     if (d.field == DiffField::Power) return Text(value == "Low" ? names.powerLow : names.powerHigh);
     if ((d.field == DiffField::RxCode || d.field == DiffField::TxCode) && value == "-") return Text(names.codeNone);
@@ -62,7 +63,9 @@ std::string ValueText(const ReportTexts& names, const FieldDifference& d, const 
 
 std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
     if (d.field == DiffField::Byte) return Fill(names.byteAt, {std::to_string(d.offset)});
-    const std::string field = Text(FieldName(names, d.field));
+    std::string field = Text(FieldName(names, d.field));
+    // Bytes that show the same: which byte of the field they are.
+    if (d.sameShown) field += " (" + Fill(names.byteAt, {std::to_string(d.offset)}) + ")";
     if (d.channel < 0) return field;
     return Fill(names.channelField, {ChannelText(names, d.channel), field});
 }
@@ -99,7 +102,8 @@ std::string Fill(const char* format, std::initializer_list<std::string_view> arg
 }
 
 std::string ExplainPort(const TransferTexts& texts, const PortAttempt& attempt) {
-    const std::string who = attempt.device.empty() ? attempt.name : Fill(texts.portDevice, {attempt.name, attempt.device});
+    const bool named = attempt.device.empty() || attempt.device == attempt.name;  // a device named by its path
+    const std::string who = named ? attempt.name : Fill(texts.portDevice, {attempt.name, attempt.device});
     return Fill(texts.portLine, {who, Text(CauseText(texts, attempt.problem))});
 }
 
@@ -132,6 +136,34 @@ std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::ve
     return lines;
 }
 
+std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& failure) {
+    std::string text;
+    bool portLines = true;
+    switch (failure.kind) {
+    case FailureKind::OpenFailedHandshake: text = Text(texts.openFailedHandshake); break;
+    case FailureKind::NoHandshakeReply: text = Text(texts.noHandshakeReply); break;
+    case FailureKind::OpenFailedBlockRequest: text = Text(texts.openFailedBlockRequest); break;
+    case FailureKind::OpenFailedWriteBlock: text = Text(texts.openFailedWriteBlock); break;
+    case FailureKind::IncompleteRead:
+        text = Text(texts.incompleteRead);
+        portLines = false;
+        break;
+    case FailureKind::BackupNotSaved:
+        text = BackupLine(texts, failure.backup);
+        portLines = false;
+        break;
+    }
+    if (portLines && !failure.tried.empty()) {
+        // A search that never got as far as a block lists every port it
+        // tried; otherwise the one port concerned.
+        const bool search = failure.searched && (failure.kind == FailureKind::OpenFailedHandshake ||
+                                                 failure.kind == FailureKind::NoHandshakeReply);
+        AddLine(text, search ? ExplainSearch(texts, failure.tried) : ExplainPort(texts, failure.tried.back()));
+    }
+    if (failure.phase == TransferPhase::Backup) AddLine(text, Text(texts.nothingWritten));
+    return text;
+}
+
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result) {
     std::string text = Text(texts.readDone);
     AddLine(text, BackupLine(texts, result.backup));
@@ -152,7 +184,7 @@ std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, 
         break;
     case VerifyOutcome::ReadFailed:
         text = Text(texts.verifyReadFailed);
-        AddLine(text, result.readFailure);
+        AddLine(text, DescribeFailure(texts, result.readFailure));
         break;
     }
     AddLine(text, BackupLine(texts, result.readBack));

@@ -39,6 +39,9 @@ std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::ve
                                          std::size_t maxLines = kDifferenceLines);
 
 // Whole message texts, lines separated by '\n'.
+// A failure: the model's message, then the ports it concerns or the backup,
+// and for a failed backup that nothing was written.
+std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& failure);
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result);
 std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, const WriteResult& result);
 std::string DescribeRefusal(const ReportTexts& names, const WriteRefusal& refusal);

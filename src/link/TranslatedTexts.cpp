@@ -1,19 +1,81 @@
 #include "TranslatedTexts.h"
 
 #include <QCoreApplication>
-#include <array>
-#include <bit>
 
 namespace rk {
+namespace {
 
-// Structs made only of texts, translated field by field.
-template <typename Texts>
-void TranslatedTexts::TranslateAll(Texts& texts) {
-    static_assert(sizeof(Texts) % sizeof(const char*) == 0);
-    auto fields = std::bit_cast<std::array<const char*, sizeof(Texts) / sizeof(const char*)>>(texts);
-    for (const char*& field : fields) field = Translate(field);
-    texts = std::bit_cast<Texts>(fields);
-}
+// Every text of each struct, by member.
+constexpr const char* TransferTexts::* kTransferTexts[] = {
+    &TransferTexts::openFailedHandshake,
+    &TransferTexts::openFailedBlockRequest,
+    &TransferTexts::openFailedWriteBlock,
+    &TransferTexts::noHandshakeReply,
+    &TransferTexts::readDone,
+    &TransferTexts::writeDone,
+    &TransferTexts::incompleteRead,
+    &TransferTexts::portDevice,
+    &TransferTexts::portLine,
+    &TransferTexts::portsTried,
+    &TransferTexts::noSerialDevices,
+    &TransferTexts::portUnassigned,
+    &TransferTexts::portAbsent,
+    &TransferTexts::portPermission,
+    &TransferTexts::portInUse,
+    &TransferTexts::portOpenFailed,
+    &TransferTexts::noReply,
+    &TransferTexts::wrongReply,
+    &TransferTexts::nothingWritten,
+    &TransferTexts::backupSaved,
+    &TransferTexts::backupNotSaved,
+    &TransferTexts::verifyMatches,
+    &TransferTexts::verifyDiffers,
+    &TransferTexts::verifyReadFailed,
+};
+constexpr const char* ReportTexts::* kReportTexts[] = {
+    &ReportTexts::channel,
+    &ReportTexts::channelField,
+    &ReportTexts::refusalBand,
+    &ReportTexts::difference,
+    &ReportTexts::moreDifferences,
+    &ReportTexts::byteAt,
+    &ReportTexts::on,
+    &ReportTexts::off,
+    &ReportTexts::powerHigh,
+    &ReportTexts::powerLow,
+    &ReportTexts::codeNone,
+    &ReportTexts::rxFrequency,
+    &ReportTexts::txFrequency,
+    &ReportTexts::rxCode,
+    &ReportTexts::txCode,
+    &ReportTexts::squelchLevel,
+    &ReportTexts::repeaterDelay,
+    &ReportTexts::power,
+    &ReportTexts::txInhibit,
+    &ReportTexts::beatShift,
+    &ReportTexts::talkaround,
+    &ReportTexts::repeater,
+    &ReportTexts::reverse,
+    &ReportTexts::scrambler,
+    &ReportTexts::band,
+    &ReportTexts::totLimit,
+    &ReportTexts::scanGroupA,
+    &ReportTexts::scanGroupB,
+    &ReportTexts::lastUsedChannel,
+    &ReportTexts::channelBitmap,
+};
+constexpr const char* ValidationRules::* kValidationTexts[] = {
+    &ValidationRules::sameFreqTalkaround, &ValidationRules::sameFreqRepeater, &ValidationRules::sameFreqReverse,
+    &ValidationRules::split,              &ValidationRules::band,             &ValidationRules::rxOutOfBand,
+    &ValidationRules::txOutOfBand,        &ValidationRules::rxStep,           &ValidationRules::txStep,
+    &ValidationRules::totLimit,           &ValidationRules::repeaterDelay,
+};
+static_assert(sizeof kTransferTexts / sizeof *kTransferTexts * sizeof(const char*) == sizeof(TransferTexts),
+              "every text of TransferTexts is listed");
+static_assert(sizeof kReportTexts / sizeof *kReportTexts * sizeof(const char*) == sizeof(ReportTexts),
+              "every text of ReportTexts is listed");
+
+}  // namespace
 
 TranslatedTexts::TranslatedTexts(const ModelRules& rules, const ReportTexts& report)
     : m_rules(rules), m_report(report) {
@@ -23,12 +85,9 @@ TranslatedTexts::TranslatedTexts(const ModelRules& rules, const ReportTexts& rep
 void TranslatedTexts::Retranslate(const ModelRules& rules, const ReportTexts& report) {
     m_rules = rules;
     m_report = report;
-    ValidationRules& v = m_rules.validation;
-    for (const char** text : {&v.sameFreqTalkaround, &v.sameFreqRepeater, &v.sameFreqReverse, &v.split, &v.band,
-                              &v.rxOutOfBand, &v.txOutOfBand, &v.rxStep, &v.txStep, &v.totLimit, &v.repeaterDelay})
-        *text = Translate(*text);
-    TranslateAll(m_rules.transfer);
-    TranslateAll(m_report);
+    for (const auto text : kValidationTexts) m_rules.validation.*text = Translate(m_rules.validation.*text);
+    for (const auto text : kTransferTexts) m_rules.transfer.*text = Translate(m_rules.transfer.*text);
+    for (const auto text : kReportTexts) m_report.*text = Translate(m_report.*text);
 }
 
 const char* TranslatedTexts::Translate(const char* text) {

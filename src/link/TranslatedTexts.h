@@ -28,8 +28,6 @@ public:
 
 private:
     const char* Translate(const char* text);
-    template <typename Texts>
-    void TranslateAll(Texts& texts);
 
     // The copies point into these; a deque keeps their addresses.
     std::deque<QByteArray> m_texts;

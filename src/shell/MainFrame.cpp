@@ -230,8 +230,8 @@ void CMainFrame::CreatePortMenu() {
         group->addAction(action);
         portMenu->addAction(action);
     }
-    connect(com1, &QAction::triggered, this, [this] { m_link.SetMenuPort(QStringLiteral("COM1")); });
-    connect(com2, &QAction::triggered, this, [this] { m_link.SetMenuPort(QStringLiteral("COM2")); });
+    connect(com1, &QAction::triggered, this, [this] { m_transfer.SetMenuPort(QStringLiteral("COM1")); });
+    connect(com2, &QAction::triggered, this, [this] { m_transfer.SetMenuPort(QStringLiteral("COM2")); });
     connect(portMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshPortTicks);
     connect(portMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshPortPrompts);
     RefreshPortTicks();
@@ -257,7 +257,7 @@ void CMainFrame::RefreshPortPrompts() {
 }
 
 void CMainFrame::RefreshPortTicks() {
-    const QString port = m_link.MenuPort();
+    const QString port = m_transfer.MenuPort();
     Command(m_profile.ids.portCom1)->setChecked(port == QLatin1String("COM1"));
     Command(m_profile.ids.portCom2)->setChecked(port == QLatin1String("COM2"));
 }

@@ -59,7 +59,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     : m_profile(profile),
       m_document(std::move(document)),
       m_texts(std::make_unique<TranslatedTexts>(profile.rules, profile.report)),
-      m_link(std::make_unique<CloneLink>(m_texts->Rules(), *m_document)) {
+      m_link(std::make_unique<CloneLink>(m_texts->Rules())) {
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(profile.shell.programTitle);
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
@@ -76,7 +76,8 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
 void ProgramShell::BuildWindow() {
     m_view = m_makeView(*m_document, m_profile);
     m_frame = std::make_unique<CMainFrame>(m_profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
-    m_presenter = std::make_unique<TransferPresenter>(m_profile, *m_texts, *m_link, *m_view, *m_frame->StatusPanes());
+    m_presenter = std::make_unique<TransferPresenter>(m_profile, *m_texts, *m_link, *m_document, *m_view,
+                                                      *m_frame->StatusPanes());
     Prompts::SetDialogContext(m_frame.get(), Tr(m_profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
     // After the menu that chose it has closed, since the window goes.

@@ -8,6 +8,7 @@
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "ModelProfile.h"
+#include "PortSearch.h"
 #include "ProgramShell.h"
 #include "Prompts.h"
 #include "SettingsLocation.h"
@@ -51,10 +52,19 @@ void TransferCommands::SaveOptions() const {
 void TransferCommands::Read() {
     if (!m_link.IsIdle()) return;
     if (!m_files.ConfirmDiscard()) return;
+    m_link.SetPorts(ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
     m_link.OnReadRadio();
 }
 
-void TransferCommands::Write() { m_link.OnWriteRadio(m_options); }
+// The document keeps the refreshed derived fields whether or not the check
+// lets the write go.
+void TransferCommands::Write() {
+    if (!m_link.IsIdle()) return;
+    RadioDocument& document = m_files.Document();
+    document.RefreshDerived([this](RadioImage& image) { ValidateForWrite(image, m_profile.rules.validation); });
+    m_link.SetPorts(ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
+    m_link.OnWriteRadio(document.Image(), m_options);
+}
 
 void TransferCommands::Stop() {
     if (m_link.IsIdle()) return;

@@ -28,7 +28,14 @@ public:
     void SetBackupFirst(bool on);
     void SetVerifyAfter(bool on);
 
-    // Read and Write are ignored while a transfer runs.
+    // The port chosen in the menu: the one a model that does not search
+    // uses, and the one a searching model tries first. The program's choice
+    // for this run: New and Open keep it.
+    void SetMenuPort(const QString& name) { m_menuPort = name; }
+    const QString& MenuPort() const { return m_menuPort; }
+
+    // Read and Write are ignored while a transfer runs. Write refreshes the
+    // document's derived fields and sends its image.
     void Read();
     void Write();
     void Stop();
@@ -47,6 +54,7 @@ private:
     CloneLink& m_link;
     DocumentFiles& m_files;
     WriteOptions m_options;
+    QString m_menuPort = QStringLiteral("COM1");
 };
 
 }  // namespace rk

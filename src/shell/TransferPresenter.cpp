@@ -17,8 +17,8 @@ void Show(const std::string& text, MessageKind kind) {
 }  // namespace
 
 TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
-                                     FormView& view, StatusPanes& panes, QObject* parent)
-    : QObject(parent), m_profile(profile), m_texts(texts), m_view(view), m_panes(panes) {
+                                     RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent)
+    : QObject(parent), m_profile(profile), m_texts(texts), m_document(document), m_view(view), m_panes(panes) {
     connect(&link, &CloneLink::stepStarted, this, &TransferPresenter::OnStepStarted);
     connect(&link, &CloneLink::readCompleted, this, &TransferPresenter::OnReadCompleted);
     connect(&link, &CloneLink::writeCompleted, this, &TransferPresenter::OnWriteCompleted);
@@ -45,9 +45,11 @@ void TransferPresenter::OnStepStarted(const TransferStep& step) {
 }
 
 // The status bar is back to idle before a message box stands over the window.
+// The image read becomes the document's, channel 0 on screen.
 void TransferPresenter::OnReadCompleted(const ReadResult& result) {
     m_panes.ClearTransfer();
-    if (result.intoDocument) m_view.ShowReadImage();
+    m_document.TakeReadImage(result.image);
+    m_view.ShowReadImage();
     Show(DescribeRead(m_texts.Rules().transfer, result),
          result.backup.Failed() ? MessageKind::Warning : MessageKind::Info);
 }
@@ -66,7 +68,7 @@ void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
 
 void TransferPresenter::OnFailed(const TransferFailure& failure) {
     m_panes.ClearTransfer();
-    Show(failure.message, MessageKind::Warning);
+    Show(DescribeFailure(m_texts.Rules().transfer, failure), MessageKind::Warning);
 }
 
 }  // namespace rk

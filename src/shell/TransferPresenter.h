@@ -10,6 +10,7 @@
 namespace rk {
 
 class FormView;
+class RadioDocument;
 class StatusPanes;
 class TranslatedTexts;
 struct ModelProfile;
@@ -18,8 +19,9 @@ class TransferPresenter : public QObject {
     Q_OBJECT
 public:
     // `texts` are the rules and report names in the interface language.
-    TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link, FormView& view,
-                      StatusPanes& panes, QObject* parent = nullptr);
+    // A read is applied to `document` here.
+    TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
+                      RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent = nullptr);
 
     // The status text of a step, in the model's language.
     static QString StepText(const ModelProfile& profile, const TransferStep& step);
@@ -33,6 +35,7 @@ private:
 
     const ModelProfile& m_profile;
     const TranslatedTexts& m_texts;
+    RadioDocument& m_document;
     FormView& m_view;
     StatusPanes& m_panes;
 };

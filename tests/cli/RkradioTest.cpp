@@ -64,6 +64,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         WriteFile(Path("good.rkd"), FileBytes(test::SampleImage()));
         WriteFile(Path("good.bin"), FileBytes(test::SampleImage()));
+        WriteFile(Path("good.zu1"), FileBytes(test::SampleImage()));
         WriteFile(Path("short.rkd"), FileBytes(test::SampleImage()).left(1088));
         RadioImage bad = test::SampleImage();
         bad.Channel(4).setRxFreq(42'100'000);
@@ -144,12 +145,16 @@ private slots:
         b.Channel(2).SetOption(kBeatShift, true);
         a[0x40E] = 0x12;
         b[0x40E] = 0x13;
+        // Band bytes within one MHz show the same band: the bytes are named.
+        a.Settings().setBandLow(10'000'000);
+        b.Settings().setBandLow(10'000'001);
         WriteFile(Path("a.rkd"), FileBytes(a));
         WriteFile(Path("b.rkd"), FileBytes(b));
         const Result result = Run(Args("diff {a.rkd} {b.rkd}"));
         QCOMPARE(result.code, 1);
         QCOMPARE(result.out, QStringLiteral("channel 03 rx frequency: 145.0125 -> 145.0000\n"
                                             "channel 03 beat shift: off -> on\n"
+                                            "band, byte 0x405: 0x80 -> 0x81 (shows 400 either way)\n"
                                             "byte 0x40E: 0x12 -> 0x13\n"));
     }
 
@@ -221,6 +226,57 @@ private slots:
         const Result verify = Run(Args("verify --quiet {good.rkd}" + port));
         QCOMPARE(verify.code, 1);
         QVERIFY2(verify.out.startsWith("channel 01 rx frequency: "), qPrintable(verify.out));
+    }
+
+    // A port named on the command line is the only one tried, and what is
+    // said about it names no menu.
+    void portsNamedAreTheOnesTried() {
+        test::RadioSimulator radio(test::SampleImage());
+        QVERIFY(radio.Start({}));
+        const QString device = QString::fromStdString(radio.SlavePath());
+        qputenv("RK_COM1", device.toLocal8Bit());
+        const Result ports = Run(Args("ports"));
+        const Result com3 = Run(Args("write --quiet --port COM3 {good.rkd}"));
+        qunsetenv("RK_COM1");
+        QCOMPARE(ports.code, 0);
+        QVERIFY2(ports.out.startsWith("COM1  " + device + "\n"), qPrintable(ports.out));
+        QCOMPARE(com3.code, 4);
+        QVERIFY2(com3.err.startsWith("rkradio: write: COM3 stands for no serial device; the devices there are: COM1 " + device),
+                 qPrintable(com3.err));
+
+        const Result null = Run(Args("write --quiet --no-backup --no-verify --port /dev/null {good.zu1}"));
+        QCOMPARE(null.code, 4);
+        const QStringList lines = null.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines.at(1).startsWith("rkradio: write: /dev/null: "), qPrintable(null.err));
+        QVERIFY2(!null.err.contains("COM") && !null.err.contains("menu", Qt::CaseInsensitive), qPrintable(null.err));
+    }
+
+    // A file whose derived fields were never refreshed (saved before its
+    // check ran) verifies equal after it has been written.
+    void verifyComparesTheImageAsWritten() {
+        RadioImage stale = test::SampleImage();
+        stale.Settings().setLastUsedChannel(0);
+        for (int c = 0; c < kChannelCount; ++c) stale.Settings().SetChannelBit(c, false);
+        WriteFile(Path("stale.rkd"), FileBytes(stale));
+        test::RadioSimulator radio((RadioImage()));
+        QVERIFY(radio.Start({}));
+        const QString port = " --port " + QString::fromStdString(radio.SlavePath());
+        QCOMPARE(Run(Args("write --quiet --no-backup {stale.rkd}" + port)).code, 0);
+        const Result verify = Run(Args("verify --quiet {stale.rkd}" + port));
+        QCOMPARE(verify.code, 0);
+        QCOMPARE(verify.out, "the radio holds the same data as " + Path("stale.rkd") + "\n");
+    }
+
+    // Written, but the radio keeps silent for the read-back: the radio failed.
+    void silentAfterWriteIsARadioFailure() {
+        test::RadioSimulator::Behaviour silent;
+        silent.silentAfterWrite = true;
+        test::RadioSimulator radio(test::SampleImage());
+        QVERIFY(radio.Start(silent));
+        const Result write = Run(Args("write --quiet --no-backup {good.rkd} --port " + QString::fromStdString(radio.SlavePath())));
+        QCOMPARE(write.code, 4);
+        QVERIFY2(write.out.startsWith("written to the radio, but it could not be read back:"), qPrintable(write.out));
     }
 
     void silentRadioFails() {

@@ -39,6 +39,13 @@ private slots:
                                     << int(DiffField::ScanGroupB) << -1 << "03" << "03 05";
         QTest::newRow("band") << Edit([](RadioImage& i) { i.Settings().setBandLow(10'000'000 / 4); })
                               << int(DiffField::Band) << -1 << "400" << "100";
+        QTest::newRow("highest channel in use, numbered from 1") << Edit([](RadioImage& i) { i.Settings().setLastUsedChannel(63); })
+                                                                 << int(DiffField::LastUsedChannel) << -1 << "10" << "64";
+        // Bytes that show the same either way come as the bytes that differ.
+        QTest::newRow("rx code byte while the code is off") << Edit([](RadioImage& i) { i.Channel(3).Bytes()[4] ^= 0x12; })
+                                                            << int(DiffField::RxCode) << 3 << "0x00" << "0x12";
+        QTest::newRow("band bytes within one MHz") << Edit([](RadioImage& i) { i.Settings().setBandLow(10'000'001); })
+                                                   << int(DiffField::Band) << -1 << "0x80" << "0x81";
     }
     void namesOneField() {
         QFETCH(std::function<void(RadioImage&)>, edit);
@@ -53,6 +60,8 @@ private slots:
         a.Channel(2).setTxCode(7);
         a.Channel(1).Bytes()[15] = 0;
         a.Channel(1).setCodeFlags(0x50);
+        a.Channel(3).SetCodeFlag(kRxCodeOn, false);
+        a.Channel(3).setRxCode(0);
         a.Settings().setBandLow(40'000'000 / 4);
         for (auto& slot : a.Settings().scanGroupB()) slot = kEmptySlot;
         a.Settings().scanGroupB()[0] = 2;

@@ -148,7 +148,7 @@ bool Step(Run& run) {
         const std::size_t sentBefore = run.port.sent.size();
         const std::size_t messagesBefore = run.host.messages.size();
         if (in.Bit())
-            run.transfer.OnWriteRadio();
+            run.transfer.OnWriteRadio(run.document.Image());
         else
             run.transfer.OnReadRadio();
         FUZZ_CHECK(!run.transfer.IsIdle() && run.port.sent.size() == sentBefore &&
@@ -204,15 +204,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FuzzPort port(in);
     FuzzTimers timers;
-    FuzzHost host(profile.transfer);
-    CloneTransfer transfer(profile, document, port, timers, host, ValidateForWrite);
-    transfer.SetMenuPort(in.Bit() ? "COM2" : "COM1");
+    FuzzHost host(profile.transfer, document);
+    CloneTransfer transfer(profile, port, timers, host, ValidateForWrite);
+    transfer.SetPorts(ProgramPorts(profile, in.Bit() ? "COM2" : "COM1"));
     Run run{profile, write, in, document, port, timers, host, transfer};
 
     if (!write) {
         transfer.OnReadRadio();
     } else {
-        transfer.OnWriteRadio();
+        // As the program does: the check refreshes the document, then its
+        // image goes.
+        document.RefreshDerived([&](RadioImage& image) { ValidateForWrite(image, profile.validation); });
+        transfer.OnWriteRadio(document.Image());
         if (!verdict.passed) {
             FUZZ_CHECK(transfer.IsIdle() && port.opens == 0 && port.sent.empty() && timers.running.empty());
             FUZZ_CHECK(host.messages == std::vector<std::string>{verdict.message});

@@ -15,8 +15,10 @@
 #include "CloneTransfer.h"
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "RadioDocument.h"
 #include "SerialPort.h"
 #include "TransferListener.h"
+#include "TransferReport.h"
 #include "TransferTimers.h"
 
 namespace rk::fuzz {
@@ -129,9 +131,11 @@ public:
     void StopTimer(int id) override { running.erase(id); }
 };
 
+// Plays the program's part too: a read becomes the document's image, a
+// refused write selects the failing channel.
 class FuzzHost final : public TransferListener {
 public:
-    explicit FuzzHost(const TransferTexts& texts) : m_texts(texts) {}
+    FuzzHost(const TransferTexts& texts, RadioDocument& document) : m_texts(texts), m_document(document) {}
 
     // What each closing report says first: the model's own text (a failure's
     // explanation lines are left out).
@@ -140,7 +144,7 @@ public:
     std::vector<int> refusedChannels;
 
     void ReadCompleted(const ReadResult& result) override {
-        FUZZ_CHECK(result.intoDocument);
+        m_document.TakeReadImage(result.image);
         ++readImageShown;
         messages.emplace_back(m_texts.readDone);
     }
@@ -151,14 +155,19 @@ public:
     void WriteRefused(const WriteRefusal& refusal) override {
         FUZZ_CHECK(refusal.message != nullptr);
         messages.emplace_back(refusal.message);
-        if (refusal.channel >= 0) refusedChannels.push_back(refusal.channel);
+        if (refusal.channel >= 0) {
+            refusedChannels.push_back(refusal.channel);
+            m_document.SetCurrentChannel(refusal.channel);
+        }
     }
     void TransferFailed(const TransferFailure& failure) override {
-        messages.push_back(failure.message.substr(0, failure.message.find('\n')));
+        const std::string message = DescribeFailure(m_texts, failure);
+        messages.push_back(message.substr(0, message.find('\n')));
     }
 
 private:
     const TransferTexts& m_texts;
+    RadioDocument& m_document;
 };
 
 }  // namespace rk::fuzz

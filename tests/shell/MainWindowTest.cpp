@@ -31,6 +31,7 @@
 #include "Rk520App.h"
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
+#include "TransferCommands.h"
 #include "Rk7400Profile.h"
 #include "StatusPanes.h"
 #include "SettingsLocation.h"
@@ -151,17 +152,17 @@ private slots:
     void portChoiceSurvivesNewAndOpen() {
         CMainFrame& frame = m_program->MainFrame();
         frame.Command(m_profile.ids.portCom2)->trigger();
-        QCOMPARE(m_program->Link().MenuPort(), QStringLiteral("COM2"));
+        QCOMPARE(m_program->Transfer().MenuPort(), QStringLiteral("COM2"));
         frame.Command(kFileNew)->trigger();
         QTemporaryDir dir;
         const QString path = dir.filePath("a.bin");
         WriteFile(path, ImageFileBytes(0));
         QVERIFY(frame.OpenFile(path));
-        QCOMPARE(m_program->Link().MenuPort(), QStringLiteral("COM2"));
+        QCOMPARE(m_program->Transfer().MenuPort(), QStringLiteral("COM2"));
         QVERIFY(frame.Command(m_profile.ids.portCom2)->isChecked());
         QVERIFY(!frame.Command(m_profile.ids.portCom1)->isChecked());
         frame.Command(m_profile.ids.portCom1)->trigger();
-        QCOMPARE(m_program->Link().MenuPort(), QStringLiteral("COM1"));
+        QCOMPARE(m_program->Transfer().MenuPort(), QStringLiteral("COM1"));
     }
 
     void openShowsFileNameAndImage() {

@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles for the clone transfer's surroundings: a serial port whose
-// replies the test hands in, timers the test fires itself, and a listener
-// that records what the transfer reports.
+// replies the test hands in, timers the test fires itself, and an archive
+// that keeps backups in memory. TransferRecord.h records the reports.
 
 #include <algorithm>
 #include <cstdint>
@@ -14,7 +14,6 @@
 #include "ModelRules.h"
 #include "SerialPort.h"
 #include "TransferListener.h"
-#include "TransferReport.h"
 #include "TransferTimers.h"
 
 namespace rk::test {
@@ -127,52 +126,5 @@ public:
         return {"/backups/" + std::to_string(kept.size()), ""};
     }
 };
-
-class RecordingListener final : public TransferListener {
-public:
-    explicit RecordingListener(const TransferTexts& texts) : m_texts(texts) {}
-
-    // Every message text as the programs word it, in order, and each report.
-    std::vector<std::string> messages;
-    int readImageShown = 0;
-    std::vector<int> refusedChannels;
-    std::vector<TransferStep> steps;
-    std::vector<ReadResult> reads;
-    std::vector<WriteResult> writes;
-    std::vector<TransferFailure> failures;
-    std::vector<TransferPhase> stops;
-
-    void StepStarted(const TransferStep& step) override { steps.push_back(step); }
-    void ReadCompleted(const ReadResult& result) override {
-        if (result.intoDocument) ++readImageShown;
-        reads.push_back(result);
-        messages.push_back(DescribeRead(m_texts, result));
-    }
-    void WriteCompleted(const WriteResult& result) override {
-        writes.push_back(result);
-        messages.push_back(DescribeWrite(m_texts, ReportTexts{}, result));
-    }
-    void WriteRefused(const WriteRefusal& refusal) override {
-        if (refusal.message) messages.emplace_back(refusal.message);
-        if (refusal.channel >= 0) refusedChannels.push_back(refusal.channel);
-    }
-    void TransferFailed(const TransferFailure& failure) override {
-        failures.push_back(failure);
-        messages.push_back(failure.message);
-    }
-    void TransferStopped(TransferPhase phase) override { stops.push_back(phase); }
-
-private:
-    const TransferTexts& m_texts;
-};
-
-// The first line of a message: the model's own text, before what explains it.
-inline std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
-
-inline std::vector<std::string> FirstLines(const std::vector<std::string>& texts) {
-    std::vector<std::string> lines;
-    for (const auto& text : texts) lines.push_back(FirstLine(text));
-    return lines;
-}
 
 }  // namespace rk::test

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <future>
 
 #include "TestImages.h"
 
@@ -51,7 +52,12 @@ bool RadioSimulator::Start(const Behaviour& behaviour) {
     m_silent = false;
     m_mode = Mode::Command;
     m_window.clear();
-    m_thread = std::thread([this] { Run(); });
+    // The radio is listening before Start returns, so that a program that
+    // opens the port at once is answered without waiting for the thread.
+    std::promise<void> listening;
+    auto ready = listening.get_future();
+    m_thread = std::thread([this, &listening] { Run(listening); });
+    ready.wait();
     return true;
 }
 
@@ -68,8 +74,9 @@ double RadioSimulator::Now() const {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_start).count();
 }
 
-void RadioSimulator::Run() {
+void RadioSimulator::Run(std::promise<void>& listening) {
     std::uint8_t buffer[512];
+    listening.set_value();
     while (!m_stop && !m_vanished) {
         pollfd pfd{m_master, POLLIN, 0};
         if (poll(&pfd, 1, 10) <= 0) continue;

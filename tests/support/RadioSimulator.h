@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -95,7 +96,7 @@ public:
 private:
     enum class Mode { Command, AfterHandshake, Reading, Writing };
 
-    void Run();
+    void Run(std::promise<void>& listening);
     void Take(std::uint8_t byte, double ms);
     void SendBlock(std::size_t index);
     void KeepWrittenBlock();

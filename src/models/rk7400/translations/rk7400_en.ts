@@ -331,12 +331,20 @@
         <translation>Show or hide the status bar</translation>
     </message>
     <message>
-        <source>Выбран COM1</source>
-        <translation>COM1 selected</translation>
+        <source>Рация ищется сначала на COM1, затем на остальных портах по порядку</source>
+        <translation>The radio is looked for on COM1 first, then on the other ports in order</translation>
     </message>
     <message>
-        <source>Выбран COM2</source>
-        <translation>COM2 selected</translation>
+        <source>Сначала COM1, затем остальные порты</source>
+        <translation>COM1 first, then the other ports</translation>
+    </message>
+    <message>
+        <source>Рация ищется сначала на COM2, затем на остальных портах по порядку</source>
+        <translation>The radio is looked for on COM2 first, then on the other ports in order</translation>
+    </message>
+    <message>
+        <source>Сначала COM2, затем остальные порты</source>
+        <translation>COM2 first, then the other ports</translation>
     </message>
     <message>
         <source>Запись данных на рацию</source>

@@ -1,0 +1,156 @@
+#pragma once
+// The clone transfer state machine against a fake port and fake timers: the
+// test plays the radio and fires every timer event itself. Shared by the
+// transfer tests of each subject.
+
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CloneTransfer.h"
+#include "FakeLink.h"
+#include "RadioDocument.h"
+#include "Rk520Rules.h"
+#include "Rk7400Rules.h"
+#include "TestImages.h"
+#include "TransferRecord.h"
+
+Q_DECLARE_METATYPE(rk::test::Bytes)
+Q_DECLARE_METATYPE(rk::TransferPhase)
+Q_DECLARE_METATYPE(rk::PortProblem)
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace rk::test {
+
+
+inline const ModelRules& ProfileNamed(const QString& name) { return name == "rk7400" ? Rk7400Rules() : Rk520Rules(); }
+
+// Stands in for the pre-write check, which has tests of its own.
+struct CheckPlan {
+    bool pass = true;
+    int failingChannel = -1;
+    const char* message = nullptr;
+    int calls = 0;
+};
+inline CheckPlan g_check;
+
+inline ValidationVerdict FakeCheck(RadioImage& image, const ValidationRules&) {
+    ++g_check.calls;
+    ValidationVerdict verdict;
+    verdict.passed = g_check.pass;
+    if (g_check.pass)
+        verdict.transferBytes = image.Bytes();
+    else {
+        verdict.failingChannel = g_check.failingChannel;
+        verdict.message = g_check.message;
+    }
+    return verdict;
+}
+
+inline const Bytes kHandshake{0xFF, 0x11, 0x22, 0x33};
+inline const Bytes kRequest{0xFF, 0x00, 0xFF, 0x00};
+
+// An image unlike SampleImage, loaded into the document before a read so
+// that "unchanged" means something.
+inline RadioImage EarlierImage() {
+    RadioImage image = SampleImage();
+    image.Channel(0).setRxFreq(0);
+    image.Channel(20).setRxFreq(45'000'000);
+    image.Channel(20).setTxFreq(45'000'000);
+    image.Channel(33).Bytes()[14] = 0x77;
+    return image;
+}
+
+// The transfer as a program drives it: the menu's port and the model's
+// search rule give the ports, a write sends the document's image and a read
+// becomes the document's (TransferRecord).
+struct Rig {
+    explicit Rig(const ModelRules& model)
+        : rules(model), host(model.transfer, &document), transfer(model, port, timers, host, &FakeCheck, &archive) {
+        document.LoadImage(EarlierImage());
+    }
+
+    void Read() {
+        transfer.SetPorts(ProgramPorts(rules, menuPort));
+        transfer.OnReadRadio();
+    }
+    void Write(WriteOptions options = {}) {
+        transfer.SetPorts(ProgramPorts(rules, menuPort));
+        transfer.OnWriteRadio(document.Image(), options);
+    }
+
+    // Fires a running timer the way the event loop would: it is one-shot.
+    bool Fire(int id) {
+        if (!timers.IsRunning(id)) return false;
+        timers.running.erase(id);
+        transfer.OnTimer(id);
+        return true;
+    }
+
+    // Answers the handshake and serves `replies` block by block; stops early
+    // when a timer the read needs is not running.
+    bool ServeRead(const std::vector<Bytes>& replies) {
+        port.Reply(kHandshake);
+        if (!Fire(kHandshakeTimer)) return false;
+        for (const Bytes& reply : replies) {
+            port.Reply(reply);
+            if (!Fire(kBlockReplyTimer)) return false;
+        }
+        return true;
+    }
+
+    // Plays a radio that holds `image`: it answers every handshake, serves
+    // its image to reads and keeps what writes send. Fires timers until the
+    // transfer rests or `steps` timer events have passed.
+    struct Radio {
+        RadioImage image = SampleImage();
+    };
+    void Serve(Radio& radio, int steps = 1000) {
+        for (int i = 0; i < steps; ++i) {
+            if (timers.IsRunning(kHandshakeTimer)) {
+                port.Reply(kHandshake);
+                Fire(kHandshakeTimer);
+            } else if (timers.IsRunning(kBlockReplyTimer)) {
+                port.Reply(BlockReplies(radio.image)[static_cast<std::size_t>(transfer.State().readRow / 16)]);
+                Fire(kBlockReplyTimer);
+            } else if (timers.IsRunning(kWriteBlockTimer)) {
+                const Bytes& block = port.sent.back().bytes;
+                const auto start = static_cast<std::size_t>(transfer.State().writeRow) * 16;
+                for (std::size_t b = 0; b < block.size() && start + b < kImageSize; ++b) radio.image[start + b] = block[b];
+                Fire(kWriteBlockTimer);
+            } else {
+                return;
+            }
+        }
+    }
+
+    bool DocumentAsBefore() const {
+        return document.Image() == EarlierImage() && document.ValidChannels() == BuildValidChannels(EarlierImage()) &&
+               !document.IsModified();
+    }
+
+    const ModelRules& rules;
+    std::string menuPort = "COM1";
+    RadioDocument document;
+    FakeSerialPort port;
+    FakeTimers timers;
+    FakeArchive archive;
+    TransferRecord host;
+    CloneTransfer transfer;
+};
+
+inline std::vector<std::string> Repeat(const std::vector<std::string>& part, int times) {
+    std::vector<std::string> all;
+    for (int i = 0; i < times; ++i) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+inline std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+}  // namespace rk::test
