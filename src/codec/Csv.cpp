@@ -18,7 +18,7 @@ bool IsBlank(const Record& record) { return record.cells.size() == 1 && record.c
 
 }  // namespace
 
-Table Parse(std::string_view text) {
+Table Parse(std::string_view text, char separator) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     Table table;
     Record record{1, {}};
@@ -56,9 +56,9 @@ Table Parse(std::string_view text) {
             i = j;
         }
         // The unquoted part, up to the cell's end.
-        while (i < text.size() && text[i] != ',' && !IsLineEnd(text[i])) cell += text[i++];
+        while (i < text.size() && text[i] != separator && !IsLineEnd(text[i])) cell += text[i++];
         if (i == text.size()) break;
-        if (text[i] == ',') {
+        if (text[i] == separator) {
             record.cells.push_back(std::move(cell));
             cell.clear();
             ++i;
@@ -72,12 +72,12 @@ Table Parse(std::string_view text) {
     return table;
 }
 
-std::string FormatRecord(const std::vector<std::string>& cells) {
+std::string FormatRecord(const std::vector<std::string>& cells, char separator) {
     std::string line;
     for (std::size_t n = 0; n < cells.size(); ++n) {
         const std::string& cell = cells[n];
-        if (n > 0) line += ',';
-        const bool quoted = cell.find_first_of(",\"\r\n") != std::string::npos ||
+        if (n > 0) line += separator;
+        const bool quoted = cell.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string::npos ||
                             (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
         if (!quoted) {
             line += cell;

@@ -1,7 +1,8 @@
 #pragma once
 // Comma-separated values as RFC 4180 has them: a cell in double quotes may
 // hold commas, line breaks and quotes (written twice); records end with LF,
-// CRLF or a lone CR. No Qt.
+// CRLF or a lone CR. A spreadsheet's tab-separated text is the same with a
+// tab in place of the comma. No Qt.
 
 #include <optional>
 #include <string>
@@ -28,10 +29,10 @@ struct Table {
 
 // A leading UTF-8 byte order mark is skipped. Characters after a closing
 // quote, or a quote inside an unquoted cell, are taken as they stand.
-Table Parse(std::string_view text);
+Table Parse(std::string_view text, char separator = ',');
 
-// One record as written, ending with LF. A cell is quoted when it holds a
-// comma, a quote, a line break or blanks at either end.
-std::string FormatRecord(const std::vector<std::string>& cells);
+// One record as written, ending with LF. A cell is quoted when it holds the
+// separator, a quote, a line break or blanks at either end.
+std::string FormatRecord(const std::vector<std::string>& cells, char separator = ',');
 
 }  // namespace rk::csv

@@ -1,20 +1,16 @@
 #include "RadioDocument.h"
 
+#include "NewDocument.h"
 #include "SortedSlots.h"
 
 namespace rk {
 
 bool RadioDocument::OnNewDocument() {
     m_currentChannel = kNoChannel;
-    m_image = RadioImage{};
-    auto settings = m_image.Settings();
-    for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
-    for (auto& slot : settings.scanGroupB()) slot = kEmptySlot;
-    for (int c = 0; c < kChannelCount; ++c) m_image.Channel(c).setSquelchLevel(3);
-    settings.setTotLimit(50);
-    settings.setSettingsByte1(15);
+    m_image = NewDocumentImage();
     RebuildValidChannels();
     SetModified(false);
+    NotifyImageChanged();
     return true;
 }
 
@@ -23,6 +19,7 @@ void RadioDocument::LoadImage(const RadioImage& image) {
     m_currentChannel = kNoChannel;
     RebuildValidChannels();
     SetModified(false);
+    NotifyImageChanged();
 }
 
 void RadioDocument::TakeReadImage(const RadioImage& image) {
@@ -30,6 +27,7 @@ void RadioDocument::TakeReadImage(const RadioImage& image) {
     m_currentChannel = 0;
     RebuildValidChannels();
     SetModified(true);
+    NotifyImageChanged();
 }
 
 bool RadioDocument::TakeImportedImage(const RadioImage& image) {
@@ -43,6 +41,7 @@ bool RadioDocument::Edit(const std::function<void(RadioImage&)>& edit) {
     edit(m_image);
     const bool changed = !(m_image == before);
     if (changed) SetModified(true);
+    if (changed) NotifyImageChanged();
     return changed;
 }
 
@@ -78,6 +77,10 @@ RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {
 void RadioDocument::RebuildValidChannels() {
     m_validChannels = BuildValidChannels(m_image);
     m_validListStale = -1;
+}
+
+void RadioDocument::NotifyImageChanged() {
+    if (imageChanged) imageChanged();
 }
 
 void RadioDocument::SetModified(bool modified) {

@@ -21,9 +21,7 @@ public:
     RadioDocument(const RadioDocument&) = delete;
     RadioDocument& operator=(const RadioDocument&) = delete;
 
-    // New-document defaults: every record zero but squelch level 3, both scan
-    // groups empty, time limit 5.0 minutes, settingsByte1 15. Clears the
-    // changed state.
+    // The new document's image (NewDocument.h). Clears the changed state.
     bool OnNewDocument();
     // Takes a whole image that came from a file. Clears the changed state.
     void LoadImage(const RadioImage& image);
@@ -71,9 +69,16 @@ public:
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified);
     std::function<void(bool)> modifiedChanged;
+    // After any change of the image's bytes, whoever made it; views that
+    // show many channels at once follow the image through it.
+    std::function<void()> imageChanged;
+
+    // After edits that may change which channels are configured: the list
+    // is rebuilt and its display marked for a refill.
+    void RebuildValidChannels();
 
 private:
-    void RebuildValidChannels();
+    void NotifyImageChanged();
 
     RadioImage m_image;
     ValidChannelList m_validChannels{};
