@@ -167,6 +167,25 @@ struct ChannelTableTexts {
     TableReasonTexts reasons;
 };
 
+// The channel table beside the form: its View item, its row commands and
+// why a cell was refused.
+struct ChannelTableViewTexts {
+    const char* command;  // View menu item; also the panel's title
+    CommandPrompt prompt;
+    const char* copy;
+    const char* paste;
+    const char* clear;
+    const char* moveUp;
+    const char* moveDown;
+    const char* sort;
+    const char* setOnSelected;  // %1 the value
+    const char* cellRefused;    // %1 channel and column, %2 reason
+    const char* outOfRange;
+    const char* notInList;
+    const char* optionExcluded;
+    const char* needsFrequency;
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -184,6 +203,7 @@ struct ModelProfile {
     bool hasReverse;
     bool hasTalkaround;
     ChannelTableTexts channelTable;
+    ChannelTableViewTexts tableView;
 };
 
 }  // namespace rk

@@ -12,7 +12,13 @@ namespace rk {
 
 class DocumentFiles;
 class FormView;
+struct ChannelTableImport;
 struct TableProblem;
+
+// Lists a table's refused rows, as the import shows them, and asks whether to
+// take the valid ones; tells when none is left. True when the result's image
+// is to be taken.
+bool AcceptTableRows(const ModelProfile& profile, const ChannelTableImport& result);
 
 class ChannelTableFiles : public QObject {
     Q_OBJECT
@@ -24,8 +30,6 @@ public:
     bool Import();
 
 private:
-    QString ProblemText(const TableProblem& problem) const;
-
     const ModelProfile& m_profile;
     DocumentFiles& m_files;
     FormView& m_view;

@@ -11,18 +11,22 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QSettings>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
 #include "AboutDialog.h"
 #include "ChannelTableFiles.h"
+#include "ChannelTablePanel.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
 #include "Languages.h"
 #include "ModelProfile.h"
 #include "PortNames.h"
+#include "ProgramShell.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "StatusPanes.h"
@@ -33,6 +37,15 @@
 using namespace rk;
 
 namespace {
+
+const QString kTableShownKey = QStringLiteral("ChannelTable/Shown");
+const QString kTableFloatingKey = QStringLiteral("ChannelTable/Floating");
+const QString kTableAreaKey = QStringLiteral("ChannelTable/Area");
+const QString kTableGeometryKey = QStringLiteral("ChannelTable/Geometry");
+
+QSettings ProgramSettings(const ModelProfile& profile) {
+    return QSettings(QString::fromLatin1(kSettingsOrganization), QString::fromUtf8(profile.shell.programTitle));
+}
 
 // The local file a drag carries, or nothing.
 QString DraggedFile(const QMimeData* mime) {
@@ -80,6 +93,15 @@ CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, Recent
         RebuildRecentFiles();
     });
     UpdateTitle();
+    if (ProgramSettings(m_profile).value(kTableShownKey).toBool()) Command(command::kViewChannelTable)->setChecked(true);
+}
+
+CMainFrame::~CMainFrame() {
+    // The panel hides as the window goes, when the View item may be gone, and
+    // an open cell editor would commit into a window half torn down.
+    if (!m_channelTable) return;
+    m_channelTable->disconnect(this);
+    m_channelTable->Table()->reset();
 }
 
 QAction* CMainFrame::AddCommand(int id, const char* text, const char* prompt, const char* tooltip) {
@@ -179,7 +201,48 @@ void CMainFrame::CreateViewMenu() {
     status->setChecked(true);
     connect(status, &QAction::toggled, m_statusPanes, &QWidget::setVisible);
     viewMenu->addAction(status);
+
+    const ChannelTableViewTexts& table = m_profile.tableView;
+    QAction* channels = AddCommand(command::kViewChannelTable, table.command, table.prompt.prompt, table.prompt.tooltip);
+    channels->setCheckable(true);
+    channels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(channels, &QAction::toggled, this, &CMainFrame::ShowChannelTable);
+    viewMenu->addAction(channels);
     CreateLanguageMenu(viewMenu);
+}
+
+void CMainFrame::ShowChannelTable(bool shown) {
+    if (!m_channelTable) {
+        if (!shown) return;
+        const QSettings settings = ProgramSettings(m_profile);
+        m_channelTable = new ChannelTablePanel(m_profile, m_files.Document(), m_view, this);
+        const auto area = static_cast<Qt::DockWidgetArea>(settings.value(kTableAreaKey, int(Qt::RightDockWidgetArea)).toInt());
+        addDockWidget(area == Qt::NoDockWidgetArea ? Qt::RightDockWidgetArea : area, m_channelTable);
+        m_channelTable->RestoreColumns(settings);
+        if (settings.value(kTableFloatingKey).toBool()) {
+            m_channelTable->setFloating(true);
+            m_channelTable->restoreGeometry(settings.value(kTableGeometryKey).toByteArray());
+        }
+        connect(m_channelTable, &ChannelTablePanel::message, this,
+                [this](const QString& text) { m_statusPanes->showMessage(text); });
+        // The View item follows the panel, also when a floating one is closed.
+        connect(m_channelTable, &QDockWidget::visibilityChanged, this, [this](bool) {
+            Command(command::kViewChannelTable)->setChecked(!m_channelTable->isHidden());
+        });
+    }
+    m_channelTable->setVisible(shown);
+    if (shown) m_channelTable->Table()->setFocus(Qt::OtherFocusReason);
+    SaveChannelTable();
+}
+
+void CMainFrame::SaveChannelTable() const {
+    QSettings settings = ProgramSettings(m_profile);
+    settings.setValue(kTableShownKey, m_channelTable && !m_channelTable->isHidden());
+    if (!m_channelTable) return;
+    settings.setValue(kTableFloatingKey, m_channelTable->isFloating());
+    settings.setValue(kTableAreaKey, int(dockWidgetArea(m_channelTable)));
+    settings.setValue(kTableGeometryKey, m_channelTable->saveGeometry());
+    m_channelTable->SaveColumns(settings);
 }
 
 void CMainFrame::CreateLanguageMenu(QMenu* viewMenu) {
@@ -365,6 +428,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     m_link.OnCloseRequest();
     m_recent.Save();
+    SaveChannelTable();
     event->accept();
 }
 

@@ -194,6 +194,23 @@ const rk::ModelProfile kProfile{
                     .scanGroupFull = QT_TRANSLATE_NOOP("rk7400", "в группе сканирования уже 16 каналов"),
                 },
         },
+    .tableView =
+        {
+            .command = QT_TRANSLATE_NOOP("rk7400", "Таблица каналов"),
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Показать или скрыть таблицу каналов"), QT_TRANSLATE_NOOP("rk7400", "Таблица каналов")},
+            .copy = QT_TRANSLATE_NOOP("rk7400", "Копировать каналы"),
+            .paste = QT_TRANSLATE_NOOP("rk7400", "Вставить каналы"),
+            .clear = QT_TRANSLATE_NOOP("rk7400", "Очистить каналы"),
+            .moveUp = QT_TRANSLATE_NOOP("rk7400", "Переместить вверх"),
+            .moveDown = QT_TRANSLATE_NOOP("rk7400", "Переместить вниз"),
+            .sort = QT_TRANSLATE_NOOP("rk7400", "Сортировать по частоте приёма"),
+            .setOnSelected = QT_TRANSLATE_NOOP("rk7400", "Установить «%1» для выбранных каналов"),
+            .cellRefused = QT_TRANSLATE_NOOP("rk7400", "%1: %2"),
+            .outOfRange = QT_TRANSLATE_NOOP("rk7400", "вне допустимых пределов"),
+            .notInList = QT_TRANSLATE_NOOP("rk7400", "нет в списке"),
+            .optionExcluded = QT_TRANSLATE_NOOP("rk7400", "несовместимо с включённой функцией"),
+            .needsFrequency = QT_TRANSLATE_NOOP("rk7400", "сначала задайте частоты приёма и передачи"),
+        },
 };
 
 }  // namespace

@@ -838,5 +838,61 @@
         <source>所有文件 (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>频道表(&amp;C)</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>显示或隐藏频道表</source>
+        <translation>Show or hide the channel table</translation>
+    </message>
+    <message>
+        <source>显隐频道表</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>复制频道</source>
+        <translation>Copy channels</translation>
+    </message>
+    <message>
+        <source>粘贴频道</source>
+        <translation>Paste channels</translation>
+    </message>
+    <message>
+        <source>清除频道</source>
+        <translation>Clear channels</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>按接收频率排序</source>
+        <translation>Sort by receive frequency</translation>
+    </message>
+    <message>
+        <source>所选频道都设为“%1”</source>
+        <translation>Set “%1” on all selected</translation>
+    </message>
+    <message>
+        <source>超出范围</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>不在列表中</source>
+        <translation>not in the list</translation>
+    </message>
+    <message>
+        <source>与已开启的选项冲突</source>
+        <translation>conflicts with an option that is on</translation>
+    </message>
+    <message>
+        <source>请先设置接收和发射频率</source>
+        <translation>set the receive and transmit frequencies first</translation>
+    </message>
 </context>
 </TS>

@@ -802,5 +802,57 @@
         <source>Все файлы (*)</source>
         <translation>All Files (*)</translation>
     </message>
+    <message>
+        <source>Таблица каналов</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть таблицу каналов</source>
+        <translation>Show or hide the channel table</translation>
+    </message>
+    <message>
+        <source>Копировать каналы</source>
+        <translation>Copy channels</translation>
+    </message>
+    <message>
+        <source>Вставить каналы</source>
+        <translation>Paste channels</translation>
+    </message>
+    <message>
+        <source>Очистить каналы</source>
+        <translation>Clear channels</translation>
+    </message>
+    <message>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Сортировать по частоте приёма</source>
+        <translation>Sort by receive frequency</translation>
+    </message>
+    <message>
+        <source>Установить «%1» для выбранных каналов</source>
+        <translation>Set “%1” on all selected</translation>
+    </message>
+    <message>
+        <source>вне допустимых пределов</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>нет в списке</source>
+        <translation>not in the list</translation>
+    </message>
+    <message>
+        <source>несовместимо с включённой функцией</source>
+        <translation>conflicts with an option that is on</translation>
+    </message>
+    <message>
+        <source>сначала задайте частоты приёма и передачи</source>
+        <translation>set the receive and transmit frequencies first</translation>
+    </message>
 </context>
 </TS>
