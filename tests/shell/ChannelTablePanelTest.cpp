@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -202,6 +203,21 @@ private slots:
         QVERIFY(m_prompts->messages.isEmpty());
     }
 
+    void escapeCancelsAnEdit() {
+        Start(m_profile, true);
+        const QModelIndex index = Model()->index(1, ColumnOf(rk::ChannelColumn::RxFrequency));
+        Table()->setCurrentIndex(index);
+        QTest::keyClick(Table(), Qt::Key_F2);
+        QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "9");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!editor);
+        QVERIFY(!m_program->Document().IsModified());
+    }
+
     void rowsCopiedFromRk520PasteIntoRk7400() {
         Start(Rk520Profile(), true);
         ClickRow(0);
@@ -266,6 +282,23 @@ private slots:
         QCOMPARE(Image().Settings().scanGroupA()[0], std::uint8_t{3});
         QCOMPARE(Image().Settings().scanGroupA()[1], rk::kEmptySlot);
         QCOMPARE(FormField(rk::ctl::kRxFreq), QStringLiteral("0"));
+
+        // One row selected sorts every channel: the unconfigured go last and
+        // group B's channel 10 becomes channel 8.
+        const rk::RadioImage unsorted = Image();
+        ClickRow(5);
+        m_program->MainFrame().ChannelTable()->RowActions().last()->trigger();
+        QCOMPARE(Image().Channel(0).rxFreq(), unsorted.Channel(2).rxFreq());
+        QCOMPARE(Image().Settings().scanGroupB()[0], std::uint8_t{7});
+        QVERIFY(!Image().IsChannelConfigured(8));
+
+        // A value set on the selection at once.
+        const int squelch = ColumnOf(rk::ChannelColumn::SquelchLevel);
+        QVERIFY(Model()->SetOnChannels(squelch, {0, 1, 2}, "7"));
+        for (int c = 0; c < 3; ++c) QCOMPARE(Image().Channel(c).squelchLevel(), std::uint8_t{7});
+        QCOMPARE(Model()->index(2, squelch).data().toString(), QStringLiteral("7"));
+        QVERIFY(!Model()->SetOnChannels(squelch, {0, 1}, "12"));
+        QCOMPARE(Image().Channel(0).squelchLevel(), std::uint8_t{7});
     }
 
 private:
