@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <algorithm>
@@ -45,7 +46,6 @@ ChannelTablePanel::ChannelTablePanel(const ModelProfile& profile, RadioDocument&
     m_table->setTabKeyNavigation(true);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionsMovable(false);
-    m_table->resizeColumnsToContents();
     setWidget(m_table);
 
     const ChannelTableViewTexts& t = profile.tableView;
@@ -187,13 +187,32 @@ void ChannelTablePanel::FollowForm(int channel) {
 
 void ChannelTablePanel::RefreshForm() { m_view.ShowImportedImage(); }
 
+void ChannelTablePanel::showEvent(QShowEvent* event) {
+    QDockWidget::showEvent(event);
+    // The cells' widths are known once the table is laid out.
+    if (m_columnsFitted) return;
+    m_columnsFitted = true;
+    m_table->resizeColumnsToContents();
+}
+
+int ChannelTablePanel::PreferredWidth() const {
+    int width = m_table->verticalHeader()->sizeHint().width() + m_table->verticalScrollBar()->sizeHint().width() +
+                2 * m_table->frameWidth();
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        width += std::max(static_cast<const QAbstractItemView*>(m_table)->sizeHintForColumn(c),
+                          m_table->horizontalHeader()->sectionSizeHint(c));
+    return width;
+}
+
 void ChannelTablePanel::SaveColumns(QSettings& settings) const {
     settings.setValue(kColumnsKey, m_table->horizontalHeader()->saveState());
 }
 
 void ChannelTablePanel::RestoreColumns(const QSettings& settings) {
     const QByteArray state = settings.value(kColumnsKey).toByteArray();
-    if (!state.isEmpty()) m_table->horizontalHeader()->restoreState(state);
+    if (state.isEmpty()) return;
+    m_table->horizontalHeader()->restoreState(state);
+    m_columnsFitted = true;
 }
 
 }  // namespace rk

@@ -34,12 +34,18 @@ public:
     void SaveColumns(QSettings& settings) const;
     void RestoreColumns(const QSettings& settings);
 
+    // Wide enough for every column, for a first docking.
+    int PreferredWidth() const;
+
     // The selected channels, ascending; the current row when none is selected.
     std::vector<int> SelectedChannels() const;
 
 signals:
     // A refused cell or command, for the status bar.
     void message(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QAction* AddRowAction(const char* text, const QKeySequence& shortcut, void (ChannelTablePanel::*slot)());
@@ -67,6 +73,7 @@ private:
     ChannelTableModel* m_model;
     QList<QAction*> m_rowActions;
     bool m_followingForm = false;
+    bool m_columnsFitted = false;
 };
 
 }  // namespace rk

@@ -10,7 +10,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <QToolBar>
@@ -219,9 +221,14 @@ void CMainFrame::ShowChannelTable(bool shown) {
         const auto area = static_cast<Qt::DockWidgetArea>(settings.value(kTableAreaKey, int(Qt::RightDockWidgetArea)).toInt());
         addDockWidget(area == Qt::NoDockWidgetArea ? Qt::RightDockWidgetArea : area, m_channelTable);
         m_channelTable->RestoreColumns(settings);
+        // Room beside the form rather than taken from it.
+        const int wanted = std::min(m_channelTable->PreferredWidth(), 900);
+        if (isVisible() && !settings.value(kTableFloatingKey).toBool()) resize(width() + wanted, height());
+        resizeDocks({m_channelTable}, {wanted}, Qt::Horizontal);
         if (settings.value(kTableFloatingKey).toBool()) {
             m_channelTable->setFloating(true);
-            m_channelTable->restoreGeometry(settings.value(kTableGeometryKey).toByteArray());
+            if (!m_channelTable->restoreGeometry(settings.value(kTableGeometryKey).toByteArray()))
+                m_channelTable->resize(wanted, m_view.sizeHint().height());
         }
         connect(m_channelTable, &ChannelTablePanel::message, this,
                 [this](const QString& text) { m_statusPanes->showMessage(text); });
@@ -408,10 +415,22 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::FitToForm() {
+    QSize bound = size();
+    // A docked channel table widens the window as far as the screen allows,
+    // taking what the form leaves of it.
+    const Qt::DockWidgetArea area = m_channelTable ? dockWidgetArea(m_channelTable) : Qt::NoDockWidgetArea;
+    if (m_channelTable && !m_channelTable->isHidden() && !m_channelTable->isFloating() && screen() &&
+        (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea)) {
+        const int screenWidth = screen()->availableGeometry().width();
+        bound.setWidth(std::max(bound.width(), screenWidth));
+        resize(bound);
+        const int room = screenWidth - m_view.sizeHint().width() - 2 * m_scroll->verticalScrollBar()->sizeHint().width();
+        resizeDocks({m_channelTable}, {std::clamp(m_channelTable->PreferredWidth(), 0, std::max(room, 200))}, Qt::Horizontal);
+    }
     if (QLayout* frameLayout = layout()) frameLayout->activate();
     const QSize chrome = size() - m_scroll->size();
     const QSize wanted = m_view.sizeHint() + chrome;
-    const QSize fitted = size().boundedTo(wanted);
+    const QSize fitted = bound.boundedTo(wanted);
     if (fitted != size()) resize(fitted);
 }
 
