@@ -184,6 +184,15 @@ struct ChannelTableViewTexts {
     const char* notInList;
     const char* optionExcluded;
     const char* needsFrequency;
+    // The channel sheet on paper or in a PDF file, headed by the file's name
+    // and the date.
+    const char* print;
+    CommandPrompt printPrompt;
+    const char* exportPdf;
+    CommandPrompt exportPdfPrompt;
+    const char* pdfFilter;
+    const char* sheetFile;  // %1 the file's name
+    const char* sheetDate;  // %1 the date
 };
 
 struct ModelProfile {

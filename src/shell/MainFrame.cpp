@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "AboutDialog.h"
+#include "ChannelSheet.h"
 #include "ChannelTableFiles.h"
 #include "ChannelTablePanel.h"
 #include "CloneLink.h"
@@ -147,6 +148,14 @@ void CMainFrame::CreateFileMenu() {
                                       table.importPrompt.tooltip);
     connect(importTable, &QAction::triggered, m_tables, &ChannelTableFiles::Import);
     m_fileMenu->addActions({exportTable, importTable});
+    const ChannelTableViewTexts& sheet = m_profile.tableView;
+    QAction* print = AddCommand(command::kFilePrintTable, sheet.print, sheet.printPrompt.prompt, sheet.printPrompt.tooltip);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, [this] { PrintChannelSheet(m_profile, m_files, this); });
+    QAction* pdf = AddCommand(command::kFileExportTablePdf, sheet.exportPdf, sheet.exportPdfPrompt.prompt,
+                              sheet.exportPdfPrompt.tooltip);
+    connect(pdf, &QAction::triggered, this, [this] { ExportChannelSheetPdf(m_profile, m_files); });
+    m_fileMenu->addActions({print, pdf});
     m_fileMenu->addSeparator();
     m_recentSeparator = m_fileMenu->addSeparator();
     QAction* exit = AddCommand(command::kAppExit, menu.fileExit, prompts.fileExit.prompt, prompts.fileExit.tooltip);

@@ -36,6 +36,8 @@ inline constexpr int kAppAbout = 57664;
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;
 inline constexpr int kViewChannelTable = 32803;
+inline constexpr int kFilePrintTable = 32804;
+inline constexpr int kFileExportTablePdf = 32805;
 }  // namespace rk::command
 
 class CMainFrame : public QMainWindow {

@@ -12,11 +12,14 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 #include <functional>
 #include <memory>
 
 #include "ChannelNames.h"
+#include "ChannelSheet.h"
 #include "ChannelTableModel.h"
 #include "ChannelTablePanel.h"
 #include "ChoiceList.h"
@@ -299,6 +302,29 @@ private slots:
         QCOMPARE(Model()->index(2, squelch).data().toString(), QStringLiteral("7"));
         QVERIFY(!Model()->SetOnChannels(squelch, {0, 1}, "12"));
         QCOMPARE(Image().Channel(0).squelchLevel(), std::uint8_t{7});
+    }
+
+    void sheetListsTheConfiguredChannels() {
+        Start(m_profile, true);
+        const QString html = rk::ChannelSheetHtml(m_profile, Image(), "radio", QDate(2026, 12, 7));
+        QTextDocument sheet;
+        sheet.setHtml(html);
+        const QStringList lines = sheet.toPlainText().split('\n');
+        // Nine configured channels, each starting its row with its name.
+        for (int c = 0; c < 10; ++c) QCOMPARE(lines.contains(rk::ChannelName(m_profile, c)), c != 3);
+        QVERIFY(lines.contains("400.125") && lines.contains("400.625"));
+        QVERIFY(lines.contains(Utf(m_profile.report.scanGroupA) + ": " + rk::ChannelName(m_profile, 0) + ", " +
+                               rk::ChannelName(m_profile, 2)));
+        QVERIFY(lines.contains(Utf(m_profile.report.band) + QStringLiteral(": 400–420 MHz")));
+        QCOMPARE(lines.contains(Utf(m_profile.report.totLimit) + ": 5"), m_profile.hasTotLimit);
+
+        QTemporaryDir dir;
+        m_prompts->fileNames.enqueue(dir.filePath("sheet"));
+        m_program->MainFrame().Command(rk::command::kFileExportTablePdf)->trigger();
+        QFile pdf(dir.filePath("sheet.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QCOMPARE(m_program->MainFrame().Command(rk::command::kFilePrintTable)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     }
 
 private:

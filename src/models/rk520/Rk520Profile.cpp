@@ -199,6 +199,13 @@ const rk::ModelProfile kProfile{
             .notInList = QT_TRANSLATE_NOOP("rk520", "不在列表中"),
             .optionExcluded = QT_TRANSLATE_NOOP("rk520", "与已开启的选项冲突"),
             .needsFrequency = QT_TRANSLATE_NOOP("rk520", "请先设置接收和发射频率"),
+            .print = QT_TRANSLATE_NOOP("rk520", "打印频道表…"),
+            .printPrompt = {QT_TRANSLATE_NOOP("rk520", "打印已设置的频道"), QT_TRANSLATE_NOOP("rk520", "打印频道表")},
+            .exportPdf = QT_TRANSLATE_NOOP("rk520", "导出频道表(PDF)…"),
+            .exportPdfPrompt = {QT_TRANSLATE_NOOP("rk520", "将已设置的频道保存为PDF文件"), QT_TRANSLATE_NOOP("rk520", "导出频道表(PDF)")},
+            .pdfFilter = QT_TRANSLATE_NOOP("rk520", "PDF 文件 (*.pdf)"),
+            .sheetFile = QT_TRANSLATE_NOOP("rk520", "文件：%1"),
+            .sheetDate = QT_TRANSLATE_NOOP("rk520", "日期：%1"),
         },
 };
 

@@ -210,6 +210,13 @@ const rk::ModelProfile kProfile{
             .notInList = QT_TRANSLATE_NOOP("rk7400", "нет в списке"),
             .optionExcluded = QT_TRANSLATE_NOOP("rk7400", "несовместимо с включённой функцией"),
             .needsFrequency = QT_TRANSLATE_NOOP("rk7400", "сначала задайте частоты приёма и передачи"),
+            .print = QT_TRANSLATE_NOOP("rk7400", "Печать таблицы каналов…"),
+            .printPrompt = {QT_TRANSLATE_NOOP("rk7400", "Печать запрограммированных каналов"), QT_TRANSLATE_NOOP("rk7400", "Печать таблицы каналов")},
+            .exportPdf = QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов (PDF)…"),
+            .exportPdfPrompt = {QT_TRANSLATE_NOOP("rk7400", "Сохранение запрограммированных каналов в файл PDF"), QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов (PDF)")},
+            .pdfFilter = QT_TRANSLATE_NOOP("rk7400", "Файлы PDF (*.pdf)"),
+            .sheetFile = QT_TRANSLATE_NOOP("rk7400", "Файл: %1"),
+            .sheetDate = QT_TRANSLATE_NOOP("rk7400", "Дата: %1"),
         },
 };
 

@@ -894,5 +894,41 @@
         <source>请先设置接收和发射频率</source>
         <translation>set the receive and transmit frequencies first</translation>
     </message>
+    <message>
+        <source>打印频道表…</source>
+        <translation>Print channel table…</translation>
+    </message>
+    <message>
+        <source>打印已设置的频道</source>
+        <translation>Print the programmed channels</translation>
+    </message>
+    <message>
+        <source>打印频道表</source>
+        <translation>Print channel table</translation>
+    </message>
+    <message>
+        <source>导出频道表(PDF)…</source>
+        <translation>Export channel table (PDF)…</translation>
+    </message>
+    <message>
+        <source>将已设置的频道保存为PDF文件</source>
+        <translation>Save the programmed channels as a PDF file</translation>
+    </message>
+    <message>
+        <source>导出频道表(PDF)</source>
+        <translation>Export channel table (PDF)</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>日期：%1</source>
+        <translation>Date: %1</translation>
+    </message>
 </context>
 </TS>

@@ -854,5 +854,41 @@
         <source>сначала задайте частоты приёма и передачи</source>
         <translation>set the receive and transmit frequencies first</translation>
     </message>
+    <message>
+        <source>Печать таблицы каналов…</source>
+        <translation>Print channel table…</translation>
+    </message>
+    <message>
+        <source>Печать запрограммированных каналов</source>
+        <translation>Print the programmed channels</translation>
+    </message>
+    <message>
+        <source>Печать таблицы каналов</source>
+        <translation>Print channel table</translation>
+    </message>
+    <message>
+        <source>Экспорт каналов (PDF)…</source>
+        <translation>Export channel table (PDF)…</translation>
+    </message>
+    <message>
+        <source>Сохранение запрограммированных каналов в файл PDF</source>
+        <translation>Save the programmed channels as a PDF file</translation>
+    </message>
+    <message>
+        <source>Экспорт каналов (PDF)</source>
+        <translation>Export channel table (PDF)</translation>
+    </message>
+    <message>
+        <source>Файлы PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
 </context>
 </TS>
