@@ -36,6 +36,10 @@ struct ChannelTableExport {
 // `greatestSplit` (10 Hz counts) decides between a duplex offset and a split
 // transmit frequency.
 ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows);
+// The given channels (0..63, ascending) with `separator` between the cells:
+// the table view copies rows with a tab.
+ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit,
+                                      const std::vector<int>& channels, char separator);
 
 // Why a cell, a row or the table was refused. Front ends word each one.
 enum class TableProblemKind {

@@ -98,11 +98,19 @@ bool InGroup(const ConstSettingsBlock& settings, ScanGroup group, int channel) {
 const std::array<const char*, kChannelTableColumnCount>& ChannelTableColumns() { return kColumns; }
 
 ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows) {
+    std::vector<int> channels;
+    for (int c = 0; c < kChannelCount; ++c)
+        if (rows == ExportRows::All || image.IsChannelConfigured(c)) channels.push_back(c);
+    return ExportChannelTable(image, greatestSplit, channels, ',');
+}
+
+ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit,
+                                      const std::vector<int>& channels, char separator) {
     ChannelTableExport out;
-    out.text = csv::FormatRecord(std::vector<std::string>(kColumns.begin(), kColumns.end()));
+    out.text = csv::FormatRecord(std::vector<std::string>(kColumns.begin(), kColumns.end()), separator);
     const ConstSettingsBlock settings = image.Settings();
-    for (int c = 0; c < kChannelCount; ++c) {
-        if (rows == ExportRows::Configured && !image.IsChannelConfigured(c)) continue;
+    for (const int c : channels) {
+        if (c < 0 || c >= kChannelCount) continue;
         const ConstChannelRecord record = image.Channel(c);
         bool unlisted = false;
         const SideCode tx = cells::ReadSide(record, Side::Transmit, unlisted);
@@ -138,7 +146,7 @@ ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t grea
             YesNo(record.HasOption(kRepeater)),
             YesNo(InGroup(settings, ScanGroup::A, c)),
             YesNo(InGroup(settings, ScanGroup::B, c)),
-        });
+        }, separator);
     }
     return out;
 }

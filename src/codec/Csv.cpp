@@ -89,12 +89,12 @@ Table Parse(std::string_view text, char separator) {
     return table;
 }
 
-std::string FormatRecord(const std::vector<std::string>& cells) {
+std::string FormatRecord(const std::vector<std::string>& cells, char separator) {
     std::string line;
     for (std::size_t n = 0; n < cells.size(); ++n) {
         const std::string& cell = cells[n];
-        if (n > 0) line += ',';
-        const bool quoted = cell.find_first_of(",\"\r\n") != std::string::npos ||
+        if (n > 0) line += separator;
+        const bool quoted = cell.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string::npos ||
                             (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
         if (!quoted) {
             line += cell;

@@ -35,8 +35,8 @@ char DetectSeparator(std::string_view text);
 // quote, or a quote inside an unquoted cell, are taken as they stand.
 Table Parse(std::string_view text, char separator = ',');
 
-// One record as written, ending with LF. A cell is quoted when it holds a
-// comma, a quote, a line break or blanks at either end.
-std::string FormatRecord(const std::vector<std::string>& cells);
+// One record as written, ending with LF. A cell is quoted when it holds the
+// separator, a quote, a line break or blanks at either end.
+std::string FormatRecord(const std::vector<std::string>& cells, char separator = ',');
 
 }  // namespace rk::csv

@@ -121,6 +121,7 @@ void FormView::ShowChannel(int c) {
 
     RefreshValidList();
     ShowForm();
+    emit channelShown(c);
 }
 
 void FormView::RefreshValidList() { m_lists->Refresh(); }

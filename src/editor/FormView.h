@@ -93,6 +93,10 @@ public:
     int EditChannel() const;
     int ValidListPos() const;
 
+signals:
+    // The form now shows channel c, chosen by the user or by the program.
+    void channelShown(int c);
+
 protected:
     // Finds the form's named controls after the Designer form is set up and
     // builds the panels on them. `readOrder` lists the numeric fields' ids in

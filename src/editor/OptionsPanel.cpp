@@ -19,12 +19,9 @@ constexpr int kRowLow = 1;
 
 OptionsPanel::OptionsPanel(FormState& state, Controls controls) : m_state(state), m_controls(controls) {
     const Option options[] = {
-        {m_controls.scrambler, kScrambler, false, 0},
-        {m_controls.beatShift, kBeatShift, false, 0},
-        {m_controls.repeater, kRepeater, false, static_cast<std::uint8_t>(kTalkaround | kReverse)},
-        {m_controls.reverse, kReverse, false, static_cast<std::uint8_t>(kRepeater | kTalkaround)},
-        {m_controls.talkaround, kTalkaround, false, static_cast<std::uint8_t>(kRepeater | kReverse)},
-        {m_controls.txInhibit, kTxInhibit, true, kRepeater},
+        {m_controls.scrambler, ChannelOption::Scrambler},   {m_controls.beatShift, ChannelOption::BeatShift},
+        {m_controls.repeater, ChannelOption::Repeater},     {m_controls.reverse, ChannelOption::Reverse},
+        {m_controls.talkaround, ChannelOption::Talkaround}, {m_controls.txInhibit, ChannelOption::TxInhibit},
     };
     for (const Option& option : options)
         if (option.list) m_options.push_back(option);
@@ -55,10 +52,7 @@ void OptionsPanel::LoadValues(const ConstChannelRecord& record) {
 
 void OptionsPanel::ShowLists(const ConstChannelRecord& record) {
     m_controls.power->SelectRow(record.HasOption(kLowPower) ? kRowLow : kRowHigh);
-    for (const Option& option : m_options) {
-        const bool on = option.inCodeFlags ? record.HasCodeFlag(option.bit) : record.HasOption(option.bit);
-        option.list->SelectRow(on ? kRowYes : kRowNo);
-    }
+    for (const Option& option : m_options) option.list->SelectRow(OptionIsOn(record, option.option) ? kRowYes : kRowNo);
 }
 
 void OptionsPanel::OnPowerChosen() {
@@ -71,23 +65,14 @@ void OptionsPanel::OnOptionChosen(const Option& option) {
     const int row = option.list->SelectedRow();
     if (row != kRowNo && row != kRowYes) return;
     const bool on = row == kRowYes;
-    // Only switching an option on is refused: switching one off never makes a
-    // conflict, and a file or a radio may bring two conflicting options that
-    // the user must be able to clear.
-    if (on && (m_state.Record().optionFlags() & option.refusedWhile) != 0) {
+    if (on && OptionRefused(m_state.Record(), option.option)) {
         option.list->SelectRow(kRowNo);
         return;
     }
+    const bool hasTxInhibit = m_controls.txInhibit != nullptr;
+    m_state.EditRecord([&](const ChannelRecord& record) { SwitchOption(record, option.option, on, hasTxInhibit); });
     // The repeater and transmit inhibit cannot be on together.
-    const bool clearsTxInhibit = option.bit == kRepeater && !option.inCodeFlags && on && m_controls.txInhibit;
-    m_state.EditRecord([&](const ChannelRecord& record) {
-        if (option.inCodeFlags)
-            record.SetCodeFlag(option.bit, on);
-        else
-            record.SetOption(option.bit, on);
-        if (clearsTxInhibit) record.SetCodeFlag(kTxInhibit, false);
-    });
-    if (clearsTxInhibit) m_controls.txInhibit->SelectRow(kRowNo);
+    if (hasTxInhibit && option.option == ChannelOption::Repeater && on) m_controls.txInhibit->SelectRow(kRowNo);
 }
 
 void OptionsPanel::OnSquelchSpin(int newPosition) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "ChannelOptions.h"
+
 class QLineEdit;
 
 namespace rk {
@@ -37,12 +39,10 @@ public:
     void ShowLists(const ConstChannelRecord& record);
 
 private:
-    // One yes/no list: its bit, and the bits that refuse it being switched on.
+    // One yes/no list and the option it switches.
     struct Option {
         ChoiceList* list;
-        std::uint8_t bit;
-        bool inCodeFlags;  // txInhibit lives in codeFlags, the rest in optionFlags
-        std::uint8_t refusedWhile;
+        ChannelOption option;
     };
     void OnPowerChosen();
     void OnOptionChosen(const Option& option);

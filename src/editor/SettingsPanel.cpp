@@ -34,13 +34,16 @@ void SettingsPanel::LoadTotLimit(const ConstSettingsBlock& settings) {
     if (m_totLimit) m_state.values.totMinutes = TenthsToValue(settings.totLimit());
 }
 
-void SettingsPanel::LoadBand(const ConstSettingsBlock& settings) {
+BandEdges ShownBand(const ConstSettingsBlock& settings) {
     const std::int64_t low = BandLowToMhz(settings.bandLow());
-    NumberValues& values = m_state.values;
-    values.bandLowMHz = static_cast<double>(low);
-    values.bandHighMHz = (low >= static_cast<std::int64_t>(kBandEdgeMin) && low <= static_cast<std::int64_t>(kBandEdgeMax))
-                             ? static_cast<double>(low + kBandWidthMhz)
-                             : 0.0;
+    const bool edged = low >= static_cast<std::int64_t>(kBandEdgeMin) && low <= static_cast<std::int64_t>(kBandEdgeMax);
+    return {static_cast<double>(low), edged ? static_cast<double>(low + kBandWidthMhz) : 0.0};
+}
+
+void SettingsPanel::LoadBand(const ConstSettingsBlock& settings) {
+    const BandEdges band = ShownBand(settings);
+    m_state.values.bandLowMHz = band.low;
+    m_state.values.bandHighMHz = band.high;
 }
 
 void SettingsPanel::OnBandEdited() {

@@ -13,6 +13,14 @@ template <typename Byte>
 class BasicSettingsBlock;
 using ConstSettingsBlock = BasicSettingsBlock<const std::uint8_t>;
 
+// The band's edges in MHz as the form shows them for the stored band: the
+// high edge 20 MHz above a low edge of 100..500, else 0.
+struct BandEdges {
+    double low = 0;
+    double high = 0;
+};
+BandEdges ShownBand(const ConstSettingsBlock& settings);
+
 class SettingsPanel {
 public:
     // `totLimit` is null for a model without a time limit.

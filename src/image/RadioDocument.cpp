@@ -1,18 +1,12 @@
 #include "RadioDocument.h"
 
+#include "NewDocument.h"
 #include "SortedSlots.h"
 
 namespace rk {
 
 bool RadioDocument::OnNewDocument() {
-    RadioImage image;
-    auto settings = image.Settings();
-    for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
-    for (auto& slot : settings.scanGroupB()) slot = kEmptySlot;
-    for (int c = 0; c < kChannelCount; ++c) image.Channel(c).setSquelchLevel(kSquelchLevelDefault);
-    settings.setTotLimit(50);
-    settings.setSettingsByte1(15);
-    LoadImage(image);
+    LoadImage(NewDocumentImage());
     return true;
 }
 
@@ -60,6 +54,7 @@ void RadioDocument::RefreshDerived(const std::function<void(RadioImage&)>& refre
     const RadioImage before = m_image;
     refresh(m_image);
     m_history.Absorb(before, m_image);
+    if (imageChanged && !(m_image == before)) imageChanged();
 }
 
 bool RadioDocument::Record(const RadioImage& before, const StepInfo& info, int typingKey) {
@@ -98,6 +93,7 @@ void RadioDocument::MarkSaved() {
 void RadioDocument::Announce(bool wasModified) {
     if (IsModified() != wasModified && modifiedChanged) modifiedChanged(IsModified());
     if (historyChanged) historyChanged();
+    if (imageChanged) imageChanged();
 }
 
 RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {

@@ -25,9 +25,8 @@ public:
     RadioDocument(const RadioDocument&) = delete;
     RadioDocument& operator=(const RadioDocument&) = delete;
 
-    // New-document defaults: every record zero but squelch level 3, both scan
-    // groups empty, time limit 5.0 minutes, settingsByte1 15. Starts a fresh
-    // history, unchanged.
+    // The new document's image (NewDocument.h). Starts a fresh history,
+    // unchanged.
     bool OnNewDocument();
     // Takes a whole image that came from a file. Starts a fresh history,
     // unchanged.
@@ -97,9 +96,15 @@ public:
     // The image was saved: this point of the history is the saved one.
     void MarkSaved();
     std::function<void(bool)> modifiedChanged;
+    // After any change of the image's bytes, whoever made it; views that
+    // show many channels at once follow the image through it.
+    std::function<void()> imageChanged;
+
+    // After edits that may change which channels are configured: the list
+    // is rebuilt and its display marked for a refill.
+    void RebuildValidChannels();
 
 private:
-    void RebuildValidChannels();
     // Records the change from `before` to the image as a step.
     bool Record(const RadioImage& before, const StepInfo& info, int typingKey);
     // Tells the listeners what a change of the history changed.

@@ -216,6 +216,34 @@ struct BackupListTexts {
     const char* otherExtension;
 };
 
+// The channel table beside the form: its View item, its row commands and
+// why a cell was refused.
+struct ChannelTableViewTexts {
+    const char* command;  // View menu item; also the panel's title
+    CommandPrompt prompt;
+    const char* copy;
+    const char* paste;
+    const char* clear;
+    const char* moveUp;
+    const char* moveDown;
+    const char* sort;
+    const char* setOnSelected;  // %1 the value
+    const char* cellRefused;    // %1 channel and column, %2 reason
+    const char* outOfRange;
+    const char* notInList;
+    const char* optionExcluded;
+    const char* needsFrequency;
+    // The channel sheet on paper or in a PDF file, headed by the file's name
+    // and the date.
+    const char* print;
+    CommandPrompt printPrompt;
+    const char* exportPdf;
+    CommandPrompt exportPdfPrompt;
+    const char* pdfFilter;
+    const char* sheetFile;  // %1 the file's name
+    const char* sheetDate;  // %1 the date
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -235,6 +263,7 @@ struct ModelProfile {
     bool hasTalkaround;
     ChannelTableTexts channelTable;
     BackupListTexts backups;
+    ChannelTableViewTexts tableView;
 };
 
 }  // namespace rk

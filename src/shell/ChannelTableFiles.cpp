@@ -101,11 +101,20 @@ bool ChannelTableFiles::Import() {
     RadioDocument& document = m_files.Document();
     const auto result =
         ImportChannelTable(document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (!AcceptTableRows(m_profile, result)) return false;
+    document.TakeImportedImage(result.image);
+    m_view.ShowImportedImage();
+    ShowImportSummary(result);
+    return true;
+}
+
+bool AcceptTableRows(const ModelProfile& profile, const ChannelTableImport& result) {
+    const auto& texts = profile.channelTable;
     const bool anyRow = result.tableUsable && !result.importedRows.empty();
     if (!result.problems.empty()) {
         QStringList lines;
         for (std::size_t i = 0; i < result.problems.size() && i < kListedProblems; ++i)
-            lines << ProblemText(result.problems[i]);
+            lines << TableProblemText(profile, result.problems[i]);
         if (result.problems.size() > kListedProblems)
             lines << Tr(texts.moreProblems).arg(result.problems.size() - kListedProblems);
         const QString list = lines.join(QLatin1Char('\n'));
@@ -113,15 +122,12 @@ bool ChannelTableFiles::Import() {
             Prompts::Current().ShowMessage(list + QStringLiteral("\n\n") + Tr(texts.nothingToImport));
             return false;
         }
-        if (!Prompts::Current().AskYesNo(list + QStringLiteral("\n\n") + Tr(texts.importValidRows).arg(result.importedRows.size())))
-            return false;
-    } else if (!anyRow) {
+        return Prompts::Current().AskYesNo(list + QStringLiteral("\n\n") + Tr(texts.importValidRows).arg(result.importedRows.size()));
+    }
+    if (!anyRow) {
         Prompts::Current().ShowMessage(Tr(texts.nothingToImport));
         return false;
     }
-    document.TakeImportedImage(result.image);
-    m_view.ShowImportedImage();
-    ShowImportSummary(result);
     return true;
 }
 
@@ -145,8 +151,8 @@ void ChannelTableFiles::ShowImportSummary(const ChannelTableImport& result) {
     if (!lines.isEmpty()) Prompts::Current().ShowMessage(summary + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
 }
 
-QString ChannelTableFiles::ProblemText(const TableProblem& problem) const {
-    const auto& texts = m_profile.channelTable;
+QString TableProblemText(const ModelProfile& profile, const TableProblem& problem) {
+    const auto& texts = profile.channelTable;
     const QString reason = Tr(Reason(texts.reasons, problem.kind));
     if (problem.column.empty()) return Tr(texts.rowProblem).arg(problem.row).arg(reason);
     if (!problem.value.empty())

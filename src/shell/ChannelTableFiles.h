@@ -12,8 +12,16 @@ namespace rk {
 
 class DocumentFiles;
 class FormView;
+struct ChannelTableImport;
 struct TableProblem;
 struct ChannelTableImport;
+
+// Lists a table's refused rows, as the import shows them, and asks whether to
+// take the valid ones; tells when none is left. True when the result's image
+// is to be taken.
+bool AcceptTableRows(const ModelProfile& profile, const ChannelTableImport& result);
+// One refused row or cell, as the import lists it.
+QString TableProblemText(const ModelProfile& profile, const TableProblem& problem);
 
 class ChannelTableFiles : public QObject {
     Q_OBJECT
@@ -29,7 +37,6 @@ signals:
     void Summary(const QString& text);
 
 private:
-    QString ProblemText(const TableProblem& problem) const;
     // The count, then what the pre-write check would refuse in the result,
     // the columns the table lacked and the names not kept, in a message
     // when there is any of these.

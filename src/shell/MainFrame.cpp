@@ -10,13 +10,19 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
 #include "AboutDialog.h"
+#include "ChannelSheet.h"
 #include "ChannelTableFiles.h"
+#include "ChannelTablePanel.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
@@ -24,8 +30,10 @@
 #include "Languages.h"
 #include "ModelProfile.h"
 #include "PortNames.h"
+#include "ProgramShell.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
+#include "SettingsLocation.h"
 #include "StatusPanes.h"
 #include "Texts.h"
 #include "ToolbarIcons.h"
@@ -34,6 +42,11 @@
 using namespace rk;
 
 namespace {
+
+const QString kTableShownKey = QStringLiteral("ChannelTable/Shown");
+const QString kTableFloatingKey = QStringLiteral("ChannelTable/Floating");
+const QString kTableAreaKey = QStringLiteral("ChannelTable/Area");
+const QString kTableGeometryKey = QStringLiteral("ChannelTable/Geometry");
 
 // The local file a drag carries, or nothing.
 QString DraggedFile(const QMimeData* mime) {
@@ -82,6 +95,15 @@ CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, Recent
         RebuildRecentFiles();
     });
     UpdateTitle();
+    if (ProgramSettings(m_profile.shell.programTitle).value(kTableShownKey).toBool()) Command(command::kViewChannelTable)->setChecked(true);
+}
+
+CMainFrame::~CMainFrame() {
+    // The panel hides as the window goes, when the View item may be gone, and
+    // an open cell editor would commit into a window half torn down.
+    if (!m_channelTable) return;
+    m_channelTable->disconnect(this);
+    m_channelTable->Table()->reset();
 }
 
 QAction* CMainFrame::AddCommand(int id, const char* text, const char* prompt, const char* tooltip) {
@@ -126,6 +148,14 @@ void CMainFrame::CreateFileMenu() {
     connect(importTable, &QAction::triggered, m_tables, &ChannelTableFiles::Import);
     connect(m_tables, &ChannelTableFiles::Summary, this, [this](const QString& text) { m_statusPanes->showMessage(text); });
     m_fileMenu->addActions({exportTable, importTable});
+    const ChannelTableViewTexts& sheet = m_profile.tableView;
+    QAction* print = AddCommand(command::kFilePrintTable, sheet.print, sheet.printPrompt.prompt, sheet.printPrompt.tooltip);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, [this] { PrintChannelSheet(m_profile, m_files, this); });
+    QAction* pdf = AddCommand(command::kFileExportTablePdf, sheet.exportPdf, sheet.exportPdfPrompt.prompt,
+                              sheet.exportPdfPrompt.tooltip);
+    connect(pdf, &QAction::triggered, this, [this] { ExportChannelSheetPdf(m_profile, m_files); });
+    m_fileMenu->addActions({print, pdf});
     m_fileMenu->addSeparator();
     m_recentSeparator = m_fileMenu->addSeparator();
     QAction* exit = AddCommand(command::kAppExit, menu.fileExit, prompts.fileExit.prompt, prompts.fileExit.tooltip);
@@ -193,7 +223,53 @@ void CMainFrame::CreateViewMenu() {
     status->setChecked(true);
     connect(status, &QAction::toggled, m_statusPanes, &QWidget::setVisible);
     viewMenu->addAction(status);
+
+    const ChannelTableViewTexts& table = m_profile.tableView;
+    QAction* channels = AddCommand(command::kViewChannelTable, table.command, table.prompt.prompt, table.prompt.tooltip);
+    channels->setCheckable(true);
+    channels->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(channels, &QAction::toggled, this, &CMainFrame::ShowChannelTable);
+    viewMenu->addAction(channels);
     CreateLanguageMenu(viewMenu);
+}
+
+void CMainFrame::ShowChannelTable(bool shown) {
+    if (!m_channelTable) {
+        if (!shown) return;
+        const QSettings settings = ProgramSettings(m_profile.shell.programTitle);
+        m_channelTable = new ChannelTablePanel(m_profile, m_files.Document(), m_view, this);
+        const auto area = static_cast<Qt::DockWidgetArea>(settings.value(kTableAreaKey, int(Qt::RightDockWidgetArea)).toInt());
+        addDockWidget(area == Qt::NoDockWidgetArea ? Qt::RightDockWidgetArea : area, m_channelTable);
+        m_channelTable->RestoreColumns(settings);
+        // Room beside the form rather than taken from it.
+        const int wanted = std::min(m_channelTable->PreferredWidth(), 900);
+        if (isVisible() && !settings.value(kTableFloatingKey).toBool()) resize(width() + wanted, height());
+        resizeDocks({m_channelTable}, {wanted}, Qt::Horizontal);
+        if (settings.value(kTableFloatingKey).toBool()) {
+            m_channelTable->setFloating(true);
+            if (!m_channelTable->restoreGeometry(settings.value(kTableGeometryKey).toByteArray()))
+                m_channelTable->resize(wanted, m_view.sizeHint().height());
+        }
+        connect(m_channelTable, &ChannelTablePanel::message, this,
+                [this](const QString& text) { m_statusPanes->showMessage(text); });
+        // The View item follows the panel, also when a floating one is closed.
+        connect(m_channelTable, &QDockWidget::visibilityChanged, this, [this](bool) {
+            Command(command::kViewChannelTable)->setChecked(!m_channelTable->isHidden());
+        });
+    }
+    m_channelTable->setVisible(shown);
+    if (shown) m_channelTable->Table()->setFocus(Qt::OtherFocusReason);
+    SaveChannelTable();
+}
+
+void CMainFrame::SaveChannelTable() const {
+    QSettings settings = ProgramSettings(m_profile.shell.programTitle);
+    settings.setValue(kTableShownKey, m_channelTable && !m_channelTable->isHidden());
+    if (!m_channelTable) return;
+    settings.setValue(kTableFloatingKey, m_channelTable->isFloating());
+    settings.setValue(kTableAreaKey, int(dockWidgetArea(m_channelTable)));
+    settings.setValue(kTableGeometryKey, m_channelTable->saveGeometry());
+    m_channelTable->SaveColumns(settings);
 }
 
 void CMainFrame::CreateLanguageMenu(QMenu* viewMenu) {
@@ -365,10 +441,22 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::FitToForm() {
+    QSize bound = size();
+    // A docked channel table widens the window as far as the screen allows,
+    // taking what the form leaves of it.
+    const Qt::DockWidgetArea area = m_channelTable ? dockWidgetArea(m_channelTable) : Qt::NoDockWidgetArea;
+    if (m_channelTable && !m_channelTable->isHidden() && !m_channelTable->isFloating() && screen() &&
+        (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea)) {
+        const int screenWidth = screen()->availableGeometry().width();
+        bound.setWidth(std::max(bound.width(), screenWidth));
+        resize(bound);
+        const int room = screenWidth - m_view.sizeHint().width() - 2 * m_scroll->verticalScrollBar()->sizeHint().width();
+        resizeDocks({m_channelTable}, {std::clamp(m_channelTable->PreferredWidth(), 0, std::max(room, 200))}, Qt::Horizontal);
+    }
     if (QLayout* frameLayout = layout()) frameLayout->activate();
     const QSize chrome = size() - m_scroll->size();
     const QSize wanted = m_view.sizeHint() + chrome;
-    const QSize fitted = size().boundedTo(wanted);
+    const QSize fitted = bound.boundedTo(wanted);
     if (fitted != size()) resize(fitted);
 }
 
@@ -385,6 +473,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     m_link.OnCloseRequest();
     m_recent.Save();
+    SaveChannelTable();
     event->accept();
 }
 

@@ -12,6 +12,7 @@ class QToolBar;
 
 namespace rk {
 class ChannelTableFiles;
+class ChannelTablePanel;
 class CloneLink;
 class DocumentFiles;
 class FormView;
@@ -38,6 +39,9 @@ inline constexpr int kAppExit = 57665;
 inline constexpr int kAppAbout = 57664;
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;
+inline constexpr int kViewChannelTable = 32803;
+inline constexpr int kFilePrintTable = 32804;
+inline constexpr int kFileExportTablePdf = 32805;
 }  // namespace rk::command
 
 class CMainFrame : public QMainWindow {
@@ -45,11 +49,14 @@ class CMainFrame : public QMainWindow {
 public:
     CMainFrame(const rk::ModelProfile& profile, rk::DocumentFiles& files, rk::RecentFiles& recent,
                rk::FormView& view, rk::CloneLink& link, rk::TransferCommands& transfer, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // The action of a menu or toolbar command, or nullptr.
     QAction* Command(int id) const { return m_commands.value(id); }
     QToolBar* ToolBar() const { return m_toolBar; }
     rk::StatusPanes* StatusPanes() const { return m_statusPanes; }
+    // The channel table panel, or nullptr until it is first shown.
+    rk::ChannelTablePanel* ChannelTable() const { return m_channelTable; }
     // Ends the transfer in progress; Esc and the status bar's button.
     QAction* StopAction() const { return m_stopAction; }
 
@@ -74,6 +81,9 @@ private:
     void CreateEditMenu();
     void CreateViewMenu();
     void CreateLanguageMenu(QMenu* viewMenu);
+    // Builds the panel on its first showing, where the last run left it.
+    void ShowChannelTable(bool shown);
+    void SaveChannelTable() const;
     void CreatePortMenu();
     void CreateOperationMenu();
     void CreateHelpMenu();
@@ -91,6 +101,7 @@ private:
     rk::CloneLink& m_link;
     rk::ChannelTableFiles* m_tables = nullptr;
     rk::HistoryCommands* m_history = nullptr;
+    rk::ChannelTablePanel* m_channelTable = nullptr;
     rk::TransferCommands& m_transfer;
     QAction* m_stopAction = nullptr;
     QHash<int, QAction*> m_commands;

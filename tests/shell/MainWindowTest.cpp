@@ -97,7 +97,8 @@ private slots:
             fileItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
         const auto& table = m_profile.channelTable;
         QCOMPARE(fileItems, (QStringList{Utf(m.fileNew), Utf(m.fileOpen), Utf(m.fileSave), Utf(m.fileSaveAs), "-",
-                                         Utf(table.exportCommand), Utf(table.importCommand), "-",
+                                         Utf(table.exportCommand), Utf(table.importCommand),
+                                         Utf(m_profile.tableView.print), Utf(m_profile.tableView.exportPdf), "-",
                                          Utf(m.recentPlaceholder), "-", Utf(m.fileExit)}));
 
         CMainFrame& frame = m_program->MainFrame();

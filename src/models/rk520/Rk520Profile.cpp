@@ -225,6 +225,30 @@ const rk::ModelProfile kProfile{
             .otherProgram = "rk7400",
             .otherExtension = ".zu1",
         },
+    .tableView =
+        {
+            .command = QT_TRANSLATE_NOOP("rk520", "频道表(&C)"),
+            .prompt = {QT_TRANSLATE_NOOP("rk520", "显示或隐藏频道表"), QT_TRANSLATE_NOOP("rk520", "显隐频道表")},
+            .copy = QT_TRANSLATE_NOOP("rk520", "复制频道"),
+            .paste = QT_TRANSLATE_NOOP("rk520", "粘贴频道"),
+            .clear = QT_TRANSLATE_NOOP("rk520", "清除频道"),
+            .moveUp = QT_TRANSLATE_NOOP("rk520", "上移"),
+            .moveDown = QT_TRANSLATE_NOOP("rk520", "下移"),
+            .sort = QT_TRANSLATE_NOOP("rk520", "按接收频率排序"),
+            .setOnSelected = QT_TRANSLATE_NOOP("rk520", "所选频道都设为“%1”"),
+            .cellRefused = QT_TRANSLATE_NOOP("rk520", "%1：%2"),
+            .outOfRange = QT_TRANSLATE_NOOP("rk520", "超出范围"),
+            .notInList = QT_TRANSLATE_NOOP("rk520", "不在列表中"),
+            .optionExcluded = QT_TRANSLATE_NOOP("rk520", "与已开启的选项冲突"),
+            .needsFrequency = QT_TRANSLATE_NOOP("rk520", "请先设置接收和发射频率"),
+            .print = QT_TRANSLATE_NOOP("rk520", "打印频道表…"),
+            .printPrompt = {QT_TRANSLATE_NOOP("rk520", "打印已设置的频道"), QT_TRANSLATE_NOOP("rk520", "打印频道表")},
+            .exportPdf = QT_TRANSLATE_NOOP("rk520", "导出频道表(PDF)…"),
+            .exportPdfPrompt = {QT_TRANSLATE_NOOP("rk520", "将已设置的频道保存为PDF文件"), QT_TRANSLATE_NOOP("rk520", "导出频道表(PDF)")},
+            .pdfFilter = QT_TRANSLATE_NOOP("rk520", "PDF 文件 (*.pdf)"),
+            .sheetFile = QT_TRANSLATE_NOOP("rk520", "文件：%1"),
+            .sheetDate = QT_TRANSLATE_NOOP("rk520", "日期：%1"),
+        },
 };
 
 }  // namespace

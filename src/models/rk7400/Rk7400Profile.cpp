@@ -238,6 +238,30 @@ const rk::ModelProfile kProfile{
             .otherProgram = "rk520",
             .otherExtension = ".rkd",
         },
+    .tableView =
+        {
+            .command = QT_TRANSLATE_NOOP("rk7400", "Таблица каналов"),
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Показать или скрыть таблицу каналов"), QT_TRANSLATE_NOOP("rk7400", "Таблица каналов")},
+            .copy = QT_TRANSLATE_NOOP("rk7400", "Копировать каналы"),
+            .paste = QT_TRANSLATE_NOOP("rk7400", "Вставить каналы"),
+            .clear = QT_TRANSLATE_NOOP("rk7400", "Очистить каналы"),
+            .moveUp = QT_TRANSLATE_NOOP("rk7400", "Переместить вверх"),
+            .moveDown = QT_TRANSLATE_NOOP("rk7400", "Переместить вниз"),
+            .sort = QT_TRANSLATE_NOOP("rk7400", "Сортировать по частоте приёма"),
+            .setOnSelected = QT_TRANSLATE_NOOP("rk7400", "Установить «%1» для выбранных каналов"),
+            .cellRefused = QT_TRANSLATE_NOOP("rk7400", "%1: %2"),
+            .outOfRange = QT_TRANSLATE_NOOP("rk7400", "вне допустимых пределов"),
+            .notInList = QT_TRANSLATE_NOOP("rk7400", "нет в списке"),
+            .optionExcluded = QT_TRANSLATE_NOOP("rk7400", "несовместимо с включённой функцией"),
+            .needsFrequency = QT_TRANSLATE_NOOP("rk7400", "сначала задайте частоты приёма и передачи"),
+            .print = QT_TRANSLATE_NOOP("rk7400", "Печать таблицы каналов…"),
+            .printPrompt = {QT_TRANSLATE_NOOP("rk7400", "Печать запрограммированных каналов"), QT_TRANSLATE_NOOP("rk7400", "Печать таблицы каналов")},
+            .exportPdf = QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов (PDF)…"),
+            .exportPdfPrompt = {QT_TRANSLATE_NOOP("rk7400", "Сохранение запрограммированных каналов в файл PDF"), QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов (PDF)")},
+            .pdfFilter = QT_TRANSLATE_NOOP("rk7400", "Файлы PDF (*.pdf)"),
+            .sheetFile = QT_TRANSLATE_NOOP("rk7400", "Файл: %1"),
+            .sheetDate = QT_TRANSLATE_NOOP("rk7400", "Дата: %1"),
+        },
 };
 
 }  // namespace

@@ -982,5 +982,97 @@ Restart the program in the new language and open the current file again?</transl
         <source>重做 导入频道表</source>
         <translation>Redo table import</translation>
     </message>
+    <message>
+        <source>频道表(&amp;C)</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>显示或隐藏频道表</source>
+        <translation>Show or hide the channel table</translation>
+    </message>
+    <message>
+        <source>显隐频道表</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>复制频道</source>
+        <translation>Copy channels</translation>
+    </message>
+    <message>
+        <source>粘贴频道</source>
+        <translation>Paste channels</translation>
+    </message>
+    <message>
+        <source>清除频道</source>
+        <translation>Clear channels</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>按接收频率排序</source>
+        <translation>Sort by receive frequency</translation>
+    </message>
+    <message>
+        <source>所选频道都设为“%1”</source>
+        <translation>Set “%1” on all selected</translation>
+    </message>
+    <message>
+        <source>超出范围</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>不在列表中</source>
+        <translation>not in the list</translation>
+    </message>
+    <message>
+        <source>与已开启的选项冲突</source>
+        <translation>conflicts with an option that is on</translation>
+    </message>
+    <message>
+        <source>请先设置接收和发射频率</source>
+        <translation>set the receive and transmit frequencies first</translation>
+    </message>
+    <message>
+        <source>打印频道表…</source>
+        <translation>Print channel table…</translation>
+    </message>
+    <message>
+        <source>打印已设置的频道</source>
+        <translation>Print the programmed channels</translation>
+    </message>
+    <message>
+        <source>打印频道表</source>
+        <translation>Print channel table</translation>
+    </message>
+    <message>
+        <source>导出频道表(PDF)…</source>
+        <translation>Export channel table (PDF)…</translation>
+    </message>
+    <message>
+        <source>将已设置的频道保存为PDF文件</source>
+        <translation>Save the programmed channels as a PDF file</translation>
+    </message>
+    <message>
+        <source>导出频道表(PDF)</source>
+        <translation>Export channel table (PDF)</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>文件：%1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>日期：%1</source>
+        <translation>Date: %1</translation>
+    </message>
 </context>
 </TS>

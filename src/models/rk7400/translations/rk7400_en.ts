@@ -950,5 +950,93 @@ Restart the program in the new language and open the current file again?</transl
         <source>Повторить: импорт каналов</source>
         <translation>Redo table import</translation>
     </message>
+    <message>
+        <source>Таблица каналов</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть таблицу каналов</source>
+        <translation>Show or hide the channel table</translation>
+    </message>
+    <message>
+        <source>Копировать каналы</source>
+        <translation>Copy channels</translation>
+    </message>
+    <message>
+        <source>Вставить каналы</source>
+        <translation>Paste channels</translation>
+    </message>
+    <message>
+        <source>Очистить каналы</source>
+        <translation>Clear channels</translation>
+    </message>
+    <message>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Сортировать по частоте приёма</source>
+        <translation>Sort by receive frequency</translation>
+    </message>
+    <message>
+        <source>Установить «%1» для выбранных каналов</source>
+        <translation>Set “%1” on all selected</translation>
+    </message>
+    <message>
+        <source>вне допустимых пределов</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>нет в списке</source>
+        <translation>not in the list</translation>
+    </message>
+    <message>
+        <source>несовместимо с включённой функцией</source>
+        <translation>conflicts with an option that is on</translation>
+    </message>
+    <message>
+        <source>сначала задайте частоты приёма и передачи</source>
+        <translation>set the receive and transmit frequencies first</translation>
+    </message>
+    <message>
+        <source>Печать таблицы каналов…</source>
+        <translation>Print channel table…</translation>
+    </message>
+    <message>
+        <source>Печать запрограммированных каналов</source>
+        <translation>Print the programmed channels</translation>
+    </message>
+    <message>
+        <source>Печать таблицы каналов</source>
+        <translation>Print channel table</translation>
+    </message>
+    <message>
+        <source>Экспорт каналов (PDF)…</source>
+        <translation>Export channel table (PDF)…</translation>
+    </message>
+    <message>
+        <source>Сохранение запрограммированных каналов в файл PDF</source>
+        <translation>Save the programmed channels as a PDF file</translation>
+    </message>
+    <message>
+        <source>Экспорт каналов (PDF)</source>
+        <translation>Export channel table (PDF)</translation>
+    </message>
+    <message>
+        <source>Файлы PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
 </context>
 </TS>

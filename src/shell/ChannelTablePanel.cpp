@@ -1,0 +1,218 @@
+#include "ChannelTablePanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTableView>
+#include <algorithm>
+
+#include "ChannelPaste.h"
+#include "ChannelTable.h"
+#include "ChannelTableDelegate.h"
+#include "ChannelTableFiles.h"
+#include "ChannelTableModel.h"
+#include "FormView.h"
+#include "Texts.h"
+
+namespace rk {
+
+namespace {
+const QString kColumnsKey = QStringLiteral("ChannelTable/Columns");
+const QString kCsvType = QStringLiteral("text/csv");
+}  // namespace
+
+ChannelTablePanel::ChannelTablePanel(const ModelProfile& profile, RadioDocument& document, FormView& view,
+                                     QWidget* parent)
+    : QDockWidget(parent), m_profile(profile), m_document(document), m_view(view) {
+    setObjectName(QStringLiteral("channelTable"));
+    setWindowTitle(Tr(profile.tableView.command).remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(QLatin1Char('&')));
+    m_model = new ChannelTableModel(document, profile, this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("channelTableView"));
+    m_table->setAccessibleName(windowTitle());
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(new ChannelTableDelegate(m_table));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    m_table->setTabKeyNavigation(true);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionsMovable(false);
+    setWidget(m_table);
+
+    const ChannelTableViewTexts& t = profile.tableView;
+    AddRowAction(t.copy, QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelTablePanel::Copy);
+    AddRowAction(t.paste, QKeySequence(Qt::CTRL | Qt::Key_V), &ChannelTablePanel::Paste);
+    AddRowAction(t.clear, QKeySequence(Qt::Key_Delete), &ChannelTablePanel::Clear);
+    AddRowAction(t.moveUp, QKeySequence(Qt::ALT | Qt::Key_Up), &ChannelTablePanel::MoveUp);
+    AddRowAction(t.moveDown, QKeySequence(Qt::ALT | Qt::Key_Down), &ChannelTablePanel::MoveDown);
+    AddRowAction(t.sort, QKeySequence(), &ChannelTablePanel::Sort);
+
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &ChannelTablePanel::ShowContextMenu);
+    connect(m_model, &ChannelTableModel::refused, this, &ChannelTablePanel::message);
+    connect(m_model, &ChannelTableModel::edited, this, [this] { RefreshForm(); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) ShowInForm(current.row());
+            });
+    connect(&m_view, &FormView::channelShown, this, &ChannelTablePanel::FollowForm);
+    m_document.imageChanged = [model = m_model] { model->Refresh(); };
+    FollowForm(m_view.EditChannel());
+}
+
+ChannelTablePanel::~ChannelTablePanel() { m_document.imageChanged = nullptr; }
+
+QAction* ChannelTablePanel::AddRowAction(const char* text, const QKeySequence& shortcut,
+                                         void (ChannelTablePanel::*slot)()) {
+    auto* action = new QAction(Tr(text), this);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    m_table->addAction(action);
+    m_rowActions << action;
+    return action;
+}
+
+std::vector<int> ChannelTablePanel::SelectedChannels() const {
+    std::vector<int> channels;
+    for (const QModelIndex& row : m_table->selectionModel()->selectedRows()) channels.push_back(row.row());
+    if (channels.empty() && m_table->currentIndex().isValid()) channels.push_back(m_table->currentIndex().row());
+    std::sort(channels.begin(), channels.end());
+    return channels;
+}
+
+void ChannelTablePanel::Copy() {
+    const std::vector<int> channels = SelectedChannels();
+    if (channels.empty()) return;
+    const std::int32_t split = m_profile.rules.validation.greatestSplit;
+    const RadioImage& image = m_document.Image();
+    const auto tabs = ExportChannelTable(image, split, channels, '\t');
+    const auto commas = ExportChannelTable(image, split, channels, ',');
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(tabs.text));
+    mime->setData(kCsvType, QByteArray::fromStdString(commas.text));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void ChannelTablePanel::Paste() {
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime) return;
+    QByteArray text = mime->text().toUtf8();
+    if (text.isEmpty()) text = mime->data(kCsvType);
+    if (text.isEmpty() || text.size() > static_cast<qsizetype>(kChannelTableMaxBytes)) return;
+    const std::vector<int> selected = SelectedChannels();
+    const int first = selected.empty() ? 0 : selected.front();
+    const auto result =
+        PasteChannelTable(m_document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())), first);
+    if (!AcceptTableRows(m_profile, result)) return;
+    TakeImage(result.image, selected);
+}
+
+void ChannelTablePanel::Clear() {
+    const std::vector<int> channels = SelectedChannels();
+    TakeImage(ClearChannels(m_document.Image(), channels), channels);
+}
+
+void ChannelTablePanel::Move(MoveDirection direction) {
+    const MovedChannels moved = MoveChannels(m_document.Image(), SelectedChannels(), direction);
+    TakeImage(moved.image, moved.channels);
+}
+
+void ChannelTablePanel::Sort() {
+    const std::vector<int> channels = SelectedChannels();
+    TakeImage(SortByReceiveFrequency(m_document.Image(), channels), channels);
+}
+
+void ChannelTablePanel::ShowContextMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.addActions(m_rowActions);
+    const QModelIndex cell = m_table->indexAt(at);
+    const std::vector<int> channels = SelectedChannels();
+    if (cell.isValid() && channels.size() > 1) {
+        // The clicked cell's value, or any entry of a yes/no or power list.
+        QStringList values{cell.data(Qt::EditRole).toString()};
+        const QStringList choices = cell.data(ChannelTableModel::kChoicesRole).toStringList();
+        if (choices.size() == 2) values = choices;
+        menu.addSeparator();
+        for (const QString& value : values) {
+            QAction* set = menu.addAction(Tr(m_profile.tableView.setOnSelected).arg(value));
+            connect(set, &QAction::triggered, this, [this, column = cell.column(), channels, value] {
+                m_model->SetOnChannels(column, channels, value);
+            });
+        }
+    }
+    menu.exec(m_table->viewport()->mapToGlobal(at));
+}
+
+void ChannelTablePanel::TakeImage(const RadioImage& image, const std::vector<int>& select) {
+    if (!m_document.TakeImportedImage(image)) return;
+    m_model->Refresh();
+    SelectChannels(select);
+    RefreshForm();
+}
+
+void ChannelTablePanel::SelectChannels(const std::vector<int>& channels) {
+    if (channels.empty()) return;
+    QItemSelection selection;
+    for (const int c : channels) selection.select(m_model->index(c, 0), m_model->index(c, m_model->columnCount() - 1));
+    const int column = std::max(0, m_table->currentIndex().column());
+    m_table->selectionModel()->setCurrentIndex(m_model->index(channels.front(), column), QItemSelectionModel::NoUpdate);
+    m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    ShowInForm(channels.front());
+}
+
+void ChannelTablePanel::ShowInForm(int channel) {
+    if (m_followingForm || channel == m_view.EditChannel()) return;
+    m_view.ShowRefusedChannel(channel);
+}
+
+void ChannelTablePanel::FollowForm(int channel) {
+    if (channel < 0 || channel >= kChannelCount || m_table->currentIndex().row() == channel) return;
+    m_followingForm = true;
+    const int column = std::max(0, m_table->currentIndex().column());
+    m_table->selectionModel()->setCurrentIndex(m_model->index(channel, column),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_table->scrollTo(m_model->index(channel, column));
+    m_followingForm = false;
+}
+
+void ChannelTablePanel::RefreshForm() { m_view.ShowImportedImage(); }
+
+void ChannelTablePanel::showEvent(QShowEvent* event) {
+    QDockWidget::showEvent(event);
+    // The cells' widths are known once the table is laid out.
+    if (m_columnsFitted) return;
+    m_columnsFitted = true;
+    m_table->resizeColumnsToContents();
+}
+
+int ChannelTablePanel::PreferredWidth() const {
+    int width = m_table->verticalHeader()->sizeHint().width() + m_table->verticalScrollBar()->sizeHint().width() +
+                2 * m_table->frameWidth();
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        width += std::max(static_cast<const QAbstractItemView*>(m_table)->sizeHintForColumn(c),
+                          m_table->horizontalHeader()->sectionSizeHint(c));
+    return width;
+}
+
+void ChannelTablePanel::SaveColumns(QSettings& settings) const {
+    settings.setValue(kColumnsKey, m_table->horizontalHeader()->saveState());
+}
+
+void ChannelTablePanel::RestoreColumns(const QSettings& settings) {
+    const QByteArray state = settings.value(kColumnsKey).toByteArray();
+    if (state.isEmpty()) return;
+    m_table->horizontalHeader()->restoreState(state);
+    m_columnsFitted = true;
+}
+
+}  // namespace rk

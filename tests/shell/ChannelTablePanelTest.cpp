@@ -1,0 +1,349 @@
+// The channel table panel in each program's real window: shown from the View
+// menu, cells edited through their editors, rows copied, pasted, cleared and
+// moved with the keyboard, and the form following the table and back.
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "ChannelNames.h"
+#include "ChannelSheet.h"
+#include "ChannelTableModel.h"
+#include "ChannelTablePanel.h"
+#include "ChoiceList.h"
+#include "DocumentFiles.h"
+#include "FormView.h"
+#include "ImageFile.h"
+#include "MainFrame.h"
+#include "RecordingPrompts.h"
+#include "Rk520App.h"
+#include "Rk520Profile.h"
+#include "Rk7400App.h"
+#include "Rk7400Profile.h"
+#include "SettingsLocation.h"
+#include "TestFiles.h"
+#include "TestImages.h"
+
+using rk::test::RecordingPrompts;
+
+namespace {
+
+using rk::test::Utf;
+
+std::unique_ptr<rk::ProgramShell> Make(const rk::ModelProfile& profile) {
+    if (&profile == &Rk520Profile()) return std::make_unique<CRk520App>();
+    return std::make_unique<CRk7400App>();
+}
+
+}  // namespace
+
+class ChannelTablePanelTest : public QObject {
+    Q_OBJECT
+public:
+    explicit ChannelTablePanelTest(const rk::ModelProfile& profile) : m_profile(profile) {}
+
+private:
+    void Start(const rk::ModelProfile& profile, bool sample) {
+        m_program.reset();
+        m_program = Make(profile);
+        QVERIFY(m_program->Start({}));
+        if (sample) m_program->Document().LoadImage(rk::test::SampleImage());
+        m_program->View().OnInitialUpdate();
+        CMainFrame& frame = m_program->MainFrame();
+        frame.Command(rk::command::kViewChannelTable)->setChecked(true);
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(frame.ChannelTable());
+        Table()->setFocus();
+    }
+    QTableView* Table() const { return m_program->MainFrame().ChannelTable()->Table(); }
+    rk::ChannelTableModel* Model() const { return m_program->MainFrame().ChannelTable()->Model(); }
+    int ColumnOf(rk::ChannelColumn column) const {
+        for (int i = 0; i < Model()->columnCount(); ++i)
+            if (Model()->Column(i) == column) return i;
+        return -1;
+    }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QModelIndex index = Model()->index(row, 0);
+        Table()->scrollTo(index);
+        QTest::mouseClick(Table()->viewport(), Qt::LeftButton, modifiers, Table()->visualRect(index).center());
+    }
+    // Types into the cell's editor and presses Enter.
+    void TypeInto(int row, rk::ChannelColumn column, const QString& text) {
+        const QModelIndex index = Model()->index(row, ColumnOf(column));
+        Table()->setCurrentIndex(index);
+        Table()->edit(index);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits on a queued call and deletes its editor later.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString FormField(int id) const { return static_cast<QLineEdit*>(m_program->View().Control(id))->text(); }
+    const rk::RadioImage& Image() const { return m_program->Document().Image(); }
+
+private slots:
+    void init() {
+        rk::ProgramSettings(m_profile.shell.programTitle).clear();
+        m_prompts = std::make_unique<RecordingPrompts>();
+    }
+    void cleanup() {
+        m_program.reset();
+        m_prompts.reset();
+    }
+
+    void hiddenUntilAskedForAndKeptForTheNextRun() {
+        m_program = Make(m_profile);
+        QVERIFY(m_program->Start({}));
+        CMainFrame& frame = m_program->MainFrame();
+        QVERIFY(!frame.ChannelTable());
+        QAction* item = frame.Command(rk::command::kViewChannelTable);
+        QCOMPARE(item->text(), Utf(m_profile.tableView.command));
+        QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        item->trigger();
+        QVERIFY(frame.ChannelTable() && frame.ChannelTable()->isVisible());
+        QCOMPARE(frame.dockWidgetArea(frame.ChannelTable()), Qt::RightDockWidgetArea);
+        frame.ChannelTable()->Table()->setColumnWidth(1, 123);
+        frame.removeDockWidget(frame.ChannelTable());
+        frame.addDockWidget(Qt::LeftDockWidgetArea, frame.ChannelTable());
+        frame.ChannelTable()->show();
+        QVERIFY(frame.close());
+
+        m_program = Make(m_profile);
+        QVERIFY(m_program->Start({}));
+        CMainFrame& again = m_program->MainFrame();
+        QVERIFY(again.ChannelTable() && !again.ChannelTable()->isHidden());
+        QVERIFY(again.Command(rk::command::kViewChannelTable)->isChecked());
+        QCOMPARE(again.dockWidgetArea(again.ChannelTable()), Qt::LeftDockWidgetArea);
+        QCOMPARE(again.ChannelTable()->Table()->columnWidth(1), 123);
+        again.Command(rk::command::kViewChannelTable)->trigger();
+        QVERIFY(again.ChannelTable()->isHidden());
+    }
+
+    void modelPassesTheTesterThroughEdits() {
+        Start(m_profile, true);
+        QAbstractItemModelTester tester(Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(Model()->rowCount(), 64);
+        // Only the options the form has.
+        QCOMPARE(ColumnOf(rk::ChannelColumn::Talkaround) >= 0, m_profile.hasTalkaround);
+        QCOMPARE(ColumnOf(rk::ChannelColumn::TxInhibit) >= 0, m_profile.hasTxInhibit);
+        // Channel 4 is not configured: empty frequency, grey row.
+        QCOMPARE(Model()->index(3, ColumnOf(rk::ChannelColumn::RxFrequency)).data().toString(), QString());
+        QVERIFY(Model()->index(3, 0).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(Model()->index(0, ColumnOf(rk::ChannelColumn::RxFrequency)).data().toString(), QStringLiteral("400.125"));
+        QCOMPARE(Model()->index(1, ColumnOf(rk::ChannelColumn::RxCode)).data().toString(), QStringLiteral("74.4"));
+        QCOMPARE(Model()->headerData(4, Qt::Vertical).toString(), rk::ChannelName(m_profile, 4));
+        TypeInto(1, rk::ChannelColumn::SquelchLevel, "9");
+        ClickRow(3);
+        QTest::keyClick(Table(), Qt::Key_Down, Qt::AltModifier);
+    }
+
+    void aCellEditReachesTheBytesAndTheForm() {
+        Start(m_profile, true);
+        ClickRow(2);
+        QCOMPARE(m_program->View().EditChannel(), 2);
+        // The form's number rules: rk7400 takes a decimal comma.
+        const QString typed = m_profile.rules.acceptsDecimalComma ? "435,125" : "435.125";
+        TypeInto(2, rk::ChannelColumn::RxFrequency, typed);
+        QCOMPARE(Image().Channel(2).rxFreq(), 43'512'500u);
+        QCOMPARE(FormField(rk::ctl::kRxFreq), QStringLiteral("435.125"));
+        QVERIFY(m_program->Document().IsModified());
+        // A channel becoming configured joins the form's list.
+        TypeInto(3, rk::ChannelColumn::RxFrequency, "401");
+        TypeInto(3, rk::ChannelColumn::TxFrequency, "401");
+        auto* valid = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kValidList));
+        QCOMPARE(Image().Channel(3).txFreq(), 40'100'000u);
+        QCOMPARE(valid->count(), 10);
+        // The form's edit shows in the table at once.
+        ClickRow(0);
+        auto* delay = static_cast<QLineEdit*>(m_program->View().Control(rk::ctl::kDelay));
+        delay->selectAll();
+        QTest::keyClicks(delay, "2.5");
+        QCOMPARE(Model()->index(0, ColumnOf(rk::ChannelColumn::RepeaterDelay)).data().toString(), QStringLiteral("2.5"));
+        // A form channel change selects the row.
+        auto* selector = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kChannelSelector));
+        QListWidgetItem* item = selector->item(7);
+        selector->scrollToItem(item);
+        QTest::mouseClick(selector->viewport(), Qt::LeftButton, {}, selector->visualItemRect(item).center());
+        QCOMPARE(Table()->currentIndex().row(), 7);
+    }
+
+    void aRefusedCellChangesNothingAndSaysWhy_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a number") << int(rk::ChannelColumn::RxFrequency) << "4x5" << Utf(m_profile.editor.numberRequired);
+        QTest::newRow("squelch 10") << int(rk::ChannelColumn::SquelchLevel) << "10" << Utf(m_profile.tableView.outOfRange);
+        QTest::newRow("delay 25.6") << int(rk::ChannelColumn::RepeaterDelay) << "25.6" << Utf(m_profile.tableView.outOfRange);
+        QTest::newRow("negative") << int(rk::ChannelColumn::TxFrequency) << "-1" << Utf(m_profile.tableView.outOfRange);
+    }
+    void aRefusedCellChangesNothingAndSaysWhy() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        Start(m_profile, true);
+        const rk::RadioImage before = Image();
+        m_prompts->messages.clear();
+        TypeInto(1, rk::ChannelColumn(column), text);
+        QVERIFY(Image() == before);
+        QVERIFY(!m_program->Document().IsModified());
+        const QString message = m_program->MainFrame().statusBar()->currentMessage();
+        QVERIFY2(message.endsWith(reason), qPrintable(message));
+        QVERIFY(message.contains(Utf(m_profile.report.channel).arg("02")));
+        QVERIFY(m_prompts->messages.isEmpty());
+    }
+
+    void escapeCancelsAnEdit() {
+        Start(m_profile, true);
+        const QModelIndex index = Model()->index(1, ColumnOf(rk::ChannelColumn::RxFrequency));
+        Table()->setCurrentIndex(index);
+        QTest::keyClick(Table(), Qt::Key_F2);
+        QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "9");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!editor);
+        QVERIFY(!m_program->Document().IsModified());
+    }
+
+    void rowsCopiedFromRk520PasteIntoRk7400() {
+        Start(Rk520Profile(), true);
+        ClickRow(0);
+        ClickRow(2, Qt::ShiftModifier);
+        QTest::keyClick(Table(), Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime->text().startsWith("Location\tName\tFrequency\t"));
+        QCOMPARE(mime->text().count('\n'), 4);
+        QVERIFY(mime->data("text/csv").startsWith("Location,Name,Frequency,"));
+        const rk::RadioImage source = Image();
+
+        Start(Rk7400Profile(), false);
+        ClickRow(20);
+        QTest::keyClick(Table(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(m_prompts->questions.isEmpty() && m_prompts->messages.isEmpty());
+        for (int c = 0; c < 3; ++c) {
+            const auto a = source.Channel(c).Bytes();
+            const auto b = Image().Channel(c).Bytes();
+            QVERIFY2(std::equal(a.begin(), a.begin() + 14, b.begin()), qPrintable(QString::number(c)));
+        }
+        QCOMPARE(Image().Settings().scanGroupA()[0], std::uint8_t{0});
+        QCOMPARE(Image().Settings().scanGroupA()[1], std::uint8_t{2});
+        QCOMPARE(Image().Channel(20).rxFreq(), 0u);
+    }
+
+    void spreadsheetRowsPasteAtTheSelectedRow() {
+        Start(m_profile, true);
+        ClickRow(40);
+        QApplication::clipboard()->setText("Frequency\tDuplex\tOffset\tScanB\n146.52\t\t\tY\n147\t+\t0.6\tN\n148\t\t\tmaybe\n");
+        m_prompts->yesNoAnswers.enqueue(false);
+        QTest::keyClick(Table(), Qt::Key_V, Qt::ControlModifier);
+        // The bad row is listed as the import lists it; No changes nothing.
+        QCOMPARE(m_prompts->questions.size(), 1);
+        QVERIFY(m_prompts->questions[0].startsWith(
+            Utf(m_profile.channelTable.valueProblemLine).arg(4).arg("ScanB", "maybe", Utf(m_profile.channelTable.reasons.notYesOrNo))));
+        QCOMPARE(Image().Channel(40).rxFreq(), 0u);
+        m_prompts->yesNoAnswers.enqueue(true);
+        QTest::keyClick(Table(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Image().Channel(40).rxFreq(), 14'652'000u);
+        QCOMPARE(Image().Channel(41).txFreq(), 14'760'000u);
+        QCOMPARE(Image().Channel(42).rxFreq(), 0u);
+        QCOMPARE(Image().Settings().scanGroupB()[1], std::uint8_t{40});
+    }
+
+    void clearAndMoveKeepScanGroupsRight() {
+        Start(m_profile, true);
+        // Channels 1 and 2 (group A holds 1 and 3) move down over channel 3.
+        ClickRow(1);
+        ClickRow(2, Qt::ShiftModifier);
+        const rk::RadioImage before = Image();
+        QTest::keyClick(Table(), Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(Image().Channel(2).rxFreq(), before.Channel(1).rxFreq());
+        QCOMPARE(Image().Channel(1).rxFreq(), before.Channel(3).rxFreq());
+        QCOMPARE(Image().Settings().scanGroupA()[0], std::uint8_t{0});
+        QCOMPARE(Image().Settings().scanGroupA()[1], std::uint8_t{3});
+        QCOMPARE(Table()->selectionModel()->selectedRows().size(), 2);
+        QCOMPARE(m_program->View().EditChannel(), 2);
+        // Channel 1 in group A is cleared and leaves it.
+        ClickRow(0);
+        QTest::keyClick(Table(), Qt::Key_Delete);
+        QCOMPARE(Image().Channel(0).rxFreq(), 0u);
+        QCOMPARE(Image().Channel(0).squelchLevel(), std::uint8_t{3});
+        QCOMPARE(Image().Settings().scanGroupA()[0], std::uint8_t{3});
+        QCOMPARE(Image().Settings().scanGroupA()[1], rk::kEmptySlot);
+        QCOMPARE(FormField(rk::ctl::kRxFreq), QStringLiteral("0"));
+
+        // One row selected sorts every channel: the unconfigured go last and
+        // group B's channel 10 becomes channel 8.
+        const rk::RadioImage unsorted = Image();
+        ClickRow(5);
+        m_program->MainFrame().ChannelTable()->RowActions().last()->trigger();
+        QCOMPARE(Image().Channel(0).rxFreq(), unsorted.Channel(2).rxFreq());
+        QCOMPARE(Image().Settings().scanGroupB()[0], std::uint8_t{7});
+        QVERIFY(!Image().IsChannelConfigured(8));
+
+        // A value set on the selection at once.
+        const int squelch = ColumnOf(rk::ChannelColumn::SquelchLevel);
+        QVERIFY(Model()->SetOnChannels(squelch, {0, 1, 2}, "7"));
+        for (int c = 0; c < 3; ++c) QCOMPARE(Image().Channel(c).squelchLevel(), std::uint8_t{7});
+        QCOMPARE(Model()->index(2, squelch).data().toString(), QStringLiteral("7"));
+        QVERIFY(!Model()->SetOnChannels(squelch, {0, 1}, "12"));
+        QCOMPARE(Image().Channel(0).squelchLevel(), std::uint8_t{7});
+    }
+
+    void sheetListsTheConfiguredChannels() {
+        Start(m_profile, true);
+        const QString html = rk::ChannelSheetHtml(m_profile, Image(), "radio", QDate(2026, 12, 7));
+        QTextDocument sheet;
+        sheet.setHtml(html);
+        const QStringList lines = sheet.toPlainText().split('\n');
+        // Nine configured channels, each starting its row with its name.
+        for (int c = 0; c < 10; ++c) QCOMPARE(lines.contains(rk::ChannelName(m_profile, c)), c != 3);
+        QVERIFY(lines.contains("400.125") && lines.contains("400.625"));
+        QVERIFY(lines.contains(Utf(m_profile.report.scanGroupA) + ": " + rk::ChannelName(m_profile, 0) + ", " +
+                               rk::ChannelName(m_profile, 2)));
+        QVERIFY(lines.contains(Utf(m_profile.report.band) + QStringLiteral(": 400–420 MHz")));
+        QCOMPARE(lines.contains(Utf(m_profile.report.totLimit) + ": 5"), m_profile.hasTotLimit);
+
+        QTemporaryDir dir;
+        m_prompts->fileNames.enqueue(dir.filePath("sheet"));
+        m_program->MainFrame().Command(rk::command::kFileExportTablePdf)->trigger();
+        QFile pdf(dir.filePath("sheet.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QCOMPARE(m_program->MainFrame().Command(rk::command::kFilePrintTable)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    }
+
+private:
+    const rk::ModelProfile& m_profile;
+    std::unique_ptr<RecordingPrompts> m_prompts;
+    std::unique_ptr<rk::ProgramShell> m_program;
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    for (const rk::ModelProfile* profile : {&Rk520Profile(), &Rk7400Profile()}) {
+        ChannelTablePanelTest t(*profile);
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
+
+#include "ChannelTablePanelTest.moc"
