@@ -17,7 +17,11 @@ enum class StepKind : std::uint8_t {
     Edit,    // the user changed a field or the settings
     Read,    // a completed read from the radio
     Import,  // a channel table imported into the image
+    Rows,    // a command on whole channel rows of the channel table
 };
+
+// The row commands of the channel table, so that a step can name its own.
+enum class RowCommand : std::uint8_t { Paste, Clear, MoveUp, MoveDown, Sort };
 
 struct StepInfo {
     StepKind kind = StepKind::Edit;
@@ -25,6 +29,7 @@ struct StepInfo {
     // first, redo to the second.
     std::int32_t channelBefore = 0;
     std::int32_t channelAfter = 0;
+    RowCommand rows = RowCommand::Paste;  // what a Rows step did
 };
 
 class EditHistory {

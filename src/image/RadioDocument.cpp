@@ -28,9 +28,17 @@ void RadioDocument::TakeReadImage(const RadioImage& image) {
 }
 
 bool RadioDocument::TakeImportedImage(const RadioImage& image) {
+    return TakeWholeImage(image, {StepKind::Import, m_currentChannel, m_currentChannel});
+}
+
+bool RadioDocument::TakeRowsImage(const RadioImage& image, RowCommand command) {
+    return TakeWholeImage(image, {StepKind::Rows, m_currentChannel, m_currentChannel, command});
+}
+
+bool RadioDocument::TakeWholeImage(const RadioImage& image, const StepInfo& info) {
     const RadioImage before = m_image;
     m_image = image;
-    const bool changed = Record(before, {StepKind::Import, m_currentChannel, m_currentChannel}, 0);
+    const bool changed = Record(before, info, 0);
     RebuildValidChannels();
     return changed;
 }

@@ -38,6 +38,8 @@ public:
     // the configured-channel list is rebuilt and the current channel stays.
     // Returns whether any byte changed.
     bool TakeImportedImage(const RadioImage& image);
+    // The same for an image made by a row command of the channel table.
+    bool TakeRowsImage(const RadioImage& image, RowCommand command);
 
     const RadioImage& Image() const { return m_image; }
 
@@ -105,6 +107,8 @@ public:
     void RebuildValidChannels();
 
 private:
+    // Replaces the image as one step, then rebuilds the configured list.
+    bool TakeWholeImage(const RadioImage& image, const StepInfo& info);
     // Records the change from `before` to the image as a step.
     bool Record(const RadioImage& before, const StepInfo& info, int typingKey);
     // Tells the listeners what a change of the history changed.

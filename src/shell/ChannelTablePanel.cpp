@@ -114,22 +114,22 @@ void ChannelTablePanel::Paste() {
     const auto result =
         PasteChannelTable(m_document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())), first);
     if (!AcceptTableRows(m_profile, result)) return;
-    TakeImage(result.image, selected);
+    TakeImage(result.image, selected, RowCommand::Paste);
 }
 
 void ChannelTablePanel::Clear() {
     const std::vector<int> channels = SelectedChannels();
-    TakeImage(ClearChannels(m_document.Image(), channels), channels);
+    TakeImage(ClearChannels(m_document.Image(), channels), channels, RowCommand::Clear);
 }
 
 void ChannelTablePanel::Move(MoveDirection direction) {
     const MovedChannels moved = MoveChannels(m_document.Image(), SelectedChannels(), direction);
-    TakeImage(moved.image, moved.channels);
+    TakeImage(moved.image, moved.channels, direction == MoveDirection::Up ? RowCommand::MoveUp : RowCommand::MoveDown);
 }
 
 void ChannelTablePanel::Sort() {
     const std::vector<int> channels = SelectedChannels();
-    TakeImage(SortByReceiveFrequency(m_document.Image(), channels), channels);
+    TakeImage(SortByReceiveFrequency(m_document.Image(), channels), channels, RowCommand::Sort);
 }
 
 void ChannelTablePanel::ShowContextMenu(const QPoint& at) {
@@ -153,8 +153,8 @@ void ChannelTablePanel::ShowContextMenu(const QPoint& at) {
     menu.exec(m_table->viewport()->mapToGlobal(at));
 }
 
-void ChannelTablePanel::TakeImage(const RadioImage& image, const std::vector<int>& select) {
-    if (!m_document.TakeImportedImage(image)) return;
+void ChannelTablePanel::TakeImage(const RadioImage& image, const std::vector<int>& select, RowCommand command) {
+    if (!m_document.TakeRowsImage(image, command)) return;
     m_model->Refresh();
     SelectChannels(select);
     RefreshForm();

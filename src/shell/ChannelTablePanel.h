@@ -58,7 +58,7 @@ private:
     void Sort();
     void ShowContextMenu(const QPoint& at);
     // One step of the document, then the form and the selection follow.
-    void TakeImage(const RadioImage& image, const std::vector<int>& select);
+    void TakeImage(const RadioImage& image, const std::vector<int>& select, RowCommand command);
     void SelectChannels(const std::vector<int>& channels);
 
     // The one place that couples the table to the form's current channel.

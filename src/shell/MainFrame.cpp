@@ -167,6 +167,7 @@ void CMainFrame::CreateFileMenu() {
 void CMainFrame::CreateEditMenu() {
     const auto& menu = m_profile.menu;
     QMenu* editMenu = menuBar()->addMenu(Tr(menu.edit));
+    m_editMenu = editMenu;
     QAction* undo = AddCommand(command::kEditUndo, menu.editUndo, nullptr, nullptr);
     QAction* redo = AddCommand(command::kEditRedo, menu.editRedo, nullptr, nullptr);
     editMenu->addActions({undo, redo});
@@ -250,11 +251,16 @@ void CMainFrame::ShowChannelTable(bool shown) {
             if (!m_channelTable->restoreGeometry(settings.value(kTableGeometryKey).toByteArray()))
                 m_channelTable->resize(wanted, m_view.sizeHint().height());
         }
+        // The row commands join the Edit menu; their keys work while the
+        // table has the focus.
+        m_editMenu->addSeparator();
+        m_editMenu->addActions(m_channelTable->RowActions());
         connect(m_channelTable, &ChannelTablePanel::message, this,
                 [this](const QString& text) { m_statusPanes->showMessage(text); });
         // The View item follows the panel, also when a floating one is closed.
         connect(m_channelTable, &QDockWidget::visibilityChanged, this, [this](bool) {
             Command(command::kViewChannelTable)->setChecked(!m_channelTable->isHidden());
+            for (QAction* action : m_channelTable->RowActions()) action->setEnabled(!m_channelTable->isHidden());
         });
     }
     m_channelTable->setVisible(shown);

@@ -106,6 +106,7 @@ private:
     QAction* m_stopAction = nullptr;
     QHash<int, QAction*> m_commands;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;

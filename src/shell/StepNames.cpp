@@ -19,10 +19,23 @@ struct Words {
 // The step's kind and what it changed from `before` to `after`, in words.
 // The derived fields (last used channel, channel bitmap) follow the user's
 // own and never name a step.
-QString Name(const Words& words, const ReportTexts& names, StepKind kind, const RadioImage& before,
+const char* RowCommandName(const ChannelTableViewTexts& table, RowCommand command) {
+    switch (command) {
+    case RowCommand::Paste: return table.paste;
+    case RowCommand::Clear: return table.clear;
+    case RowCommand::MoveUp: return table.moveUp;
+    case RowCommand::MoveDown: return table.moveDown;
+    case RowCommand::Sort: return table.sort;
+    }
+    return table.paste;
+}
+
+QString Name(const Words& words, const ModelProfile& profile, const StepInfo& step, const RadioImage& before,
              const RadioImage& after) {
-    if (kind == StepKind::Read) return Tr(words.read);
-    if (kind == StepKind::Import) return Tr(words.import);
+    if (step.kind == StepKind::Read) return Tr(words.read);
+    if (step.kind == StepKind::Import) return Tr(words.import);
+    if (step.kind == StepKind::Rows) return Tr(words.field).arg(Tr(RowCommandName(profile.tableView, step.rows)));
+    const ReportTexts& names = profile.report;
     for (const FieldDifference& d : CompareImages(before, after)) {
         if (d.field == DiffField::LastUsedChannel || d.field == DiffField::ChannelBitmap) continue;
         const char* field = ReportFieldName(names, d.field);
@@ -40,8 +53,7 @@ QString UndoStepName(const ModelProfile& profile, const RadioDocument& document)
     const auto before = document.History().BeforeUndo(document.Image());
     if (!step || !before) return {};
     const auto& h = profile.history;
-    return Name({h.undoChannelField, h.undoField, h.undoRead, h.undoImport}, profile.report, step->kind, *before,
-                document.Image());
+    return Name({h.undoChannelField, h.undoField, h.undoRead, h.undoImport}, profile, *step, *before, document.Image());
 }
 
 QString RedoStepName(const ModelProfile& profile, const RadioDocument& document) {
@@ -49,8 +61,7 @@ QString RedoStepName(const ModelProfile& profile, const RadioDocument& document)
     const auto after = document.History().AfterRedo(document.Image());
     if (!step || !after) return {};
     const auto& h = profile.history;
-    return Name({h.redoChannelField, h.redoField, h.redoRead, h.redoImport}, profile.report, step->kind,
-                document.Image(), *after);
+    return Name({h.redoChannelField, h.redoField, h.redoRead, h.redoImport}, profile, *step, document.Image(), *after);
 }
 
 }  // namespace rk

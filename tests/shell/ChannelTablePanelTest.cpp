@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -273,6 +275,7 @@ private slots:
         ClickRow(1);
         ClickRow(2, Qt::ShiftModifier);
         const rk::RadioImage before = Image();
+        const QString rowOneBefore = Model()->index(1, ColumnOf(rk::ChannelColumn::RxFrequency)).data().toString();
         QTest::keyClick(Table(), Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(Image().Channel(2).rxFreq(), before.Channel(1).rxFreq());
         QCOMPARE(Image().Channel(1).rxFreq(), before.Channel(3).rxFreq());
@@ -305,6 +308,25 @@ private slots:
         QCOMPARE(Model()->index(2, squelch).data().toString(), QStringLiteral("7"));
         QVERIFY(!Model()->SetOnChannels(squelch, {0, 1}, "12"));
         QCOMPARE(Image().Channel(0).squelchLevel(), std::uint8_t{7});
+
+        // Each of these is one step, named by its command, undone by one
+        // Ctrl+Z from the table; the table and the form show the result.
+        QAction* undo = m_program->MainFrame().Command(rk::command::kEditUndo);
+        const auto& h = m_profile.history;
+        const auto& t = m_profile.tableView;
+        QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);  // the squelch set on three
+        QCOMPARE(undo->text(), Utf(h.undoField).arg(Utf(t.sort)));
+        QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Image(), unsorted);
+        QCOMPARE(undo->text(), Utf(h.undoField).arg(Utf(t.clear)));
+        QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(undo->text(), Utf(h.undoField).arg(Utf(t.moveDown)));
+        QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Image(), before);
+        QCOMPARE(Model()->index(1, ColumnOf(rk::ChannelColumn::RxFrequency)).data().toString(), rowOneBefore);
+        // The row commands stand in the Edit menu too, after Undo and Redo.
+        const QList<QAction*> edit = m_program->MainFrame().menuBar()->actions().at(1)->menu()->actions();
+        QCOMPARE(edit.mid(3), m_program->MainFrame().ChannelTable()->RowActions());
     }
 
     void sheetListsTheConfiguredChannels() {

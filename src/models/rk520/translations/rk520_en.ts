@@ -984,7 +984,7 @@ Restart the program in the new language and open the current file again?</transl
     </message>
     <message>
         <source>频道表(&amp;C)</source>
-        <translation>Channel table</translation>
+        <translation>&amp;Channel Table</translation>
     </message>
     <message>
         <source>显示或隐藏频道表</source>
