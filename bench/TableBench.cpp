@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     const QString rows = QString::fromStdString(
         rk::ExportChannelTable(full, profile.rules.validation.greatestSplit, all, '\t').text);
 
-    std::vector<double> startUp, open, paste, clear;
+    std::vector<double> startUp, open, paste, undo, clear;
     for (int run = 0; run < kRuns; ++run) {
         std::unique_ptr<rk::ProgramShell> program;
         startUp.push_back(Time([&] {
@@ -85,6 +85,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the paste did not give the copied channels\n");
             return 1;
         }
+        // Undo of the paste gives back the empty channels; redo brings it again.
+        undo.push_back(Time([&] { frame.Command(rk::command::kEditUndo)->trigger(); }));
+        if (program->Document().Image().IsChannelConfigured(63)) {
+            std::fprintf(stderr, "undo did not take the paste back\n");
+            return 1;
+        }
+        frame.Command(rk::command::kEditRedo)->trigger();
         panel->Table()->selectAll();
         clear.push_back(Time([&] { actions[2]->trigger(); }));
         if (program->Document().Image().IsChannelConfigured(63)) return 1;
@@ -92,7 +99,8 @@ int main(int argc, char** argv) {
         rk::ProgramSettings(profile.shell.programTitle).clear();
     }
     std::printf("%s, median of %d runs (ms): start-up with the panel hidden %.1f, opening the table %.1f, "
-                "pasting 64 rows %.1f, clearing 64 rows %.1f\n",
-                profile.rules.programName, kRuns, Median(startUp), Median(open), Median(paste), Median(clear));
+                "pasting 64 rows %.1f, undoing the paste %.1f, clearing 64 rows %.1f\n",
+                profile.rules.programName, kRuns, Median(startUp), Median(open), Median(paste), Median(undo),
+                Median(clear));
     return 0;
 }
