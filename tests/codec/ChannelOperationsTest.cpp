@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "TestRunner.h"
 #include "ChannelOperations.h"
 #include "ChannelPaste.h"
 #include "NewDocument.h"
@@ -273,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ChannelOperationsTest)
+RK_TEST_GUILESS_MAIN(ChannelOperationsTest)
 #include "ChannelOperationsTest.moc"

@@ -3,6 +3,7 @@
 // request, the differences of the chosen one, and Open.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "TestRunner.h"
 #include "BackupsDialog.h"
 #include "DocumentFiles.h"
 #include "ImageFile.h"
@@ -92,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BackupListTest)
+RK_TEST_MAIN(BackupListTest)
 #include "BackupListTest.moc"

@@ -37,6 +37,7 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
 
@@ -363,7 +364,7 @@ int main(int argc, char** argv) {
     int status = 0;
     for (const rk::ModelProfile* profile : {&Rk520Profile(), &Rk7400Profile()}) {
         ChannelTablePanelTest t(*profile);
-        status |= QTest::qExec(&t, argc, argv);
+        status |= rk::test::RunTestObject(t, argc, argv);
     }
     return status;
 }

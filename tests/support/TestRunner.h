@@ -49,3 +49,14 @@ inline int RunTestObject(QObject& test, int argc, char** argv) {
         QTEST_SET_MAIN_SOURCE_PATH                         \
         return rk::test::RunTestObject(test, argc, argv);  \
     }
+
+// The same for a test object that shows windows.
+#define RK_TEST_MAIN(TestObject)                           \
+    int main(int argc, char** argv) {                      \
+        QApplication app(argc, argv);                      \
+        app.setAttribute(Qt::AA_Use96Dpi, true);           \
+        TestObject test;                                   \
+        QTEST_SET_MAIN_SOURCE_PATH                         \
+        return rk::test::RunTestObject(test, argc, argv);  \
+    }
+
