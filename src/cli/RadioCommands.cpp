@@ -11,6 +11,7 @@
 #include "Commands.h"
 #include "Files.h"
 #include "Formats.h"
+#include "Interrupt.h"
 #include "ModelChoice.h"
 #include "PortChoice.h"
 #include "Progress.h"
@@ -82,6 +83,15 @@ public:
         QObject::connect(&m_link, &CloneLink::failed, &m_loop, [this](const TransferFailure& failure) {
             Fail(QString::fromStdString(DescribeFailure(m_rules.transfer, failure)));
         });
+        QObject::connect(&m_link, &CloneLink::stopped, &m_loop, [this](TransferPhase phase) { Stopped(phase); });
+        // The handler cannot touch the link; Ctrl+C is seen here, between
+        // the transfer's steps.
+        m_interruptPoll.setInterval(50);
+        QObject::connect(&m_interruptPoll, &QTimer::timeout, &m_loop, [this] {
+            if (!m_interrupt.Requested()) return;
+            m_interruptPoll.stop();
+            m_link.StopAfterBlock();
+        });
     }
 
     CloneLink& Link() { return m_link; }
@@ -90,7 +100,9 @@ public:
     // Runs `start` and waits for the closing report.
     int Run(const std::function<void(CloneLink&)>& start) {
         QTimer::singleShot(0, &m_link, [this, start] { start(m_link); });
+        m_interruptPoll.start();
         m_loop.exec();
+        m_interruptPoll.stop();
         return m_exitCode;
     }
     void Finish(int exitCode) {
@@ -106,12 +118,40 @@ public:
     }
 
 private:
+    // Ctrl+C ended the transfer: what the radio holds now, and where its
+    // data from before the write is.
+    void Stopped(TransferPhase phase) {
+        m_progress.Finish();
+        const TransferJob& job = m_link.Transfer().Job();
+        const bool written = phase == TransferPhase::Verify || (phase == TransferPhase::Write && job.blocksSent > 0);
+        if (!written) {
+            Error(QStringLiteral("%1: stopped; nothing was written").arg(m_command));
+        } else {
+            if (phase == TransferPhase::Verify || job.blocksSent == kImageBlocks)
+                Error(QStringLiteral("%1: stopped; the radio was written whole but not read back").arg(m_command));
+            else
+                Error(QStringLiteral("%1: stopped; the radio is partly written (%2 of %3 blocks)")
+                          .arg(m_command)
+                          .arg(job.blocksSent)
+                          .arg(kImageBlocks));
+            const BackupCopy& before = job.result.before;
+            if (before.Saved())
+                Error(QStringLiteral("%1: the radio's data from before the write is in %2")
+                          .arg(m_command, QString::fromStdString(before.path)));
+            else
+                Error(QStringLiteral("%1: no backup was taken before the write").arg(m_command));
+        }
+        Finish(kRadioError);
+    }
+
     QString m_command;
     TranslatedTexts m_english;
     ModelRules m_rules;
     CloneLink m_link;
     Progress m_progress;
     QEventLoop m_loop;
+    InterruptWatch m_interrupt;
+    QTimer m_interruptPoll;
     int m_exitCode = kRadioError;
 };
 

@@ -13,6 +13,7 @@
 //                                is read and kept first, with verifyAfter
 //                                read back and compared after  10.5 s each
 //   Stop()                       ends any of them at once
+//   StopAfterBlock()             ends them once no write block is half sent
 // To check a radio against an image, OnReadRadio() and compare the result
 // with CompareImages (ImageDiff.h). The link touches no document.
 //
@@ -48,6 +49,9 @@ public:
     void OnReadRadio();
     void OnWriteRadio(const RadioImage& image, WriteOptions options = {});
     void Stop();
+    // Stops once the write block on the line has had its time (at once when
+    // none is); see CloneTransfer::StopAfterBlock.
+    void StopAfterBlock() { m_transfer.StopAfterBlock(); }
 
     bool IsIdle() const { return m_transfer.IsIdle(); }
     // Blocks of a write are going out: stopping or quitting now leaves the

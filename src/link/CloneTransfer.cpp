@@ -60,6 +60,15 @@ void CloneTransfer::Stop() {
     m_listener.TransferStopped(m_job.phase);
 }
 
+// A write block is on the line while its timer runs; WriteBlockDone ends the
+// write then.
+void CloneTransfer::StopAfterBlock() {
+    if (IsWriting() && m_job.blocksSent > 0)
+        m_job.stopAfterBlock = true;
+    else
+        Stop();
+}
+
 void CloneTransfer::StartReadExchange(TransferPhase phase) {
     m_job.phase = phase;
     m_job.tried.clear();
@@ -241,11 +250,16 @@ void CloneTransfer::SendWriteBlock() {
     std::copy_n(m_state.transferBuffer.begin() + static_cast<std::ptrdiff_t>(start), length, block.begin());
     ReportStep(m_state.writeRow / kBlockRows + 1);
     m_port.WritePort(block);
+    ++m_job.blocksSent;
     m_timers.StartTimer(kWriteBlockTimer);
 }
 
 void CloneTransfer::WriteBlockDone() {
     m_state.writeRow += kBlockRows;
+    if (m_job.stopAfterBlock) {
+        Stop();
+        return;
+    }
     if (m_state.writeRow < kWriteDoneRow) {
         SendWriteBlock();
         return;

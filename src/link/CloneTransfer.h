@@ -55,8 +55,10 @@ struct TransferJob {
     WriteOptions options;
     int exchanges = 1;
     int exchange = 0;          // the one running, from 0
-    WriteResult result;
+    WriteResult result;  // `before` holds the backup once it is kept
     std::vector<PortAttempt> tried;  // the ports this exchange has tried
+    int blocksSent = 0;          // write blocks put on the line so far
+    bool stopAfterBlock = false;  // StopAfterBlock() was asked
 };
 
 // The pre-write check; the program passes ValidateForWrite.
@@ -87,6 +89,9 @@ public:
     // closes, TransferStopped follows. A write leaves the radio with the
     // blocks sent so far.
     void Stop();
+    // Like Stop(), but a write block already on the line is first given its
+    // time, so that the radio never holds half a block.
+    void StopAfterBlock();
     // Timer `id` (see TransferTimerId) has fired.
     void OnTimer(int id);
     // The window is closing: stop the timers and let go of the port. The
@@ -98,6 +103,8 @@ public:
     // written.
     bool IsWriting() const { return m_state.transferState == TransferState::Writing; }
     const CloneState& State() const { return m_state; }
+    // The operation in progress, or the last one once it has ended.
+    const TransferJob& Job() const { return m_job; }
 
 private:
     void StartReadExchange(TransferPhase phase);

@@ -89,7 +89,13 @@ struct ShellTexts {
     const char* unexpectedFormat;
     const char* cannotWriteFile;
     const char* saveChangesQuestion;
-    const char* quitDuringWriteQuestion;  // also asked before stopping a write
+    const char* quitDuringWriteQuestion;  // asked when the window closes during a write
+    // Stopping a write: the question before and the message after; %1 is the
+    // sentence on the backup from before the write (the rules' backupSaved
+    // with its file, or noBeforeWriteBackup).
+    const char* stopWriteQuestion;
+    const char* writeStopped;
+    const char* noBeforeWriteBackup;
     // While a transfer runs: the Stop button, and the status text of the
     // handshake (%1 the port) and of the blocks of each phase (%1 of %2).
     const char* stop;

@@ -13,6 +13,7 @@
 #include "Prompts.h"
 #include "SettingsLocation.h"
 #include "Texts.h"
+#include "TransferPresenter.h"
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
 
@@ -68,7 +69,10 @@ void TransferCommands::Write() {
 
 void TransferCommands::Stop() {
     if (m_link.IsIdle()) return;
-    if (m_link.IsWriting() && !Prompts::Current().AskYesNo(Tr(m_profile.shell.quitDuringWriteQuestion))) return;
+    if (m_link.IsWriting()) {
+        const QString backup = TransferPresenter::BeforeWriteBackupText(m_profile, m_texts, m_link);
+        if (!Prompts::Current().AskYesNo(Tr(m_profile.shell.stopWriteQuestion).arg(backup))) return;
+    }
     m_link.Stop();
 }
 

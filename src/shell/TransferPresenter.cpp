@@ -1,5 +1,7 @@
 #include "TransferPresenter.h"
 
+#include <QDir>
+
 #include "FormView.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
@@ -18,13 +20,19 @@ void Show(const std::string& text, MessageKind kind) {
 
 TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
                                      RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent)
-    : QObject(parent), m_profile(profile), m_texts(texts), m_document(document), m_view(view), m_panes(panes) {
+    : QObject(parent),
+      m_profile(profile),
+      m_texts(texts),
+      m_link(link),
+      m_document(document),
+      m_view(view),
+      m_panes(panes) {
     connect(&link, &CloneLink::stepStarted, this, &TransferPresenter::OnStepStarted);
     connect(&link, &CloneLink::readCompleted, this, &TransferPresenter::OnReadCompleted);
     connect(&link, &CloneLink::writeCompleted, this, &TransferPresenter::OnWriteCompleted);
     connect(&link, &CloneLink::writeRefused, this, &TransferPresenter::OnWriteRefused);
     connect(&link, &CloneLink::failed, this, &TransferPresenter::OnFailed);
-    connect(&link, &CloneLink::stopped, &m_panes, &StatusPanes::ClearTransfer);
+    connect(&link, &CloneLink::stopped, this, &TransferPresenter::OnStopped);
 }
 
 QString TransferPresenter::StepText(const ModelProfile& profile, const TransferStep& step) {
@@ -38,6 +46,14 @@ QString TransferPresenter::StepText(const ModelProfile& profile, const TransferS
     case TransferPhase::Verify: format = shell.progressVerify; break;
     }
     return Tr(format).arg(step.block).arg(kImageBlocks);
+}
+
+QString TransferPresenter::BeforeWriteBackupText(const ModelProfile& profile, const TranslatedTexts& texts,
+                                                const CloneLink& link) {
+    const BackupCopy& before = link.Transfer().Job().result.before;
+    if (!before.Saved()) return Tr(profile.shell.noBeforeWriteBackup);
+    return QString::fromUtf8(texts.Rules().transfer.backupSaved)
+        .arg(QDir::toNativeSeparators(QString::fromStdString(before.path)));
 }
 
 void TransferPresenter::OnStepStarted(const TransferStep& step) {
@@ -64,6 +80,18 @@ void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
 void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
     if (refusal.channel >= 0) m_view.ShowRefusedChannel(refusal.channel);
     if (refusal.message) Show(DescribeRefusal(m_texts.Report(), refusal), MessageKind::Warning);
+}
+
+// Stopped once a write block went out, the radio is partly written; stopped
+// before, it holds what it held.
+void TransferPresenter::OnStopped(TransferPhase phase) {
+    m_panes.ClearTransfer();
+    if (phase == TransferPhase::Write && m_link.Transfer().Job().blocksSent > 0)
+        Prompts::Current().ShowMessage(
+            Tr(m_profile.shell.writeStopped).arg(BeforeWriteBackupText(m_profile, m_texts, m_link)),
+            MessageKind::Warning);
+    else if (phase == TransferPhase::Write)
+        Show(m_texts.Rules().transfer.nothingWritten, MessageKind::Info);
 }
 
 void TransferPresenter::OnFailed(const TransferFailure& failure) {

@@ -25,6 +25,10 @@ public:
 
     // The status text of a step, in the model's language.
     static QString StepText(const ModelProfile& profile, const TransferStep& step);
+    // The sentence on the backup kept before the write in progress (or the
+    // last one): its file, or that none was taken.
+    static QString BeforeWriteBackupText(const ModelProfile& profile, const TranslatedTexts& texts,
+                                         const CloneLink& link);
 
 private:
     void OnStepStarted(const TransferStep& step);
@@ -32,9 +36,11 @@ private:
     void OnWriteCompleted(const WriteResult& result);
     void OnWriteRefused(const WriteRefusal& refusal);
     void OnFailed(const TransferFailure& failure);
+    void OnStopped(TransferPhase phase);
 
     const ModelProfile& m_profile;
     const TranslatedTexts& m_texts;
+    const CloneLink& m_link;
     RadioDocument& m_document;
     FormView& m_view;
     StatusPanes& m_panes;

@@ -2,6 +2,7 @@
 // prints, the files it writes, and a read from the radio simulator.
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/types.h>
+#include <functional>
 
 #include "ImageFile.h"
 #include "RadioDocument.h"
@@ -29,7 +33,30 @@ struct Result {
     int code = -1;
     QString out;
     QString err;
+    qint64 afterSignalMs = 0;  // from SIGINT to the exit
 };
+
+// Runs rkradio and sends it SIGINT once `ready` holds.
+Result RunInterrupted(const QStringList& args, const std::function<bool()>& ready) {
+    QProcess process;
+    process.start(QStringLiteral(RKRADIO), args);
+    Result result;
+    if (!process.waitForStarted()) return result;
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready() && clock.elapsed() < 30'000 && process.state() == QProcess::Running) QTest::qWait(20);
+    if (process.state() == QProcess::Running) {
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        clock.restart();
+        if (!process.waitForFinished(30'000)) return result;
+        result.afterSignalMs = clock.elapsed();
+    }
+    if (process.exitStatus() != QProcess::NormalExit) return result;
+    result.code = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
 
 Result Run(const QStringList& args) {
     QProcess process;
@@ -292,6 +319,46 @@ private slots:
         QVERIFY2(result.err.endsWith(": the radio does not answer. Check that the radio is on and the cable is plugged in.\n"),
                  qPrintable(result.err));
         QVERIFY(!QFile::exists(Path("none.rkd")));
+    }
+
+    // Ctrl+C once the first write block is on the line: that block has its
+    // time, no other follows, and the backup from before the write is named.
+    // During a read the command just stops.
+    void ctrlCLeavesWholeBlocks() {
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        test::RadioSimulator radio((RadioImage()));
+        QVERIFY(radio.Start({}));
+        const QString port = " --port " + QString::fromStdString(radio.SlavePath());
+        const Result write = RunInterrupted(Args("write --quiet --no-verify {good.rkd}" + port),
+                                            [&] { return !radio.WrittenBlocks().empty(); });
+        const std::size_t bytesWritten = radio.WrittenBytes().size();
+        const std::size_t blocksWritten = radio.WrittenBlocks().size();
+        // The first radio waits out the write it was left in.
+        test::RadioSimulator other(test::SampleImage());
+        QVERIFY(other.Start({}));
+        const Result read = RunInterrupted(Args("read --quiet -o {stopped.rkd} --port " + QString::fromStdString(other.SlavePath())),
+                                           [&] { return !other.BlockRequestTimes().empty(); });
+        qputenv("XDG_DATA_HOME", dataHome);
+
+        QCOMPARE(write.code, 4);
+        const QStringList lines = write.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0), QStringLiteral("rkradio: write: stopped; the radio is partly written (1 of 5 blocks)"));
+        QVERIFY2(QRegularExpression("^rkradio: write: the radio's data from before the write is in " +
+                                    QRegularExpression::escape(data.path()) + "/.*-before-write\\.rkd$")
+                     .match(lines.at(1))
+                     .hasMatch(),
+                 qPrintable(lines.at(1)));
+        // The block's 2 s on the line ran out before the port closed.
+        QVERIFY2(write.afterSignalMs >= 1500, qPrintable(QString::number(write.afterSignalMs)));
+        QCOMPARE(bytesWritten, std::size_t{256});
+        QCOMPARE(blocksWritten, std::size_t{1});
+
+        QCOMPARE(read.code, 4);
+        QCOMPARE(read.err, QStringLiteral("rkradio: read: stopped; nothing was written\n"));
+        QVERIFY(!QFile::exists(Path("stopped.rkd")));
     }
 
     // Newest first, the unreadable file listed; --model keeps to one program.

@@ -16,6 +16,8 @@ private slots:
     void secondCommandIgnored();
     void stopEndsEveryPhase_data();
     void stopEndsEveryPhase();
+    void stopAfterBlockLetsTheBlockFinish_data();
+    void stopAfterBlockLetsTheBlockFinish();
     void closeRequestStopsTimers();
     void strayTimerEventsOnlyClose();
 };
@@ -78,6 +80,40 @@ void TransferControlTest::stopEndsEveryPhase() {
     QVERIFY(rig.host.messages.empty());
     QVERIFY(rig.transfer.IsIdle() && rig.timers.running.empty() && !rig.port.IsOpen());
     QVERIFY(rig.DocumentAsBefore());
+}
+
+// Only a write block already on the line is waited for; its timer then ends
+// the write instead of sending the next block.
+void TransferControlTest::stopAfterBlockLetsTheBlockFinish_data() {
+    QTest::addColumn<int>("timerEvents");
+    QTest::addColumn<TransferPhase>("phase");
+    QTest::addColumn<int>("blocksSent");
+    QTest::addColumn<bool>("waits");
+    QTest::newRow("backup") << 3 << TransferPhase::Backup << 0 << false;
+    QTest::newRow("write handshake") << 6 << TransferPhase::Write << 0 << false;
+    QTest::newRow("first block") << 7 << TransferPhase::Write << 1 << true;
+    QTest::newRow("last block") << 11 << TransferPhase::Write << 5 << true;
+    QTest::newRow("check") << 14 << TransferPhase::Verify << 5 << false;
+}
+
+void TransferControlTest::stopAfterBlockLetsTheBlockFinish() {
+    QFETCH(int, timerEvents);
+    QFETCH(TransferPhase, phase);
+    QFETCH(int, blocksSent);
+    QFETCH(bool, waits);
+    Rig rig(Rk520Rules());
+    Rig::Radio radio;
+    rig.Write({true, true});
+    rig.Serve(radio, timerEvents);
+    rig.transfer.StopAfterBlock();
+    if (waits) {
+        QVERIFY(rig.host.stops.empty() && rig.transfer.IsWriting());
+        QVERIFY(rig.Fire(kWriteBlockTimer));
+    }
+    QCOMPARE(rig.host.stops, std::vector<TransferPhase>{phase});
+    QCOMPARE(rig.transfer.Job().blocksSent, blocksSent);
+    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.transfer.IsIdle() && rig.timers.running.empty() && !rig.port.IsOpen());
 }
 
 void TransferControlTest::closeRequestStopsTimers() {

@@ -82,7 +82,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& s = p.shell;
     texts.insert(texts.end(), {s.idleStatus, s.capsIndicator, s.numIndicator, s.scrollIndicator, s.aboutTitle,
                                s.aboutVersion, s.aboutCopyright, s.untitledName, s.cannotOpenFile, s.unexpectedFormat,
-                               s.cannotWriteFile, s.saveChangesQuestion, s.quitDuringWriteQuestion, s.stop,
+                               s.cannotWriteFile, s.saveChangesQuestion, s.quitDuringWriteQuestion, s.stopWriteQuestion,
+                               s.writeStopped, s.noBeforeWriteBackup, s.stop,
                                s.progressConnect, s.progressRead, s.progressBackup, s.progressWrite,
                                s.progressVerify, s.portDevicePrompt, s.portNoDevice, s.languageRestartQuestion,
                                s.backupFolderIs});
@@ -134,7 +135,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
 static_assert(sizeof(rk::MenuTexts) == 26 * kPointer, "a menu text is missing from ShownTexts");
 static_assert(sizeof(rk::CommandPrompts) == 16 * sizeof(rk::CommandPrompt), "a prompt is missing from ShownTexts");
 // The program title names the settings and captions the message boxes as it is.
-static_assert(sizeof(rk::ShellTexts) == 24 * kPointer, "a shell text is missing from ShownTexts");
+static_assert(sizeof(rk::ShellTexts) == 27 * kPointer, "a shell text is missing from ShownTexts");
 // The new file's name serves the file, not the user.
 static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");

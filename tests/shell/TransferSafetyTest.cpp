@@ -112,7 +112,7 @@ private slots:
         CMainFrame& frame = program.MainFrame();
         const ModelProfile& profile = Rk520Profile();
         program.Document().LoadImage(SampleImage());
-        SetWriteOptions(frame, profile, false, false);
+        SetWriteOptions(frame, profile, true, false);
 
         // A read stops at once, without a question, the document as it was.
         frame.Command(profile.ids.read)->trigger();
@@ -121,23 +121,61 @@ private slots:
         QVERIFY(program.Link().IsIdle());
         QCOMPARE(program.Document().Image(), SampleImage());
         QVERIFY(!program.Document().IsModified());
+        QVERIFY(prompts.messages.isEmpty());
 
-        // A write asks first: No goes on, Yes stops before the next block.
+        // A write asks first, naming the backup just kept: No goes on, Yes
+        // stops before the next block and says what the radio holds.
         frame.Command(profile.ids.write)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!radio.WrittenBlocks().empty(), kJobMs);
         prompts.yesNoAnswers << false << true;
         QTest::keyClick(&frame, Qt::Key_Escape);
-        QCOMPARE(prompts.questions, QStringList{Utf(profile.shell.quitDuringWriteQuestion)});
+        const QString backup = QRegularExpression::escape(BackupStore::FolderFor(QStringLiteral("rk520"))) +
+                               QStringLiteral("/rk520-\\d{8}-\\d{6}-before-write\\.rkd");
+        const QString sentence = Utf("写入前的对讲机数据已保存到：") + backup;
+        QCOMPARE(prompts.questions.size(), 1);
+        QVERIFY2(QRegularExpression(Utf("^正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。\n") + sentence +
+                                    Utf("\n要停止写入吗？$"))
+                     .match(prompts.questions.at(0))
+                     .hasMatch(),
+                 qPrintable(prompts.questions.at(0)));
         QVERIFY(program.Link().IsWriting());
         frame.StatusPanes()->StopButton()->click();
         QCOMPARE(prompts.questions.size(), 2);
         QVERIFY(program.Link().IsIdle());
         QVERIFY(!frame.StatusPanes()->Progress()->isVisible());
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY2(QRegularExpression(Utf("^写入已停止，对讲机中的数据只写入了一部分。\n") + sentence + "$")
+                     .match(prompts.messages.at(0))
+                     .hasMatch(),
+                 qPrintable(prompts.messages.at(0)));
+        QCOMPARE(prompts.kinds, QList<MessageKind>{MessageKind::Warning});
         const auto blocks = radio.WrittenBlocks().size();
         QVERIFY(blocks < 5);
         QTest::qWait(2 * kShort.writeBlockMs);
         QCOMPARE(radio.WrittenBlocks().size(), blocks);
-        QVERIFY(prompts.messages.isEmpty());
+    }
+
+    // Without a backup the question and the message say that none was taken.
+    void rk7400StopWithoutBackupSaysSo() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(StartOnCom1(radio));
+        RecordingPrompts prompts;
+        CRk7400App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        CMainFrame& frame = program.MainFrame();
+        const ModelProfile& profile = Rk7400Profile();
+        program.Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, false, false);
+
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!radio.WrittenBlocks().empty(), kJobMs);
+        prompts.yesNoAnswers << true;
+        QTest::keyClick(&frame, Qt::Key_Escape);
+        const QString none = Utf(profile.shell.noBeforeWriteBackup);
+        QCOMPARE(prompts.questions, QStringList{Utf(profile.shell.stopWriteQuestion).arg(none)});
+        QCOMPARE(prompts.messages, QStringList{Utf(profile.shell.writeStopped).arg(none)});
+        QVERIFY(program.Link().IsIdle());
     }
 
     void readOverUnsavedEditsAsksFirst() {

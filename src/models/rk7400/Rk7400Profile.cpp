@@ -94,6 +94,12 @@ const rk::ModelProfile kProfile{
                 QT_TRANSLATE_NOOP("rk7400",
                                   "Идёт запись в рацию. Если выйти сейчас, данные в рации будут неполными. "
                                   "Всё равно выйти?"),
+            .stopWriteQuestion =
+                QT_TRANSLATE_NOOP("rk7400",
+                                  "Идёт запись в рацию. Если остановить её сейчас, рация останется записанной "
+                                  "лишь частично.\n%1\nОстановить запись?"),
+            .writeStopped = QT_TRANSLATE_NOOP("rk7400", "Запись остановлена: рация записана лишь частично.\n%1"),
+            .noBeforeWriteBackup = QT_TRANSLATE_NOOP("rk7400", "Копия данных рации перед записью не сохранялась."),
             .stop = QT_TRANSLATE_NOOP("rk7400", "Стоп"),
             .progressConnect = QT_TRANSLATE_NOOP("rk7400", "Поиск рации: %1…"),
             .progressRead = QT_TRANSLATE_NOOP("rk7400", "Чтение рации… %1/%2"),

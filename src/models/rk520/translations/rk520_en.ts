@@ -1074,5 +1074,23 @@ Restart the program in the new language and open the current file again?</transl
         <source>日期：%1</source>
         <translation>Date: %1</translation>
     </message>
+    <message>
+        <source>正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。
+%1
+要停止写入吗？</source>
+        <translation>The radio is being written. Stopping now leaves the radio partly written.
+%1
+Stop writing?</translation>
+    </message>
+    <message>
+        <source>写入已停止，对讲机中的数据只写入了一部分。
+%1</source>
+        <translation>Writing stopped: the radio is partly written.
+%1</translation>
+    </message>
+    <message>
+        <source>写入前没有备份对讲机数据。</source>
+        <translation>No backup was taken before the write.</translation>
+    </message>
 </context>
 </TS>

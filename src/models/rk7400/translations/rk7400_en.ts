@@ -1038,5 +1038,23 @@ Restart the program in the new language and open the current file again?</transl
         <source>Дата: %1</source>
         <translation>Date: %1</translation>
     </message>
+    <message>
+        <source>Идёт запись в рацию. Если остановить её сейчас, рация останется записанной лишь частично.
+%1
+Остановить запись?</source>
+        <translation>The radio is being written. Stopping now leaves the radio partly written.
+%1
+Stop writing?</translation>
+    </message>
+    <message>
+        <source>Запись остановлена: рация записана лишь частично.
+%1</source>
+        <translation>Writing stopped: the radio is partly written.
+%1</translation>
+    </message>
+    <message>
+        <source>Копия данных рации перед записью не сохранялась.</source>
+        <translation>No backup was taken before the write.</translation>
+    </message>
 </context>
 </TS>
