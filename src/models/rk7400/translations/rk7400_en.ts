@@ -1038,5 +1038,23 @@ Restart the program in the new language and open the current file again?</transl
         <source>Дата: %1</source>
         <translation>Date: %1</translation>
     </message>
+    <message>
+        <source>Руководство пользователя</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Открыть руководство пользователя в браузере</source>
+        <translation>Open the user guide in the browser</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть руководство пользователя. Откройте в браузере файл:
+%1</source>
+        <translation>The user guide could not be opened. Open this file in a browser:
+%1</translation>
+    </message>
+    <message>
+        <source>Руководство пользователя: %1</source>
+        <translation>User guide: %1</translation>
+    </message>
 </context>
 </TS>
