@@ -26,11 +26,17 @@ name=$(dpkg-deb -f "$deb" Package)
 failures=()
 fail() { failures+=("$1"); }
 
-# Every program with a manual page, and the two models' desktop integration.
+# Every program with a manual page, the two models' desktop integration, and
+# the user guide's pages with the pictures its build made.
 expected=("usr/share/doc/$name/copyright" "usr/share/doc/$name/changelog.Debian.gz")
 for page in dist/man/*.1; do
     program=$(basename "$page" .1)
     expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
+done
+for guide in rk520-zh rk520-en rk7400-ru rk7400-en; do
+    expected+=("usr/share/doc/$name/guide/$guide/index.html"
+               "usr/share/doc/$name/guide/pictures/$guide-window.png"
+               "usr/share/doc/$name/guide/pictures/$guide-table.png")
 done
 for model in rk520 rk7400; do
     expected+=("usr/bin/$model"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds a program and rkradio, and starts the program:
+# Builds a program, rkradio and the user guide (Help > User guide opens it),
+# and starts the program:
 # scripts/run.sh [rk520|rk7400] [image-file]
 # The program runs in the caller's folder, so a relative image path names a
 # file there.
@@ -14,6 +15,6 @@ fi
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DRK_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" -j"$(nproc)" --target "$program" rkradio
+cmake --build "$root/build/release" -j"$(nproc)" --target "$program" rkradio guide
 echo "rkradio is at $root/build/release/src/cli/rkradio" >&2
 exec "$root/build/release/src/models/$program" "$@"

@@ -4,9 +4,17 @@
 // that breaks a window's look is seen.
 //
 //   window_pictures rk520|rk7400 LANGUAGE FOLDER
+//
+// Scenes: window, menu-N (each top-level menu open), edit-menu (Undo naming
+// a typed frequency), table (the channel table docked beside the form),
+// backups (the Backups dialog over two kept backups). Settings and backups
+// live in a folder of their own for the run, never the user's.
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -17,7 +25,11 @@
 #include <functional>
 #include <memory>
 
+#include "BackupStore.h"
 #include "BackupsDialog.h"
+#include "ChannelTablePanel.h"
+#include "FormView.h"
+#include "RadioDocument.h"
 #include "DocumentFiles.h"
 #include "ImageFile.h"
 #include "MainFrame.h"
@@ -25,6 +37,7 @@
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
+#include "Texts.h"
 #include "DemoRadio.h"
 
 using namespace rk;
@@ -107,21 +120,63 @@ int Run(ProgramShell& program, const ModelProfile& profile, const QString& prefi
     const int menus = static_cast<int>(frame.menuBar()->actions().size());
     for (int i = 0; i < menus; ++i) pictures.Save(QStringLiteral("menu-%1").arg(i + 1), WithMenuOpen(frame, i));
 
+    // A typed frequency, so that Undo names its step.
+    if (auto* rx = qobject_cast<QLineEdit*>(program.View().Control(ctl::kRxFreq))) {
+        rx->setFocus();
+        rx->selectAll();
+        for (const QChar c : QStringLiteral("433.525")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(rx, &press);
+        }
+    }
+    QApplication::processEvents();
+    const bool named = frame.Command(command::kEditUndo)->text() != Tr(profile.menu.editUndo);
+    pictures.Save(QStringLiteral("edit-menu"), named ? WithMenuOpen(frame, 1) : QImage());
+
+    frame.Command(command::kViewChannelTable)->trigger();
+    QApplication::processEvents();
+    if (ChannelTablePanel* table = frame.ChannelTable(); table && table->isVisible()) {
+        // Wide enough for the form and every column, whatever the screen.
+        const int form = program.View().sizeHint().width() + 40;  // and the scroll bar
+        frame.resize(form + table->PreferredWidth(), frame.height());
+        frame.resizeDocks({table}, {table->PreferredWidth()}, Qt::Horizontal);
+        QApplication::processEvents();
+        pictures.Save(QStringLiteral("table"), frame.grab().toImage());
+        frame.Command(command::kViewChannelTable)->trigger();
+    } else {
+        pictures.Save(QStringLiteral("table"), {});
+    }
+
+    // Two backups: the demo as read, and the radio before a write that
+    // changed one channel.
+    BackupStore store(QString::fromUtf8(profile.rules.programName), QString::fromUtf8(profile.rules.extension));
+    RadioImage before = guide::DemoRadio();
+    before.Channel(1).setRxFreq(43'362'500);
+    store.Keep(guide::DemoRadio(), BackupKind::Read);
+    store.Keep(before, BackupKind::BeforeWrite);
     frame.Command(command::kOperationBackups)->trigger();
     QApplication::processEvents();
     if (auto* backups = frame.findChild<BackupsDialog*>()) {
         if (backups->List()->topLevelItemCount() > 0) backups->List()->setCurrentItem(backups->List()->topLevelItem(0));
+        QApplication::processEvents();
         pictures.Save(QStringLiteral("backups"), backups->grab().toImage());
         backups->close();
     } else {
         pictures.Save(QStringLiteral("backups"), {});
     }
+    // The write preview's scene ("write-preview") comes here once the
+    // preview exists.
     return pictures.Failed() ? 1 : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Settings and backups of this run only.
+    QTemporaryDir home;
+    if (!home.isValid()) return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.size() != 3 || (args[0] != QLatin1String("rk520") && args[0] != QLatin1String("rk7400"))) {

@@ -250,6 +250,14 @@ struct ChannelTableViewTexts {
     const char* sheetDate;  // %1 the date
 };
 
+// Help > User guide, and the guide's place in the About box.
+struct GuideTexts {
+    const char* command;
+    CommandPrompt prompt;
+    const char* notOpened;  // %1 the page's file
+    const char* location;   // About box; %1 the guide's folder
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -270,6 +278,7 @@ struct ModelProfile {
     ChannelTableTexts channelTable;
     BackupListTexts backups;
     ChannelTableViewTexts tableView;
+    GuideTexts guide;
 };
 
 }  // namespace rk

@@ -1,5 +1,6 @@
 #pragma once
-// The about box: program name, version and copyright, one OK button.
+// The about box: program name, version, copyright and where the user guide
+// is, one OK button.
 
 #include <QDialog>
 

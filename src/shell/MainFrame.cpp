@@ -38,6 +38,7 @@
 #include "Texts.h"
 #include "ToolbarIcons.h"
 #include "TransferCommands.h"
+#include "UserGuide.h"
 
 using namespace rk;
 
@@ -390,6 +391,12 @@ void CMainFrame::CreateOperationMenu() {
 
 void CMainFrame::CreateHelpMenu() {
     QMenu* help = menuBar()->addMenu(Tr(m_profile.menu.help));
+    const GuideTexts& guide = m_profile.guide;
+    QAction* manual = AddCommand(command::kHelpGuide, guide.command, guide.prompt.prompt, guide.prompt.tooltip);
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(manual, &QAction::triggered, this, [this] { OpenUserGuide(m_profile); });
+    help->addAction(manual);
+    help->addSeparator();
     QAction* about = AddCommand(command::kAppAbout, m_profile.menu.helpAbout, nullptr, nullptr);
     connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
     help->addAction(about);

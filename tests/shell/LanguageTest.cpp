@@ -129,6 +129,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                tv.optionExcluded, tv.needsFrequency, tv.print, tv.printPrompt.prompt,
                                tv.printPrompt.tooltip, tv.exportPdf, tv.exportPdfPrompt.prompt,
                                tv.exportPdfPrompt.tooltip, tv.pdfFilter, tv.sheetFile, tv.sheetDate});
+    const auto& g = p.guide;
+    texts.insert(texts.end(), {g.command, g.prompt.prompt, g.prompt.tooltip, g.notOpened, g.location});
     return texts;
 }
 
@@ -149,6 +151,7 @@ static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is 
 // The other program's name and extension read the same in every language.
 static_assert(sizeof(rk::ChannelTableViewTexts) == 24 * kPointer, "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
+static_assert(sizeof(rk::GuideTexts) == 3 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
 
 // Words of the model's own language; an arrow or a dash alone is not one.
 bool HasNonAscii(const QString& text) {

@@ -252,6 +252,13 @@ const rk::ModelProfile kProfile{
             .sheetFile = QT_TRANSLATE_NOOP("rk520", "文件：%1"),
             .sheetDate = QT_TRANSLATE_NOOP("rk520", "日期：%1"),
         },
+    .guide =
+        {
+            .command = QT_TRANSLATE_NOOP("rk520", "用户手册(&U)"),
+            .prompt = {QT_TRANSLATE_NOOP("rk520", "在浏览器中打开用户手册"), QT_TRANSLATE_NOOP("rk520", "用户手册")},
+            .notOpened = QT_TRANSLATE_NOOP("rk520", "无法打开用户手册。请在浏览器中打开这个文件：\n%1"),
+            .location = QT_TRANSLATE_NOOP("rk520", "用户手册：%1"),
+        },
 };
 
 }  // namespace

@@ -268,6 +268,13 @@ const rk::ModelProfile kProfile{
             .sheetFile = QT_TRANSLATE_NOOP("rk7400", "Файл: %1"),
             .sheetDate = QT_TRANSLATE_NOOP("rk7400", "Дата: %1"),
         },
+    .guide =
+        {
+            .command = QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя"),
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Открыть руководство пользователя в браузере"), QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя")},
+            .notOpened = QT_TRANSLATE_NOOP("rk7400", "Не удалось открыть руководство пользователя. Откройте в браузере файл:\n%1"),
+            .location = QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя: %1"),
+        },
 };
 
 }  // namespace

@@ -1092,5 +1092,27 @@ Stop writing?</translation>
         <source>写入前没有备份对讲机数据。</source>
         <translation>No backup was taken before the write.</translation>
     </message>
+    <message>
+        <source>用户手册(&amp;U)</source>
+        <translation>&amp;User guide</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开用户手册</source>
+        <translation>Open the user guide in the browser</translation>
+    </message>
+    <message>
+        <source>用户手册</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>无法打开用户手册。请在浏览器中打开这个文件：
+%1</source>
+        <translation>The user guide could not be opened. Open this file in a browser:
+%1</translation>
+    </message>
+    <message>
+        <source>用户手册：%1</source>
+        <translation>User guide: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1056,5 +1056,23 @@ Stop writing?</translation>
         <source>Копия данных рации перед записью не сохранялась.</source>
         <translation>No backup was taken before the write.</translation>
     </message>
+    <message>
+        <source>Руководство пользователя</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Открыть руководство пользователя в браузере</source>
+        <translation>Open the user guide in the browser</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть руководство пользователя. Откройте в браузере файл:
+%1</source>
+        <translation>The user guide could not be opened. Open this file in a browser:
+%1</translation>
+    </message>
+    <message>
+        <source>Руководство пользователя: %1</source>
+        <translation>User guide: %1</translation>
+    </message>
 </context>
 </TS>
