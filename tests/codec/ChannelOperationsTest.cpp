@@ -11,6 +11,7 @@
 #include "ChannelOperations.h"
 #include "ChannelPaste.h"
 #include "NewDocument.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -273,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ChannelOperationsTest)
+RK_TEST_GUILESS_MAIN(ChannelOperationsTest)
 #include "ChannelOperationsTest.moc"
