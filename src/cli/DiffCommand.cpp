@@ -18,6 +18,8 @@ template <typename... Ways>
 struct Overloaded : Ways... {
     using Ways::operator()...;
 };
+template <typename... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
 
 QString English(const char* text) { return InsideLine(QString::fromUtf8(text ? text : "")); }
 

@@ -30,6 +30,8 @@ template <typename... Ways>
 struct Overloaded : Ways... {
     using Ways::operator()...;
 };
+template <typename... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
 
 // A value as the form shows it: options and power in words, no code as the
 // form's "none".
