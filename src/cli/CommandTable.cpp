@@ -93,12 +93,17 @@ const std::vector<Command> kCommands = {
      "                  channel, every field, the spare bytes in hex\n",
      {kAll, {QStringLiteral("json"), {}, false}}, 1, 1, &RunShow},
     {"diff", "list the fields in which two images differ",
-     "Usage: rkradio diff FILE_A FILE_B\n"
+     "Usage: rkradio diff [--model M] FILE_A FILE_B\n"
      "\n"
      "Lists, field by field, where the image in FILE_B differs from the one in\n"
-     "FILE_A; bytes that belong to no field are listed by their offset. Exit\n"
-     "status 1 when the images differ, 0 when they are equal.\n",
-     {}, 2, 2, &RunDiff},
+     "FILE_A; bytes that belong to no field are listed by their offset. Fields\n"
+     "are named as the model's program names them in English (rk520 when\n"
+     "neither --model nor an extension decides). Exit status 1 when the images\n"
+     "differ, 0 when they are equal.\n"
+     "\n"
+     "Options:\n"
+     RK_MODEL_HELP,
+     {kModel}, 2, 2, &RunDiff},
     {"export", "write the channels of an image as a CSV channel table",
      "Usage: rkradio export [--model M] [--all] [-o CSV] FILE\n"
      "\n"

@@ -6,72 +6,70 @@
 #include "Formats.h"
 #include "Conversions.h"
 #include "ImageDiff.h"
+#include "ModelChoice.h"
+#include "RuleTexts.h"
+#include "TransferReport.h"
 
 namespace rk::cli {
 
 namespace {
 
-QString FieldName(DiffField field) {
-    switch (field) {
-    case DiffField::RxFrequency: return QStringLiteral("rx frequency");
-    case DiffField::TxFrequency: return QStringLiteral("tx frequency");
-    case DiffField::RxCode: return QStringLiteral("rx code");
-    case DiffField::TxCode: return QStringLiteral("tx code");
-    case DiffField::SquelchLevel: return QStringLiteral("squelch level");
-    case DiffField::RepeaterDelay: return QStringLiteral("repeater delay");
-    case DiffField::Power: return QStringLiteral("power");
-    case DiffField::TxInhibit: return QStringLiteral("tx inhibit");
-    case DiffField::BeatShift: return QStringLiteral("beat shift");
-    case DiffField::Talkaround: return QStringLiteral("talkaround");
-    case DiffField::Repeater: return QStringLiteral("repeater");
-    case DiffField::Reverse: return QStringLiteral("reverse");
-    case DiffField::Scrambler: return QStringLiteral("scrambler");
-    case DiffField::Band: return QStringLiteral("band");
-    case DiffField::TotLimit: return QStringLiteral("time limit");
-    case DiffField::ScanGroupA: return QStringLiteral("scan group A");
-    case DiffField::ScanGroupB: return QStringLiteral("scan group B");
-    case DiffField::LastUsedChannel: return QStringLiteral("last used channel");
-    case DiffField::ChannelBitmap: return QStringLiteral("channel bitmap");
-    case DiffField::Byte: break;
-    }
-    return QStringLiteral("byte");
+template <typename... Ways>
+struct Overloaded : Ways... {
+    using Ways::operator()...;
+};
+template <typename... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
+
+QString English(const char* text) { return InsideLine(QString::fromUtf8(text ? text : "")); }
+
+// Values as `show` writes them: frequencies with four decimals, "-" for no
+// code; options in the programs' English.
+QString Value(const ReportTexts& english, const FieldValue& value) {
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    return std::visit(
+        Overloaded{
+            [](const diff::Frequency& v) { return MhzText(v.count); },
+            [&](const diff::Code& v) { return text(CodeText(v)); },
+            [](const diff::Level& v) { return QString::number(v.value); },
+            [&](const diff::Tenths& v) { return text(FormatNumber(TenthsToValue(v.count))); },
+            [&](const diff::Switch& v) { return English(v.on ? english.on : english.off); },
+            [&](const diff::Power& v) { return QString::fromUtf8(v.low ? english.powerLow : english.powerHigh); },
+            [](const diff::BandEdge& v) { return QString::number(v.mhz); },
+            [&](const diff::Channel& v) { return text(ChannelNumberText(v.index)); },
+            [&](const diff::Slots& v) { return text(SlotsText(v)); },
+            [&](const diff::ChannelMap& v) { return text(ChannelMapText(v)); },
+            [&](const diff::Byte& v) { return text(HexText(v.value)); },
+        },
+        value);
 }
 
-QString Value(const FieldDifference& d, const std::string& text) {
-    if (d.isOption) return text == "1" ? QStringLiteral("on") : QStringLiteral("off");
-    return QString::fromStdString(text);
-}
-
-// Frequencies with the four decimals that show and the rest of rkradio use.
-QString Frequency(const std::string& text) {
-    const auto mhz = ParseNumber(text);
-    return mhz ? MhzText(MhzToFreq(*mhz)) : QString::fromStdString(text);
-}
+QString Offset(std::size_t offset) { return QString::number(offset, 16).toUpper(); }
 
 }  // namespace
 
-QString DifferenceLine(const FieldDifference& d) {
+QString DifferenceLine(const ReportTexts& english, const FieldDifference& d) {
     if (d.field == DiffField::Byte)
-        return QStringLiteral("byte 0x%1: %2 -> %3")
-            .arg(QString::number(d.offset, 16).toUpper(), QString::fromStdString(d.before), QString::fromStdString(d.after));
-    const bool channelField = d.channel >= 0 && d.channel < kChannelCount;
-    const QString name = channelField ? QStringLiteral("channel %1 %2").arg(ChannelNumber(d.channel), FieldName(d.field))
-                                      : FieldName(d.field);
-    if (d.sameShown)
+        return QStringLiteral("byte 0x%1: %2 -> %3").arg(Offset(d.offset), Value(english, d.before), Value(english, d.after));
+    const QString field = English(ReportFieldName(english, d.field));
+    const QString name = d.channel >= 0 ? QStringLiteral("channel %1 %2").arg(ChannelNumber(d.channel), field) : field;
+    if (d.shown)
         return QStringLiteral("%1, byte 0x%2: %3 -> %4 (shows %5 either way)")
-            .arg(name, QString::number(d.offset, 16).toUpper(), QString::fromStdString(d.before),
-                 QString::fromStdString(d.after), Value(d, d.shown));
-    const bool frequency = channelField && (d.field == DiffField::RxFrequency || d.field == DiffField::TxFrequency);
-    return QStringLiteral("%1: %2 -> %3")
-        .arg(name, frequency ? Frequency(d.before) : Value(d, d.before), frequency ? Frequency(d.after) : Value(d, d.after));
+            .arg(name, Offset(d.offset), Value(english, d.before), Value(english, d.after), Value(english, *d.shown));
+    return QStringLiteral("%1: %2 -> %3").arg(name, Value(english, d.before), Value(english, d.after));
 }
 
 int RunDiff(const Arguments& args) {
     const auto a = LoadImageFile(args.Operands().at(0));
     const auto b = LoadImageFile(args.Operands().at(1));
     if (!a || !b) return kFileError;
+    // The fields are named as the files' model names them.
+    QString error;
+    const ModelRules* model = ChooseModel(args, args.Operands(), error);
+    if (!model && args.Has(QStringLiteral("model"))) return UsageError(QStringLiteral("diff"), error);
+    const TranslatedTexts english = EnglishRules(model ? *model : *Models().front());
     const auto differences = CompareImages(*a, *b);
-    for (const FieldDifference& d : differences) Print(DifferenceLine(d));
+    for (const FieldDifference& d : differences) Print(DifferenceLine(english.Report(), d));
     return differences.empty() ? kSuccess : kFailed;
 }
 

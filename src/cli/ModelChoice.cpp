@@ -15,6 +15,10 @@ const ModelRules* const kModels[] = {&Rk520Rules(), &Rk7400Rules()};
 
 std::span<const ModelRules* const> Models() { return kModels; }
 
+const ReportTexts& ReportTextsOf(const ModelRules& model) {
+    return &model == &Rk7400Rules() ? Rk7400ReportTexts() : Rk520ReportTexts();
+}
+
 const ModelRules* ModelOfFile(const QString& path) {
     const QString suffix = QLatin1Char('.') + QFileInfo(path).suffix();
     for (const ModelRules* model : kModels)

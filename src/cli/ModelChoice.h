@@ -7,11 +7,15 @@
 
 #include "Arguments.h"
 #include "ModelRules.h"
+#include "ReportTexts.h"
 
 namespace rk::cli {
 
 // Every model rkradio knows.
 std::span<const ModelRules* const> Models();
+
+// The names the model's transfer reports give channels, fields and values.
+const ReportTexts& ReportTextsOf(const ModelRules& model);
 
 // The model of the extension of `path` (.rkd, .zu1, any case), or nullptr.
 const ModelRules* ModelOfFile(const QString& path);

@@ -96,6 +96,7 @@ public:
 
     CloneLink& Link() { return m_link; }
     const TransferTexts& Texts() const { return m_rules.transfer; }
+    const ReportTexts& Names() const { return m_english.Report(); }
 
     // Runs `start` and waits for the closing report.
     int Run(const std::function<void(CloneLink&)>& start) {
@@ -199,7 +200,7 @@ int RunWrite(const Arguments& args) {
         case VerifyOutcome::Matches: Print(QStringLiteral("written to the radio; reading it back gave the same data")); break;
         case VerifyOutcome::Differs:
             Print(QStringLiteral("written to the radio, but reading it back gave other data:"));
-            for (const FieldDifference& d : result.differences) Print(DifferenceLine(d));
+            for (const FieldDifference& d : result.differences) Print(DifferenceLine(exchange.Names(), d));
             break;
         case VerifyOutcome::ReadFailed:
             Print(QStringLiteral("written to the radio, but it could not be read back:"));
@@ -229,7 +230,7 @@ int RunVerify(const Arguments& args) {
     QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
         const auto differences = CompareImages(expected, result.image);
         if (differences.empty()) Print(QStringLiteral("the radio holds the same data as %1").arg(file));
-        for (const FieldDifference& d : differences) Print(DifferenceLine(d));
+        for (const FieldDifference& d : differences) Print(DifferenceLine(exchange.Names(), d));
         exchange.Finish(differences.empty() ? kSuccess : kFailed);
     });
     return exchange.Run([](CloneLink& link) { link.OnReadRadio(); });

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "ModelChoice.h"
+
 namespace rk::cli {
 
 namespace {
@@ -26,11 +28,15 @@ QString EnglishClause(const ModelRules& rules, const char* utf8) {
     LoadEnglish();
     QString text = QCoreApplication::translate(rules.programName, utf8).trimmed();
     if (text.endsWith(QLatin1Char('.'))) text.chop(1);
-    if (text.size() > 1 && text[0].isUpper() && text[1].isLower()) text[0] = text[0].toLower();
-    return text;
+    return InsideLine(text);
 }
 
 }  // namespace
+
+QString InsideLine(QString text) {
+    if (text.size() > 1 && text[0].isUpper() && text[1].isLower()) text[0] = text[0].toLower();
+    return text;
+}
 
 QString CheckFailureText(const ModelRules& rules, const char* message) {
     if (!message) return QStringLiteral("the check failed");
@@ -39,7 +45,7 @@ QString CheckFailureText(const ModelRules& rules, const char* message) {
 
 TranslatedTexts EnglishRules(const ModelRules& rules) {
     LoadEnglish();
-    return TranslatedTexts(rules);
+    return TranslatedTexts(rules, ReportTextsOf(rules));
 }
 
 QString ModelText(const char* utf8) {

@@ -20,8 +20,13 @@ QString CheckFailureText(const ModelRules& rules, const char* message);
 // "channel 05: " and the problem's CheckFailureText (CheckCommand.cpp).
 QString WriteProblemLine(const ModelRules& rules, const WriteProblem& problem);
 
-// The rules with their texts in English, for the transfer's messages.
+// The rules and the model's report texts in English, for the transfer's
+// messages and the names of fields.
 TranslatedTexts EnglishRules(const ModelRules& rules);
+
+// A text as part of a line: starting in lower case where only its first
+// letter is a capital ("Receive frequency", but "TX inhibit").
+QString InsideLine(QString text);
 
 // The model's text without its control characters and outer blanks.
 QString ModelText(const char* utf8);

@@ -1,8 +1,11 @@
 #include "ImageDiff.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <iterator>
+#include <span>
 
 #include "Conversions.h"
 #include "SquelchCodes.h"
@@ -10,194 +13,211 @@
 namespace rk {
 namespace {
 
-std::string HexByte(std::uint8_t byte) {
+// One named field of a block (a channel record or the settings): its value,
+// and how to give another block's copy of it to an editable view. Which
+// bytes it lives in is found out by copying, so that only the image's
+// accessors know the layout.
+template <typename Const, typename Mutable>
+struct Field {
+    DiffField field;
+    std::function<FieldValue(const Const&)> value;
+    std::function<void(const Const& from, const Mutable& to)> copy;
+};
+
+using ChannelField = Field<ConstChannelRecord, ChannelRecord>;
+using SettingsField = Field<ConstSettingsBlock, SettingsBlock>;
+
+ChannelField Frequency(DiffField field, Side side) {
+    return {field, [side](const ConstChannelRecord& r) -> FieldValue { return diff::Frequency{r.freqSigned(side)}; },
+            [side](const ConstChannelRecord& from, const ChannelRecord& to) { to.setFreq(side, from.freq(side)); }};
+}
+
+ChannelField Code(DiffField field, Side side) {
+    return {field,
+            [side](const ConstChannelRecord& r) -> FieldValue {
+                return diff::Code{r.code(side), r.codeOn(side), r.codeIsQt(side)};
+            },
+            [side](const ConstChannelRecord& from, const ChannelRecord& to) {
+                to.setCode(side, from.code(side));
+                to.setCodeOn(side, from.codeOn(side));
+                to.setCodeIsQt(side, from.codeIsQt(side));
+            }};
+}
+
+ChannelField Option(DiffField field, std::uint8_t mask) {
+    return {field, [mask](const ConstChannelRecord& r) -> FieldValue { return diff::Switch{r.HasOption(mask)}; },
+            [mask](const ConstChannelRecord& from, const ChannelRecord& to) { to.SetOption(mask, from.HasOption(mask)); }};
+}
+
+// In image order, fields that share a byte in the order of their bits' names.
+const std::vector<ChannelField>& ChannelFields() {
+    static const std::vector<ChannelField> fields = {
+        Frequency(DiffField::RxFrequency, Side::Receive),
+        Code(DiffField::RxCode, Side::Receive),
+        Frequency(DiffField::TxFrequency, Side::Transmit),
+        Code(DiffField::TxCode, Side::Transmit),
+        {DiffField::TxInhibit,
+         [](const ConstChannelRecord& r) -> FieldValue { return diff::Switch{r.HasCodeFlag(kTxInhibit)}; },
+         [](const ConstChannelRecord& from, const ChannelRecord& to) {
+             to.SetCodeFlag(kTxInhibit, from.HasCodeFlag(kTxInhibit));
+         }},
+        {DiffField::Power, [](const ConstChannelRecord& r) -> FieldValue { return diff::Power{r.HasOption(kLowPower)}; },
+         [](const ConstChannelRecord& from, const ChannelRecord& to) {
+             to.SetOption(kLowPower, from.HasOption(kLowPower));
+         }},
+        Option(DiffField::BeatShift, kBeatShift),
+        Option(DiffField::Talkaround, kTalkaround),
+        Option(DiffField::Repeater, kRepeater),
+        Option(DiffField::Reverse, kReverse),
+        Option(DiffField::Scrambler, kScrambler),
+        {DiffField::SquelchLevel, [](const ConstChannelRecord& r) -> FieldValue { return diff::Level{r.squelchLevel()}; },
+         [](const ConstChannelRecord& from, const ChannelRecord& to) { to.setSquelchLevel(from.squelchLevel()); }},
+        {DiffField::RepeaterDelay,
+         [](const ConstChannelRecord& r) -> FieldValue { return diff::Tenths{r.repeaterDelay()}; },
+         [](const ConstChannelRecord& from, const ChannelRecord& to) { to.setRepeaterDelay(from.repeaterDelay()); }},
+    };
+    return fields;
+}
+
+diff::Slots SlotsOf(std::span<const std::uint8_t, kScanGroupSlots> group) {
+    diff::Slots slots;
+    for (const std::uint8_t slot : group) {
+        if (slot == kEmptySlot) break;
+        slots.entries.push_back(slot);
+    }
+    return slots;
+}
+
+SettingsField ScanGroupField(DiffField field, ScanGroup group) {
+    return {field, [group](const ConstSettingsBlock& s) -> FieldValue { return SlotsOf(s.scanGroup(group)); },
+            [group](const ConstSettingsBlock& from, const SettingsBlock& to) {
+                std::ranges::copy(from.scanGroup(group), to.scanGroup(group).begin());
+            }};
+}
+
+const std::vector<SettingsField>& SettingsFields() {
+    static const std::vector<SettingsField> fields = {
+        {DiffField::LastUsedChannel,
+         [](const ConstSettingsBlock& s) -> FieldValue { return diff::Channel{s.lastUsedChannel()}; },
+         [](const ConstSettingsBlock& from, const SettingsBlock& to) { to.setLastUsedChannel(from.lastUsedChannel()); }},
+        {DiffField::TotLimit, [](const ConstSettingsBlock& s) -> FieldValue { return diff::Tenths{s.totLimit()}; },
+         [](const ConstSettingsBlock& from, const SettingsBlock& to) { to.setTotLimit(from.totLimit()); }},
+        {DiffField::Band,
+         [](const ConstSettingsBlock& s) -> FieldValue { return diff::BandEdge{BandLowToMhz(s.bandLow())}; },
+         [](const ConstSettingsBlock& from, const SettingsBlock& to) { to.setBandLow(from.bandLow()); }},
+        ScanGroupField(DiffField::ScanGroupA, ScanGroup::A),
+        ScanGroupField(DiffField::ScanGroupB, ScanGroup::B),
+        {DiffField::ChannelBitmap,
+         [](const ConstSettingsBlock& s) -> FieldValue {
+             std::uint64_t bits = 0;
+             for (int c = 0; c < kChannelCount; ++c)
+                 if (s.ChannelBit(c)) bits |= std::uint64_t{1} << c;
+             return diff::ChannelMap{bits};
+         },
+         [](const ConstSettingsBlock& from, const SettingsBlock& to) {
+             for (int c = 0; c < kChannelCount; ++c) to.SetChannelBit(c, from.ChannelBit(c));
+         }},
+    };
+    return fields;
+}
+
+// Whether two values of one field look the same where the field is shown.
+bool ShowsSame(const FieldValue& a, const FieldValue& b) {
+    const auto* codeA = std::get_if<diff::Code>(&a);
+    const auto* codeB = std::get_if<diff::Code>(&b);
+    if (codeA && codeB) return CodeText(*codeA) == CodeText(*codeB);
+    return a == b;
+}
+
+// Compares one block of `before` and `after` (views over `size` bytes that
+// start at image offset `base`), field by field, then the bytes no field
+// accounts for. Each field comes at the first of its bytes that differs.
+template <typename Const, typename Mutable, std::size_t Size>
+void CompareBlock(const Const& a, const Const& b, int channel, std::size_t base,
+                  const std::vector<Field<Const, Mutable>>& fields, std::vector<FieldDifference>& out) {
+    const auto bytesA = a.Bytes();
+    const auto bytesB = b.Bytes();
+    if (std::ranges::equal(bytesA, bytesB)) return;
+    std::vector<FieldDifference> found;
+    std::array<std::uint8_t, Size> all{};
+    std::ranges::copy(bytesA, all.begin());
+    for (const auto& field : fields) {
+        std::array<std::uint8_t, Size> one{};
+        std::ranges::copy(bytesA, one.begin());
+        field.copy(b, Mutable(one.data()));
+        field.copy(b, Mutable(all.data()));
+        std::vector<std::size_t> differing;
+        for (std::size_t i = 0; i < Size; ++i)
+            if (one[i] != bytesA[i]) differing.push_back(i);
+        if (differing.empty()) continue;
+        FieldValue va = field.value(a);
+        FieldValue vb = field.value(b);
+        if (!ShowsSame(va, vb)) {
+            found.push_back({field.field, channel, base + differing.front(), std::move(va), std::move(vb), std::nullopt});
+            continue;
+        }
+        for (const std::size_t i : differing)
+            found.push_back({field.field, channel, base + i, diff::Byte{bytesA[i]}, diff::Byte{bytesB[i]}, va});
+    }
+    // What copying every field left different belongs to no field.
+    for (std::size_t i = 0; i < Size; ++i)
+        if (all[i] != bytesB[i])
+            found.push_back({DiffField::Byte, -1, base + i, diff::Byte{bytesA[i]}, diff::Byte{bytesB[i]}, std::nullopt});
+    std::ranges::stable_sort(found, {}, &FieldDifference::offset);
+    std::ranges::move(found, std::back_inserter(out));
+}
+
+}  // namespace
+
+std::string HexText(std::uint8_t byte) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", byte);
     return text;
 }
 
-std::string FrequencyText(std::int32_t count) { return FormatNumber(FreqToMhz(count)); }
-
-std::string ScanGroupText(std::span<const std::uint8_t, kScanGroupSlots> slots) {
-    std::string text;
-    for (const std::uint8_t slot : slots) {
-        if (slot == kEmptySlot) break;
-        if (!text.empty()) text += ' ';
-        if (slot < kChannelCount) {
-            char number[4];
-            std::snprintf(number, sizeof number, "%02d", slot + 1);
-            text += number;
-        } else {
-            text += HexByte(slot);
-        }
-    }
-    return text.empty() ? "-" : text;
-}
-
-std::string BitmapText(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    for (const std::uint8_t b : bytes) text += HexByte(b).substr(2);
-    return text;
-}
-
-// One named field: where its bits are, and how its value reads.
-struct ChannelField {
-    DiffField field;
-    std::size_t byte;  // within the record
-    std::uint8_t mask;
-    std::function<std::string(const ConstChannelRecord&)> text;
-};
-
-const std::vector<ChannelField>& ChannelFields() {
-    static const std::vector<ChannelField> fields = [] {
-        std::vector<ChannelField> f;
-        const auto option = [&f](DiffField field, std::size_t byte, std::uint8_t mask) {
-            f.push_back({field, byte, mask, [byte, mask](const ConstChannelRecord& r) {
-                             return (r.Bytes()[byte] & mask) ? std::string("1") : std::string("0");
-                         }});
-        };
-        for (std::size_t b = 0; b < 4; ++b)
-            f.push_back({DiffField::RxFrequency, b, 0xFF, [](const ConstChannelRecord& r) { return FrequencyText(r.rxFreqSigned()); }});
-        f.push_back({DiffField::RxCode, 4, 0xFF, [](const ConstChannelRecord& r) { return CodeText(r, true); }});
-        f.push_back({DiffField::RxCode, 10, kRxCodeOn | kRxCodeIsQt, [](const ConstChannelRecord& r) { return CodeText(r, true); }});
-        for (std::size_t b = 5; b < 9; ++b)
-            f.push_back({DiffField::TxFrequency, b, 0xFF, [](const ConstChannelRecord& r) { return FrequencyText(r.txFreqSigned()); }});
-        f.push_back({DiffField::TxCode, 9, 0xFF, [](const ConstChannelRecord& r) { return CodeText(r, false); }});
-        f.push_back({DiffField::TxCode, 10, kTxCodeOn | kTxCodeIsQt, [](const ConstChannelRecord& r) { return CodeText(r, false); }});
-        option(DiffField::TxInhibit, 10, kTxInhibit);
-        f.push_back({DiffField::Power, 11, kLowPower,
-                     [](const ConstChannelRecord& r) { return std::string(r.HasOption(kLowPower) ? "Low" : "High"); }});
-        option(DiffField::BeatShift, 11, kBeatShift);
-        option(DiffField::Talkaround, 11, kTalkaround);
-        option(DiffField::Repeater, 11, kRepeater);
-        option(DiffField::Reverse, 11, kReverse);
-        option(DiffField::Scrambler, 11, kScrambler);
-        f.push_back({DiffField::SquelchLevel, 12, 0xFF,
-                     [](const ConstChannelRecord& r) { return std::to_string(r.squelchLevel()); }});
-        f.push_back({DiffField::RepeaterDelay, 13, 0xFF,
-                     [](const ConstChannelRecord& r) { return FormatNumber(TenthsToValue(r.repeaterDelay())); }});
-        return f;
-    }();
-    return fields;
-}
-
-bool IsOption(DiffField field) {
-    switch (field) {
-    case DiffField::TxInhibit:
-    case DiffField::BeatShift:
-    case DiffField::Talkaround:
-    case DiffField::Repeater:
-    case DiffField::Reverse:
-    case DiffField::Scrambler: return true;
-    default: return false;
-    }
-}
-
-FieldDifference Make(DiffField field, int channel, std::size_t offset, std::string before, std::string after,
-                     bool option = false) {
-    FieldDifference d;
-    d.field = field;
-    d.channel = channel;
-    d.offset = offset;
-    d.before = std::move(before);
-    d.after = std::move(after);
-    d.isOption = option;
-    return d;
-}
-
-std::string ChannelNumberText(std::uint8_t channel) {
-    if (channel >= kChannelCount) return HexByte(channel);
-    char number[4];
-    std::snprintf(number, sizeof number, "%02d", channel + 1);
-    return number;
-}
-
-// Adds a difference once per field, however many of its bytes differ. A
-// field that shows the same either way is reported byte by byte, as the
-// bytes that differ.
-void Add(std::vector<FieldDifference>& out, FieldDifference d, std::uint8_t byteBefore, std::uint8_t byteAfter) {
-    if (d.field != DiffField::Byte && d.before == d.after) {
-        d.sameShown = true;
-        d.shown = d.before;
-        d.isOption = false;
-        d.before = HexByte(byteBefore);
-        d.after = HexByte(byteAfter);
-        out.push_back(std::move(d));
-        return;
-    }
-    for (const auto& seen : out)
-        if (seen.field == d.field && seen.channel == d.channel && d.field != DiffField::Byte && !seen.sameShown) return;
-    out.push_back(std::move(d));
-}
-
-void CompareChannel(const RadioImage& a, const RadioImage& b, int c, std::vector<FieldDifference>& out) {
-    const ConstChannelRecord ra = a.Channel(c);
-    const ConstChannelRecord rb = b.Channel(c);
-    const std::size_t base = static_cast<std::size_t>(c) * kRecordSize;
-    for (std::size_t byte = 0; byte < kRecordSize; ++byte) {
-        std::uint8_t differing = ra.Bytes()[byte] ^ rb.Bytes()[byte];
-        if (!differing) continue;
-        for (const ChannelField& field : ChannelFields()) {
-            if (field.byte != byte || !(differing & field.mask)) continue;
-            differing = static_cast<std::uint8_t>(differing & ~field.mask);
-            Add(out, Make(field.field, c, base + byte, field.text(ra), field.text(rb), IsOption(field.field)),
-                ra.Bytes()[byte], rb.Bytes()[byte]);
-        }
-        if (differing)
-            Add(out, Make(DiffField::Byte, -1, base + byte, HexByte(ra.Bytes()[byte]), HexByte(rb.Bytes()[byte])),
-                ra.Bytes()[byte], rb.Bytes()[byte]);
-    }
-}
-
-void CompareSettings(const RadioImage& a, const RadioImage& b, std::vector<FieldDifference>& out) {
-    const ConstSettingsBlock sa = a.Settings();
-    const ConstSettingsBlock sb = b.Settings();
-    for (std::size_t byte = 0; byte < kSettingsSize; ++byte) {
-        const std::uint8_t x = sa.Bytes()[byte];
-        const std::uint8_t y = sb.Bytes()[byte];
-        if (x == y) continue;
-        const std::size_t offset = kSettingsOffset + byte;
-        const auto add = [&](DiffField field, std::size_t at, std::string before, std::string after) {
-            Add(out, Make(field, -1, at, std::move(before), std::move(after)), x, y);
-        };
-        const auto multi = [&](DiffField field, std::size_t first, std::string before, std::string after) {
-            // Reported where the field starts, unless it shows the same.
-            add(field, before == after ? offset : kSettingsOffset + first, std::move(before), std::move(after));
-        };
-        if (byte == 0)
-            add(DiffField::LastUsedChannel, offset, ChannelNumberText(x), ChannelNumberText(y));
-        else if (byte == 2)
-            add(DiffField::TotLimit, offset, FormatNumber(TenthsToValue(x)), FormatNumber(TenthsToValue(y)));
-        else if (byte >= 3 && byte < 6)
-            multi(DiffField::Band, 3, std::to_string(BandLowToMhz(sa.bandLow())), std::to_string(BandLowToMhz(sb.bandLow())));
-        else if (byte >= 16 && byte < 32)
-            multi(DiffField::ScanGroupA, 16, ScanGroupText(sa.scanGroupA()), ScanGroupText(sb.scanGroupA()));
-        else if (byte >= 32 && byte < 48)
-            multi(DiffField::ScanGroupB, 32, ScanGroupText(sa.scanGroupB()), ScanGroupText(sb.scanGroupB()));
-        else if (byte >= 48 && byte < 56)
-            multi(DiffField::ChannelBitmap, 48, BitmapText(sa.Bytes().subspan(48, 8)), BitmapText(sb.Bytes().subspan(48, 8)));
-        else
-            add(DiffField::Byte, offset, HexByte(x), HexByte(y));
-    }
-}
-
-}  // namespace
-
-std::string CodeText(const ConstChannelRecord& record, bool receive) {
-    const bool on = record.HasCodeFlag(receive ? kRxCodeOn : kTxCodeOn);
-    const bool tone = record.HasCodeFlag(receive ? kRxCodeIsQt : kTxCodeIsQt);
-    const std::uint8_t byte = receive ? record.rxCode() : record.txCode();
-    const DecodedSquelch decoded = DecodeSquelchCode(on, tone, byte);
+std::string CodeText(const diff::Code& code) {
+    const DecodedSquelch decoded = DecodeSquelchCode(code.on, code.isTone, code.byte);
     if (decoded.table == CodeTable::None) return "-";
-    if (!decoded.position) return HexByte(byte);
+    if (!decoded.position) return HexText(code.byte);
     const auto at = static_cast<std::size_t>(*decoded.position);
     return decoded.table == CodeTable::Tone ? ToneTexts()[at] : DcsTexts()[at];
 }
 
+std::string CodeText(const ConstChannelRecord& record, Side side) {
+    return CodeText(diff::Code{record.code(side), record.codeOn(side), record.codeIsQt(side)});
+}
+
+std::string ChannelNumberText(std::uint8_t index) {
+    if (index >= kChannelCount) return HexText(index);
+    char number[4];
+    std::snprintf(number, sizeof number, "%02d", index + 1);
+    return number;
+}
+
+std::string SlotsText(const diff::Slots& slots) {
+    std::string text;
+    for (const std::uint8_t slot : slots.entries) {
+        if (!text.empty()) text += ' ';
+        text += ChannelNumberText(slot);
+    }
+    return text.empty() ? "-" : text;
+}
+
+std::string ChannelMapText(const diff::ChannelMap& map) {
+    std::string text;
+    for (int byte = 0; byte < kChannelCount / 8; ++byte)
+        text += HexText(static_cast<std::uint8_t>(map.bits >> (8 * byte))).substr(2);
+    return text;
+}
+
 std::vector<FieldDifference> CompareImages(const RadioImage& before, const RadioImage& after) {
     std::vector<FieldDifference> out;
-    for (int c = 0; c < kChannelCount; ++c) CompareChannel(before, after, c, out);
-    CompareSettings(before, after, out);
+    for (int c = 0; c < kChannelCount; ++c)
+        CompareBlock<ConstChannelRecord, ChannelRecord, kRecordSize>(before.Channel(c), after.Channel(c), c,
+                                                                     static_cast<std::size_t>(c) * kRecordSize,
+                                                                     ChannelFields(), out);
+    CompareBlock<ConstSettingsBlock, SettingsBlock, kSettingsSize>(before.Settings(), after.Settings(), -1,
+                                                                   kSettingsOffset, SettingsFields(), out);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <variant>
 
 #include "Conversions.h"
 
@@ -25,7 +26,56 @@ const char* CauseText(const TransferTexts& texts, PortProblem problem) {
     return texts.portOpenFailed;
 }
 
-const char* FieldName(const ReportTexts& names, DiffField field) {
+template <typename... Ways>
+struct Overloaded : Ways... {
+    using Ways::operator()...;
+};
+template <typename... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
+
+// A value as the form shows it: options and power in words, no code as the
+// form's "none".
+std::string ValueText(const ReportTexts& names, const FieldValue& value) {
+    return std::visit(
+        Overloaded{
+            [](const diff::Frequency& v) { return FormatNumber(FreqToMhz(v.count)); },
+            [&](const diff::Code& v) { return v.on ? CodeText(v) : Text(names.codeNone); },
+            [](const diff::Level& v) { return std::to_string(v.value); },
+            [](const diff::Tenths& v) { return FormatNumber(TenthsToValue(v.count)); },
+            [&](const diff::Switch& v) { return Text(v.on ? names.on : names.off); },
+            [&](const diff::Power& v) { return Text(v.low ? names.powerLow : names.powerHigh); },
+            [](const diff::BandEdge& v) { return std::to_string(v.mhz); },
+            [](const diff::Channel& v) { return ChannelNumberText(v.index); },
+            [](const diff::Slots& v) { return SlotsText(v); },
+            [](const diff::ChannelMap& v) { return ChannelMapText(v); },
+            [](const diff::Byte& v) { return HexText(v.value); },
+        },
+        value);
+}
+
+std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
+    if (d.field == DiffField::Byte) return Fill(names.byteAt, {std::to_string(d.offset)});
+    std::string field = Text(ReportFieldName(names, d.field));
+    // Bytes that show the same: which byte of the field they are.
+    if (d.shown) field += " (" + Fill(names.byteAt, {std::to_string(d.offset)}) + ")";
+    if (d.channel < 0) return field;
+    return Fill(names.channelField, {ChannelText(names, d.channel), field});
+}
+
+void AddLine(std::string& text, const std::string& line) {
+    if (line.empty()) return;
+    if (!text.empty()) text += '\n';
+    text += line;
+}
+
+std::string BackupLine(const TransferTexts& texts, const BackupCopy& copy) {
+    if (copy.Failed()) return Fill(texts.backupNotSaved, {copy.path, copy.error});
+    return {};
+}
+
+}  // namespace
+
+const char* ReportFieldName(const ReportTexts& names, DiffField field) {
     switch (field) {
     case DiffField::RxFrequency: return names.rxFrequency;
     case DiffField::TxFrequency: return names.txFrequency;
@@ -50,38 +100,6 @@ const char* FieldName(const ReportTexts& names, DiffField field) {
     }
     return nullptr;
 }
-
-// A value as the form shows it: options and power in words, no code as the
-// form's "none".
-std::string ValueText(const ReportTexts& names, const FieldDifference& d, const std::string& value) {
-    if (d.sameShown) return value;
-    if (d.isOption) return Text(value == "1" ? names.on : names.off);
-    if (d.field == DiffField::Power) return Text(value == "Low" ? names.powerLow : names.powerHigh);
-    if ((d.field == DiffField::RxCode || d.field == DiffField::TxCode) && value == "-") return Text(names.codeNone);
-    return value;
-}
-
-std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
-    if (d.field == DiffField::Byte) return Fill(names.byteAt, {std::to_string(d.offset)});
-    std::string field = Text(FieldName(names, d.field));
-    // Bytes that show the same: which byte of the field they are.
-    if (d.sameShown) field += " (" + Fill(names.byteAt, {std::to_string(d.offset)}) + ")";
-    if (d.channel < 0) return field;
-    return Fill(names.channelField, {ChannelText(names, d.channel), field});
-}
-
-void AddLine(std::string& text, const std::string& line) {
-    if (line.empty()) return;
-    if (!text.empty()) text += '\n';
-    text += line;
-}
-
-std::string BackupLine(const TransferTexts& texts, const BackupCopy& copy) {
-    if (copy.Failed()) return Fill(texts.backupNotSaved, {copy.path, copy.error});
-    return {};
-}
-
-}  // namespace
 
 std::string Fill(const char* format, std::initializer_list<std::string_view> args) {
     std::string out;
@@ -128,8 +146,7 @@ std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::ve
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < differences.size() && i < maxLines; ++i) {
         const FieldDifference& d = differences[i];
-        lines.push_back(Fill(names.difference, {FieldText(names, d), ValueText(names, d, d.before),
-                                                ValueText(names, d, d.after)}));
+        lines.push_back(Fill(names.difference, {FieldText(names, d), ValueText(names, d.before), ValueText(names, d.after)}));
     }
     if (differences.size() > maxLines)
         lines.push_back(Fill(names.moreDifferences, {std::to_string(differences.size() - maxLines)}));

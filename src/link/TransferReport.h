@@ -30,6 +30,9 @@ std::string ExplainSearch(const TransferTexts& texts, const std::vector<PortAtte
 // "03频道", "Канал 03" for channel index 0..63.
 std::string ChannelText(const ReportTexts& names, int channel);
 
+// The name of a compared field; nullptr for a byte of no field.
+const char* ReportFieldName(const ReportTexts& names, DiffField field);
+
 // Lines for the differences, in image order: at most `maxLines`, then one
 // line that counts the rest.
 inline constexpr std::size_t kDifferenceLines = 12;

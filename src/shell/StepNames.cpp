@@ -3,7 +3,7 @@
 #include "ImageDiff.h"
 #include "ModelProfile.h"
 #include "RadioDocument.h"
-#include "ReportFieldNames.h"
+#include "TransferReport.h"
 #include "Texts.h"
 
 namespace rk {

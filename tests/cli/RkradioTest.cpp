@@ -179,10 +179,14 @@ private slots:
         WriteFile(Path("b.rkd"), FileBytes(b));
         const Result result = Run(Args("diff {a.rkd} {b.rkd}"));
         QCOMPARE(result.code, 1);
-        QCOMPARE(result.out, QStringLiteral("channel 03 rx frequency: 145.0125 -> 145.0000\n"
+        QCOMPARE(result.out, QStringLiteral("channel 03 receive frequency: 145.0125 -> 145.0000\n"
                                             "channel 03 beat shift: off -> on\n"
                                             "band, byte 0x405: 0x80 -> 0x81 (shows 400 either way)\n"
                                             "byte 0x40E: 0x12 -> 0x13\n"));
+        // The fields are named as the model's program names them in English.
+        const Result rk7400 = Run(Args("diff --model rk7400 {a.rkd} {b.rkd}"));
+        QVERIFY2(rk7400.out.startsWith("channel 03 RX frequency: 145.0125 -> 145.0000\n"), qPrintable(rk7400.out));
+        QCOMPARE(Run(Args("diff --model rk9 {a.rkd} {b.rkd}")).code, 2);
     }
 
     void showJsonHoldsEveryChannel() {
@@ -249,10 +253,10 @@ private slots:
         const QString port = " --port " + QString::fromStdString(radio.SlavePath());
         const Result write = Run(Args("write --quiet --no-backup {good.rkd}" + port));
         QCOMPARE(write.code, 1);
-        QVERIFY2(write.out.contains("channel 01 rx frequency: "), qPrintable(write.out));
+        QVERIFY2(write.out.contains("channel 01 receive frequency: "), qPrintable(write.out));
         const Result verify = Run(Args("verify --quiet {good.rkd}" + port));
         QCOMPARE(verify.code, 1);
-        QVERIFY2(verify.out.startsWith("channel 01 rx frequency: "), qPrintable(verify.out));
+        QVERIFY2(verify.out.startsWith("channel 01 receive frequency: "), qPrintable(verify.out));
     }
 
     // A port named on the command line is the only one tried, and what is

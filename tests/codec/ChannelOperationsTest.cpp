@@ -12,6 +12,7 @@
 #include "ChannelOperations.h"
 #include "ChannelPaste.h"
 #include "NewDocument.h"
+#include "TestRunner.h"
 
 using namespace rk;
 

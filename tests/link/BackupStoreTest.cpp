@@ -11,6 +11,7 @@
 #include "BackupStore.h"
 #include "ImageFile.h"
 #include "TestImages.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -105,5 +106,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_data;
 };
 
-QTEST_GUILESS_MAIN(BackupStoreTest)
+RK_TEST_GUILESS_MAIN(BackupStoreTest)
 #include "BackupStoreTest.moc"

@@ -16,7 +16,9 @@
 #include "WriteValidation.h"
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
+#include "TestFiles.h"
 #include "TestImages.h"
+#include "TestRunner.h"
 
 using namespace rk;
 using namespace rk::test;
@@ -77,15 +79,7 @@ RadioImage EarlierImage() {
     return image;
 }
 
-QByteArray FileBytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray ImageFileBytes(const RadioImage& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.Bytes().data()), static_cast<qsizetype>(kImageSize)) +
-           QByteArray(1, '\0');
-}
+QByteArray FileBytes(const std::string& path) { return ReadFile(QString::fromStdString(path)); }
 
 QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())).toHex(' ');
@@ -207,7 +201,7 @@ void LinkEndToEndTest::readTimeline() {
     // Every image read is kept as a backup.
     const BackupCopy kept = rig.reports.reads.at(0).backup;
     QVERIFY(kept.Saved() && QString::fromStdString(kept.path).endsWith(QStringLiteral("-read.rkd")));
-    QCOMPARE(FileBytes(kept.path), ImageFileBytes(SampleImage()));
+    QCOMPARE(FileBytes(kept.path), test::FileBytes(SampleImage()));
 
     const auto handshakes = radio.HandshakeTimes();
     const auto requests = radio.BlockRequestTimes();
@@ -548,7 +542,7 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     QVERIFY2(rig.reports.writes.size() == 1, qPrintable(message));
     const WriteResult result = rig.reports.writes.at(0);
     QCOMPARE(result.verify, outcome);
-    QCOMPARE(FileBytes(result.before.path), ImageFileBytes(SampleImage()));
+    QCOMPARE(FileBytes(result.before.path), test::FileBytes(SampleImage()));
     QVERIFY(message.endsWith(QString::fromStdString(result.before.path)));
     if (outcome == VerifyOutcome::Differs) {
         QCOMPARE(result.differences.size(), std::size_t{1});
@@ -585,8 +579,8 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     const QString before = QString::fromStdString(result.before.path);
     QCOMPARE(QFileInfo(before).absolutePath(), BackupStore::FolderFor(QStringLiteral("rk520")));
     QVERIFY(before.endsWith(QStringLiteral("-before-write.rkd")));
-    QCOMPARE(FileBytes(result.readBack.path), ImageFileBytes(rig.document.Image()));
+    QCOMPARE(FileBytes(result.readBack.path), test::FileBytes(rig.document.Image()));
 }
 
-QTEST_GUILESS_MAIN(LinkEndToEndTest)
+RK_TEST_GUILESS_MAIN(LinkEndToEndTest)
 #include "LinkEndToEndTest.moc"

@@ -6,6 +6,7 @@
 
 #include "PortNames.h"
 #include "QtSerialLink.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -98,5 +99,5 @@ void PortNamesTest::mapping() {
     QCOMPARE(MapPortName(name, lookup, devices), device);
 }
 
-QTEST_GUILESS_MAIN(PortNamesTest)
+RK_TEST_GUILESS_MAIN(PortNamesTest)
 #include "PortNamesTest.moc"

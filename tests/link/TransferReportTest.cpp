@@ -7,6 +7,7 @@
 #include "Rk7400Profile.h"
 #include "TestImages.h"
 #include "TransferReport.h"
+#include "TestRunner.h"
 
 using namespace rk;
 
@@ -49,5 +50,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TransferReportTest)
+RK_TEST_GUILESS_MAIN(TransferReportTest)
 #include "TransferReportTest.moc"

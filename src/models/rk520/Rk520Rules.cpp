@@ -56,6 +56,42 @@ const rk::ModelRules kRules{
     .acceptsDecimalComma = false,
 };
 
+// How the transfer's reports name channels, fields and values: as the form
+// shows them.
+const rk::ReportTexts kReport{
+    .channel = QT_TRANSLATE_NOOP("rk520", "%1频道"),
+    .channelField = QT_TRANSLATE_NOOP("rk520", "%1 %2"),
+    .refusalBand = QT_TRANSLATE_NOOP("rk520", "%1；频段 %2–%3 MHz"),
+    .difference = QT_TRANSLATE_NOOP("rk520", "%1：写入 %2，读回 %3"),
+    .moreDifferences = QT_TRANSLATE_NOOP("rk520", "……另有 %1 处不一致"),
+    .byteAt = QT_TRANSLATE_NOOP("rk520", "第 %1 字节"),
+    .on = QT_TRANSLATE_NOOP("rk520", "有"),
+    .off = QT_TRANSLATE_NOOP("rk520", "无"),
+    .powerHigh = QT_TRANSLATE_NOOP("rk520", "大功率"),
+    .powerLow = QT_TRANSLATE_NOOP("rk520", "小功率"),
+    .codeNone = QT_TRANSLATE_NOOP("rk520", "无"),
+    .rxFrequency = QT_TRANSLATE_NOOP("rk520", "接收频率"),
+    .txFrequency = QT_TRANSLATE_NOOP("rk520", "发射频率"),
+    .rxCode = QT_TRANSLATE_NOOP("rk520", "接收编码表"),
+    .txCode = QT_TRANSLATE_NOOP("rk520", "发射编码表"),
+    .squelchLevel = QT_TRANSLATE_NOOP("rk520", "静噪等级"),
+    .repeaterDelay = QT_TRANSLATE_NOOP("rk520", "中继及延时（秒）"),
+    .power = QT_TRANSLATE_NOOP("rk520", "功率选择"),
+    .txInhibit = QT_TRANSLATE_NOOP("rk520", "禁发"),
+    .beatShift = QT_TRANSLATE_NOOP("rk520", "拍频偏移"),
+    .talkaround = QT_TRANSLATE_NOOP("rk520", "脱网"),
+    .repeater = QT_TRANSLATE_NOOP("rk520", "中继及延时"),
+    .reverse = QT_TRANSLATE_NOOP("rk520", "倒频"),
+    .scrambler = QT_TRANSLATE_NOOP("rk520", "密话"),
+    .band = QT_TRANSLATE_NOOP("rk520", "频段"),
+    .totLimit = QT_TRANSLATE_NOOP("rk520", "TOT限时"),
+    .scanGroupA = QT_TRANSLATE_NOOP("rk520", "扫描设置 A组"),
+    .scanGroupB = QT_TRANSLATE_NOOP("rk520", "扫描设置 B组"),
+    .lastUsedChannel = QT_TRANSLATE_NOOP("rk520", "最后使用的频道"),
+    .channelBitmap = QT_TRANSLATE_NOOP("rk520", "已设置频道"),
+    };
+
 }  // namespace
 
 const rk::ModelRules& Rk520Rules() { return kRules; }
+const rk::ReportTexts& Rk520ReportTexts() { return kReport; }

@@ -57,6 +57,42 @@ const rk::ModelRules kRules{
     .acceptsDecimalComma = true,
 };
 
+// How the transfer's reports name channels, fields and values: as the form
+// shows them.
+const rk::ReportTexts kReport{
+    .channel = QT_TRANSLATE_NOOP("rk7400", "Канал %1"),
+    .channelField = QT_TRANSLATE_NOOP("rk7400", "%1, %2"),
+    .refusalBand = QT_TRANSLATE_NOOP("rk7400", "%1; диапазон %2–%3 МГц"),
+    .difference = QT_TRANSLATE_NOOP("rk7400", "%1: записано %2, прочитано %3"),
+    .moreDifferences = QT_TRANSLATE_NOOP("rk7400", "… и ещё различий: %1"),
+    .byteAt = QT_TRANSLATE_NOOP("rk7400", "Байт %1"),
+    .on = QT_TRANSLATE_NOOP("rk7400", "ДА"),
+    .off = QT_TRANSLATE_NOOP("rk7400", "НЕТ"),
+    .powerHigh = QT_TRANSLATE_NOOP("rk7400", "HIGH"),
+    .powerLow = QT_TRANSLATE_NOOP("rk7400", "LOW"),
+    .codeNone = QT_TRANSLATE_NOOP("rk7400", "НЕТ"),
+    .rxFrequency = QT_TRANSLATE_NOOP("rk7400", "Rx-частота"),
+    .txFrequency = QT_TRANSLATE_NOOP("rk7400", "Tx-частота"),
+    .rxCode = QT_TRANSLATE_NOOP("rk7400", "Коды приема"),
+    .txCode = QT_TRANSLATE_NOOP("rk7400", "Коды передачи"),
+    .squelchLevel = QT_TRANSLATE_NOOP("rk7400", "Шумодав"),
+    .repeaterDelay = QT_TRANSLATE_NOOP("rk7400", "Задержка транка"),
+    .power = QT_TRANSLATE_NOOP("rk7400", "Мощность"),
+    .txInhibit = QT_TRANSLATE_NOOP("rk7400", "Запрет передачи"),
+    .beatShift = QT_TRANSLATE_NOOP("rk7400", "Сдвиг"),
+    .talkaround = QT_TRANSLATE_NOOP("rk7400", "Talk Around"),
+    .repeater = QT_TRANSLATE_NOOP("rk7400", "Транк"),
+    .reverse = QT_TRANSLATE_NOOP("rk7400", "Реверс частот"),
+    .scrambler = QT_TRANSLATE_NOOP("rk7400", "В секрете"),
+    .band = QT_TRANSLATE_NOOP("rk7400", "Диапазон частот"),
+    .totLimit = QT_TRANSLATE_NOOP("rk7400", "ТОТ"),
+    .scanGroupA = QT_TRANSLATE_NOOP("rk7400", "Группа А"),
+    .scanGroupB = QT_TRANSLATE_NOOP("rk7400", "Группа Б"),
+    .lastUsedChannel = QT_TRANSLATE_NOOP("rk7400", "Последний занятый канал"),
+    .channelBitmap = QT_TRANSLATE_NOOP("rk7400", "Каналы"),
+    };
+
 }  // namespace
 
 const rk::ModelRules& Rk7400Rules() { return kRules; }
+const rk::ReportTexts& Rk7400ReportTexts() { return kReport; }

@@ -780,11 +780,11 @@
     </message>
     <message>
         <source>Группа А</source>
-        <translation>Group A</translation>
+        <translation>Scan group A</translation>
     </message>
     <message>
         <source>Группа Б</source>
-        <translation>Group B</translation>
+        <translation>Scan group B</translation>
     </message>
     <message>
         <source>Последний занятый канал</source>
@@ -792,7 +792,7 @@
     </message>
     <message>
         <source>Каналы</source>
-        <translation>Channels</translation>
+        <translation>Programmed channels</translation>
     </message>
     <message>
         <source>Файлы Rk7400 (*.zu1)</source>
