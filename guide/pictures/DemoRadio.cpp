@@ -7,7 +7,7 @@ RadioImage DemoRadio() {
     auto settings = image.Settings();
     settings.setSettingsByte1(15);
     settings.setTotLimit(30);
-    settings.setBandLow(43'000'000 / 4);  // 430 MHz
+    settings.setBandLow(40'000'000 / 4);  // 400 MHz: a band both models take
     for (auto& slot : settings.scanGroupA()) slot = kEmptySlot;
     for (auto& slot : settings.scanGroupB()) slot = kEmptySlot;
     struct Channel {
@@ -16,9 +16,9 @@ RadioImage DemoRadio() {
         std::uint8_t options;
     };
     const Channel channels[] = {
-        {43'350'000, 43'350'000, 0, 0},           {43'352'500, 43'352'500, 9, kLowPower},
-        {43'885'000, 43'125'000, 13, kRepeater},  {43'900'000, 43'140'000, 13, kRepeater},
-        {44'600'625, 44'600'625, 0, kLowPower},   {44'601'875, 44'601'875, 5, kLowPower | kScrambler},
+        {40'300'000, 40'300'000, 0, 0},           {40'302'500, 40'302'500, 9, kLowPower},
+        {40'975'000, 40'475'000, 13, kRepeater},  {41'025'000, 40'525'000, 13, kRepeater},
+        {40'600'625, 40'600'625, 0, kLowPower},   {40'601'875, 40'601'875, 5, kLowPower | kScrambler},
     };
     for (int c = 0; c < kChannelCount; ++c) image.Channel(c).setSquelchLevel(3);
     int c = 0;

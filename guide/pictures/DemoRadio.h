@@ -1,6 +1,6 @@
 #pragma once
 // The radio the guide's pictures show: a handful of channels as a user would
-// program them, band 430-450 MHz, both scan groups in use.
+// program them, band 400-420 MHz, both scan groups in use.
 
 #include "RadioImage.h"
 

@@ -124,7 +124,7 @@ int Run(ProgramShell& program, const ModelProfile& profile, const QString& prefi
     if (auto* rx = qobject_cast<QLineEdit*>(program.View().Control(ctl::kRxFreq))) {
         rx->setFocus();
         rx->selectAll();
-        for (const QChar c : QStringLiteral("433.525")) {
+        for (const QChar c : QStringLiteral("403.525")) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(rx, &press);
         }
