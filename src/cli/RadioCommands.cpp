@@ -59,10 +59,13 @@ std::optional<RadioRequest> TakeRequest(const QString& command, const Arguments&
     return request;
 }
 
-// The rules with their texts in rkradio's English. A port that stands for no
-// device points to `rkradio ports`, not to a program's menu.
-ModelRules CliRules(const TranslatedTexts& english) {
+// The rules with their transfer texts in rkradio's English. A port that
+// stands for no device points to `rkradio ports`, not to a program's menu. A
+// refused write keeps the model's own text, which CheckFailureText words as
+// `check` does.
+ModelRules CliRules(const ModelRules& own, const TranslatedTexts& english) {
     ModelRules rules = english.Rules();
+    rules.validation = own.validation;
     rules.transfer.portUnassigned = "no serial device has this name (rkradio ports lists them)";
     return rules;
 }
@@ -74,7 +77,7 @@ public:
     RadioExchange(const QString& command, const RadioRequest& request)
         : m_command(command),
           m_english(EnglishRules(*request.rules)),
-          m_rules(CliRules(m_english)),
+          m_rules(CliRules(*request.rules, m_english)),
           m_link(m_rules),
           m_progress(request.quiet) {
         m_link.SetPorts(request.ports);

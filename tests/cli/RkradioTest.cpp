@@ -138,6 +138,9 @@ private slots:
         const Result result = Run(Args("check {bad.rkd}"));
         QCOMPARE(result.out, QString::fromUtf8("channel 05: the receive frequency is outside the band (接收频率值超出频段范围)\n"));
         QCOMPARE(Run(Args("check --model rk7400 {good.rkd}")).out, QStringLiteral("OK\n"));
+        // A write refuses the same file in the same words, before any port.
+        QCOMPARE(Run(Args("write --port /dev/null {bad.rkd}")).err,
+                 QString::fromUtf8("rkradio: write: channel 05: the receive frequency is outside the band (接收频率值超出频段范围)\n"));
     }
 
     // Every failing channel, in channel order, beyond the first.
