@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -350,6 +351,14 @@ private slots:
         QFile pdf(dir.filePath("sheet.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+        // The file itself holds the sheet: its text, taken out of the PDF.
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf.fileName(), QStringLiteral("-")});
+        QVERIFY2(text.waitForFinished(20'000) && text.exitCode() == 0, "pdftotext (poppler-utils) reads the PDF");
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        for (int c = 0; c < 10; ++c) QCOMPARE(printed.contains(rk::ChannelName(m_profile, c)), c != 3);
+        QVERIFY(printed.contains("400.125") && printed.contains("400.625"));
+        QVERIFY(printed.contains(QStringLiteral("400–420 MHz")));
         QCOMPARE(m_program->MainFrame().Command(rk::command::kFilePrintTable)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     }
 
