@@ -244,6 +244,18 @@ struct ChannelTableViewTexts {
     const char* sheetDate;  // %1 the date
 };
 
+// The look at what a write would change, between the backup and the write:
+// its operation-menu item and its question, and the button that brings the
+// backup back after a write went wrong.
+struct WritePreviewTexts {
+    const char* command;  // checkable: show the changes before writing
+    CommandPrompt prompt;
+    const char* write;    // the question's buttons
+    const char* cancel;
+    const char* same;     // the radio already holds the image
+    const char* openBackup;
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -264,6 +276,7 @@ struct ModelProfile {
     ChannelTableTexts channelTable;
     BackupListTexts backups;
     ChannelTableViewTexts tableView;
+    WritePreviewTexts preview;
 };
 
 }  // namespace rk

@@ -1,5 +1,8 @@
 #include "TransferPresenter.h"
 
+#include <QTimer>
+
+#include "ChangeLines.h"
 #include "FormView.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
@@ -11,6 +14,7 @@
 namespace rk {
 
 namespace {
+void Show(const char* text, MessageKind kind) { Prompts::Current().ShowMessage(QString::fromUtf8(text), kind); }
 void Show(const std::string& text, MessageKind kind) {
     Prompts::Current().ShowMessage(QString::fromStdString(text), kind);
 }
@@ -18,8 +22,15 @@ void Show(const std::string& text, MessageKind kind) {
 
 TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
                                      RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent)
-    : QObject(parent), m_profile(profile), m_texts(texts), m_document(document), m_view(view), m_panes(panes) {
+    : QObject(parent),
+      m_profile(profile),
+      m_texts(texts),
+      m_link(link),
+      m_document(document),
+      m_view(view),
+      m_panes(panes) {
     connect(&link, &CloneLink::stepStarted, this, &TransferPresenter::OnStepStarted);
+    connect(&link, &CloneLink::writeAwaiting, this, &TransferPresenter::OnWriteAwaiting);
     connect(&link, &CloneLink::readCompleted, this, &TransferPresenter::OnReadCompleted);
     connect(&link, &CloneLink::writeCompleted, this, &TransferPresenter::OnWriteCompleted);
     connect(&link, &CloneLink::writeRefused, this, &TransferPresenter::OnWriteRefused);
@@ -54,10 +65,41 @@ void TransferPresenter::OnReadCompleted(const ReadResult& result) {
          result.backup.Failed() ? MessageKind::Warning : MessageKind::Info);
 }
 
+// The question waits for the transfer's own report to be over: nothing is on
+// the line and no timer runs while the user reads it.
+void TransferPresenter::OnWriteAwaiting(const WritePreview& preview) {
+    QTimer::singleShot(0, this, [this, preview] { AskToWrite(preview); });
+}
+
+void TransferPresenter::AskToWrite(const WritePreview& preview) {
+    const QString text = preview.differences.empty()
+                             ? Tr(m_profile.preview.same)
+                             : ChangeLines(m_profile, m_texts, preview.differences).join(QLatin1Char('\n'));
+    if (Prompts::Current().AskChoice(text, Tr(m_profile.preview.write), Tr(m_profile.preview.cancel))) {
+        m_link.ProceedWrite();
+        return;
+    }
+    m_link.CancelWrite();
+    Show(m_texts.Rules().transfer.nothingWritten, MessageKind::Info);
+}
+
 void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
     m_panes.ClearTransfer();
-    Show(DescribeWrite(m_texts.Rules().transfer, m_texts.Report(), result),
-         WriteHasTrouble(result) ? MessageKind::Warning : MessageKind::Info);
+    const std::string text = DescribeWrite(m_texts.Rules().transfer, m_texts.Report(), result);
+    if (result.verify == VerifyOutcome::Differs || result.verify == VerifyOutcome::ReadFailed)
+        ShowWriteTrouble(text, result.before);
+    else
+        Show(text, WriteHasTrouble(result) ? MessageKind::Warning : MessageKind::Info);
+}
+
+// With the radio's data from before the write at hand, one more write puts
+// the radio back.
+void TransferPresenter::ShowWriteTrouble(const std::string& text, const BackupCopy& before) {
+    if (!before.Saved()) return Show(text, MessageKind::Warning);
+    const QString path = QString::fromStdString(before.path);
+    if (Prompts::Current().ShowMessageWithAction(QString::fromStdString(text), MessageKind::Warning,
+                                                 Tr(m_profile.preview.openBackup)))
+        emit backupChosen(path);
 }
 
 // The failing channel is on screen before its message appears.
@@ -68,7 +110,11 @@ void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
 
 void TransferPresenter::OnFailed(const TransferFailure& failure) {
     m_panes.ClearTransfer();
-    Show(DescribeFailure(m_texts.Rules().transfer, failure), MessageKind::Warning);
+    const std::string text = DescribeFailure(m_texts.Rules().transfer, failure);
+    if (failure.phase == TransferPhase::Write)
+        ShowWriteTrouble(text, failure.backup);
+    else
+        Show(text, MessageKind::Warning);
 }
 
 }  // namespace rk

@@ -249,6 +249,15 @@ const rk::ModelProfile kProfile{
             .sheetFile = QT_TRANSLATE_NOOP("rk520", "文件：%1"),
             .sheetDate = QT_TRANSLATE_NOOP("rk520", "日期：%1"),
         },
+    .preview =
+        {
+            .command = QT_TRANSLATE_NOOP("rk520", "写入前显示改动"),
+            .prompt = {QT_TRANSLATE_NOOP("rk520", "写入前列出对讲机中将被改动的数据，确认后再写入"), QT_TRANSLATE_NOOP("rk520", "写入前显示改动")},
+            .write = QT_TRANSLATE_NOOP("rk520", "写入"),
+            .cancel = QT_TRANSLATE_NOOP("rk520", "取消"),
+            .same = QT_TRANSLATE_NOOP("rk520", "对讲机中的数据与要写入的相同。"),
+            .openBackup = QT_TRANSLATE_NOOP("rk520", "打开写入前的备份"),
+        },
 };
 
 }  // namespace

@@ -262,6 +262,15 @@ const rk::ModelProfile kProfile{
             .sheetFile = QT_TRANSLATE_NOOP("rk7400", "Файл: %1"),
             .sheetDate = QT_TRANSLATE_NOOP("rk7400", "Дата: %1"),
         },
+    .preview =
+        {
+            .command = QT_TRANSLATE_NOOP("rk7400", "Показывать изменения перед записью"),
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Перед записью показать, что изменится в рации, и записать только после подтверждения"), QT_TRANSLATE_NOOP("rk7400", "Показывать изменения перед записью")},
+            .write = QT_TRANSLATE_NOOP("rk7400", "Записать"),
+            .cancel = QT_TRANSLATE_NOOP("rk7400", "Отмена"),
+            .same = QT_TRANSLATE_NOOP("rk7400", "Данные в рации совпадают с записываемыми."),
+            .openBackup = QT_TRANSLATE_NOOP("rk7400", "Открыть копию до записи"),
+        },
 };
 
 }  // namespace
