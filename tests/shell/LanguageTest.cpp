@@ -122,6 +122,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     texts.insert(texts.end(), {b.command, b.prompt.prompt, b.prompt.tooltip, b.title, b.timeColumn, b.kindColumn,
                                b.channelsColumn, b.comparedColumn, b.kindRead, b.kindBeforeWrite, b.kindVerify,
                                b.unreadable, b.sameAsDocument, b.differences, b.showOther, b.open, b.change});
+    const auto& w = p.preview;
+    texts.insert(texts.end(), {w.command, w.prompt.prompt, w.prompt.tooltip, w.write, w.cancel, w.same, w.openBackup});
     return texts;
 }
 
@@ -141,6 +143,8 @@ static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::Co
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
 // The other program's name and extension read the same in every language.
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
+static_assert(sizeof(rk::WritePreviewTexts) == 5 * kPointer + sizeof(rk::CommandPrompt),
+              "a write preview text is missing from ShownTexts");
 
 // Words of the model's own language; an arrow or a dash alone is not one.
 bool HasNonAscii(const QString& text) {
