@@ -72,6 +72,7 @@ void TransferPresenter::OnWriteAwaiting(const WritePreview& preview) {
 }
 
 void TransferPresenter::AskToWrite(const WritePreview& preview) {
+    if (!m_link.Transfer().IsAwaiting()) return;  // stopped before the question came up
     const QString text = preview.differences.empty()
                              ? Tr(m_profile.preview.same)
                              : ChangeLines(m_profile, m_texts, preview.differences).join(QLatin1Char('\n'));
