@@ -1,7 +1,8 @@
-// Times a full read, a full write and a write with backup and check through
-// the programs' own transfer and serial port code, at the protocol's periods,
-// against the radio simulator sending at 2400-baud pace. Backups go to a
-// temporary folder. Usage: transfer_bench [rk520|rk7400]
+// Times a full read, a full write, a write with backup and check, and the same
+// paused after its backup as for the preview, through the programs' own
+// transfer and serial port code, at the protocol's periods, against the radio
+// simulator sending at 2400-baud pace. Backups go to a temporary folder.
+// Usage: transfer_bench [rk520|rk7400]
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,11 +19,13 @@
 #include "Rk7400Rules.h"
 #include "TestImages.h"
 #include "TransferReport.h"
+#include "WriteValidation.h"
 
 namespace {
 
 constexpr double kExchangeMs = 10'500;
 constexpr int kGiveUpMs = 60'000;
+constexpr int kPreviewMs = 3'000;  // how long the user looks at the preview
 
 // Ends the wait at the transfer's closing report.
 class Stopwatch {
@@ -58,7 +61,11 @@ bool Time(Stopwatch& stopwatch, Command command) {
     stopwatch.clock.start();
     command();
     if (stopwatch.elapsedMs < 0) {
-        QTimer::singleShot(kGiveUpMs, &stopwatch.loop, &QEventLoop::quit);
+        // Its own timer, gone with this call, so that it cannot end a later wait.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, &stopwatch.loop, &QEventLoop::quit);
+        giveUp.start(kGiveUpMs);
         stopwatch.loop.exec();
     }
     return stopwatch.elapsedMs >= 0;
@@ -133,8 +140,7 @@ int main(int argc, char** argv) {
     image.Channel(13).setRxFreq(41'600'000);
     image.Channel(13).setTxFreq(41'600'000);
     expected = image;
-    expected.Settings().SetChannelBit(13, true);
-    expected.Settings().setLastUsedChannel(13);
+    rk::RefreshDerivedFields(expected);
     const std::size_t handshakesBefore = radio.HandshakeTimes().size();
     if (!Time(stopwatch, [&] { link.OnWriteRadio(image, {true, true}); })) {
         std::printf("write+backup+check  no outcome after %d ms\n", kGiveUpMs);
@@ -150,6 +156,38 @@ int main(int argc, char** argv) {
         for (std::size_t i = handshakesBefore; i < handshakes.size(); ++i)
             std::printf(" %.0f", handshakes[i] - handshakes[handshakesBefore]);
         std::printf(" ms (due 0 10500 21000)\n");
+    }
+
+    // The same, paused after the backup while the user reads the preview:
+    // the write starts afresh with its handshake, so each exchange keeps its
+    // length and only the pause is added.
+    image.Channel(14).setRxFreq(41'700'000);
+    image.Channel(14).setTxFreq(41'700'000);
+    expected = image;
+    rk::RefreshDerivedFields(expected);
+    std::size_t changes = 0;
+    QObject::connect(&link, &rk::CloneLink::writeAwaiting, [&link, &changes](const rk::WritePreview& preview) {
+        changes = preview.differences.size();
+        QTimer::singleShot(kPreviewMs, &link, [&link] { link.ProceedWrite(); });
+    });
+    const std::size_t handshakesBeforePreview = radio.HandshakeTimes().size();
+    if (!Time(stopwatch, [&] { link.OnWriteRadio(image, {true, true, true}); })) {
+        std::printf("write+preview  no outcome after %d ms\n", kGiveUpMs);
+        status = 1;
+    } else {
+        const auto written = radio.WrittenBytes();
+        const bool match = written.size() == 1280 &&
+                           std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin()) &&
+                           radio.Image() == expected;
+        if (!Report("write+preview", stopwatch, 3 * kExchangeMs + kPreviewMs, match)) status = 1;
+        const auto handshakes = radio.HandshakeTimes();
+        const double first = handshakes[handshakesBeforePreview];
+        std::printf("              %zu changes shown; exchanges began at", changes);
+        for (std::size_t i = handshakesBeforePreview; i < handshakes.size(); ++i)
+            std::printf(" %.0f", handshakes[i] - first);
+        std::printf(" ms (due 0 %.0f %.0f: the pause of %d ms after the first)\n", kExchangeMs + kPreviewMs,
+                    2 * kExchangeMs + kPreviewMs, kPreviewMs);
+        if (changes == 0) status = 1;
     }
     return status;
 }

@@ -32,19 +32,28 @@ const std::vector<Command> kCommands = {
      "  -o, --output FILE  the image file to write\n" RK_MODEL_HELP RK_PORT_HELP,
      {kModel, kPort, kQuiet, kOutput}, 0, 0, &RunRead},
     {"write", "copy an image file into the radio",
-     "Usage: rkradio write [--model M] [--port P] [--no-backup] [--no-verify] [--quiet] FILE\n"
+     "Usage: rkradio write [--model M] [--port P] [--no-backup] [--no-verify] [--dry-run] [--quiet] FILE\n"
      "\n"
      "Checks the image file FILE as the programs do before a write and copies it\n"
-     "into the radio: first the radio's memory is saved as a backup, and after\n"
-     "the write it is read back and compared. Backups go to the programs' backup\n"
-     "folder. Exit status 1 when the check refuses the image or the read-back\n"
-     "differs, 4 when the radio or the port fails.\n"
+     "into the radio: first the radio's memory is saved as a backup and the\n"
+     "fields the write will change are listed on stderr, and after the write it\n"
+     "is read back and compared. Backups go to the programs' backup folder.\n"
+     "Exit status 1 when the check refuses the image or the read-back differs,\n"
+     "4 when the radio or the port fails.\n"
+     "\n"
+     "With --dry-run nothing is written: the radio's memory is read (and kept as\n"
+     "a backup) and the fields the write would change are listed on stdout, one\n"
+     "a line as diff lists them. Exit status 0 when the radio already holds the\n"
+     "image, 1 when the write would change something.\n"
      "\n"
      "Options:\n"
-     "  --no-backup     do not save the radio's memory first\n"
-     "  --no-verify     do not read the memory back after the write\n" RK_MODEL_HELP RK_PORT_HELP,
-     {kModel, kPort, kQuiet, {QStringLiteral("no-backup"), {}, false}, {QStringLiteral("no-verify"), {}, false}}, 1, 1,
-     &RunWrite},
+     "  --no-backup     do not save the radio's memory first (nor list the changes)\n"
+     "  --no-verify     do not read the memory back after the write\n"
+     "  --dry-run       list what the write would change and write nothing\n" RK_MODEL_HELP RK_PORT_HELP
+     "                  and no list of changes\n",
+     {kModel, kPort, kQuiet, {QStringLiteral("no-backup"), {}, false}, {QStringLiteral("no-verify"), {}, false},
+      {QStringLiteral("dry-run"), {}, false}},
+     1, 1, &RunWrite},
     {"verify", "compare the radio's memory with an image file",
      "Usage: rkradio verify [--model M] [--port P] [--quiet] FILE\n"
      "\n"

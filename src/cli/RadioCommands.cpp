@@ -100,6 +100,8 @@ public:
     CloneLink& Link() { return m_link; }
     const TransferTexts& Texts() const { return m_rules.transfer; }
     const ReportTexts& Names() const { return m_english.Report(); }
+    // Ends the progress line before other lines go to stderr.
+    void EndProgressLine() { m_progress.Finish(); }
 
     // Runs `start` and waits for the closing report.
     int Run(const std::function<void(CloneLink&)>& start) {
@@ -125,6 +127,8 @@ private:
     // Ctrl+C ended the transfer: what the radio holds now, and where its
     // data from before the write is.
     void Stopped(TransferPhase phase) {
+        // A dry run cancels the write itself and says what it found.
+        if (!m_interrupt.Requested()) return;
         m_progress.Finish();
         const TransferJob& job = m_link.Transfer().Job();
         const bool written = phase == TransferPhase::Verify || (phase == TransferPhase::Write && job.blocksSent > 0);
@@ -189,7 +193,27 @@ int RunWrite(const Arguments& args) {
     if (!image) return kFileError;
 
     RadioExchange exchange(QStringLiteral("write"), *request);
-    const WriteOptions options{!args.Has(QStringLiteral("no-backup")), !args.Has(QStringLiteral("no-verify"))};
+    // The backup read shows what the write would change: a dry run lists it
+    // and stops there; a write says it on stderr and goes on.
+    const bool dryRun = args.Has(QStringLiteral("dry-run"));
+    const WriteOptions options{dryRun || !args.Has(QStringLiteral("no-backup")), !args.Has(QStringLiteral("no-verify")),
+                               true};
+    QObject::connect(&exchange.Link(), &CloneLink::writeAwaiting, &exchange.Link(), [&](const WritePreview& preview) {
+        if (dryRun) {
+            exchange.Link().CancelWrite();
+            exchange.EndProgressLine();
+            if (preview.differences.empty()) Print(QStringLiteral("the radio already holds these data"));
+            for (const FieldDifference& d : preview.differences) Print(DifferenceLine(exchange.Names(), d));
+            exchange.Finish(preview.differences.empty() ? kSuccess : kFailed);
+            return;
+        }
+        if (!request->quiet) {
+            exchange.EndProgressLine();
+            if (preview.differences.empty()) Error(QStringLiteral("write: the radio already holds these data"));
+            for (const FieldDifference& d : preview.differences) Error(QStringLiteral("write: ") + DifferenceLine(exchange.Names(), d));
+        }
+        QTimer::singleShot(0, &exchange.Link(), [&exchange] { exchange.Link().ProceedWrite(); });
+    });
     QObject::connect(&exchange.Link(), &CloneLink::writeRefused, &exchange.Link(), [&](const WriteRefusal& refusal) {
         const QString where = refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel))
                                                    : QString();

@@ -43,6 +43,11 @@ void CloneLink::OnWriteRadio(const RadioImage& image, WriteOptions options) {
 
 void CloneLink::Stop() { m_transfer.Stop(); }
 
+void CloneLink::ProceedWrite() {
+    m_stepClock.start();
+    m_transfer.ProceedWrite();
+}
+
 CloneLink::~CloneLink() { m_transfer.OnCloseRequest(); }
 
 QTimer* CloneLink::TimerFor(int id) {
@@ -75,6 +80,8 @@ void CloneLink::StopTimer(int id) {
 }
 
 void CloneLink::StepStarted(const TransferStep& step) { emit stepStarted(step); }
+
+void CloneLink::WriteAwaiting(const WritePreview& preview) { emit writeAwaiting(preview); }
 
 void CloneLink::ReadCompleted(const ReadResult& result) { emit readCompleted(result); }
 

@@ -11,14 +11,18 @@
 //   OnReadRadio()                radio -> readCompleted's image     10.5 s
 //   OnWriteRadio(image, options) image -> radio; with backupFirst the radio
 //                                is read and kept first, with verifyAfter
-//                                read back and compared after  10.5 s each
+//                                read back and compared after  10.5 s each;
+//                                with backupFirst and previewFirst it pauses
+//                                after the backup (writeAwaiting) until
+//   ProceedWrite() / CancelWrite()
 //   Stop()                       ends any of them at once
 //   StopAfterBlock()             ends them once no write block is half sent
 // To check a radio against an image, OnReadRadio() and compare the result
 // with CompareImages (ImageDiff.h). The link touches no document.
 //
-// Reports, in order: stepStarted for every step (progress), then exactly one
-// of readCompleted, writeCompleted, writeRefused, failed or stopped.
+// Reports, in order: stepStarted for every step (progress), writeAwaiting for
+// a paused write, then exactly one of readCompleted, writeCompleted,
+// writeRefused, failed or stopped.
 
 #include <QElapsedTimer>
 #include <QMetaType>
@@ -52,6 +56,10 @@ public:
     // Stops once the write block on the line has had its time (at once when
     // none is); see CloneTransfer::StopAfterBlock.
     void StopAfterBlock() { m_transfer.StopAfterBlock(); }
+    // The write's own exchange starts with its handshake, on the protocol's
+    // periods however long the pause was.
+    void ProceedWrite();
+    void CancelWrite() { m_transfer.CancelWrite(); }
 
     bool IsIdle() const { return m_transfer.IsIdle(); }
     // Blocks of a write are going out: stopping or quitting now leaves the
@@ -71,6 +79,7 @@ public:
 
 signals:
     void stepStarted(const rk::TransferStep& step);
+    void writeAwaiting(const rk::WritePreview& preview);
     void readCompleted(const rk::ReadResult& result);
     void writeCompleted(const rk::WriteResult& result);
     void writeRefused(const rk::WriteRefusal& refusal);
@@ -81,6 +90,7 @@ private:
     void StartTimer(int id) override;
     void StopTimer(int id) override;
     void StepStarted(const TransferStep& step) override;
+    void WriteAwaiting(const WritePreview& preview) override;
     void ReadCompleted(const ReadResult& result) override;
     void WriteCompleted(const WriteResult& result) override;
     void WriteRefused(const WriteRefusal& refusal) override;
@@ -108,6 +118,7 @@ private:
 Q_DECLARE_METATYPE(rk::TransferStep)
 Q_DECLARE_METATYPE(rk::ReadResult)
 Q_DECLARE_METATYPE(rk::WriteResult)
+Q_DECLARE_METATYPE(rk::WritePreview)
 Q_DECLARE_METATYPE(rk::WriteRefusal)
 Q_DECLARE_METATYPE(rk::TransferFailure)
 Q_DECLARE_METATYPE(rk::TransferPhase)

@@ -54,6 +54,7 @@ void CloneTransfer::OnWriteRadio(const RadioImage& image, WriteOptions options) 
 }
 
 void CloneTransfer::Stop() {
+    if (m_job.awaiting) return CancelWrite();
     if (IsIdle()) return;
     OnCloseRequest();
     m_state.transferState = TransferState::Idle;
@@ -67,6 +68,19 @@ void CloneTransfer::StopAfterBlock() {
         m_job.stopAfterBlock = true;
     else
         Stop();
+}
+
+void CloneTransfer::ProceedWrite() {
+    if (!m_job.awaiting) return;
+    m_job.awaiting = false;
+    ++m_job.exchange;
+    StartWriteExchange();
+}
+
+void CloneTransfer::CancelWrite() {
+    if (!m_job.awaiting) return;
+    m_job.awaiting = false;
+    m_listener.TransferStopped(TransferPhase::Backup);
 }
 
 void CloneTransfer::StartReadExchange(TransferPhase phase) {
@@ -207,6 +221,18 @@ void CloneTransfer::FinishRead() {
             Fail(FailureKind::BackupNotSaved);
             return;
         }
+        if (m_job.options.previewFirst) {
+            // The port is closed and no timer runs while the caller decides.
+            m_state.transferState = TransferState::Idle;
+            m_job.awaiting = true;
+            WritePreview preview;
+            preview.before = m_job.result.before;
+            preview.radio = m_state.staging;
+            preview.sent = m_job.result.sent;
+            preview.differences = CompareImages(preview.radio, preview.sent);
+            m_listener.WriteAwaiting(preview);
+            return;
+        }
         ++m_job.exchange;
         StartWriteExchange();
         return;
@@ -280,7 +306,8 @@ void CloneTransfer::Fail(FailureKind kind) {
     failure.kind = kind;
     failure.tried = m_job.tried;
     failure.searched = m_ports.size() > 1;
-    if (kind == FailureKind::BackupNotSaved) failure.backup = m_job.result.before;
+    // A failed write names the backup that can put the radio back.
+    if (kind == FailureKind::BackupNotSaved || m_job.phase == TransferPhase::Write) failure.backup = m_job.result.before;
     if (failure.tried.empty() && kind != FailureKind::BackupNotSaved && kind != FailureKind::IncompleteRead)
         failure.tried.push_back({m_state.activePort, {}, PortProblem::OpenFailed});
     if (m_job.phase == TransferPhase::Verify) {

@@ -47,6 +47,10 @@ struct CloneState {
 struct WriteOptions {
     bool backupFirst = false;  // read the radio and keep its data before writing
     bool verifyAfter = false;  // read the radio back and compare with what was sent
+    // With backupFirst: once the backup is kept, wait for ProceedWrite or
+    // CancelWrite, with nothing on the line, so the caller can show what the
+    // write would change.
+    bool previewFirst = false;
 };
 
 // The operation in progress, made of one to three exchanges.
@@ -55,6 +59,7 @@ struct TransferJob {
     WriteOptions options;
     int exchanges = 1;
     int exchange = 0;          // the one running, from 0
+    bool awaiting = false;     // paused between the backup and the write
     WriteResult result;  // `before` holds the backup once it is kept
     std::vector<PortAttempt> tried;  // the ports this exchange has tried
     int blocksSent = 0;          // write blocks put on the line so far
@@ -88,17 +93,25 @@ public:
     // Ends the transfer in progress at once: the timers stop, the port
     // closes, TransferStopped follows. A write leaves the radio with the
     // blocks sent so far.
+    // During a pause, also ends it as CancelWrite does.
     void Stop();
     // Like Stop(), but a write block already on the line is first given its
     // time, so that the radio never holds half a block.
     void StopAfterBlock();
+    // After WriteAwaiting: the write exchange starts afresh with its
+    // handshake, or the operation ends with TransferStopped and nothing
+    // written. Ignored unless the transfer is paused.
+    void ProceedWrite();
+    void CancelWrite();
     // Timer `id` (see TransferTimerId) has fired.
     void OnTimer(int id);
     // The window is closing: stop the timers and let go of the port. The
     // state stays as it is, so call this only once the close is certain.
     void OnCloseRequest();
 
-    bool IsIdle() const { return m_state.transferState == TransferState::Idle; }
+    bool IsIdle() const { return m_state.transferState == TransferState::Idle && !m_job.awaiting; }
+    // Paused after the backup, waiting for ProceedWrite or CancelWrite.
+    bool IsAwaiting() const { return m_job.awaiting; }
     // Blocks of a write are going out: stopping now leaves the radio partly
     // written.
     bool IsWriting() const { return m_state.transferState == TransferState::Writing; }

@@ -65,7 +65,18 @@ struct TransferFailure {
     // than one was given to try.
     std::vector<PortAttempt> tried;
     bool searched = false;
-    BackupCopy backup;  // for BackupNotSaved
+    // For BackupNotSaved; for a failure of the write phase, the backup
+    // taken before it, if any.
+    BackupCopy backup;
+};
+
+// A write paused after its backup (WriteOptions::previewFirst): what the
+// radio holds, what would be sent, and how they differ field by field.
+struct WritePreview {
+    BackupCopy before;
+    RadioImage radio;
+    RadioImage sent;  // derived fields refreshed, as the write sends it
+    std::vector<FieldDifference> differences;  // radio before, image after
 };
 
 struct WriteResult {
@@ -97,6 +108,9 @@ public:
     // The fifth block has had its time on the line, and the read-back, if
     // asked for, is over.
     virtual void WriteCompleted(const WriteResult& result) = 0;
+    // A write asked to pause after its backup is waiting for
+    // ProceedWrite or CancelWrite; nothing has been written.
+    virtual void WriteAwaiting(const WritePreview& /*preview*/) {}
     // The pre-write check refused the image; nothing was sent.
     virtual void WriteRefused(const WriteRefusal& refusal) = 0;
     // The transfer stopped: the port, the handshake, a reply or a backup

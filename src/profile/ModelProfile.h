@@ -258,6 +258,18 @@ struct GuideTexts {
     const char* location;   // About box; %1 the guide's folder
 };
 
+// The look at what a write would change, between the backup and the write:
+// its operation-menu item and its question, and the button that brings the
+// backup back after a write went wrong.
+struct WritePreviewTexts {
+    const char* command;  // checkable: show the changes before writing
+    CommandPrompt prompt;
+    const char* write;    // the question's buttons
+    const char* cancel;
+    const char* same;     // the radio already holds the image
+    const char* openBackup;
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     const char* language;     // Qt locale name for the standard dialogs
@@ -279,6 +291,7 @@ struct ModelProfile {
     BackupListTexts backups;
     ChannelTableViewTexts tableView;
     GuideTexts guide;
+    WritePreviewTexts preview;
 };
 
 }  // namespace rk

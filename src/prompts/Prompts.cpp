@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 namespace rk {
@@ -34,6 +35,25 @@ public:
         QMessageBox box(QMessageBox::Question, g_caption, question, QMessageBox::Yes | QMessageBox::No, g_parent.data());
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    bool AskChoice(const QString& question, const QString& accept, const QString& reject) override {
+        QMessageBox box(QMessageBox::Question, g_caption, question, QMessageBox::NoButton, g_parent.data());
+        QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
+        QPushButton* no = box.addButton(reject, QMessageBox::RejectRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+
+    bool ShowMessageWithAction(const QString& text, MessageKind kind, const QString& action) override {
+        const auto icon = kind == MessageKind::Info ? QMessageBox::Information : QMessageBox::Warning;
+        QMessageBox box(icon, g_caption, text, QMessageBox::Ok, g_parent.data());
+        QPushButton* chosen = box.addButton(action, QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        return box.clickedButton() == chosen;
     }
 
     QString AskOpenFileName(const QString& folder, const QString& filter) override {

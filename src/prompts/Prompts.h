@@ -28,6 +28,12 @@ public:
     virtual SaveChoice AskSaveChanges(const QString& question) = 0;
     // Yes / No; No is the default.
     virtual bool AskYesNo(const QString& question) = 0;
+    // Two buttons with the caller's texts; `reject` is the default and Esc.
+    // True when the user chose `accept`.
+    virtual bool AskChoice(const QString& question, const QString& accept, const QString& reject) = 0;
+    // A message with its OK button (the default) and one more, `action`.
+    // True when the user chose `action`.
+    virtual bool ShowMessageWithAction(const QString& text, MessageKind kind, const QString& action) = 0;
     // File dialogs; an empty result means the user cancelled.
     virtual QString AskOpenFileName(const QString& folder, const QString& filter) = 0;
     virtual QString AskSaveFileName(const QString& suggestedPath, const QString& filter) = 0;

@@ -368,13 +368,19 @@ void CMainFrame::CreateOperationMenu() {
     verify->setCheckable(true);
     verify->setChecked(options.verifyAfter);
     connect(verify, &QAction::toggled, &m_transfer, &TransferCommands::SetVerifyAfter);
+    const WritePreviewTexts& preview = m_profile.preview;
+    QAction* changes =
+        AddCommand(command::kOperationPreview, preview.command, preview.prompt.prompt, preview.prompt.tooltip);
+    changes->setCheckable(true);
+    changes->setChecked(options.previewFirst);
+    connect(changes, &QAction::toggled, &m_transfer, &TransferCommands::SetPreviewFirst);
     QAction* folder = AddCommand(m_profile.ids.openBackups, m_profile.menu.operationOpenBackups,
                                  prompts.openBackups.prompt, prompts.openBackups.tooltip);
     connect(folder, &QAction::triggered, &m_transfer, &TransferCommands::OpenBackupFolder);
     const BackupListTexts& backups = m_profile.backups;
     QAction* list = AddCommand(command::kOperationBackups, backups.command, backups.prompt.prompt, backups.prompt.tooltip);
     connect(list, &QAction::triggered, this, [this] { m_transfer.ShowBackups(this); });
-    operation->addActions({backup, verify});
+    operation->addActions({backup, verify, changes});
     operation->addSeparator();
     operation->addActions({list, folder});
 

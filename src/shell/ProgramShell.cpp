@@ -78,6 +78,7 @@ void ProgramShell::BuildWindow() {
     m_frame = std::make_unique<CMainFrame>(m_profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
     m_presenter = std::make_unique<TransferPresenter>(m_profile, *m_texts, *m_link, *m_document, *m_view,
                                                       *m_frame->StatusPanes());
+    QObject::connect(m_presenter.get(), &TransferPresenter::backupChosen, m_files.get(), &DocumentFiles::OpenCopy);
     Prompts::SetDialogContext(m_frame.get(), Tr(m_profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
     // After the menu that chose it has closed, since the window goes.

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "BackupsDialog.h"
+#include "ChangeLines.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "ModelProfile.h"
@@ -23,6 +24,7 @@ namespace {
 // Beside the recent-file list, in the program's own settings.
 const char* const kBackupKey = "Settings/BackupBeforeWrite";
 const char* const kVerifyKey = "Settings/VerifyAfterWrite";
+const char* const kPreviewKey = "Settings/PreviewBeforeWrite";
 
 }  // namespace
 
@@ -32,6 +34,7 @@ TransferCommands::TransferCommands(const ModelProfile& profile, const Translated
     const QSettings settings = ProgramSettings(profile.shell.programTitle);
     m_options.backupFirst = settings.value(QLatin1String(kBackupKey), true).toBool();
     m_options.verifyAfter = settings.value(QLatin1String(kVerifyKey), true).toBool();
+    m_options.previewFirst = settings.value(QLatin1String(kPreviewKey), true).toBool();
 }
 
 void TransferCommands::SetBackupFirst(bool on) {
@@ -44,10 +47,16 @@ void TransferCommands::SetVerifyAfter(bool on) {
     SaveOptions();
 }
 
+void TransferCommands::SetPreviewFirst(bool on) {
+    m_options.previewFirst = on;
+    SaveOptions();
+}
+
 void TransferCommands::SaveOptions() const {
     QSettings settings = ProgramSettings(m_profile.shell.programTitle);
     settings.setValue(QLatin1String(kBackupKey), m_options.backupFirst);
     settings.setValue(QLatin1String(kVerifyKey), m_options.verifyAfter);
+    settings.setValue(QLatin1String(kPreviewKey), m_options.previewFirst);
 }
 
 void TransferCommands::Read() {
@@ -88,15 +97,8 @@ void TransferCommands::OpenBackupFolder() {
 namespace rk {
 
 void TransferCommands::ShowBackups(QWidget* window) {
-    // The report's field names and values, in the list's "from → to" form.
     auto wording = [this](const std::vector<FieldDifference>& differences) {
-        ReportTexts names = m_texts.Report();
-        const QByteArray change = Tr(m_profile.backups.change).toUtf8();
-        names.difference = change.constData();
-        QStringList lines;
-        for (const std::string& line : DifferenceLines(names, differences, kPreviewLines))
-            lines << QString::fromStdString(line);
-        return lines;
+        return ChangeLines(m_profile, m_texts, differences);
     };
     auto* dialog = new BackupsDialog(m_profile, m_files.Document().Image(), wording, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

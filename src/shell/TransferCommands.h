@@ -1,7 +1,7 @@
 #pragma once
 // The operation menu's commands around the clone link: read (asking about
 // unsaved changes first), write with the two options the user keeps between
-// runs, stop (asking first while a write is going out), the backup folder and
+// runs (and the look at what it would change), stop (asking first while a write is going out), the backup folder and
 // the list of backups.
 
 #include <QObject>
@@ -23,10 +23,12 @@ public:
     TransferCommands(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link, DocumentFiles& files,
                      QObject* parent = nullptr);
 
-    // Both on at first start; every change is saved at once.
+    // All three on at first start; every change is saved at once. The
+    // preview needs the backup, which reads what the radio holds.
     WriteOptions Options() const { return m_options; }
     void SetBackupFirst(bool on);
     void SetVerifyAfter(bool on);
+    void SetPreviewFirst(bool on);
 
     // The port chosen in the menu: the one a model that does not search
     // uses, and the one a searching model tries first. The program's choice

@@ -1,7 +1,9 @@
 #include "TransferPresenter.h"
 
 #include <QDir>
+#include <QTimer>
 
+#include "ChangeLines.h"
 #include "FormView.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
@@ -13,6 +15,7 @@
 namespace rk {
 
 namespace {
+void Show(const char* text, MessageKind kind) { Prompts::Current().ShowMessage(QString::fromUtf8(text), kind); }
 void Show(const std::string& text, MessageKind kind) {
     Prompts::Current().ShowMessage(QString::fromStdString(text), kind);
 }
@@ -28,6 +31,7 @@ TransferPresenter::TransferPresenter(const ModelProfile& profile, const Translat
       m_view(view),
       m_panes(panes) {
     connect(&link, &CloneLink::stepStarted, this, &TransferPresenter::OnStepStarted);
+    connect(&link, &CloneLink::writeAwaiting, this, &TransferPresenter::OnWriteAwaiting);
     connect(&link, &CloneLink::readCompleted, this, &TransferPresenter::OnReadCompleted);
     connect(&link, &CloneLink::writeCompleted, this, &TransferPresenter::OnWriteCompleted);
     connect(&link, &CloneLink::writeRefused, this, &TransferPresenter::OnWriteRefused);
@@ -70,10 +74,42 @@ void TransferPresenter::OnReadCompleted(const ReadResult& result) {
          result.backup.Failed() ? MessageKind::Warning : MessageKind::Info);
 }
 
+// The question waits for the transfer's own report to be over: nothing is on
+// the line and no timer runs while the user reads it.
+void TransferPresenter::OnWriteAwaiting(const WritePreview& preview) {
+    QTimer::singleShot(0, this, [this, preview] { AskToWrite(preview); });
+}
+
+void TransferPresenter::AskToWrite(const WritePreview& preview) {
+    if (!m_link.Transfer().IsAwaiting()) return;  // stopped before the question came up
+    const QString text = preview.differences.empty()
+                             ? Tr(m_profile.preview.same)
+                             : ChangeLines(m_profile, m_texts, preview.differences).join(QLatin1Char('\n'));
+    if (Prompts::Current().AskChoice(text, Tr(m_profile.preview.write), Tr(m_profile.preview.cancel))) {
+        m_link.ProceedWrite();
+        return;
+    }
+    m_link.CancelWrite();
+    Show(m_texts.Rules().transfer.nothingWritten, MessageKind::Info);
+}
+
 void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
     m_panes.ClearTransfer();
-    Show(DescribeWrite(m_texts.Rules().transfer, m_texts.Report(), result),
-         WriteHasTrouble(result) ? MessageKind::Warning : MessageKind::Info);
+    const std::string text = DescribeWrite(m_texts.Rules().transfer, m_texts.Report(), result);
+    if (result.verify == VerifyOutcome::Differs || result.verify == VerifyOutcome::ReadFailed)
+        ShowWriteTrouble(text, result.before);
+    else
+        Show(text, WriteHasTrouble(result) ? MessageKind::Warning : MessageKind::Info);
+}
+
+// With the radio's data from before the write at hand, one more write puts
+// the radio back.
+void TransferPresenter::ShowWriteTrouble(const std::string& text, const BackupCopy& before) {
+    if (!before.Saved()) return Show(text, MessageKind::Warning);
+    const QString path = QString::fromStdString(before.path);
+    if (Prompts::Current().ShowMessageWithAction(QString::fromStdString(text), MessageKind::Warning,
+                                                 Tr(m_profile.preview.openBackup)))
+        emit backupChosen(path);
 }
 
 // The failing channel is on screen before its message appears.
@@ -96,7 +132,11 @@ void TransferPresenter::OnStopped(TransferPhase phase) {
 
 void TransferPresenter::OnFailed(const TransferFailure& failure) {
     m_panes.ClearTransfer();
-    Show(DescribeFailure(m_texts.Rules().transfer, failure), MessageKind::Warning);
+    const std::string text = DescribeFailure(m_texts.Rules().transfer, failure);
+    if (failure.phase == TransferPhase::Write)
+        ShowWriteTrouble(text, failure.backup);
+    else
+        Show(text, MessageKind::Warning);
 }
 
 }  // namespace rk

@@ -1,7 +1,9 @@
 #pragma once
 // Shows what the program's clone transfer reports: its progress in the status
 // bar, its outcomes in message boxes, and the form redrawn after a read or a
-// refused write.
+// refused write. A write paused after its backup asks whether to go on, with
+// what it would change in the radio; a write that went wrong offers its
+// backup back.
 
 #include <QObject>
 
@@ -30,8 +32,16 @@ public:
     static QString BeforeWriteBackupText(const ModelProfile& profile, const TranslatedTexts& texts,
                                          const CloneLink& link);
 
+signals:
+    // The user chose to open the radio's data from before a failed or
+    // mismatched write, kept in `path`.
+    void backupChosen(const QString& path);
+
 private:
     void OnStepStarted(const TransferStep& step);
+    void OnWriteAwaiting(const WritePreview& preview);
+    void AskToWrite(const WritePreview& preview);
+    void ShowWriteTrouble(const std::string& text, const BackupCopy& before);
     void OnReadCompleted(const ReadResult& result);
     void OnWriteCompleted(const WriteResult& result);
     void OnWriteRefused(const WriteRefusal& refusal);
@@ -40,7 +50,7 @@ private:
 
     const ModelProfile& m_profile;
     const TranslatedTexts& m_texts;
-    const CloneLink& m_link;
+    CloneLink& m_link;
     RadioDocument& m_document;
     FormView& m_view;
     StatusPanes& m_panes;

@@ -262,6 +262,37 @@ private slots:
         QVERIFY2(verify.out.startsWith("channel 01 receive frequency: "), qPrintable(verify.out));
     }
 
+    // A dry run lists what a write would change, as diff lists it, and the
+    // radio receives no write; the write itself says the same on stderr and
+    // goes on.
+    void dryRunListsChangesAndWritesNothing() {
+        RadioImage edited = test::SampleImage();
+        edited.Channel(4).setRxFreq(40'000'000);
+        edited.Channel(9).setSquelchLevel(3);
+        WriteFile(Path("edited.rkd"), FileBytes(edited));
+        test::RadioSimulator radio(test::SampleImage());
+        QVERIFY(radio.Start({}));
+        const QString port = " --port " + QString::fromStdString(radio.SlavePath());
+
+        const Result dry = Run(Args("write --dry-run --quiet {edited.rkd}" + port));
+        QCOMPARE(dry.code, 1);
+        const Result diff = Run(Args("diff {good.rkd} {edited.rkd}"));
+        QCOMPARE(dry.out, diff.out);
+        QCOMPARE(dry.out.count('\n'), 2);
+        QVERIFY2(dry.err.isEmpty(), qPrintable(dry.err));
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
+        QVERIFY(radio.WrittenBlocks().empty());
+        const Result same = Run(Args("write --dry-run {good.rkd}" + port));
+        QCOMPARE(same.code, 0);
+        QCOMPARE(same.out, QStringLiteral("the radio already holds these data\n"));
+        QVERIFY(radio.WrittenBlocks().empty());
+
+        const Result write = Run(Args("write --no-verify {edited.rkd}" + port));
+        QCOMPARE(write.code, 0);
+        QVERIFY2(write.err.contains("\nrkradio: write: " + diff.out.section('\n', 1, 1) + "\n"), qPrintable(write.err));
+        QCOMPARE(radio.Image(), edited);
+    }
+
     // A port named on the command line is the only one tried, and what is
     // said about it names no menu.
     void portsNamedAreTheOnesTried() {

@@ -131,6 +131,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                tv.exportPdfPrompt.tooltip, tv.pdfFilter, tv.sheetFile, tv.sheetDate});
     const auto& g = p.guide;
     texts.insert(texts.end(), {g.command, g.prompt.prompt, g.prompt.tooltip, g.notOpened, g.location});
+    const auto& w = p.preview;
+    texts.insert(texts.end(), {w.command, w.prompt.prompt, w.prompt.tooltip, w.write, w.cancel, w.same, w.openBackup});
     return texts;
 }
 
@@ -152,6 +154,8 @@ static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is 
 static_assert(sizeof(rk::ChannelTableViewTexts) == 24 * kPointer, "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
 static_assert(sizeof(rk::GuideTexts) == 3 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
+static_assert(sizeof(rk::WritePreviewTexts) == 5 * kPointer + sizeof(rk::CommandPrompt),
+              "a write preview text is missing from ShownTexts");
 
 // Words of the model's own language; an arrow or a dash alone is not one.
 bool HasNonAscii(const QString& text) {

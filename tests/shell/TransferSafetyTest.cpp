@@ -16,6 +16,7 @@
 
 #include "CloneLink.h"
 #include "DocumentFiles.h"
+#include "ImageDiff.h"
 #include "MainFrame.h"
 #include "ProgramShell.h"
 #include "RadioSimulator.h"
@@ -30,6 +31,7 @@
 #include "TestImages.h"
 #include "TestRunner.h"
 #include "WriteOptions.h"
+#include "WriteValidation.h"
 
 using namespace rk;
 using namespace rk::test;
@@ -79,7 +81,12 @@ private slots:
         program.Document().LoadImage(SampleImage());
         QVERIFY(frame.Command(profile.ids.backup)->isChecked() && frame.Command(profile.ids.verify)->isChecked());
 
+        // The radio already holds the document: the preview says so, and
+        // Write goes on as before.
+        prompts.choiceAnswers << true;
         frame.Command(profile.ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.questions, QStringList{Utf(profile.preview.same)}, kJobMs);
+        QCOMPARE(prompts.buttons, (QList<QStringList>{{Utf("写入"), Utf("取消")}}));
         QTRY_COMPARE_WITH_TIMEOUT(panes.MessageText(), Utf("正在写入对讲机… 3/5"), kJobMs);
         QVERIFY(panes.Progress()->isVisible() && panes.StopButton()->isVisible());
         QCOMPARE(panes.Progress()->maximum(), 63);
@@ -95,11 +102,82 @@ private slots:
                      .hasMatch(),
                  qPrintable(prompts.messages.at(0)));
         QCOMPARE(prompts.kinds, QList<MessageKind>{MessageKind::Info});
-        QVERIFY(prompts.questions.isEmpty());
+        QCOMPARE(prompts.questions.size(), 1);
+        QVERIFY(prompts.actions.isEmpty());
 
         QVERIFY(!panes.Progress()->isVisible() && !panes.StopButton()->isVisible());
         QCOMPARE(panes.MessageText(), panes.IdleText());
         QCOMPARE(radio.HandshakeTimes().size(), std::size_t{3});
+    }
+
+    // The preview lists by field what the write would change in this radio,
+    // the second channel too; Cancel leaves the radio as it was, with no
+    // write block on the line.
+    void previewListsChangesAndCancelWritesNothing() {
+        RadioSimulator radio(SampleImage());
+        QVERIFY(StartOnCom1(radio));
+        RecordingPrompts prompts;
+        CRk520App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        const ModelProfile& profile = Rk520Profile();
+        RadioImage image = SampleImage();
+        image.Channel(4).setRxFreq(40'000'000);
+        image.Channel(9).setSquelchLevel(3);
+        program.Document().LoadImage(image);
+
+        program.MainFrame().Command(profile.ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.rules.transfer.nothingWritten)}, kJobMs);
+        // Frequencies with or without their trailing zeros.
+        QCOMPARE(prompts.questions.size(), 1);
+        QVERIFY2(QRegularExpression(Utf("^05频道 接收频率：400\\.6250? → 400(\\.0000)?\n10频道 静噪等级：9 → 3$"))
+                     .match(prompts.questions.at(0))
+                     .hasMatch(),
+                 qPrintable(prompts.questions.at(0)));
+        QVERIFY(program.Link().IsIdle());
+        QVERIFY(!program.MainFrame().StatusPanes()->Progress()->isVisible());
+        QTest::qWait(3 * kShort.writeBlockMs);
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
+        QVERIFY(radio.WrittenBlocks().empty());
+        QCOMPARE(radio.Image(), SampleImage());
+    }
+
+    // Past 30 changes the rest are counted. After a mismatched write the
+    // closing message offers the radio's data from before it, which opens
+    // as an untitled document holding exactly the radio's old bytes.
+    void rk7400MismatchOffersTheBackupFromBeforeTheWrite() {
+        RadioImage old;
+        old.Channel(0).setRxFreq(43'300'000);
+        RadioSimulator::Behaviour wrong;
+        wrong.storeWrongAt = 5;
+        RadioSimulator radio(old);
+        QVERIFY(StartOnCom1(radio, wrong));
+        RecordingPrompts prompts;
+        CRk7400App program;
+        QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kShort);
+        const ModelProfile& profile = Rk7400Profile();
+        program.Document().LoadImage(SampleImage());
+        RadioImage sent = SampleImage();
+        RefreshDerivedFields(sent);
+        const auto changes = CompareImages(old, sent).size();
+        QVERIFY(changes > 31);
+
+        prompts.choiceAnswers << true;
+        prompts.actionAnswers << true;
+        prompts.saveChoices << SaveChoice::Discard;
+        program.MainFrame().Command(profile.ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.actions, QStringList{Utf("Открыть копию до записи")}, kJobMs);
+        const QStringList lines = prompts.questions.value(0).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 31);
+        QVERIFY2(lines.at(0).startsWith(Utf("Канал 01, Rx-частота: 433")), qPrintable(lines.at(0)));
+        QCOMPARE(lines.at(30), Utf(profile.report.moreDifferences).arg(changes - 30));
+        QCOMPARE(prompts.buttons, (QList<QStringList>{{Utf("Записать"), Utf("Отмена")}}));
+        QVERIFY2(prompts.messages.value(0).startsWith(Utf(profile.rules.transfer.verifyDiffers)),
+                 qPrintable(prompts.messages.value(0)));
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{3});
+        QCOMPARE(program.Document().Image(), old);
+        QVERIFY(program.Files().FilePath().isEmpty());
     }
 
     void stopAsksOnlyWhileTheRadioWouldBeLeftPartlyWritten() {
@@ -113,6 +191,7 @@ private slots:
         const ModelProfile& profile = Rk520Profile();
         program.Document().LoadImage(SampleImage());
         SetWriteOptions(frame, profile, true, false);
+        frame.Command(command::kOperationPreview)->setChecked(false);
 
         // A read stops at once, without a question, the document as it was.
         frame.Command(profile.ids.read)->trigger();
@@ -207,6 +286,7 @@ private slots:
             CRk7400App program;
             QVERIFY(program.Start({}));
             program.MainFrame().Command(profile.ids.backup)->trigger();  // off
+            program.MainFrame().Command(command::kOperationPreview)->trigger();
             UrlCatcher catcher;
             QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
             program.MainFrame().Command(profile.ids.openBackups)->trigger();
@@ -218,10 +298,12 @@ private slots:
         const QSettings settings(QString::fromLatin1(kSettingsOrganization), QStringLiteral("rk7400"));
         QCOMPARE(settings.value("Settings/BackupBeforeWrite").toBool(), false);
         QCOMPARE(settings.value("Settings/VerifyAfterWrite").toBool(), true);
+        QCOMPARE(settings.value("Settings/PreviewBeforeWrite").toBool(), false);
         CRk7400App again;
         QVERIFY(again.Start({}));
         QVERIFY(!again.MainFrame().Command(profile.ids.backup)->isChecked());
         QVERIFY(again.MainFrame().Command(profile.ids.verify)->isChecked());
+        QVERIFY(!again.MainFrame().Command(command::kOperationPreview)->isChecked());
     }
 
     void rk520PortPromptsNameTheirDevices() {

@@ -37,6 +37,19 @@ public:
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
     }
 
+    bool AskChoice(const QString& question, const QString& accept, const QString& reject) override {
+        questions << question;
+        buttons << QStringList{accept, reject};
+        return choiceAnswers.isEmpty() ? false : choiceAnswers.dequeue();
+    }
+
+    // Recorded as a message, with its extra button in `actions`.
+    bool ShowMessageWithAction(const QString& text, MessageKind kind, const QString& action) override {
+        ShowMessage(text, kind);
+        actions << action;
+        return actionAnswers.isEmpty() ? false : actionAnswers.dequeue();
+    }
+
     QString AskOpenFileName(const QString& folder, const QString& filter) override {
         openFolders << folder;
         filters << filter;
@@ -53,12 +66,16 @@ public:
     QList<MessageKind> kinds;  // of each message
     // Called as each message appears, to look at the program at that moment.
     std::function<void(const QString&)> onMessage;
-    QStringList questions;  // save and yes/no questions, in order
+    QStringList questions;  // save, yes/no and two-button questions, in order
     QStringList filters;
     QStringList openFolders;
     QStringList suggestedPaths;
     QQueue<SaveChoice> saveChoices;  // unanswered questions get Cancel
     QQueue<bool> yesNoAnswers;       // unanswered questions get No
+    QList<QStringList> buttons;      // of each two-button question: accept, reject
+    QQueue<bool> choiceAnswers;      // unanswered ones get the reject button
+    QStringList actions;             // extra buttons of messages
+    QQueue<bool> actionAnswers;      // unanswered messages get OK
     QQueue<QString> fileNames;       // answers to the open and save dialogs
 };
 

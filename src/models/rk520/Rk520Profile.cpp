@@ -227,6 +227,15 @@ const rk::ModelProfile kProfile{
             .notOpened = QT_TRANSLATE_NOOP("rk520", "无法打开用户手册。请在浏览器中打开这个文件：\n%1"),
             .location = QT_TRANSLATE_NOOP("rk520", "用户手册：%1"),
         },
+    .preview =
+        {
+            .command = QT_TRANSLATE_NOOP("rk520", "写入前显示改动"),
+            .prompt = {QT_TRANSLATE_NOOP("rk520", "写入前列出对讲机中将被改动的数据，确认后再写入"), QT_TRANSLATE_NOOP("rk520", "写入前显示改动")},
+            .write = QT_TRANSLATE_NOOP("rk520", "写入"),
+            .cancel = QT_TRANSLATE_NOOP("rk520", "取消"),
+            .same = QT_TRANSLATE_NOOP("rk520", "对讲机中的数据与要写入的相同。"),
+            .openBackup = QT_TRANSLATE_NOOP("rk520", "打开写入前的备份"),
+        },
 };
 
 }  // namespace

@@ -243,6 +243,15 @@ const rk::ModelProfile kProfile{
             .notOpened = QT_TRANSLATE_NOOP("rk7400", "Не удалось открыть руководство пользователя. Откройте в браузере файл:\n%1"),
             .location = QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя: %1"),
         },
+    .preview =
+        {
+            .command = QT_TRANSLATE_NOOP("rk7400", "Показывать изменения перед записью"),
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Перед записью показать, что изменится в рации, и записать только после подтверждения"), QT_TRANSLATE_NOOP("rk7400", "Показывать изменения перед записью")},
+            .write = QT_TRANSLATE_NOOP("rk7400", "Записать"),
+            .cancel = QT_TRANSLATE_NOOP("rk7400", "Отмена"),
+            .same = QT_TRANSLATE_NOOP("rk7400", "Данные в рации совпадают с записываемыми."),
+            .openBackup = QT_TRANSLATE_NOOP("rk7400", "Открыть копию до записи"),
+        },
 };
 
 }  // namespace

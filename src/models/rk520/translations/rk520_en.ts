@@ -1114,5 +1114,29 @@ Stop writing?</translation>
         <source>用户手册：%1</source>
         <translation>User guide: %1</translation>
     </message>
+    <message>
+        <source>写入前显示改动</source>
+        <translation>Show changes before writing</translation>
+    </message>
+    <message>
+        <source>写入前列出对讲机中将被改动的数据，确认后再写入</source>
+        <translation>List what the write will change in the radio and write only once confirmed</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>对讲机中的数据与要写入的相同。</source>
+        <translation>The radio already holds these data.</translation>
+    </message>
+    <message>
+        <source>打开写入前的备份</source>
+        <translation>Open the backup from before the write</translation>
+    </message>
 </context>
 </TS>

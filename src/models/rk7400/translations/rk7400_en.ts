@@ -1074,5 +1074,29 @@ Stop writing?</translation>
         <source>Руководство пользователя: %1</source>
         <translation>User guide: %1</translation>
     </message>
+    <message>
+        <source>Показывать изменения перед записью</source>
+        <translation>Show changes before writing</translation>
+    </message>
+    <message>
+        <source>Перед записью показать, что изменится в рации, и записать только после подтверждения</source>
+        <translation>List what the write will change in the radio and write only once confirmed</translation>
+    </message>
+    <message>
+        <source>Записать</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Данные в рации совпадают с записываемыми.</source>
+        <translation>The radio already holds these data.</translation>
+    </message>
+    <message>
+        <source>Открыть копию до записи</source>
+        <translation>Open the backup from before the write</translation>
+    </message>
 </context>
 </TS>
