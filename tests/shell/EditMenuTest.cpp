@@ -103,12 +103,7 @@ private:
     }
     void OpenSample() {
         const QString path = m_dir.filePath(QStringLiteral("radio.rkd"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const auto& bytes = rk::test::SampleImage().Bytes();
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        file.write(QByteArray(1, '\0'));
-        file.close();
+        rk::test::WriteFile(path, rk::test::FileBytes(rk::test::SampleImage()));
         QVERIFY(m_program->MainFrame().OpenFile(path));
     }
 
@@ -235,11 +230,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("undone.rkd"));
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(kFileSaveAs)->trigger();
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray bytes = saved.readAll().left(static_cast<qsizetype>(rk::kImageSize));
-        const auto& sample = rk::test::SampleImage().Bytes();
-        QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(sample.data()), static_cast<qsizetype>(sample.size())));
+        QCOMPARE(rk::test::ReadFile(path), rk::test::FileBytes(rk::test::SampleImage()));
     }
 
     void closeAsksOnlyAwayFromTheSavedState() {
