@@ -164,8 +164,8 @@ int Run(ProgramShell& program, const ModelProfile& profile, const QString& prefi
     } else {
         pictures.Save(QStringLiteral("backups"), {});
     }
-    // The write preview's scene ("write-preview") comes here once the
-    // preview exists.
+    // The write preview only appears during a write to a radio; this tool
+    // has none to talk to, so it makes no picture of it.
     return pictures.Failed() ? 1 : 0;
 }
 
