@@ -16,7 +16,9 @@
 #include "CloneLink.h"
 #include "RadioSimulator.h"
 #include "Rk520Rules.h"
+#include "Rk520Texts.h"
 #include "Rk7400Rules.h"
+#include "Rk7400Texts.h"
 #include "TestImages.h"
 #include "TransferReport.h"
 #include "WriteValidation.h"
@@ -30,21 +32,21 @@ constexpr int kPreviewMs = 3'000;  // how long the user looks at the preview
 // Ends the wait at the transfer's closing report.
 class Stopwatch {
 public:
-    Stopwatch(rk::CloneLink& link, const rk::TransferTexts& texts) {
+    Stopwatch(rk::CloneLink& link, const rk::ModelTexts& texts) {
         const auto stop = [this](const std::string& text) {
             elapsedMs = clock.elapsed();
             message = QString::fromStdString(text).replace(QLatin1Char('\n'), QStringLiteral(" / "));
             loop.quit();
         };
         QObject::connect(&link, &rk::CloneLink::readCompleted,
-                         [stop, &texts](const rk::ReadResult& r) { stop(rk::DescribeRead(texts, r)); });
+                         [stop, &texts](const rk::ReadResult& r) { stop(rk::DescribeRead(texts.transfer, r)); });
         QObject::connect(&link, &rk::CloneLink::writeCompleted, [stop, &texts](const rk::WriteResult& r) {
-            stop(rk::DescribeWrite(texts, rk::ReportTexts{}, r));
+            stop(rk::DescribeWrite(texts.transfer, texts.report, r));
         });
         QObject::connect(&link, &rk::CloneLink::failed,
-                         [stop, &texts](const rk::TransferFailure& f) { stop(rk::DescribeFailure(texts, f)); });
-        QObject::connect(&link, &rk::CloneLink::writeRefused, [stop](const rk::WriteRefusal& r) {
-            stop(r.message ? r.message : "refused");
+                         [stop, &texts](const rk::TransferFailure& f) { stop(rk::DescribeFailure(texts.transfer, f)); });
+        QObject::connect(&link, &rk::CloneLink::writeRefused, [stop, &texts](const rk::WriteRefusal& r) {
+            stop(rk::DescribeRefusal(texts.check, texts.report, r));
         });
     }
 
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
     rk::RadioImage image;  // what the last read gave
     rk::CloneLink link(rules);
     QObject::connect(&link, &rk::CloneLink::readCompleted, [&image](const rk::ReadResult& r) { image = r.image; });
-    Stopwatch stopwatch(link, rules.transfer);
+    Stopwatch stopwatch(link, second ? Rk7400Texts() : Rk520Texts());
     std::printf("%s, simulator at 2400 baud on %s\n", rules.programName, radio.SlavePath().c_str());
 
     int status = 0;

@@ -43,14 +43,15 @@ function(rk_forbid_links target pattern why)
 endfunction()
 
 function(rk_check_layering)
-    foreach(target rk_rules rk_image rk_codec rk_link_core rk_transfer_report rk520_rules rk7400_rules)
+    foreach(target rk_rules rk_image rk_codec rk_link_core rk_wording rk520_rules rk7400_rules
+                   rk520_texts rk7400_texts)
         rk_forbid_links(${target} "^Qt6::" "the core and the model rules stay free of Qt")
     endforeach()
     rk_forbid_links(rk_link "^Qt6::(Widgets|Gui)$" "the serial link uses QtCore and QtSerialPort only")
     rk_forbid_links(rkradio "^Qt6::(Widgets|Gui)$" "the command line runs without a display")
     rk_forbid_links(rkradio "^(rk_profile|rk_prompts|rk_editor|rk_shell)$" "the command line uses the core only")
     # Each layer links only the layers before it.
-    set(order rk_rules rk_image rk_codec rk_link_core rk_link rk_profile rk_prompts rk_editor rk_shell)
+    set(order rk_rules rk_image rk_codec rk_link_core rk_link rk_wording rk_translated_texts rk_profile rk_prompts rk_editor rk_shell)
     set(later ${order})
     foreach(target IN LISTS order)
         list(POP_FRONT later)

@@ -11,7 +11,7 @@
 namespace rk::cli {
 
 QString WriteProblemLine(const ModelRules& rules, const WriteProblem& problem) {
-    return QStringLiteral("channel %1: %2").arg(ChannelNumber(problem.channel), CheckFailureText(rules, problem.message));
+    return QStringLiteral("channel %1: %2").arg(ChannelNumber(problem.channel), CheckFailureText(rules, problem.rule));
 }
 
 int RunCheck(const Arguments& args) {

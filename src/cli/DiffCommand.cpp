@@ -14,34 +14,12 @@ namespace rk::cli {
 
 namespace {
 
-template <typename... Ways>
-struct Overloaded : Ways... {
-    using Ways::operator()...;
-};
-template <typename... Ways>
-Overloaded(Ways...) -> Overloaded<Ways...>;
-
 QString English(const char* text) { return InsideLine(QString::fromUtf8(text ? text : "")); }
 
-// Values as `show` writes them: frequencies with four decimals, "-" for no
-// code; options in the programs' English.
+// Values as `show` writes them; an option's word inside the line.
 QString Value(const ReportTexts& english, const FieldValue& value) {
-    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    return std::visit(
-        Overloaded{
-            [](const diff::Frequency& v) { return MhzText(v.count); },
-            [&](const diff::Code& v) { return text(CodeText(v)); },
-            [](const diff::Level& v) { return QString::number(v.value); },
-            [&](const diff::Tenths& v) { return text(FormatNumber(TenthsToValue(v.count))); },
-            [&](const diff::Switch& v) { return English(v.on ? english.on : english.off); },
-            [&](const diff::Power& v) { return QString::fromUtf8(v.low ? english.powerLow : english.powerHigh); },
-            [](const diff::BandEdge& v) { return QString::number(v.mhz); },
-            [&](const diff::Channel& v) { return text(ChannelNumberText(v.index)); },
-            [&](const diff::Slots& v) { return text(SlotsText(v)); },
-            [&](const diff::ChannelMap& v) { return text(ChannelMapText(v)); },
-            [&](const diff::Byte& v) { return text(HexText(v.value)); },
-        },
-        value);
+    const QString text = QString::fromStdString(ValueText(english, value, ValueStyle::Listing));
+    return std::holds_alternative<diff::Switch>(value) ? InsideLine(text) : text;
 }
 
 QString Offset(std::size_t offset) { return QString::number(offset, 16).toUpper(); }
@@ -67,7 +45,7 @@ int RunDiff(const Arguments& args) {
     QString error;
     const ModelRules* model = ChooseModel(args, args.Operands(), error);
     if (!model && args.Has(QStringLiteral("model"))) return UsageError(QStringLiteral("diff"), error);
-    const TranslatedTexts english = EnglishRules(model ? *model : *Models().front());
+    const TranslatedTexts english = EnglishTexts(model ? *model : *Models().front());
     const auto differences = CompareImages(*a, *b);
     for (const FieldDifference& d : differences) Print(DifferenceLine(english.Report(), d));
     return differences.empty() ? kSuccess : kFailed;

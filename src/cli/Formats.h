@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "ImageDiff.h"
-#include "ReportTexts.h"
+#include "ModelTexts.h"
 
 namespace rk::cli {
 

@@ -3,7 +3,9 @@
 #include <QFileInfo>
 
 #include "Rk520Rules.h"
+#include "Rk520Texts.h"
 #include "Rk7400Rules.h"
+#include "Rk7400Texts.h"
 
 namespace rk::cli {
 
@@ -15,8 +17,8 @@ const ModelRules* const kModels[] = {&Rk520Rules(), &Rk7400Rules()};
 
 std::span<const ModelRules* const> Models() { return kModels; }
 
-const ReportTexts& ReportTextsOf(const ModelRules& model) {
-    return &model == &Rk7400Rules() ? Rk7400ReportTexts() : Rk520ReportTexts();
+const ModelTexts& TextsOf(const ModelRules& model) {
+    return &model == &Rk7400Rules() ? Rk7400Texts() : Rk520Texts();
 }
 
 const ModelRules* ModelOfFile(const QString& path) {

@@ -7,15 +7,15 @@
 
 #include "Arguments.h"
 #include "ModelRules.h"
-#include "ReportTexts.h"
+#include "ModelTexts.h"
 
 namespace rk::cli {
 
 // Every model rkradio knows.
 std::span<const ModelRules* const> Models();
 
-// The names the model's transfer reports give channels, fields and values.
-const ReportTexts& ReportTextsOf(const ModelRules& model);
+// What the model's programs say about the check, the transfer and its fields.
+const ModelTexts& TextsOf(const ModelRules& model);
 
 // The model of the extension of `path` (.rkd, .zu1, any case), or nullptr.
 const ModelRules* ModelOfFile(const QString& path);

@@ -59,15 +59,12 @@ std::optional<RadioRequest> TakeRequest(const QString& command, const Arguments&
     return request;
 }
 
-// The rules with their transfer texts in rkradio's English. A port that
-// stands for no device points to `rkradio ports`, not to a program's menu. A
-// refused write keeps the model's own text, which CheckFailureText words as
-// `check` does.
-ModelRules CliRules(const ModelRules& own, const TranslatedTexts& english) {
-    ModelRules rules = english.Rules();
-    rules.validation = own.validation;
-    rules.transfer.portUnassigned = "no serial device has this name (rkradio ports lists them)";
-    return rules;
+// The transfer texts in rkradio's English. A port that stands for no device
+// points to `rkradio ports`, not to a program's menu.
+TransferTexts CliTransferTexts(const TranslatedTexts& english) {
+    TransferTexts texts = english.Transfer();
+    texts.portUnassigned = "no serial device has this name (rkradio ports lists them)";
+    return texts;
 }
 
 // One transfer run to its end: the link on the request's ports, progress on
@@ -76,15 +73,15 @@ class RadioExchange {
 public:
     RadioExchange(const QString& command, const RadioRequest& request)
         : m_command(command),
-          m_english(EnglishRules(*request.rules)),
-          m_rules(CliRules(*request.rules, m_english)),
-          m_link(m_rules),
+          m_english(EnglishTexts(*request.rules)),
+          m_texts(CliTransferTexts(m_english)),
+          m_link(*request.rules),
           m_progress(request.quiet) {
         m_link.SetPorts(request.ports);
         QObject::connect(&m_link, &CloneLink::stepStarted, &m_loop,
                          [this](const TransferStep& step) { m_progress.Step(step); });
         QObject::connect(&m_link, &CloneLink::failed, &m_loop, [this](const TransferFailure& failure) {
-            Fail(QString::fromStdString(DescribeFailure(m_rules.transfer, failure)));
+            Fail(QString::fromStdString(DescribeFailure(m_texts, failure)));
         });
         QObject::connect(&m_link, &CloneLink::stopped, &m_loop, [this](TransferPhase phase) { Stopped(phase); });
         // The handler cannot touch the link; Ctrl+C is seen here, between
@@ -98,7 +95,7 @@ public:
     }
 
     CloneLink& Link() { return m_link; }
-    const TransferTexts& Texts() const { return m_rules.transfer; }
+    const TransferTexts& Texts() const { return m_texts; }
     const ReportTexts& Names() const { return m_english.Report(); }
     // Ends the progress line before other lines go to stderr.
     void EndProgressLine() { m_progress.Finish(); }
@@ -154,7 +151,7 @@ private:
 
     QString m_command;
     TranslatedTexts m_english;
-    ModelRules m_rules;
+    TransferTexts m_texts;
     CloneLink m_link;
     Progress m_progress;
     QEventLoop m_loop;
@@ -217,7 +214,7 @@ int RunWrite(const Arguments& args) {
     QObject::connect(&exchange.Link(), &CloneLink::writeRefused, &exchange.Link(), [&](const WriteRefusal& refusal) {
         const QString where = refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel))
                                                    : QString();
-        Error(QStringLiteral("write: %1%2").arg(where, CheckFailureText(*request->rules, refusal.message)));
+        Error(QStringLiteral("write: %1%2").arg(where, CheckFailureText(*request->rules, refusal.rule)));
         exchange.Finish(kFailed);
     });
     QObject::connect(&exchange.Link(), &CloneLink::writeCompleted, &exchange.Link(), [&](const WriteResult& result) {

@@ -24,9 +24,9 @@ void LoadEnglish() {
 
 // A model text as a clause of rkradio's lines: in English, starting in lower
 // case where only its first letter is a capital, without a closing full stop.
-QString EnglishClause(const ModelRules& rules, const char* utf8) {
+QString EnglishClause(const ModelTexts& texts, const char* utf8) {
     LoadEnglish();
-    QString text = QCoreApplication::translate(rules.programName, utf8).trimmed();
+    QString text = QCoreApplication::translate(texts.context, utf8).trimmed();
     if (text.endsWith(QLatin1Char('.'))) text.chop(1);
     return InsideLine(text);
 }
@@ -38,14 +38,16 @@ QString InsideLine(QString text) {
     return text;
 }
 
-QString CheckFailureText(const ModelRules& rules, const char* message) {
+QString CheckFailureText(const ModelRules& rules, WriteRule rule) {
+    const ModelTexts& texts = TextsOf(rules);
+    const char* message = CheckMessage(texts.check, rule);
     if (!message) return QStringLiteral("the check failed");
-    return QStringLiteral("%1 (%2)").arg(EnglishClause(rules, message), ModelText(message));
+    return QStringLiteral("%1 (%2)").arg(EnglishClause(texts, message), ModelText(message));
 }
 
-TranslatedTexts EnglishRules(const ModelRules& rules) {
+TranslatedTexts EnglishTexts(const ModelRules& rules) {
     LoadEnglish();
-    return TranslatedTexts(rules, ReportTextsOf(rules));
+    return TranslatedTexts(TextsOf(rules));
 }
 
 QString ModelText(const char* utf8) {

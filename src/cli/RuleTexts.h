@@ -7,22 +7,19 @@
 
 #include "ModelRules.h"
 #include "TranslatedTexts.h"
+#include "WriteValidation.h"
 
-namespace rk {
-struct WriteProblem;
-}
 
 namespace rk::cli {
 
-// The pre-write check's failure, in English. `message` is the rules' text the
-// check returned.
-QString CheckFailureText(const ModelRules& rules, const char* message);
+// The pre-write check's failure, in English with the model's own text.
+QString CheckFailureText(const ModelRules& rules, WriteRule rule);
 // "channel 05: " and the problem's CheckFailureText (CheckCommand.cpp).
 QString WriteProblemLine(const ModelRules& rules, const WriteProblem& problem);
 
-// The rules and the model's report texts in English, for the transfer's
-// messages and the names of fields.
-TranslatedTexts EnglishRules(const ModelRules& rules);
+// The model's texts in English, for the transfer's messages and the names of
+// fields.
+TranslatedTexts EnglishTexts(const ModelRules& rules);
 
 // A text as part of a line: starting in lower case where only its first
 // letter is a capital ("Receive frequency", but "TX inhibit").

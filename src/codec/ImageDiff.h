@@ -106,6 +106,14 @@ struct FieldDifference {
     std::optional<FieldValue> shown;
 };
 
+// A visitor of FieldValue made of one lambda per alternative.
+template <typename... Ways>
+struct Overloaded : Ways... {
+    using Ways::operator()...;
+};
+template <typename... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
+
 std::vector<FieldDifference> CompareImages(const RadioImage& before, const RadioImage& after);
 
 // Notations the same in every language.

@@ -16,13 +16,13 @@ constexpr std::uint8_t kTotLimitMin = 1;
 constexpr std::uint8_t kTotLimitMax = 100;
 constexpr std::uint8_t kRepeaterDelayMax = 100;
 
-// The message of the first same-frequency option set, in the order
-// talkaround, repeater, reverse; nullptr when none is.
-const char* SameFrequencyMessage(std::uint8_t options, const ValidationRules& rules) {
-    if (options & kTalkaround) return rules.sameFreqTalkaround;
-    if (options & kRepeater) return rules.sameFreqRepeater;
-    if (options & kReverse) return rules.sameFreqReverse;
-    return nullptr;
+// The first same-frequency option set, in the order talkaround, repeater,
+// reverse.
+WriteRule SameFrequencyRule(std::uint8_t options) {
+    if (options & kTalkaround) return WriteRule::SameFreqTalkaround;
+    if (options & kRepeater) return WriteRule::SameFreqRepeater;
+    if (options & kReverse) return WriteRule::SameFreqReverse;
+    return WriteRule::None;
 }
 
 bool OnChannelStep(std::int32_t freq) { return freq % kStep5kHz == 0 || freq % kStep6k25Hz == 0; }
@@ -32,14 +32,9 @@ bool InBand(std::int64_t freq, std::int64_t bandEdge) {
     return freq == 0 || (freq >= bandEdge && freq <= bandEdge + kBandWidth);
 }
 
-struct Failure {
-    const char* message = nullptr;
-    bool bandRule = false;
-};
-
-// The first test channel c fails (no message when it passes). Sums run in 64
-// bits so that no frequency can overflow them.
-Failure FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uint8_t totLimit,
+// The first test channel c fails (None when it passes). Sums run in 64 bits
+// so that no frequency can overflow them.
+WriteRule FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uint8_t totLimit,
                          const ValidationRules& rules) {
     const std::int32_t rx = channel.freqSigned(Side::Receive);
     const std::int32_t tx = channel.freqSigned(Side::Transmit);
@@ -47,21 +42,21 @@ Failure FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::uin
     const std::int64_t tx64 = tx;
 
     if (rx == tx) {
-        if (const char* message = SameFrequencyMessage(channel.optionFlags(), rules)) return {message};
+        if (const WriteRule rule = SameFrequencyRule(channel.optionFlags()); rule != WriteRule::None) return rule;
     }
     if ((rx64 > tx64 && rx64 > tx64 + rules.greatestSplit) || (tx64 > rx64 && tx64 > rx64 + rules.greatestSplit)) {
-        return {rules.split};
+        return WriteRule::Split;
     }
     if (bandEdge < kLowestBandEdge || bandEdge > rules.highestBandEdge || bandEdge % kBandEdgeStep != 0) {
-        return {rules.band, true};
+        return WriteRule::Band;
     }
-    if (!InBand(rx64, bandEdge)) return {rules.rxOutOfBand, true};
-    if (!InBand(tx64, bandEdge)) return {rules.txOutOfBand, true};
-    if (!OnChannelStep(rx)) return {rules.rxStep};
-    if (!OnChannelStep(tx)) return {rules.txStep};
-    if (totLimit < kTotLimitMin || totLimit > kTotLimitMax) return {rules.totLimit};
-    if (channel.repeaterDelay() > kRepeaterDelayMax) return {rules.repeaterDelay};
-    return {};
+    if (!InBand(rx64, bandEdge)) return WriteRule::RxOutOfBand;
+    if (!InBand(tx64, bandEdge)) return WriteRule::TxOutOfBand;
+    if (!OnChannelStep(rx)) return WriteRule::RxStep;
+    if (!OnChannelStep(tx)) return WriteRule::TxStep;
+    if (totLimit < kTotLimitMin || totLimit > kTotLimitMax) return WriteRule::TotLimit;
+    if (channel.repeaterDelay() > kRepeaterDelayMax) return WriteRule::RepeaterDelay;
+    return WriteRule::None;
 }
 
 // The derived fields for channel c: its bit in the map of channels in use,
@@ -73,6 +68,10 @@ void RefreshChannel(SettingsBlock& settings, int c, ConstChannelRecord channel) 
 }
 
 }  // namespace
+
+bool IsBandRule(WriteRule rule) {
+    return rule == WriteRule::Band || rule == WriteRule::RxOutOfBand || rule == WriteRule::TxOutOfBand;
+}
 
 void RefreshDerivedFields(RadioImage& image) {
     auto settings = image.Settings();
@@ -87,10 +86,9 @@ ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rul
 
     for (int c = 0; c < kChannelCount; ++c) {
         const ConstChannelRecord channel = std::as_const(image).Channel(c);
-        if (const Failure failure = FirstFailure(channel, bandEdge, totLimit, rules); failure.message) {
+        if (const WriteRule rule = FirstFailure(channel, bandEdge, totLimit, rules); rule != WriteRule::None) {
             verdict.failingChannel = c;
-            verdict.message = failure.message;
-            verdict.bandRule = failure.bandRule;
+            verdict.rule = rule;
             return verdict;
         }
         RefreshChannel(settings, c, channel);
@@ -107,13 +105,13 @@ std::vector<WriteProblem> ListWriteProblems(const RadioImage& image, const Valid
     const std::uint8_t totLimit = settings.totLimit();
     std::vector<WriteProblem> problems;
     for (int c = 0; c < kChannelCount; ++c) {
-        const Failure failure = FirstFailure(image.Channel(c), bandEdge, totLimit, rules);
-        if (!failure.message) continue;
-        const bool settingsOnly = failure.message == rules.band || failure.message == rules.totLimit;
-        if (settingsOnly && std::any_of(problems.begin(), problems.end(),
-                                        [&](const WriteProblem& p) { return p.message == failure.message; }))
+        const WriteRule rule = FirstFailure(image.Channel(c), bandEdge, totLimit, rules);
+        if (rule == WriteRule::None) continue;
+        const bool settingsOnly = rule == WriteRule::Band || rule == WriteRule::TotLimit;
+        if (settingsOnly &&
+            std::any_of(problems.begin(), problems.end(), [&](const WriteProblem& p) { return p.rule == rule; }))
             continue;
-        problems.push_back({c, failure.message, failure.bandRule});
+        problems.push_back({c, rule});
     }
     return problems;
 }

@@ -10,13 +10,30 @@
 
 namespace rk {
 
+// The tests of the check, in the order a channel meets them. The front ends
+// give each its model's message.
+enum class WriteRule {
+    None,
+    SameFreqTalkaround,  // the same frequency both ways with talkaround on
+    SameFreqRepeater,
+    SameFreqReverse,
+    Split,        // receive and transmit too far apart
+    Band,         // the band's lower edge itself
+    RxOutOfBand,
+    TxOutOfBand,
+    RxStep,       // not on a 5 or 6.25 kHz step
+    TxStep,
+    TotLimit,     // the transmit time limit (settings)
+    RepeaterDelay,
+};
+
+// The band itself or a frequency outside it: its message names the band.
+bool IsBandRule(WriteRule rule);
+
 struct ValidationVerdict {
     bool passed = false;
-    int failingChannel = -1;       // set when the check failed
-    const char* message = nullptr; // the model's message for the failed test
-    // The failed test is about the band: the band itself, or a frequency
-    // outside it.
-    bool bandRule = false;
+    int failingChannel = -1;            // set when the check failed
+    WriteRule rule = WriteRule::None;  // the failed test
     // The image as it goes to the radio, filled when the check passed.
     std::array<std::uint8_t, kImageSize> transferBytes{};
 };
@@ -29,8 +46,7 @@ ValidationVerdict ValidateForWrite(RadioImage& image, const ValidationRules& rul
 // One problem the check meets: a channel and the first test it fails.
 struct WriteProblem {
     int channel = -1;
-    const char* message = nullptr;
-    bool bandRule = false;
+    WriteRule rule = WriteRule::None;
 };
 
 // Every channel's first failing test, in channel order: the first entry is

@@ -56,7 +56,7 @@ std::vector<ChannelColumn> TableColumns(const ModelProfile& profile) {
 }
 
 QString ColumnHeading(const ModelProfile& profile, ChannelColumn column) {
-    const ReportTexts& r = profile.report;
+    const ReportTexts& r = profile.texts.report;
     const char* text = nullptr;
     switch (column) {
     case ChannelColumn::RxFrequency: text = r.rxFrequency; break;
@@ -155,8 +155,8 @@ QString RefusalText(const ModelProfile& profile, ColumnRefusal refusal) {
 }
 
 QString CellRefusedText(const ModelProfile& profile, int channel, ChannelColumn column, const QString& reason) {
-    const QString channelText = Text(profile, profile.report.channel).arg(channel + 1, 2, 10, QLatin1Char('0'));
-    const QString where = Text(profile, profile.report.channelField).arg(channelText, ColumnHeading(profile, column));
+    const QString channelText = Text(profile, profile.texts.report.channel).arg(channel + 1, 2, 10, QLatin1Char('0'));
+    const QString where = Text(profile, profile.texts.report.channelField).arg(channelText, ColumnHeading(profile, column));
     return Text(profile, profile.tableView.cellRefused).arg(where, reason);
 }
 

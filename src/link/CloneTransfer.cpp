@@ -34,8 +34,7 @@ void CloneTransfer::OnWriteRadio(const RadioImage& image, WriteOptions options) 
     const ValidationVerdict verdict = m_check(checked, m_rules.validation);
     if (!verdict.passed) {
         WriteRefusal refusal;
-        refusal.message = verdict.message;
-        refusal.bandRule = verdict.bandRule;
+        refusal.rule = verdict.rule;
         refusal.bandEdge = static_cast<std::int32_t>(checked.Settings().bandLow() * 4);
         if (verdict.failingChannel >= 0 && verdict.failingChannel < kChannelCount)
             refusal.channel = verdict.failingChannel;

@@ -13,6 +13,7 @@
 #include "ImageDiff.h"
 #include "RadioImage.h"
 #include "SerialPort.h"
+#include "WriteValidation.h"
 
 namespace rk {
 
@@ -92,8 +93,7 @@ struct WriteResult {
 
 struct WriteRefusal {
     int channel = -1;               // the failing channel; -1: none
-    const char* message = nullptr;  // the model's text; may be null
-    bool bandRule = false;          // the band or a frequency outside it
+    WriteRule rule = WriteRule::None;  // the test it failed
     std::int32_t bandEdge = 0;      // the band's lower edge, 10 Hz counts
 };
 

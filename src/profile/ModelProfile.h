@@ -3,10 +3,10 @@
 // ids, messages of the document framework and the form's texts, over the
 // model's rules. Plain data read by the shell and the editor only. All texts
 // are UTF-8, in the model's own language, marked for translation as the
-// rules' texts are (ModelRules.h).
+// model's texts are (ModelTexts.h).
 
 #include "ModelRules.h"
-#include "ReportTexts.h"
+#include "ModelTexts.h"
 
 namespace rk {
 
@@ -91,7 +91,7 @@ struct ShellTexts {
     const char* saveChangesQuestion;
     const char* quitDuringWriteQuestion;  // asked when the window closes during a write
     // Stopping a write: the question before and the message after; %1 is the
-    // sentence on the backup from before the write (the rules' backupSaved
+    // sentence on the backup from before the write (the transfer texts' backupSaved
     // with its file, or noBeforeWriteBackup).
     const char* stopWriteQuestion;
     const char* writeStopped;
@@ -272,6 +272,9 @@ struct WritePreviewTexts {
 
 struct ModelProfile {
     const ModelRules& rules;
+    // The check's and the transfer's messages and the names reports give the
+    // form's fields.
+    const ModelTexts& texts;
     const char* language;     // Qt locale name for the standard dialogs
     int toolbarButtonWidth;   // pixels; the height is 15
     MenuTexts menu;
@@ -280,7 +283,6 @@ struct ModelProfile {
     ShellTexts shell;
     DocumentTypeTexts documentType;
     EditorTexts editor;
-    ReportTexts report;  // names in transfer messages, as the form shows them
     HistoryTexts history;
     // Form controls that only some models have.
     bool hasTotLimit;

@@ -43,7 +43,7 @@ void Print(const QString& html, QPrinter& printer) {
 }  // namespace
 
 QString ChannelSheetHtml(const ModelProfile& profile, const RadioImage& image, const QString& fileName, const QDate& date) {
-    const ReportTexts& r = profile.report;
+    const ReportTexts& r = profile.texts.report;
     const ConstSettingsBlock settings = image.Settings();
     const BandEdges band = ShownBand(settings);
     QString html = QStringLiteral("<html><body><h2>%1</h2><p>").arg(Escaped(Tr(profile.documentType.windowTitle)));

@@ -139,7 +139,7 @@ void ChannelTableFiles::ShowImportSummary(const ChannelTableImport& result) {
     if (!problems.empty()) {
         summary += Tr(texts.checkRefusals).arg(problems.size());
         for (const WriteProblem& problem : problems)
-            lines << ChannelName(m_profile, problem.channel) + QStringLiteral(": ") + Tr(problem.message).trimmed();
+            lines << ChannelName(m_profile, problem.channel) + QStringLiteral(": ") + Tr(CheckMessage(m_profile.texts.check, problem.rule)).trimmed();
     }
     emit Summary(summary);
     if (!result.absentColumns.empty()) {

@@ -58,8 +58,8 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
                            const ViewFactory& makeView)
     : m_profile(profile),
       m_document(std::move(document)),
-      m_texts(std::make_unique<TranslatedTexts>(profile.rules, profile.report)),
-      m_link(std::make_unique<CloneLink>(m_texts->Rules())) {
+      m_texts(std::make_unique<TranslatedTexts>(profile.texts)),
+      m_link(std::make_unique<CloneLink>(profile.rules)) {
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(profile.shell.programTitle);
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
@@ -97,7 +97,7 @@ void ProgramShell::SwitchLanguage() {
         return;
     }
     InstallLanguage(*qApp, m_profile, code);
-    m_texts->Retranslate(m_profile.rules, m_profile.report);
+    m_texts->Retranslate(m_profile.texts);
     const QPoint position = m_frame->pos();
     const bool shown = m_frame->isVisible();
     m_presenter.reset();

@@ -35,7 +35,7 @@ QString Name(const Words& words, const ModelProfile& profile, const StepInfo& st
     if (step.kind == StepKind::Read) return Tr(words.read);
     if (step.kind == StepKind::Import) return Tr(words.import);
     if (step.kind == StepKind::Rows) return Tr(words.field).arg(Tr(RowCommandName(profile.tableView, step.rows)));
-    const ReportTexts& names = profile.report;
+    const ReportTexts& names = profile.texts.report;
     for (const FieldDifference& d : CompareImages(before, after)) {
         if (d.field == DiffField::LastUsedChannel || d.field == DiffField::ChannelBitmap) continue;
         const char* field = ReportFieldName(names, d.field);

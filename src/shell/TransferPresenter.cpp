@@ -56,7 +56,7 @@ QString TransferPresenter::BeforeWriteBackupText(const ModelProfile& profile, co
                                                 const CloneLink& link) {
     const BackupCopy& before = link.Transfer().Job().result.before;
     if (!before.Saved()) return Tr(profile.shell.noBeforeWriteBackup);
-    return QString::fromUtf8(texts.Rules().transfer.backupSaved)
+    return QString::fromUtf8(texts.Transfer().backupSaved)
         .arg(QDir::toNativeSeparators(QString::fromStdString(before.path)));
 }
 
@@ -70,7 +70,7 @@ void TransferPresenter::OnReadCompleted(const ReadResult& result) {
     m_panes.ClearTransfer();
     m_document.TakeReadImage(result.image);
     m_view.ShowReadImage();
-    Show(DescribeRead(m_texts.Rules().transfer, result),
+    Show(DescribeRead(m_texts.Transfer(), result),
          result.backup.Failed() ? MessageKind::Warning : MessageKind::Info);
 }
 
@@ -90,12 +90,12 @@ void TransferPresenter::AskToWrite(const WritePreview& preview) {
         return;
     }
     m_link.CancelWrite();
-    Show(m_texts.Rules().transfer.nothingWritten, MessageKind::Info);
+    Show(m_texts.Transfer().nothingWritten, MessageKind::Info);
 }
 
 void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
     m_panes.ClearTransfer();
-    const std::string text = DescribeWrite(m_texts.Rules().transfer, m_texts.Report(), result);
+    const std::string text = DescribeWrite(m_texts.Transfer(), m_texts.Report(), result);
     if (result.verify == VerifyOutcome::Differs || result.verify == VerifyOutcome::ReadFailed)
         ShowWriteTrouble(text, result.before);
     else
@@ -115,7 +115,7 @@ void TransferPresenter::ShowWriteTrouble(const std::string& text, const BackupCo
 // The failing channel is on screen before its message appears.
 void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
     if (refusal.channel >= 0) m_view.ShowRefusedChannel(refusal.channel);
-    if (refusal.message) Show(DescribeRefusal(m_texts.Report(), refusal), MessageKind::Warning);
+    if (refusal.rule != WriteRule::None) Show(DescribeRefusal(m_texts.Check(), m_texts.Report(), refusal), MessageKind::Warning);
 }
 
 // Stopped once a write block went out, the radio is partly written; stopped
@@ -127,12 +127,12 @@ void TransferPresenter::OnStopped(TransferPhase phase) {
             Tr(m_profile.shell.writeStopped).arg(BeforeWriteBackupText(m_profile, m_texts, m_link)),
             MessageKind::Warning);
     else if (phase == TransferPhase::Write)
-        Show(m_texts.Rules().transfer.nothingWritten, MessageKind::Info);
+        Show(m_texts.Transfer().nothingWritten, MessageKind::Info);
 }
 
 void TransferPresenter::OnFailed(const TransferFailure& failure) {
     m_panes.ClearTransfer();
-    const std::string text = DescribeFailure(m_texts.Rules().transfer, failure);
+    const std::string text = DescribeFailure(m_texts.Transfer(), failure);
     if (failure.phase == TransferPhase::Write)
         ShowWriteTrouble(text, failure.backup);
     else

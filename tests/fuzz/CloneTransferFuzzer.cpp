@@ -22,7 +22,9 @@
 #include "FuzzOracles.h"
 #include "RadioDocument.h"
 #include "Rk520Rules.h"
+#include "Rk520Texts.h"
 #include "Rk7400Rules.h"
+#include "Rk7400Texts.h"
 #include "TestImages.h"
 #include "WriteValidation.h"
 
@@ -66,6 +68,8 @@ bool IsRequest(const Bytes& bytes, const std::array<std::uint8_t, 4>& request) {
     return std::equal(bytes.begin(), bytes.end(), request.begin(), request.end());
 }
 
+const ModelTexts& TextsOf(const ModelRules& rules) { return &rules == &Rk7400Rules() ? Rk7400Texts() : Rk520Texts(); }
+
 bool IsFailureText(const std::string& message, const TransferTexts& t) {
     for (const char* text : {t.openFailedHandshake, t.openFailedBlockRequest, t.openFailedWriteBlock,
                              t.noHandshakeReply, t.incompleteRead}) {
@@ -108,7 +112,7 @@ void FireTimer(Run& run) {
     FUZZ_CHECK(newSends + (newMessage ? 1 : 0) == 1);
     if (newMessage) {
         const std::string& message = run.host.messages.back();
-        const auto& texts = run.profile.transfer;
+        const auto& texts = TextsOf(run.profile).transfer;
         FUZZ_CHECK(accepted ? message == (run.write ? texts.openFailedWriteBlock : texts.openFailedBlockRequest)
                             : message == texts.noHandshakeReply || message == texts.openFailedHandshake);
         return;
@@ -204,7 +208,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FuzzPort port(in);
     FuzzTimers timers;
-    FuzzHost host(profile.transfer, document);
+    FuzzHost host(TextsOf(profile), document);
     CloneTransfer transfer(profile, port, timers, host, ValidateForWrite);
     transfer.SetPorts(ProgramPorts(profile, in.Bit() ? "COM2" : "COM1"));
     Run run{profile, write, in, document, port, timers, host, transfer};
@@ -218,7 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         transfer.OnWriteRadio(document.Image());
         if (!verdict.passed) {
             FUZZ_CHECK(transfer.IsIdle() && port.opens == 0 && port.sent.empty() && timers.running.empty());
-            FUZZ_CHECK(host.messages == std::vector<std::string>{verdict.message});
+            FUZZ_CHECK(host.messages == std::vector<std::string>{CheckMessage(TextsOf(profile).check, verdict.rule)});
             FUZZ_CHECK(host.refusedChannels == std::vector<int>{verdict.failingChannel});
             FUZZ_CHECK(document.CurrentChannel() == verdict.failingChannel && document.Image() == validated);
             return 0;
@@ -234,9 +238,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(timers.running.empty() && !port.IsOpen());
     FUZZ_CHECK(host.messages.size() == (windowOpen ? 1u : 0u));
     const std::vector<const Bytes*> blocks = Transfers(port, write);
-    const char* done = write ? profile.transfer.writeDone : profile.transfer.readDone;
+    const TransferTexts& texts = TextsOf(profile).transfer;
+    const char* done = write ? texts.writeDone : texts.readDone;
     const bool completed = windowOpen && host.messages.front() == std::string(done);
-    if (windowOpen && !completed) FUZZ_CHECK(IsFailureText(host.messages.front(), profile.transfer));
+    if (windowOpen && !completed) FUZZ_CHECK(IsFailureText(host.messages.front(), texts));
 
     if (write) {
         // Each block carries the next part of the checked image.

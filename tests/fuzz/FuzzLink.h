@@ -135,7 +135,7 @@ public:
 // refused write selects the failing channel.
 class FuzzHost final : public TransferListener {
 public:
-    FuzzHost(const TransferTexts& texts, RadioDocument& document) : m_texts(texts), m_document(document) {}
+    FuzzHost(const ModelTexts& texts, RadioDocument& document) : m_texts(texts), m_document(document) {}
 
     // What each closing report says first: the model's own text (a failure's
     // explanation lines are left out).
@@ -146,27 +146,28 @@ public:
     void ReadCompleted(const ReadResult& result) override {
         m_document.TakeReadImage(result.image);
         ++readImageShown;
-        messages.emplace_back(m_texts.readDone);
+        messages.emplace_back(m_texts.transfer.readDone);
     }
     void WriteCompleted(const WriteResult& result) override {
         FUZZ_CHECK(result.verify == VerifyOutcome::NotAsked && !result.before.Saved());
-        messages.emplace_back(m_texts.writeDone);
+        messages.emplace_back(m_texts.transfer.writeDone);
     }
     void WriteRefused(const WriteRefusal& refusal) override {
-        FUZZ_CHECK(refusal.message != nullptr);
-        messages.emplace_back(refusal.message);
+        const char* message = CheckMessage(m_texts.check, refusal.rule);
+        FUZZ_CHECK(message != nullptr);
+        messages.emplace_back(message);
         if (refusal.channel >= 0) {
             refusedChannels.push_back(refusal.channel);
             m_document.SetCurrentChannel(refusal.channel);
         }
     }
     void TransferFailed(const TransferFailure& failure) override {
-        const std::string message = DescribeFailure(m_texts, failure);
+        const std::string message = DescribeFailure(m_texts.transfer, failure);
         messages.push_back(message.substr(0, message.find('\n')));
     }
 
 private:
-    const TransferTexts& m_texts;
+    const ModelTexts& m_texts;
     RadioDocument& m_document;
 };
 

@@ -1,14 +1,15 @@
 # Run as `cmake -DSOURCE_DIR=<repository> -P CheckIncludes.cmake`. Fails when a
 # file of one folder of src/ includes a header of a folder after it in the
-# layer order, when the command line includes more than the core and the
-# models' rules, or when the toolkit-free core includes a Qt header.
+# layer order, when the command line includes more than the core, the
+# wording and the models' rules and texts, or when the toolkit-free core
+# includes a Qt header.
 
 cmake_minimum_required(VERSION 3.25)
 
 # The layer order, lowest first; each folder includes only the ones before it.
-set(layers rules image codec link profile prompts editor shell models cli)
+set(layers rules image codec link wording profile prompts editor shell models cli)
 # What the command line may include besides its own files.
-set(cli_allowed rules image codec link)
+set(cli_allowed rules image codec link wording)
 
 # Which folder each header lives in, and each folder's rank in the order.
 set(rank 0)
@@ -22,7 +23,8 @@ foreach(dir IN LISTS layers)
     endforeach()
 endforeach()
 
-# The Qt adapters of the serial link are the only Qt files below the profile.
+# The Qt adapters of the serial link and the translated texts are the only
+# Qt files below the profile.
 set(qt_adapters QtSerialLink.h QtSerialLink.cpp PortNames.h PortNames.cpp CloneLink.h CloneLink.cpp
     TranslatedTexts.h TranslatedTexts.cpp
     BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp)
@@ -41,14 +43,14 @@ foreach(dir IN LISTS layers)
             if(home)
                 if(dir STREQUAL "cli")
                     if(NOT home STREQUAL "cli" AND NOT home IN_LIST cli_allowed
-                       AND NOT (home STREQUAL "models" AND included_name MATCHES "Rules\\.h$"))
+                       AND NOT (home STREQUAL "models" AND included_name MATCHES "(Rules|Texts)\\.h$"))
                         list(APPEND problems "${where} includes ${included} from src/${home}, which the command line does not use")
                     endif()
                 elseif(rank_of_${home} GREATER rank_of_${dir})
                     list(APPEND problems "${where} includes ${included} from src/${home}, a layer above")
                 endif()
             endif()
-            if(dir MATCHES "^(rules|image|codec|link)$" AND included MATCHES "^Q" AND NOT name IN_LIST qt_adapters)
+            if(dir MATCHES "^(rules|image|codec|link|wording)$" AND included MATCHES "^Q" AND NOT name IN_LIST qt_adapters)
                 list(APPEND problems "${where} includes the Qt header ${included}")
             endif()
         endforeach()

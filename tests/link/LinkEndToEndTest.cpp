@@ -90,7 +90,7 @@ QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
 // refreshed it, a read that becomes the document's (TransferRecord).
 struct Rig {
     explicit Rig(const ModelRules& model)
-        : rules(model), link(model, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(model.transfer, &document) {
+        : rules(model), link(model, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(model, &document) {
         document.LoadImage(EarlierImage());
         ListenTo(link, reports);
     }
@@ -230,7 +230,7 @@ void LinkEndToEndTest::readAtLineSpeed() {
     PointComAt(1, radio.SlavePath());
     RadioDocument document;
     CloneLink link(Rk520Rules(), TransferPeriods{1250, 1250, 150});
-    TransferRecord reports(Rk520Rules().transfer, &document);
+    TransferRecord reports(Rk520Rules(), &document);
     ListenTo(link, reports);
     link.OnReadRadio();
     QVERIFY(QTest::qWaitFor([&] { return !reports.Messages().isEmpty(); }, kWaitMs));
@@ -481,7 +481,7 @@ void LinkEndToEndTest::refusedWriteNeverOpens() {
     rig.Write();
     QCOMPARE(rig.reports.Messages(), QStringList{QString::fromUtf8("接收频率值超出频段范围")});
     QCOMPARE(rig.reports.refused, std::vector<int>{6});
-    QVERIFY(rig.reports.refusals.at(0).bandRule);
+    QCOMPARE(rig.reports.refusals.at(0).rule, WriteRule::RxOutOfBand);
     QCOMPARE(rig.reports.refusals.at(0).bandEdge, 40'000'000);
     QCOMPARE(rig.document.CurrentChannel(), 6);
     QVERIFY(rig.link.Transfer().IsIdle());
@@ -554,7 +554,7 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
         QCOMPARE(*result.readBackImage, radio.Image());
     }
     if (outcome == VerifyOutcome::ReadFailed)
-        QCOMPARE(QString::fromStdString(DescribeFailure(Rk520Rules().transfer, result.readFailure)).section('\n', 0, 0),
+        QCOMPARE(QString::fromStdString(DescribeFailure(Rk520Texts().transfer, result.readFailure)).section('\n', 0, 0),
                  QString::fromUtf8("请检查COM口至对讲机的连接及其设置"));
     if (outcome != VerifyOutcome::Matches) return;
 

@@ -163,7 +163,7 @@ void TransferPortTest::failedPortsExplained() {
     rig.Read();
     QCOMPARE(rig.host.messages.size(), std::size_t{1});
     const QString text = QString::fromStdString(rig.host.messages[0]);
-    QCOMPARE(text.section('\n', 0, 0), QString::fromUtf8(ProfileNamed(model).transfer.openFailedHandshake));
+    QCOMPARE(text.section('\n', 0, 0), QString::fromUtf8(TextsOf(ProfileNamed(model)).transfer.openFailedHandshake));
     QVERIFY2(text.section('\n', 1).startsWith(explanation), qPrintable(text));
 }
 

@@ -105,10 +105,10 @@ void TransferReadTest::shortBlockReplyFailsRead() {
         QVERIFY(!rig.port.IsOpen());
         QCOMPARE(rig.host.messages.size(), std::size_t{1});
         if (completes) {
-            QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.readDone));
+            QCOMPARE(rig.host.messages[0], std::string(TextsOf(ProfileNamed(model)).transfer.readDone));
             QCOMPARE(rig.document.Image(), radio);
         } else {
-            QCOMPARE(rig.host.messages[0], std::string(ProfileNamed(model).transfer.incompleteRead));
+            QCOMPARE(rig.host.messages[0], std::string(TextsOf(ProfileNamed(model)).transfer.incompleteRead));
             QVERIFY(rig.DocumentAsBefore());
             QCOMPARE(rig.host.readShown, 0);
             // No request follows the failed block.

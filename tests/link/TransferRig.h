@@ -31,7 +31,7 @@ inline const ModelRules& ProfileNamed(const QString& name) { return name == "rk7
 struct CheckPlan {
     bool pass = true;
     int failingChannel = -1;
-    const char* message = nullptr;
+    WriteRule rule = WriteRule::None;
     int calls = 0;
 };
 inline CheckPlan g_check;
@@ -44,7 +44,7 @@ inline ValidationVerdict FakeCheck(RadioImage& image, const ValidationRules&) {
         verdict.transferBytes = image.Bytes();
     else {
         verdict.failingChannel = g_check.failingChannel;
-        verdict.message = g_check.message;
+        verdict.rule = g_check.rule;
     }
     return verdict;
 }
@@ -68,7 +68,7 @@ inline RadioImage EarlierImage() {
 // becomes the document's (TransferRecord).
 struct Rig {
     explicit Rig(const ModelRules& model)
-        : rules(model), host(model.transfer, &document), transfer(model, port, timers, host, &FakeCheck, &archive) {
+        : rules(model), host(model, &document), transfer(model, port, timers, host, &FakeCheck, &archive) {
         document.LoadImage(EarlierImage());
     }
 

@@ -70,7 +70,7 @@ void TransferWriteTest::refusedWriteShowsChannel() {
     Rig rig(Rk520Rules());
     g_check.pass = false;
     g_check.failingChannel = 7;
-    g_check.message = "接收频率值超出频段范围";
+    g_check.rule = WriteRule::RxOutOfBand;
     rig.Write();
     QCOMPARE(rig.host.messages, std::vector<std::string>{"接收频率值超出频段范围"});
     QCOMPARE(rig.document.CurrentChannel(), 7);

@@ -208,7 +208,7 @@ private slots:
         QVERIFY(!m_program->Document().IsModified());
         const QString message = m_program->MainFrame().statusBar()->currentMessage();
         QVERIFY2(message.endsWith(reason), qPrintable(message));
-        QVERIFY(message.contains(Utf(m_profile.report.channel).arg("02")));
+        QVERIFY(message.contains(Utf(m_profile.texts.report.channel).arg("02")));
         QVERIFY(m_prompts->messages.isEmpty());
     }
 
@@ -340,10 +340,10 @@ private slots:
         // Nine configured channels, each starting its row with its name.
         for (int c = 0; c < 10; ++c) QCOMPARE(lines.contains(rk::ChannelName(m_profile, c)), c != 3);
         QVERIFY(lines.contains("400.125") && lines.contains("400.625"));
-        QVERIFY(lines.contains(Utf(m_profile.report.scanGroupA) + ": " + rk::ChannelName(m_profile, 0) + ", " +
+        QVERIFY(lines.contains(Utf(m_profile.texts.report.scanGroupA) + ": " + rk::ChannelName(m_profile, 0) + ", " +
                                rk::ChannelName(m_profile, 2)));
-        QVERIFY(lines.contains(Utf(m_profile.report.band) + QStringLiteral(": 400–420 MHz")));
-        QCOMPARE(lines.contains(Utf(m_profile.report.totLimit) + ": 5"), m_profile.hasTotLimit);
+        QVERIFY(lines.contains(Utf(m_profile.texts.report.band) + QStringLiteral(": 400–420 MHz")));
+        QCOMPARE(lines.contains(Utf(m_profile.texts.report.totLimit) + ": 5"), m_profile.hasTotLimit);
 
         QTemporaryDir dir;
         m_prompts->fileNames.enqueue(dir.filePath("sheet"));

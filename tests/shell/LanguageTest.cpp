@@ -92,10 +92,10 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& e = p.editor;
     texts.insert(texts.end(), {e.channelName, e.codeTone, e.codeDigital, e.codeNone, e.optionNo, e.optionYes,
                                e.powerHigh, e.powerLow, e.numberRequired, e.bandHighTip});
-    const auto& v = p.rules.validation;
+    const auto& v = p.texts.check;
     texts.insert(texts.end(), {v.sameFreqTalkaround, v.sameFreqRepeater, v.sameFreqReverse, v.split, v.band,
                                v.rxOutOfBand, v.txOutOfBand, v.rxStep, v.txStep, v.totLimit, v.repeaterDelay});
-    const auto& t = p.rules.transfer;
+    const auto& t = p.texts.transfer;
     texts.insert(texts.end(), {t.openFailedHandshake, t.openFailedBlockRequest, t.openFailedWriteBlock,
                                t.noHandshakeReply, t.readDone, t.writeDone, t.incompleteRead, t.portDevice,
                                t.portLine, t.portsTried, t.noSerialDevices, t.portUnassigned, t.portAbsent,
@@ -103,7 +103,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                t.nothingWritten, t.backupSaved, t.backupNotSaved, t.verifyMatches, t.verifyDiffers,
                                t.verifyReadFailed});
     // The report's texts are fields of the same structure throughout.
-    const auto report = std::bit_cast<std::array<const char*, sizeof(rk::ReportTexts) / kPointer>>(p.report);
+    const auto report = std::bit_cast<std::array<const char*, sizeof(rk::ReportTexts) / kPointer>>(p.texts.report);
     texts.insert(texts.end(), report.begin(), report.end());
     const auto history = std::bit_cast<std::array<const char*, sizeof(rk::HistoryTexts) / kPointer>>(p.history);
     texts.insert(texts.end(), history.begin(), history.end());
@@ -143,8 +143,7 @@ static_assert(sizeof(rk::ShellTexts) == 27 * kPointer, "a shell text is missing 
 // The new file's name serves the file, not the user.
 static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");
-static_assert(sizeof(rk::ValidationRules) == offsetof(rk::ValidationRules, sameFreqTalkaround) + 11 * kPointer,
-              "a validation text is missing from ShownTexts");
+static_assert(sizeof(rk::CheckTexts) == 11 * kPointer, "a check text is missing from ShownTexts");
 static_assert(sizeof(rk::TransferTexts) == 24 * kPointer, "a transfer text is missing from ShownTexts");
 static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::CommandPrompt) +
                                                    sizeof(rk::TableReasonTexts),

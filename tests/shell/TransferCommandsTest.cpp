@@ -68,7 +68,7 @@ private slots:
         const ModelProfile& profile = Rk520Profile();
 
         frame.Command(profile.ids.read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.rules.transfer.readDone)}, kTransferMs);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.texts.transfer.readDone)}, kTransferMs);
         QVERIFY(program.Document().Image() == SampleImage());
         QVERIFY(frame.isWindowModified());
         // Channel 0 is shown and selected in both lists.
@@ -81,7 +81,7 @@ private slots:
         ClickToolbarButton(frame, profile.ids.write);
         QVERIFY(program.Link().IsWriting());
         QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 2, kTransferMs);
-        QCOMPARE(prompts.messages.last(), Utf(profile.rules.transfer.writeDone));
+        QCOMPARE(prompts.messages.last(), Utf(profile.texts.transfer.writeDone));
         const auto written = radio.WrittenBytes();
         QCOMPARE(written.size(), std::size_t{1280});
         const RadioImage sample = SampleImage();
@@ -103,7 +103,7 @@ private slots:
         prompts.onMessage = [&](const QString&) { shownWithMessage = program.View().EditChannel(); };
 
         program.MainFrame().Command(Rk520Profile().ids.write)->trigger();
-        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().rules.validation.txStep) + Utf("\n08频道")});
+        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().texts.check.txStep) + Utf("\n08频道")});
         QCOMPARE(shownWithMessage, 7);  // the form moved before the message came
         QCOMPARE(program.Document().CurrentChannel(), 7);
         QCOMPARE(program.View().EditChannel(), 7);
@@ -152,7 +152,7 @@ private slots:
         CRk7400App program;
         QVERIFY(program.Start({}));
         program.MainFrame().Command(Rk7400Profile().ids.read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk7400Profile().rules.transfer.readDone)}, kTransferMs);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk7400Profile().texts.transfer.readDone)}, kTransferMs);
         QVERIFY(program.Document().Image() == SampleImage());
         QCOMPARE(silent.HandshakeTimes().size(), std::size_t{1});
         QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});

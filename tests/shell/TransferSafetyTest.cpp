@@ -127,7 +127,7 @@ private slots:
         program.Document().LoadImage(image);
 
         program.MainFrame().Command(profile.ids.write)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.rules.transfer.nothingWritten)}, kJobMs);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.texts.transfer.nothingWritten)}, kJobMs);
         // Frequencies with or without their trailing zeros.
         QCOMPARE(prompts.questions.size(), 1);
         QVERIFY2(QRegularExpression(Utf("^05频道 接收频率：400\\.6250? → 400(\\.0000)?\n10频道 静噪等级：9 → 3$"))
@@ -171,9 +171,9 @@ private slots:
         const QStringList lines = prompts.questions.value(0).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 31);
         QVERIFY2(lines.at(0).startsWith(Utf("Канал 01, Rx-частота: 433")), qPrintable(lines.at(0)));
-        QCOMPARE(lines.at(30), Utf(profile.report.moreDifferences).arg(changes - 30));
+        QCOMPARE(lines.at(30), Utf(profile.texts.report.moreDifferences).arg(changes - 30));
         QCOMPARE(prompts.buttons, (QList<QStringList>{{Utf("Записать"), Utf("Отмена")}}));
-        QVERIFY2(prompts.messages.value(0).startsWith(Utf(profile.rules.transfer.verifyDiffers)),
+        QVERIFY2(prompts.messages.value(0).startsWith(Utf(profile.texts.transfer.verifyDiffers)),
                  qPrintable(prompts.messages.value(0)));
         QCOMPARE(radio.HandshakeTimes().size(), std::size_t{3});
         QCOMPARE(program.Document().Image(), old);
@@ -273,7 +273,7 @@ private slots:
         QVERIFY(program.Link().IsIdle());
         prompts.saveChoices.enqueue(SaveChoice::Discard);
         program.MainFrame().Command(read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk520Profile().rules.transfer.readDone)}, kJobMs);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk520Profile().texts.transfer.readDone)}, kJobMs);
         QCOMPARE(prompts.questions.size(), 2);
         QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
         QCOMPARE(program.Document().Image(), SampleImage());

@@ -13,15 +13,24 @@
 
 #include "ModelRules.h"
 #include "RadioDocument.h"
+#include "Rk520Rules.h"
+#include "Rk520Texts.h"
+#include "Rk7400Rules.h"
+#include "Rk7400Texts.h"
 #include "TransferListener.h"
 #include "TransferReport.h"
 
 namespace rk::test {
 
+// The texts the programs of the model of `rules` word its reports with.
+inline const ModelTexts& TextsOf(const ModelRules& rules) {
+    return &rules == &Rk7400Rules() ? Rk7400Texts() : Rk520Texts();
+}
+
 class TransferRecord final : public TransferListener {
 public:
-    explicit TransferRecord(const TransferTexts& texts, RadioDocument* document = nullptr)
-        : m_texts(texts), m_document(document) {}
+    explicit TransferRecord(const ModelRules& rules, RadioDocument* document = nullptr)
+        : m_texts(TextsOf(rules)), m_document(document) {}
 
     std::vector<std::string> messages;
     int readShown = 0;
@@ -44,15 +53,15 @@ public:
             m_document->TakeReadImage(result.image);
             ++readShown;
         }
-        messages.push_back(DescribeRead(m_texts, result));
+        messages.push_back(DescribeRead(m_texts.transfer, result));
     }
     void WriteCompleted(const WriteResult& result) override {
         writes.push_back(result);
-        messages.push_back(DescribeWrite(m_texts, ReportTexts{}, result));
+        messages.push_back(DescribeWrite(m_texts.transfer, ReportTexts{}, result));
     }
     void WriteRefused(const WriteRefusal& refusal) override {
         refusals.push_back(refusal);
-        if (refusal.message) messages.emplace_back(refusal.message);
+        if (const char* message = CheckMessage(m_texts.check, refusal.rule)) messages.emplace_back(message);
         if (refusal.channel >= 0) {
             refused.push_back(refusal.channel);
             if (m_document) m_document->SetCurrentChannel(refusal.channel);
@@ -60,7 +69,7 @@ public:
     }
     void TransferFailed(const TransferFailure& failure) override {
         failures.push_back(failure);
-        messages.push_back(DescribeFailure(m_texts, failure));
+        messages.push_back(DescribeFailure(m_texts.transfer, failure));
     }
     void TransferStopped(TransferPhase phase) override { stops.push_back(phase); }
 
@@ -79,7 +88,7 @@ public:
     }
 
 private:
-    const TransferTexts& m_texts;
+    const ModelTexts& m_texts;
     RadioDocument* m_document;
 };
 

@@ -1,12 +1,14 @@
 #include "Rk520Profile.h"
 
 #include "Rk520Rules.h"
+#include "Rk520Texts.h"
 #include "Translatable.h"
 
 namespace {
 
 const rk::ModelProfile kProfile{
     .rules = Rk520Rules(),
+    .texts = Rk520Texts(),
     .language = "zh_CN",
     .toolbarButtonWidth = 16,
     .menu =
@@ -117,7 +119,6 @@ const rk::ModelProfile kProfile{
             .numberRequired = QT_TRANSLATE_NOOP("rk520", "请输入一个数字。"),
             .bandHighTip = QT_TRANSLATE_NOOP("rk520", "频段上限始终为下限加20MHz，不能直接修改"),
         },
-    .report = Rk520ReportTexts(),
     .history =
         {
             .undoChannelField = QT_TRANSLATE_NOOP("rk520", "撤销 %1频道 %2"),

@@ -1,7 +1,4 @@
 #pragma once
 #include "ModelRules.h"
-#include "ReportTexts.h"
 
 const rk::ModelRules& Rk520Rules();
-// The names the transfer's reports give channels, fields and values.
-const rk::ReportTexts& Rk520ReportTexts();

@@ -1,12 +1,14 @@
 #include "Rk7400Profile.h"
 
 #include "Rk7400Rules.h"
+#include "Rk7400Texts.h"
 #include "Translatable.h"
 
 namespace {
 
 const rk::ModelProfile kProfile{
     .rules = Rk7400Rules(),
+    .texts = Rk7400Texts(),
     .language = "ru",
     .toolbarButtonWidth = 25,
     .menu =
@@ -133,7 +135,6 @@ const rk::ModelProfile kProfile{
             .numberRequired = QT_TRANSLATE_NOOP("rk7400", "Введите число."),
             .bandHighTip = QT_TRANSLATE_NOOP("rk7400", "Верхняя граница диапазона всегда равна нижней плюс 20 МГц и не редактируется"),
         },
-    .report = Rk7400ReportTexts(),
     .history =
         {
             .undoChannelField = QT_TRANSLATE_NOOP("rk7400", "Отменить: Канал %1, %2"),

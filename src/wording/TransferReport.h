@@ -10,8 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ModelRules.h"
-#include "ReportTexts.h"
+#include "ModelTexts.h"
 #include "SerialPort.h"
 #include "TransferListener.h"
 
@@ -30,6 +29,12 @@ std::string ExplainSearch(const TransferTexts& texts, const std::vector<PortAtte
 // "03频道", "Канал 03" for channel index 0..63.
 std::string ChannelText(const ReportTexts& names, int channel);
 
+// How a value is written: as the form shows it, for the programs' messages,
+// or as rkradio lists it (frequencies with four decimals, "-" for no code).
+enum class ValueStyle { Form, Listing };
+inline constexpr int kListedDecimals = 4;
+std::string ValueText(const ReportTexts& names, const FieldValue& value, ValueStyle style = ValueStyle::Form);
+
 // The name of a compared field; nullptr for a byte of no field.
 const char* ReportFieldName(const ReportTexts& names, DiffField field);
 
@@ -47,7 +52,7 @@ std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::ve
 std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& failure);
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result);
 std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, const WriteResult& result);
-std::string DescribeRefusal(const ReportTexts& names, const WriteRefusal& refusal);
+std::string DescribeRefusal(const CheckTexts& check, const ReportTexts& names, const WriteRefusal& refusal);
 
 // A finished write that did not go as asked: a check that failed or found
 // differences, or a backup that could not be kept.

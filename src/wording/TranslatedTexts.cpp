@@ -64,12 +64,14 @@ constexpr const char* ReportTexts::* kReportTexts[] = {
     &ReportTexts::lastUsedChannel,
     &ReportTexts::channelBitmap,
 };
-constexpr const char* ValidationRules::* kValidationTexts[] = {
-    &ValidationRules::sameFreqTalkaround, &ValidationRules::sameFreqRepeater, &ValidationRules::sameFreqReverse,
-    &ValidationRules::split,              &ValidationRules::band,             &ValidationRules::rxOutOfBand,
-    &ValidationRules::txOutOfBand,        &ValidationRules::rxStep,           &ValidationRules::txStep,
-    &ValidationRules::totLimit,           &ValidationRules::repeaterDelay,
+constexpr const char* CheckTexts::* kCheckTexts[] = {
+    &CheckTexts::sameFreqTalkaround, &CheckTexts::sameFreqRepeater, &CheckTexts::sameFreqReverse,
+    &CheckTexts::split,              &CheckTexts::band,             &CheckTexts::rxOutOfBand,
+    &CheckTexts::txOutOfBand,        &CheckTexts::rxStep,           &CheckTexts::txStep,
+    &CheckTexts::totLimit,           &CheckTexts::repeaterDelay,
 };
+static_assert(sizeof kCheckTexts / sizeof *kCheckTexts * sizeof(const char*) == sizeof(CheckTexts),
+              "every text of CheckTexts is listed");
 static_assert(sizeof kTransferTexts / sizeof *kTransferTexts * sizeof(const char*) == sizeof(TransferTexts),
               "every text of TransferTexts is listed");
 static_assert(sizeof kReportTexts / sizeof *kReportTexts * sizeof(const char*) == sizeof(ReportTexts),
@@ -77,22 +79,18 @@ static_assert(sizeof kReportTexts / sizeof *kReportTexts * sizeof(const char*) =
 
 }  // namespace
 
-TranslatedTexts::TranslatedTexts(const ModelRules& rules, const ReportTexts& report)
-    : m_rules(rules), m_report(report) {
-    Retranslate(rules, report);
-}
+TranslatedTexts::TranslatedTexts(const ModelTexts& texts) : m_model(texts) { Retranslate(texts); }
 
-void TranslatedTexts::Retranslate(const ModelRules& rules, const ReportTexts& report) {
-    m_rules = rules;
-    m_report = report;
-    for (const auto text : kValidationTexts) m_rules.validation.*text = Translate(m_rules.validation.*text);
-    for (const auto text : kTransferTexts) m_rules.transfer.*text = Translate(m_rules.transfer.*text);
-    for (const auto text : kReportTexts) m_report.*text = Translate(m_report.*text);
+void TranslatedTexts::Retranslate(const ModelTexts& texts) {
+    m_model = texts;
+    for (const auto text : kCheckTexts) m_model.check.*text = Translate(m_model.check.*text);
+    for (const auto text : kTransferTexts) m_model.transfer.*text = Translate(m_model.transfer.*text);
+    for (const auto text : kReportTexts) m_model.report.*text = Translate(m_model.report.*text);
 }
 
 const char* TranslatedTexts::Translate(const char* text) {
     if (!text) return nullptr;
-    m_texts.push_back(QCoreApplication::translate(m_rules.programName, text).toUtf8());
+    m_texts.push_back(QCoreApplication::translate(m_model.context, text).toUtf8());
     return m_texts.back().constData();
 }
 

@@ -26,33 +26,6 @@ const char* CauseText(const TransferTexts& texts, PortProblem problem) {
     return texts.portOpenFailed;
 }
 
-template <typename... Ways>
-struct Overloaded : Ways... {
-    using Ways::operator()...;
-};
-template <typename... Ways>
-Overloaded(Ways...) -> Overloaded<Ways...>;
-
-// A value as the form shows it: options and power in words, no code as the
-// form's "none".
-std::string ValueText(const ReportTexts& names, const FieldValue& value) {
-    return std::visit(
-        Overloaded{
-            [](const diff::Frequency& v) { return FormatNumber(FreqToMhz(v.count)); },
-            [&](const diff::Code& v) { return v.on ? CodeText(v) : Text(names.codeNone); },
-            [](const diff::Level& v) { return std::to_string(v.value); },
-            [](const diff::Tenths& v) { return FormatNumber(TenthsToValue(v.count)); },
-            [&](const diff::Switch& v) { return Text(v.on ? names.on : names.off); },
-            [&](const diff::Power& v) { return Text(v.low ? names.powerLow : names.powerHigh); },
-            [](const diff::BandEdge& v) { return std::to_string(v.mhz); },
-            [](const diff::Channel& v) { return ChannelNumberText(v.index); },
-            [](const diff::Slots& v) { return SlotsText(v); },
-            [](const diff::ChannelMap& v) { return ChannelMapText(v); },
-            [](const diff::Byte& v) { return HexText(v.value); },
-        },
-        value);
-}
-
 std::string FieldText(const ReportTexts& names, const FieldDifference& d) {
     if (d.field == DiffField::Byte) return Fill(names.byteAt, {std::to_string(d.offset)});
     std::string field = Text(ReportFieldName(names, d.field));
@@ -74,6 +47,27 @@ std::string BackupLine(const TransferTexts& texts, const BackupCopy& copy) {
 }
 
 }  // namespace
+
+std::string ValueText(const ReportTexts& names, const FieldValue& value, ValueStyle style) {
+    const bool form = style == ValueStyle::Form;
+    return std::visit(
+        Overloaded{
+            [&](const diff::Frequency& v) {
+                return form ? FormatNumber(FreqToMhz(v.count)) : MhzText(v.count, kListedDecimals);
+            },
+            [&](const diff::Code& v) { return v.on || !form ? CodeText(v) : Text(names.codeNone); },
+            [](const diff::Level& v) { return std::to_string(v.value); },
+            [](const diff::Tenths& v) { return FormatNumber(TenthsToValue(v.count)); },
+            [&](const diff::Switch& v) { return Text(v.on ? names.on : names.off); },
+            [&](const diff::Power& v) { return Text(v.low ? names.powerLow : names.powerHigh); },
+            [](const diff::BandEdge& v) { return std::to_string(v.mhz); },
+            [](const diff::Channel& v) { return ChannelNumberText(v.index); },
+            [](const diff::Slots& v) { return SlotsText(v); },
+            [](const diff::ChannelMap& v) { return ChannelMapText(v); },
+            [](const diff::Byte& v) { return HexText(v.value); },
+        },
+        value);
+}
 
 const char* ReportFieldName(const ReportTexts& names, DiffField field) {
     switch (field) {
@@ -209,11 +203,11 @@ std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, 
     return text;
 }
 
-std::string DescribeRefusal(const ReportTexts& names, const WriteRefusal& refusal) {
-    std::string text = Text(refusal.message);
+std::string DescribeRefusal(const CheckTexts& check, const ReportTexts& names, const WriteRefusal& refusal) {
+    std::string text = Text(CheckMessage(check, refusal.rule));
     if (refusal.channel < 0) return text;
     const std::string channel = ChannelText(names, refusal.channel);
-    AddLine(text, refusal.bandRule ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge, 0),
+    AddLine(text, IsBandRule(refusal.rule) ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge, 0),
                                                               MhzText(std::int64_t{refusal.bandEdge} + kBandWidth, 0)})
                                    : channel);
     return text;
