@@ -89,8 +89,7 @@ void TransferPresenter::AskToWrite(const WritePreview& preview) {
         m_link.ProceedWrite();
         return;
     }
-    m_link.CancelWrite();
-    Show(m_texts.Transfer().nothingWritten, MessageKind::Info);
+    m_link.CancelWrite();  // reported as stopped before the write
 }
 
 void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
@@ -119,15 +118,24 @@ void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
 }
 
 // Stopped once a write block went out, the radio is partly written; stopped
-// before, it holds what it held.
+// before (while its data were kept, or at the preview), it holds what it
+// held; stopped while it was read back, it holds the whole image.
 void TransferPresenter::OnStopped(TransferPhase phase) {
     m_panes.ClearTransfer();
-    if (phase == TransferPhase::Write && m_link.Transfer().Job().blocksSent > 0)
+    switch (phase) {
+    case TransferPhase::Read: break;
+    case TransferPhase::Backup: Show(m_texts.Transfer().nothingWritten, MessageKind::Info); break;
+    case TransferPhase::Write:
+        if (m_link.Transfer().Job().blocksSent == 0) {
+            Show(m_texts.Transfer().nothingWritten, MessageKind::Info);
+            break;
+        }
         Prompts::Current().ShowMessage(
             Tr(m_profile.shell.writeStopped).arg(BeforeWriteBackupText(m_profile, m_texts, m_link)),
             MessageKind::Warning);
-    else if (phase == TransferPhase::Write)
-        Show(m_texts.Transfer().nothingWritten, MessageKind::Info);
+        break;
+    case TransferPhase::Verify: Show(m_texts.Transfer().writeDone, MessageKind::Info); break;
+    }
 }
 
 void TransferPresenter::OnFailed(const TransferFailure& failure) {
