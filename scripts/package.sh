@@ -36,7 +36,8 @@ done
 for guide in rk520-zh rk520-en rk7400-ru rk7400-en; do
     expected+=("usr/share/doc/$name/guide/$guide/index.html"
                "usr/share/doc/$name/guide/pictures/$guide-window.png"
-               "usr/share/doc/$name/guide/pictures/$guide-table.png")
+               "usr/share/doc/$name/guide/pictures/$guide-table.png"
+               "usr/share/doc/$name/guide/pictures/$guide-write-preview.png")
 done
 for model in rk520 rk7400; do
     expected+=("usr/bin/$model"

@@ -7,11 +7,14 @@
 //
 // Scenes: window, menu-N (each top-level menu open), edit-menu (Undo naming
 // a typed frequency), table (the channel table docked beside the form),
-// backups (the Backups dialog over two kept backups). Settings and backups
-// live in a folder of their own for the run, never the user's.
+// backups (the Backups dialog over two kept backups), write-preview (the
+// question before a write to a simulated radio, answered Cancel). Settings
+// and backups live in a folder of their own for the run, never the user's.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -19,8 +22,11 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -28,11 +34,14 @@
 #include "BackupStore.h"
 #include "BackupsDialog.h"
 #include "ChannelTablePanel.h"
+#include "CloneLink.h"
 #include "FormView.h"
 #include "RadioDocument.h"
 #include "DocumentFiles.h"
 #include "ImageFile.h"
 #include "MainFrame.h"
+#include "ProgramShell.h"
+#include "RadioSimulator.h"
 #include "Rk520App.h"
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
@@ -94,6 +103,69 @@ QImage WithMenuOpen(QMainWindow& window, int menuIndex) {
     painter.end();
     menu->hide();
     return both;
+}
+
+// Answers the program's message boxes as they come up. The write preview
+// (the box with the Write button) is grabbed and cancelled; any other box
+// (that nothing was written, or a failure) is closed and ends the wait.
+class PreviewCatcher : public QObject {
+public:
+    PreviewCatcher(QString writeButton, QEventLoop& done) : m_writeButton(std::move(writeButton)), m_done(done) {
+        qApp->installEventFilter(this);
+    }
+    ~PreviewCatcher() override { qApp->removeEventFilter(this); }
+    QImage picture;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Answered once the box has been laid out and its own loop runs.
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+            QTimer::singleShot(0, box, [this, box] { Answer(*box); });
+        return false;
+    }
+
+private:
+    void Answer(QMessageBox& box) {
+        const auto buttons = box.buttons();
+        const bool preview = std::any_of(buttons.begin(), buttons.end(),
+                                         [this](const QAbstractButton* b) { return b->text() == m_writeButton; });
+        if (preview && picture.isNull() && box.escapeButton()) {
+            picture = box.grab().toImage();
+            box.escapeButton()->click();
+            return;
+        }
+        box.reject();
+        m_done.quit();
+    }
+
+    QString m_writeButton;
+    QEventLoop& m_done;
+};
+
+// The preview of a write from the program's own Write command to a
+// simulated radio on COM1, backups on. The radio holds the demo with two
+// channels otherwise, so that with the typed frequency the preview lists
+// real changes; Cancel writes nothing.
+QImage WritePreview(ProgramShell& program, const ModelProfile& profile) {
+    RadioImage held = guide::DemoRadio();
+    held.Channel(3).setTxFreq(40'500'000);
+    held.Channel(5).setSquelchLevel(5);
+    test::RadioSimulator radio(held);
+    if (!radio.Start({})) return {};
+    qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
+    // The question looks the same at any pace; short periods keep the
+    // guide's build quick.
+    program.Link().SetPeriods({500, 500, 250});
+    CMainFrame& frame = program.MainFrame();
+    frame.Command(profile.ids.backup)->setChecked(true);
+    frame.Command(command::kOperationPreview)->setChecked(true);
+    QEventLoop wait;
+    PreviewCatcher catcher(Tr(profile.preview.write), wait);
+    QTimer::singleShot(60'000, &wait, &QEventLoop::quit);
+    frame.Command(profile.ids.write)->trigger();
+    wait.exec();
+    if (!program.Link().IsIdle()) program.Link().OnCloseRequest();
+    return catcher.picture;
 }
 
 bool WriteImageFile(const QString& path, const RadioImage& image) {
@@ -164,8 +236,7 @@ int Run(ProgramShell& program, const ModelProfile& profile, const QString& prefi
     } else {
         pictures.Save(QStringLiteral("backups"), {});
     }
-    // The write preview only appears during a write to a radio; this tool
-    // has none to talk to, so it makes no picture of it.
+    pictures.Save(QStringLiteral("write-preview"), WritePreview(program, profile));
     return pictures.Failed() ? 1 : 0;
 }
 

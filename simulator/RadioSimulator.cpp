@@ -10,8 +10,6 @@
 #include <cerrno>
 #include <future>
 
-#include "TestImages.h"
-
 namespace rk::test {
 namespace {
 
@@ -173,7 +171,13 @@ RadioImage RadioSimulator::Image() const {
 void RadioSimulator::SendBlock(std::size_t index) {
     if (index >= 5) return;  // the radio has nothing more to give
     const BlockReply& shape = m_behaviour.blocks[index];
-    Bytes reply = BlockReplies(Image())[index];
+    // Blocks 1-4 carry image bytes 0..1023, block 5 the settings block and
+    // then filler.
+    Bytes reply(256, 0xEE);
+    const RadioImage image = Image();
+    const std::size_t start = index * 256;
+    std::copy_n(image.Bytes().begin() + static_cast<std::ptrdiff_t>(start), std::min<std::size_t>(256, kImageSize - start),
+                reply.begin());
     reply.resize(static_cast<std::size_t>(std::max(shape.length, 0)), 0xA5);
     if (shape.garbled)
         for (auto& b : reply) b = static_cast<std::uint8_t>(~b);
