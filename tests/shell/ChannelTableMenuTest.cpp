@@ -25,6 +25,7 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::ReadFile;
@@ -39,8 +40,7 @@ namespace {
 class ChannelTableMenuTest : public QObject {
     Q_OBJECT
 public:
-    using Factory = std::function<std::unique_ptr<rk::ProgramShell>()>;
-    ChannelTableMenuTest(const rk::ModelProfile& profile, Factory make) : m_profile(profile), m_make(std::move(make)) {}
+    explicit ChannelTableMenuTest(const rk::ModelProfile& profile) : m_profile(profile) {}
 
 private:
     // The sample image, opened from radio.<extension>: channels 1-10 but 4.
@@ -73,7 +73,7 @@ private slots:
     void init() {
         QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
         m_prompts = std::make_unique<RecordingPrompts>();
-        m_program = m_make();
+        m_program = rk::test::MakeProgram(m_profile);
         QVERIFY(m_program->Start({}));
         OpenSample();
     }
@@ -157,7 +157,6 @@ private slots:
 
 private:
     const rk::ModelProfile& m_profile;
-    Factory m_make;
     QTemporaryDir m_dir;
     std::unique_ptr<RecordingPrompts> m_prompts;
     std::unique_ptr<rk::ProgramShell> m_program;
@@ -165,16 +164,7 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    int status = 0;
-    {
-        ChannelTableMenuTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    {
-        ChannelTableMenuTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    return status;
+    return rk::test::RunForEachModel<ChannelTableMenuTest>(argc, argv, Rk520Profile(), Rk7400Profile());
 }
 
 #include "ChannelTableMenuTest.moc"
