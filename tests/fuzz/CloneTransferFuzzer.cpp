@@ -31,12 +31,7 @@
 
 using namespace rk;
 using namespace rk::fuzz;
-using rk::test::Bytes;
-using rk::test::FakeSerialPort;
-using rk::test::FakeTimers;
-using rk::test::FirstLine;
-using rk::test::IsRequest;
-using rk::test::TransferRecord;
+using namespace rk::test;
 
 namespace {
 
@@ -102,7 +97,7 @@ void FireTimer(Run& run) {
     const std::size_t sentBefore = run.port.sent.size();
     const std::size_t messagesBefore = run.host.messages.size();
 
-    test::FireTimer(run.transfer, run.port, run.timers, id);
+    FireTimer(run.transfer, run.port, run.timers, id);
     FUZZ_CHECK(!run.port.IsOpen() || run.port.sent.size() > sentBefore);
     if (id != kHandshakeTimer) return;
 

@@ -71,10 +71,7 @@ private:
 
 private slots:
     void init() {
-        QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
-        m_prompts = std::make_unique<RecordingPrompts>();
-        m_program = rk::test::MakeProgram(m_profile);
-        QVERIFY(m_program->Start({}));
+        QVERIFY(rk::test::StartFresh(m_profile, m_prompts, m_program));
         OpenSample();
     }
     void cleanup() {
@@ -162,9 +159,6 @@ private:
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return rk::test::RunForEachModel<ChannelTableMenuTest>(argc, argv, Rk520Profile(), Rk7400Profile());
-}
+RK_TEST_MAIN_PER_MODEL(ChannelTableMenuTest)
 
 #include "ChannelTableMenuTest.moc"

@@ -364,9 +364,6 @@ private:
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return rk::test::RunForEachModel<ChannelTablePanelTest>(argc, argv, Rk520Profile(), Rk7400Profile());
-}
+RK_TEST_MAIN_PER_MODEL(ChannelTablePanelTest)
 
 #include "ChannelTablePanelTest.moc"

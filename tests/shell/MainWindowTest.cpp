@@ -63,12 +63,7 @@ private:
     }
 
 private slots:
-    void init() {
-        QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
-        m_prompts = std::make_unique<RecordingPrompts>();
-        m_program = rk::test::MakeProgram(m_profile);
-        QVERIFY(m_program->Start({}));
-    }
+    void init() { QVERIFY(rk::test::StartFresh(m_profile, m_prompts, m_program)); }
     void cleanup() {
         m_program.reset();
         m_prompts.reset();
@@ -477,9 +472,6 @@ private:
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return rk::test::RunForEachModel<MainWindowTest>(argc, argv, Rk520Profile(), Rk7400Profile());
-}
+RK_TEST_MAIN_PER_MODEL(MainWindowTest)
 
 #include "MainWindowTest.moc"
