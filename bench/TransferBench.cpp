@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "CloneLink.h"
 #include "RadioSimulator.h"
@@ -83,6 +85,46 @@ bool Report(const char* what, const Stopwatch& stopwatch, double scheduleMs, boo
     return within && bytesMatch;
 }
 
+// What the write cases share: the link, its stopwatch and the radio.
+struct WriteBench {
+    rk::CloneLink& link;
+    Stopwatch& stopwatch;
+    rk::test::RadioSimulator& radio;
+    int status = 0;
+
+    // Times a write of `image` and checks that the line carried `expected`
+    // and that the radio holds it after. Returns when each of the radio's
+    // handshakes of this write came (none when it had no outcome).
+    std::vector<double> Write(const char* what, const rk::RadioImage& image, rk::WriteOptions options,
+                              const rk::RadioImage& expected, double scheduleMs) {
+        const std::size_t before = radio.HandshakeTimes().size();
+        if (!Time(stopwatch, [&] { link.OnWriteRadio(image, options); })) {
+            std::printf("%s  no outcome after %d ms\n", what, kGiveUpMs);
+            status = 1;
+            return {};
+        }
+        const auto written = radio.WrittenBytes();
+        const bool match = written.size() == 1280 &&
+                           std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin()) &&
+                           radio.Image() == expected;
+        if (!Report(what, stopwatch, scheduleMs, match)) status = 1;
+        const auto handshakes = radio.HandshakeTimes();
+        return {handshakes.begin() + static_cast<std::ptrdiff_t>(before), handshakes.end()};
+    }
+};
+
+// Changes one channel's frequencies, so that a write cannot pass by echoing
+// the radio's own bytes.
+void Retune(rk::RadioImage& image, int channel, std::uint32_t freq) {
+    image.Channel(channel).setRxFreq(freq);
+    image.Channel(channel).setTxFreq(freq);
+}
+
+// Times in ms after `from`.
+void PrintSince(const std::vector<double>& times, double from) {
+    for (const double t : times) std::printf(" %.0f", t - from);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,54 +159,36 @@ int main(int argc, char** argv) {
         if (!Report("read", stopwatch, kExchangeMs, image == radioImage)) status = 1;
     }
 
-    // Write back what was read, with one channel changed so that the write
-    // cannot pass by echoing the radio's own bytes.
-    image.Channel(12).setRxFreq(41'500'000);
-    image.Channel(12).setTxFreq(41'500'000);
+    // Write back what was read, with one channel changed.
+    WriteBench bench{link, stopwatch, radio};
+    Retune(image, 12, 41'500'000);
     rk::RadioImage expected = image;
     expected.Settings().SetChannelBit(12, true);
     expected.Settings().setLastUsedChannel(12);
-    if (!Time(stopwatch, [&] { link.OnWriteRadio(image); })) {
-        std::printf("write  no outcome after %d ms\n", kGiveUpMs);
-        status = 1;
-    } else {
-        const auto written = radio.WrittenBytes();
-        const bool match = written.size() == 1280 &&
-                           std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin());
-        if (!Report("write", stopwatch, kExchangeMs, match)) status = 1;
-        const auto handshakes = radio.HandshakeTimes();
+    auto handshakes = bench.Write("write", image, {}, expected, kExchangeMs);
+    if (!handshakes.empty()) {
+        std::vector<double> blocks;
+        for (const auto& block : radio.WrittenBlocks()) blocks.push_back(block.ms);
         std::printf("              write blocks began at");
-        for (const auto& block : radio.WrittenBlocks()) std::printf(" %.0f", block.ms - handshakes.back());
+        PrintSince(blocks, handshakes.back());
         std::printf(" ms after the handshake (due 500 2500 4500 6500 8500)\n");
     }
 
     // Back up, write, read back: three exchanges, each straight after the last.
-    image.Channel(13).setRxFreq(41'600'000);
-    image.Channel(13).setTxFreq(41'600'000);
+    Retune(image, 13, 41'600'000);
     expected = image;
     rk::RefreshDerivedFields(expected);
-    const std::size_t handshakesBefore = radio.HandshakeTimes().size();
-    if (!Time(stopwatch, [&] { link.OnWriteRadio(image, {true, true}); })) {
-        std::printf("write+backup+check  no outcome after %d ms\n", kGiveUpMs);
-        status = 1;
-    } else {
-        const auto written = radio.WrittenBytes();
-        const bool match = written.size() == 1280 &&
-                           std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin()) &&
-                           radio.Image() == expected;
-        if (!Report("write+options", stopwatch, 3 * kExchangeMs, match)) status = 1;
-        const auto handshakes = radio.HandshakeTimes();
+    handshakes = bench.Write("write+options", image, {true, true}, expected, 3 * kExchangeMs);
+    if (!handshakes.empty()) {
         std::printf("              exchanges began at");
-        for (std::size_t i = handshakesBefore; i < handshakes.size(); ++i)
-            std::printf(" %.0f", handshakes[i] - handshakes[handshakesBefore]);
+        PrintSince(handshakes, handshakes.front());
         std::printf(" ms (due 0 10500 21000)\n");
     }
 
     // The same, paused after the backup while the user reads the preview:
     // the write starts afresh with its handshake, so each exchange keeps its
     // length and only the pause is added.
-    image.Channel(14).setRxFreq(41'700'000);
-    image.Channel(14).setTxFreq(41'700'000);
+    Retune(image, 14, 41'700'000);
     expected = image;
     rk::RefreshDerivedFields(expected);
     std::size_t changes = 0;
@@ -172,24 +196,13 @@ int main(int argc, char** argv) {
         changes = preview.differences.size();
         QTimer::singleShot(kPreviewMs, &link, [&link] { link.ProceedWrite(); });
     });
-    const std::size_t handshakesBeforePreview = radio.HandshakeTimes().size();
-    if (!Time(stopwatch, [&] { link.OnWriteRadio(image, {true, true, true}); })) {
-        std::printf("write+preview  no outcome after %d ms\n", kGiveUpMs);
-        status = 1;
-    } else {
-        const auto written = radio.WrittenBytes();
-        const bool match = written.size() == 1280 &&
-                           std::equal(expected.Bytes().begin(), expected.Bytes().end(), written.begin()) &&
-                           radio.Image() == expected;
-        if (!Report("write+preview", stopwatch, 3 * kExchangeMs + kPreviewMs, match)) status = 1;
-        const auto handshakes = radio.HandshakeTimes();
-        const double first = handshakes[handshakesBeforePreview];
+    handshakes = bench.Write("write+preview", image, {true, true, true}, expected, 3 * kExchangeMs + kPreviewMs);
+    if (!handshakes.empty()) {
         std::printf("              %zu changes shown; exchanges began at", changes);
-        for (std::size_t i = handshakesBeforePreview; i < handshakes.size(); ++i)
-            std::printf(" %.0f", handshakes[i] - first);
+        PrintSince(handshakes, handshakes.front());
         std::printf(" ms (due 0 %.0f %.0f: the pause of %d ms after the first)\n", kExchangeMs + kPreviewMs,
                     2 * kExchangeMs + kPreviewMs, kPreviewMs);
-        if (changes == 0) status = 1;
+        if (changes == 0) bench.status = 1;
     }
-    return status;
+    return status | bench.status;
 }

@@ -1,7 +1,9 @@
 // The clone transfer of either model against a radio and a port that the
 // fuzz input plays: which opens fail, what arrives and how much of it, when
 // a window ends before the reply is complete, when the radio goes away, a
-// second command while busy, the window closing mid-way.
+// second command while busy, the window closing mid-way. The port, the
+// timers and the host are the tests' own fakes (FakeLink.h, TransferRecord.h),
+// which also check how the transfer uses the line.
 //
 // Whatever happens: a running transfer waits on exactly one timer and ends;
 // a read reported complete holds exactly the bytes the radio served, and a
@@ -17,19 +19,19 @@
 
 #include "CloneTransfer.h"
 #include "FuzzCheck.h"
+#include "FakeLink.h"
 #include "FuzzInput.h"
-#include "FuzzLink.h"
 #include "FuzzOracles.h"
 #include "RadioDocument.h"
 #include "Rk520Rules.h"
-#include "Rk520Texts.h"
 #include "Rk7400Rules.h"
-#include "Rk7400Texts.h"
 #include "TestImages.h"
+#include "TransferRecord.h"
 #include "WriteValidation.h"
 
 using namespace rk;
 using namespace rk::fuzz;
+using namespace rk::test;
 
 namespace {
 
@@ -64,12 +66,6 @@ Bytes Generated(std::uint8_t seed, std::size_t count) {
     return bytes;
 }
 
-bool IsRequest(const Bytes& bytes, const std::array<std::uint8_t, 4>& request) {
-    return std::equal(bytes.begin(), bytes.end(), request.begin(), request.end());
-}
-
-const ModelTexts& TextsOf(const ModelRules& rules) { return &rules == &Rk7400Rules() ? Rk7400Texts() : Rk520Texts(); }
-
 bool IsFailureText(const std::string& message, const TransferTexts& t) {
     for (const char* text : {t.openFailedHandshake, t.openFailedBlockRequest, t.openFailedWriteBlock,
                              t.noHandshakeReply, t.incompleteRead}) {
@@ -83,27 +79,25 @@ struct Run {
     bool write;
     FuzzInput& in;
     RadioDocument& document;
-    FuzzPort& port;
-    FuzzTimers& timers;
-    FuzzHost& host;
+    FakeSerialPort& port;
+    FakeTimers& timers;
+    TransferRecord& host;
     CloneTransfer& transfer;
 };
 
-// The running timer fires. After the handshake window, an accepted reply
+// The running timer fires; the fake port sees that the transfer closes it
+// first. After the handshake window, an accepted reply
 // (FF 11 first) leads on the same port to the first block request or write
 // block, or to a message when that port no longer opens; any other reply
 // leads only to the next port's handshake or to a message.
 void FireTimer(Run& run) {
     const int id = *run.timers.running.begin();
-    run.timers.running.erase(id);
     const Bytes& served = run.port.Served();
     const bool accepted = served.size() >= 2 && served[0] == 0xFF && served[1] == 0x11;
     const std::size_t sentBefore = run.port.sent.size();
     const std::size_t messagesBefore = run.host.messages.size();
 
-    run.port.ExpectClose();
-    run.transfer.OnTimer(id);
-    FUZZ_CHECK(!run.port.ExpectingClose());
+    FireTimer(run.transfer, run.port, run.timers, id);
     FUZZ_CHECK(!run.port.IsOpen() || run.port.sent.size() > sentBefore);
     if (id != kHandshakeTimer) return;
 
@@ -111,7 +105,7 @@ void FireTimer(Run& run) {
     const bool newMessage = run.host.messages.size() > messagesBefore;
     FUZZ_CHECK(newSends + (newMessage ? 1 : 0) == 1);
     if (newMessage) {
-        const std::string& message = run.host.messages.back();
+        const std::string message = FirstLine(run.host.messages.back());
         const auto& texts = TextsOf(run.profile).transfer;
         FUZZ_CHECK(accepted ? message == (run.write ? texts.openFailedWriteBlock : texts.openFailedBlockRequest)
                             : message == texts.noHandshakeReply || message == texts.openFailedHandshake);
@@ -172,7 +166,7 @@ bool Step(Run& run) {
 
 // What went out on the line: handshakes, then (after one was accepted) the
 // block requests or write blocks, all on one port. Returns those.
-std::vector<const Bytes*> Transfers(const FuzzPort& port, bool write) {
+std::vector<const Bytes*> Transfers(const FakeSerialPort& port, bool write) {
     std::vector<const Bytes*> blocks;
     const std::string* blockPort = nullptr;
     for (const auto& s : port.sent) {
@@ -206,9 +200,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RadioImage validated = before;
     const ValidationVerdict verdict = ValidateForWrite(validated, profile.validation);
 
-    FuzzPort port(in);
-    FuzzTimers timers;
-    FuzzHost host(TextsOf(profile), document);
+    // Every port of the table opens unless the input says it is absent or
+    // busy (past the input's end none opens); a port gone stays gone.
+    FakeSerialPort port;
+    port.openable = {kPortTable.begin(), kPortTable.end()};
+    port.admit = [&in](const std::string&) { return in.Byte() % 4 != 0; };
+    FakeTimers timers;
+    TransferRecord host(profile, &document);
     CloneTransfer transfer(profile, port, timers, host, ValidateForWrite);
     transfer.SetPorts(ProgramPorts(profile, in.Bit() ? "COM2" : "COM1"));
     Run run{profile, write, in, document, port, timers, host, transfer};
@@ -223,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!verdict.passed) {
             FUZZ_CHECK(transfer.IsIdle() && port.opens == 0 && port.sent.empty() && timers.running.empty());
             FUZZ_CHECK(host.messages == std::vector<std::string>{CheckMessage(TextsOf(profile).check, verdict.rule)});
-            FUZZ_CHECK(host.refusedChannels == std::vector<int>{verdict.failingChannel});
+            FUZZ_CHECK(host.refused == std::vector<int>{verdict.failingChannel});
             FUZZ_CHECK(document.CurrentChannel() == verdict.failingChannel && document.Image() == validated);
             return 0;
         }
@@ -237,11 +235,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(timers.running.empty() && !port.IsOpen());
     FUZZ_CHECK(host.messages.size() == (windowOpen ? 1u : 0u));
+    // Only the ports it was given, and a write reported done neither checked
+    // nor backed up, as it was not asked to.
+    for (const std::string& event : port.events) {
+        if (event.rfind("open", 0) != 0) continue;
+        const std::string name = event.substr(event.find(' ') + 1);
+        FUZZ_CHECK(std::find(kPortTable.begin(), kPortTable.end(), name) != kPortTable.end());
+    }
+    for (const WriteResult& result : host.writes)
+        FUZZ_CHECK(result.verify == VerifyOutcome::NotAsked && !result.before.Saved());
     const std::vector<const Bytes*> blocks = Transfers(port, write);
     const TransferTexts& texts = TextsOf(profile).transfer;
     const char* done = write ? texts.writeDone : texts.readDone;
-    const bool completed = windowOpen && host.messages.front() == std::string(done);
-    if (windowOpen && !completed) FUZZ_CHECK(IsFailureText(host.messages.front(), texts));
+    const std::string closing = windowOpen ? FirstLine(host.messages.front()) : std::string();
+    const bool completed = windowOpen && closing == done;
+    if (windowOpen && !completed) FUZZ_CHECK(IsFailureText(closing, texts));
 
     if (write) {
         // Each block carries the next part of the checked image.
@@ -257,12 +265,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(port.blockReplies.size() == blocks.size());
     if (!completed) {
-        FUZZ_CHECK(host.readImageShown == 0);
+        FUZZ_CHECK(host.readShown == 0);
         FUZZ_CHECK(document.Image() == before && document.ValidChannels() == validBefore);
         FUZZ_CHECK(document.IsModified() == modifiedBefore && document.CurrentChannel() == currentBefore);
         return 0;
     }
-    FUZZ_CHECK(host.readImageShown == 1 && blocks.size() == kBlocks);
+    FUZZ_CHECK(host.readShown == 1 && blocks.size() == kBlocks);
     RadioImage served;
     for (int k = 0; k < kBlocks; ++k) {
         const Bytes& reply = port.blockReplies[static_cast<std::size_t>(k)];

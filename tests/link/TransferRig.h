@@ -81,13 +81,7 @@ struct Rig {
         transfer.OnWriteRadio(document.Image(), options);
     }
 
-    // Fires a running timer the way the event loop would: it is one-shot.
-    bool Fire(int id) {
-        if (!timers.IsRunning(id)) return false;
-        timers.running.erase(id);
-        transfer.OnTimer(id);
-        return true;
-    }
+    bool Fire(int id) { return FireTimer(transfer, port, timers, id); }
 
     // Answers the handshake and serves `replies` block by block; stops early
     // when a timer the read needs is not running.

@@ -25,6 +25,7 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::ReadFile;
@@ -39,8 +40,7 @@ namespace {
 class ChannelTableMenuTest : public QObject {
     Q_OBJECT
 public:
-    using Factory = std::function<std::unique_ptr<rk::ProgramShell>()>;
-    ChannelTableMenuTest(const rk::ModelProfile& profile, Factory make) : m_profile(profile), m_make(std::move(make)) {}
+    explicit ChannelTableMenuTest(const rk::ModelProfile& profile) : m_profile(profile) {}
 
 private:
     // The sample image, opened from radio.<extension>: channels 1-10 but 4.
@@ -71,10 +71,7 @@ private:
 
 private slots:
     void init() {
-        QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
-        m_prompts = std::make_unique<RecordingPrompts>();
-        m_program = m_make();
-        QVERIFY(m_program->Start({}));
+        QVERIFY(rk::test::StartFresh(m_profile, m_prompts, m_program));
         OpenSample();
     }
     void cleanup() {
@@ -157,24 +154,11 @@ private slots:
 
 private:
     const rk::ModelProfile& m_profile;
-    Factory m_make;
     QTemporaryDir m_dir;
     std::unique_ptr<RecordingPrompts> m_prompts;
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        ChannelTableMenuTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    {
-        ChannelTableMenuTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    return status;
-}
+RK_TEST_MAIN_PER_MODEL(ChannelTableMenuTest)
 
 #include "ChannelTableMenuTest.moc"

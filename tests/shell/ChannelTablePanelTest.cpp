@@ -38,6 +38,7 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
@@ -45,11 +46,6 @@ using rk::test::RecordingPrompts;
 namespace {
 
 using rk::test::Utf;
-
-std::unique_ptr<rk::ProgramShell> Make(const rk::ModelProfile& profile) {
-    if (&profile == &Rk520Profile()) return std::make_unique<CRk520App>();
-    return std::make_unique<CRk7400App>();
-}
 
 }  // namespace
 
@@ -61,7 +57,7 @@ public:
 private:
     void Start(const rk::ModelProfile& profile, bool sample) {
         m_program.reset();
-        m_program = Make(profile);
+        m_program = rk::test::MakeProgram(profile);
         QVERIFY(m_program->Start({}));
         if (sample) m_program->Document().LoadImage(rk::test::SampleImage());
         m_program->View().OnInitialUpdate();
@@ -112,7 +108,7 @@ private slots:
     }
 
     void hiddenUntilAskedForAndKeptForTheNextRun() {
-        m_program = Make(m_profile);
+        m_program = rk::test::MakeProgram(m_profile);
         QVERIFY(m_program->Start({}));
         CMainFrame& frame = m_program->MainFrame();
         QVERIFY(!frame.ChannelTable());
@@ -128,7 +124,7 @@ private slots:
         frame.ChannelTable()->show();
         QVERIFY(frame.close());
 
-        m_program = Make(m_profile);
+        m_program = rk::test::MakeProgram(m_profile);
         QVERIFY(m_program->Start({}));
         CMainFrame& again = m_program->MainFrame();
         QVERIFY(again.ChannelTable() && !again.ChannelTable()->isHidden());
@@ -368,14 +364,6 @@ private:
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    for (const rk::ModelProfile* profile : {&Rk520Profile(), &Rk7400Profile()}) {
-        ChannelTablePanelTest t(*profile);
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    return status;
-}
+RK_TEST_MAIN_PER_MODEL(ChannelTablePanelTest)
 
 #include "ChannelTablePanelTest.moc"

@@ -28,6 +28,7 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
@@ -46,7 +47,6 @@ struct Words {
 
 struct Model {
     const rk::ModelProfile& profile;
-    std::function<std::unique_ptr<rk::ProgramShell>()> make;
     QList<Words> words;
 };
 
@@ -68,7 +68,7 @@ private:
     void Start(const QString& lang = {}) {
         const QStringList arguments = lang.isEmpty() ? QStringList{} : QStringList{QStringLiteral("--lang"), lang};
         rk::PrepareApplication(*qApp, Profile(), arguments);
-        m_program = m_model.make();
+        m_program = rk::test::MakeProgram(Profile());
         QVERIFY(m_program->Start(arguments));
         m_program->MainFrame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_program->MainFrame()));
@@ -261,26 +261,19 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    int status = 0;
-    {
-        EditMenuTest t({Rk520Profile(), [] { return std::make_unique<CRk520App>(); },
-                        {{{}, Utf("编辑(&E)"), Utf("撤销(&U)"), Utf("重做(&R)"), Utf("撤销 05频道 接收频率"),
-                          Utf("重做 05频道 接收频率"), Utf("撤销 读取对讲机"), Utf("撤销 导入频道表"), Utf("撤销 频段")},
-                         {"en", "&Edit", "&Undo", "&Redo", "Undo channel 05 Receive frequency",
-                          "Redo channel 05 Receive frequency", "Undo read from radio", "Undo table import",
-                          "Undo Band"}}});
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    {
-        EditMenuTest t({Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); },
-                        {{{}, Utf("Правка"), Utf("Отменить"), Utf("Повторить"), Utf("Отменить: Канал 05, Rx-частота"),
-                          Utf("Повторить: Канал 05, Rx-частота"), Utf("Отменить: чтение с рации"),
-                          Utf("Отменить: импорт каналов"), Utf("Отменить: Диапазон частот")},
-                         {"en", "Edit", "Undo", "Redo", "Undo channel 05 RX frequency", "Redo channel 05 RX frequency",
-                          "Undo read from radio", "Undo table import", "Undo Band"}}});
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    return status;
+    const Model rk520{Rk520Profile(),
+                      {{{}, Utf("编辑(&E)"), Utf("撤销(&U)"), Utf("重做(&R)"), Utf("撤销 05频道 接收频率"),
+                        Utf("重做 05频道 接收频率"), Utf("撤销 读取对讲机"), Utf("撤销 导入频道表"), Utf("撤销 频段")},
+                       {"en", "&Edit", "&Undo", "&Redo", "Undo channel 05 Receive frequency",
+                        "Redo channel 05 Receive frequency", "Undo read from radio", "Undo table import",
+                        "Undo Band"}}};
+    const Model rk7400{Rk7400Profile(),
+                       {{{}, Utf("Правка"), Utf("Отменить"), Utf("Повторить"), Utf("Отменить: Канал 05, Rx-частота"),
+                         Utf("Повторить: Канал 05, Rx-частота"), Utf("Отменить: чтение с рации"),
+                         Utf("Отменить: импорт каналов"), Utf("Отменить: Диапазон частот")},
+                        {"en", "Edit", "Undo", "Redo", "Undo channel 05 RX frequency", "Redo channel 05 RX frequency",
+                         "Undo read from radio", "Undo table import", "Undo Band"}}};
+    return rk::test::RunForEachModel<EditMenuTest>(argc, argv, rk520, rk7400);
 }
 
 #include "EditMenuTest.moc"

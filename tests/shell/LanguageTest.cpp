@@ -41,6 +41,7 @@
 #include "ProgramShell.h"
 #include "StatusPanes.h"
 #include "TestFiles.h"
+#include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::RecordingPrompts;
@@ -51,7 +52,6 @@ namespace {
 
 struct Model {
     const rk::ModelProfile& profile;
-    std::function<std::unique_ptr<rk::ProgramShell>()> makeProgram;
     std::function<std::unique_ptr<rk::FormView>(rk::RadioDocument&)> makeView;
     QString ownCode;
     QStringList englishMenus;
@@ -202,7 +202,7 @@ private:
     // The program as its main() starts it with these arguments.
     std::unique_ptr<rk::ProgramShell> StartProgram(const QStringList& arguments) {
         rk::PrepareApplication(*qApp, Profile(), arguments);
-        auto program = m_model.makeProgram();
+        auto program = rk::test::MakeProgram(Profile());
         if (!program->Start(arguments)) return nullptr;
         return program;
     }
@@ -370,23 +370,14 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    int status = 0;
-    {
-        LanguageTest t(Model{Rk520Profile(), [] { return std::make_unique<CRk520App>(); },
-                             [](rk::RadioDocument& d) { return std::make_unique<CRk520View>(d); }, "zh",
-                             QStringList{"&File", "&Edit", "&View", "&Port", "&Radio", "&Help"},
-                             "Talvora RKP_520P Programming Software",
-                             "The band must lie within 100–480 MHz, in steps of 1 MHz."});
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    {
-        LanguageTest t(Model{Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); },
-                             [](rk::RadioDocument& d) { return std::make_unique<CRk7400View>(d); }, "ru",
-                             QStringList{"File", "Edit", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
-                             "The band must be from 100 MHz to 400 MHz, in steps of 1 MHz."});
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    return status;
+    const Model rk520{Rk520Profile(), [](rk::RadioDocument& d) { return std::make_unique<CRk520View>(d); }, "zh",
+                      QStringList{"&File", "&Edit", "&View", "&Port", "&Radio", "&Help"},
+                      "Talvora RKP_520P Programming Software",
+                      "The band must lie within 100–480 MHz, in steps of 1 MHz."};
+    const Model rk7400{Rk7400Profile(), [](rk::RadioDocument& d) { return std::make_unique<CRk7400View>(d); }, "ru",
+                       QStringList{"File", "Edit", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
+                       "The band must be from 100 MHz to 400 MHz, in steps of 1 MHz."};
+    return rk::test::RunForEachModel<LanguageTest>(argc, argv, rk520, rk7400);
 }
 
 #include "LanguageTest.moc"

@@ -36,6 +36,7 @@
 #include "StatusPanes.h"
 #include "SettingsLocation.h"
 #include "TestFiles.h"
+#include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::ReadFile;
@@ -54,8 +55,7 @@ QByteArray ImageFileBytes(char fill, int size = 1089) { return QByteArray(size, 
 class MainWindowTest : public QObject {
     Q_OBJECT
 public:
-    using Factory = std::function<std::unique_ptr<rk::ProgramShell>()>;
-    MainWindowTest(const rk::ModelProfile& profile, Factory make) : m_profile(profile), m_make(std::move(make)) {}
+    explicit MainWindowTest(const rk::ModelProfile& profile) : m_profile(profile) {}
 
 private:
     void SetImageByte(std::size_t offset, std::uint8_t value) {
@@ -63,12 +63,7 @@ private:
     }
 
 private slots:
-    void init() {
-        QSettings(QString::fromLatin1(rk::kSettingsOrganization), Utf(m_profile.shell.programTitle)).clear();
-        m_prompts = std::make_unique<RecordingPrompts>();
-        m_program = m_make();
-        QVERIFY(m_program->Start({}));
-    }
+    void init() { QVERIFY(rk::test::StartFresh(m_profile, m_prompts, m_program)); }
     void cleanup() {
         m_program.reset();
         m_prompts.reset();
@@ -220,7 +215,7 @@ private slots:
         frame.Command(rk::command::kFileOpen)->trigger();
 
         m_program.reset();
-        m_program = m_make();
+        m_program = rk::test::MakeProgram(m_profile);
         QVERIFY(m_program->Start({}));
         m_program->MainFrame().Command(rk::command::kFileOpen)->trigger();
         QCOMPARE(m_prompts->openFolders, (QStringList{home, work.path(), work.path(), work.path()}));
@@ -465,7 +460,7 @@ private slots:
 
     void startWithUnreadableFileFails() {
         RecordingPrompts prompts;
-        auto program = m_make();
+        auto program = rk::test::MakeProgram(m_profile);
         QVERIFY(!program->Start({QStringLiteral("/nonexistent/radio.rkd")}));
         QCOMPARE(prompts.messages.size(), 1);
         QVERIFY(!program->MainFrame().isVisible());
@@ -473,23 +468,10 @@ private slots:
 
 private:
     const rk::ModelProfile& m_profile;
-    Factory m_make;
     std::unique_ptr<RecordingPrompts> m_prompts;
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        MainWindowTest t(Rk520Profile(), [] { return std::make_unique<CRk520App>(); });
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    {
-        MainWindowTest t(Rk7400Profile(), [] { return std::make_unique<CRk7400App>(); });
-        status |= rk::test::RunTestObject(t, argc, argv);
-    }
-    return status;
-}
+RK_TEST_MAIN_PER_MODEL(MainWindowTest)
 
 #include "MainWindowTest.moc"

@@ -24,6 +24,7 @@
 #include "Rk7400Profile.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "ProgramOnRadio.h"
 #include "TestRunner.h"
 #include "WriteOptions.h"
 
@@ -41,13 +42,6 @@ void ClickToolbarButton(CMainFrame& frame, int id) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Starts the simulator and points the COM name's variable at it.
-bool StartOnCom(RadioSimulator& radio, const char* variable, const RadioSimulator::Behaviour& behaviour = {}) {
-    if (!radio.Start(behaviour)) return false;
-    qputenv(variable, QByteArray::fromStdString(radio.SlavePath()));
-    return true;
-}
-
 }  // namespace
 
 class TransferCommandsTest : public QObject {
@@ -59,30 +53,27 @@ private slots:
     }
 
     void rk520ReadsThroughTheMenuAndWritesThroughTheToolbar() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom(radio, "RK_COM1"));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
-        CMainFrame& frame = program.MainFrame();
-        const ModelProfile& profile = Rk520Profile();
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start());
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
 
         frame.Command(profile.ids.read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.texts.transfer.readDone)}, kTransferMs);
-        QVERIFY(program.Document().Image() == SampleImage());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.messages, QStringList{Utf(profile.texts.transfer.readDone)}, kTransferMs);
+        QVERIFY(rig.program->Document().Image() == SampleImage());
         QVERIFY(frame.isWindowModified());
         // Channel 0 is shown and selected in both lists.
-        auto* rxFreq = qobject_cast<QLineEdit*>(program.View().Control(1020));
+        auto* rxFreq = qobject_cast<QLineEdit*>(rig.program->View().Control(1020));
         QCOMPARE(rxFreq->text(), QString::fromStdString(FormatNumber(FreqToMhz(SampleImage().Channel(0).rxFreqSigned()))));
-        QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 0);
+        QCOMPARE(qobject_cast<QListWidget*>(rig.program->View().Control(1035))->currentRow(), 0);
 
         // The image goes back to the radio unchanged.
         SetWriteOptions(frame, profile, false, false);
         ClickToolbarButton(frame, profile.ids.write);
-        QVERIFY(program.Link().IsWriting());
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 2, kTransferMs);
-        QCOMPARE(prompts.messages.last(), Utf(profile.texts.transfer.writeDone));
-        const auto written = radio.WrittenBytes();
+        QVERIFY(rig.program->Link().IsWriting());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.messages.size(), 2, kTransferMs);
+        QCOMPARE(rig.prompts.messages.last(), Utf(profile.texts.transfer.writeDone));
+        const auto written = rig.radio.WrittenBytes();
         QCOMPARE(written.size(), std::size_t{1280});
         const RadioImage sample = SampleImage();
         QVERIFY(std::equal(sample.Bytes().begin(), sample.Bytes().end(), written.begin()));
@@ -90,55 +81,49 @@ private slots:
     }
 
     void rk520RefusedWriteShowsFailingChannelAndNeverOpensThePort() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom(radio, "RK_COM1"));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start());
         RadioImage image = SampleImage();
         image.Channel(7).setTxFreq(40'000'001);  // off the channel step
-        program.Document().LoadImage(image);
-        program.View().OnInitialUpdate();
+        rig.program->Document().LoadImage(image);
+        rig.program->View().OnInitialUpdate();
         int shownWithMessage = -1;
-        prompts.onMessage = [&](const QString&) { shownWithMessage = program.View().EditChannel(); };
+        rig.prompts.onMessage = [&](const QString&) { shownWithMessage = rig.program->View().EditChannel(); };
 
-        program.MainFrame().Command(Rk520Profile().ids.write)->trigger();
-        QCOMPARE(prompts.messages, QStringList{Utf(Rk520Profile().texts.check.txStep) + Utf("\n08频道")});
+        rig.Frame().Command(rig.profile.ids.write)->trigger();
+        QCOMPARE(rig.prompts.messages, QStringList{Utf(rig.profile.texts.check.txStep) + Utf("\n08频道")});
         QCOMPARE(shownWithMessage, 7);  // the form moved before the message came
-        QCOMPARE(program.Document().CurrentChannel(), 7);
-        QCOMPARE(program.View().EditChannel(), 7);
-        QCOMPARE(qobject_cast<QListWidget*>(program.View().Control(1035))->currentRow(), 7);
-        QVERIFY(!program.Link().IsWriting());
+        QCOMPARE(rig.program->Document().CurrentChannel(), 7);
+        QCOMPARE(rig.program->View().EditChannel(), 7);
+        QCOMPARE(qobject_cast<QListWidget*>(rig.program->View().Control(1035))->currentRow(), 7);
+        QVERIFY(!rig.program->Link().IsWriting());
         QTest::qWait(700);
-        QVERIFY(radio.HandshakeTimes().empty());
+        QVERIFY(rig.radio.HandshakeTimes().empty());
     }
 
     void quittingDuringAWriteAsksFirst() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom(radio, "RK_COM1"));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
-        program.Document().LoadImage(SampleImage());
-        CMainFrame& frame = program.MainFrame();
-        SetWriteOptions(frame, Rk520Profile(), false, false);
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start());
+        rig.program->Document().LoadImage(SampleImage());
+        CMainFrame& frame = rig.Frame();
+        SetWriteOptions(frame, rig.profile, false, false);
 
-        frame.Command(Rk520Profile().ids.write)->trigger();
-        QVERIFY(program.Link().IsWriting());
-        prompts.yesNoAnswers.enqueue(false);
+        frame.Command(rig.profile.ids.write)->trigger();
+        QVERIFY(rig.program->Link().IsWriting());
+        rig.prompts.yesNoAnswers.enqueue(false);
         frame.close();
-        QCOMPARE(prompts.questions, QStringList{Utf(Rk520Profile().shell.quitDuringWriteQuestion)});
+        QCOMPARE(rig.prompts.questions, QStringList{Utf(rig.profile.shell.quitDuringWriteQuestion)});
         QVERIFY(frame.isVisible());
-        QVERIFY(program.Link().IsWriting());
+        QVERIFY(rig.program->Link().IsWriting());
 
-        prompts.yesNoAnswers.enqueue(true);
+        rig.prompts.yesNoAnswers.enqueue(true);
         frame.close();
         QVERIFY(!frame.isVisible());
         // The transfer stopped with the window: no block goes out after it.
-        const auto blocks = radio.WrittenBlocks().size();
+        const auto blocks = rig.radio.WrittenBlocks().size();
         QTest::qWait(2600);
-        QCOMPARE(radio.WrittenBlocks().size(), blocks);
-        QVERIFY(prompts.messages.isEmpty());
+        QCOMPARE(rig.radio.WrittenBlocks().size(), blocks);
+        QVERIFY(rig.prompts.messages.isEmpty());
     }
 
     void rk7400ReadsOnTheFirstPortThatAnswers() {

@@ -29,6 +29,8 @@
 #include "StatusPanes.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "OpenedUrls.h"
+#include "ProgramOnRadio.h"
 #include "TestRunner.h"
 #include "WriteOptions.h"
 #include "WriteValidation.h"
@@ -40,20 +42,6 @@ namespace {
 
 const TransferPeriods kShort{250, 250, 100};
 constexpr int kJobMs = 20000;
-
-bool StartOnCom1(RadioSimulator& radio, const RadioSimulator::Behaviour& behaviour = {}) {
-    if (!radio.Start(behaviour)) return false;
-    qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
-    return true;
-}
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 }  // namespace
 
@@ -69,77 +57,70 @@ private slots:
     }
 
     void rk520WriteWithBackupAndCheck() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom1(radio));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
-        program.Link().SetPeriods(kShort);
-        const ModelProfile& profile = Rk520Profile();
-        CMainFrame& frame = program.MainFrame();
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start(kShort));
+        const ModelProfile& profile = rig.profile;
+        CMainFrame& frame = rig.Frame();
         StatusPanes& panes = *frame.StatusPanes();
-        program.Document().LoadImage(SampleImage());
+        rig.program->Document().LoadImage(SampleImage());
         QVERIFY(frame.Command(profile.ids.backup)->isChecked() && frame.Command(profile.ids.verify)->isChecked());
 
         // The radio already holds the document: the preview says so, and
         // Write goes on as before.
-        prompts.choiceAnswers << true;
+        rig.prompts.choiceAnswers << true;
         frame.Command(profile.ids.write)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.questions, QStringList{Utf(profile.preview.same)}, kJobMs);
-        QCOMPARE(prompts.buttons, (QList<QStringList>{{Utf("写入"), Utf("取消")}}));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.questions, QStringList{Utf(profile.preview.same)}, kJobMs);
+        QCOMPARE(rig.prompts.buttons, (QList<QStringList>{{Utf("写入"), Utf("取消")}}));
         QTRY_COMPARE_WITH_TIMEOUT(panes.MessageText(), Utf("正在写入对讲机… 3/5"), kJobMs);
         QVERIFY(panes.Progress()->isVisible() && panes.StopButton()->isVisible());
         QCOMPARE(panes.Progress()->maximum(), 63);
         QCOMPARE(panes.Progress()->value(), 21 + 1 + 2 * 4);
         frame.Command(profile.ids.read)->trigger();  // ignored while the write runs
 
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, kJobMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.messages.size(), 1, kJobMs);
         const QString backup = QRegularExpression::escape(BackupStore::FolderFor(QStringLiteral("rk520"))) +
                                QStringLiteral("/rk520-\\d{8}-\\d{6}");
         QVERIFY2(QRegularExpression(Utf("^数据已写入对讲机\n读回校验一致。\n写入前的对讲机数据已保存到：") + backup +
                                     QStringLiteral("-before-write\\.rkd$"))
-                     .match(prompts.messages.at(0))
+                     .match(rig.prompts.messages.at(0))
                      .hasMatch(),
-                 qPrintable(prompts.messages.at(0)));
-        QCOMPARE(prompts.kinds, QList<MessageKind>{MessageKind::Info});
-        QCOMPARE(prompts.questions.size(), 1);
-        QVERIFY(prompts.actions.isEmpty());
+                 qPrintable(rig.prompts.messages.at(0)));
+        QCOMPARE(rig.prompts.kinds, QList<MessageKind>{MessageKind::Info});
+        QCOMPARE(rig.prompts.questions.size(), 1);
+        QVERIFY(rig.prompts.actions.isEmpty());
 
         QVERIFY(!panes.Progress()->isVisible() && !panes.StopButton()->isVisible());
         QCOMPARE(panes.MessageText(), panes.IdleText());
-        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{3});
+        QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{3});
     }
 
     // The preview lists by field what the write would change in this radio,
     // the second channel too; Cancel leaves the radio as it was, with no
     // write block on the line.
     void previewListsChangesAndCancelWritesNothing() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom1(radio));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
-        program.Link().SetPeriods(kShort);
-        const ModelProfile& profile = Rk520Profile();
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start(kShort));
+        const ModelProfile& profile = rig.profile;
         RadioImage image = SampleImage();
         image.Channel(4).setRxFreq(40'000'000);
         image.Channel(9).setSquelchLevel(3);
-        program.Document().LoadImage(image);
+        rig.program->Document().LoadImage(image);
 
-        program.MainFrame().Command(profile.ids.write)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(profile.texts.transfer.nothingWritten)}, kJobMs);
+        rig.Frame().Command(profile.ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.messages, QStringList{Utf(profile.texts.transfer.nothingWritten)},
+                                  kJobMs);
         // Frequencies with or without their trailing zeros.
-        QCOMPARE(prompts.questions.size(), 1);
+        QCOMPARE(rig.prompts.questions.size(), 1);
         QVERIFY2(QRegularExpression(Utf("^05频道 接收频率：400\\.6250? → 400(\\.0000)?\n10频道 静噪等级：9 → 3$"))
-                     .match(prompts.questions.at(0))
+                     .match(rig.prompts.questions.at(0))
                      .hasMatch(),
-                 qPrintable(prompts.questions.at(0)));
-        QVERIFY(program.Link().IsIdle());
-        QVERIFY(!program.MainFrame().StatusPanes()->Progress()->isVisible());
+                 qPrintable(rig.prompts.questions.at(0)));
+        QVERIFY(rig.program->Link().IsIdle());
+        QVERIFY(!rig.Frame().StatusPanes()->Progress()->isVisible());
         QTest::qWait(3 * kShort.writeBlockMs);
-        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
-        QVERIFY(radio.WrittenBlocks().empty());
-        QCOMPARE(radio.Image(), SampleImage());
+        QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{1});
+        QVERIFY(rig.radio.WrittenBlocks().empty());
+        QCOMPARE(rig.radio.Image(), SampleImage());
     }
 
     // Past 30 changes the rest are counted. After a mismatched write the
@@ -150,133 +131,117 @@ private slots:
         old.Channel(0).setRxFreq(43'300'000);
         RadioSimulator::Behaviour wrong;
         wrong.storeWrongAt = 5;
-        RadioSimulator radio(old);
-        QVERIFY(StartOnCom1(radio, wrong));
-        RecordingPrompts prompts;
-        CRk7400App program;
-        QVERIFY(program.Start({}));
-        program.Link().SetPeriods(kShort);
-        const ModelProfile& profile = Rk7400Profile();
-        program.Document().LoadImage(SampleImage());
+        ProgramOnRadio rig(Rk7400Profile(), old);
+        QVERIFY(rig.Start(kShort, wrong));
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
         RadioImage sent = SampleImage();
         RefreshDerivedFields(sent);
         const auto changes = CompareImages(old, sent).size();
         QVERIFY(changes > 31);
 
-        prompts.choiceAnswers << true;
-        prompts.actionAnswers << true;
-        prompts.saveChoices << SaveChoice::Discard;
-        program.MainFrame().Command(profile.ids.write)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.actions, QStringList{Utf("Открыть копию до записи")}, kJobMs);
-        const QStringList lines = prompts.questions.value(0).split(QLatin1Char('\n'));
+        rig.prompts.choiceAnswers << true;
+        rig.prompts.actionAnswers << true;
+        rig.prompts.saveChoices << SaveChoice::Discard;
+        rig.Frame().Command(profile.ids.write)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.actions, QStringList{Utf("Открыть копию до записи")}, kJobMs);
+        const QStringList lines = rig.prompts.questions.value(0).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 31);
         QVERIFY2(lines.at(0).startsWith(Utf("Канал 01, Rx-частота: 433")), qPrintable(lines.at(0)));
         QCOMPARE(lines.at(30), Utf(profile.texts.report.moreDifferences).arg(changes - 30));
-        QCOMPARE(prompts.buttons, (QList<QStringList>{{Utf("Записать"), Utf("Отмена")}}));
-        QVERIFY2(prompts.messages.value(0).startsWith(Utf(profile.texts.transfer.verifyDiffers)),
-                 qPrintable(prompts.messages.value(0)));
-        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{3});
-        QCOMPARE(program.Document().Image(), old);
-        QVERIFY(program.Files().FilePath().isEmpty());
+        QCOMPARE(rig.prompts.buttons, (QList<QStringList>{{Utf("Записать"), Utf("Отмена")}}));
+        QVERIFY2(rig.prompts.messages.value(0).startsWith(Utf(profile.texts.transfer.verifyDiffers)),
+                 qPrintable(rig.prompts.messages.value(0)));
+        QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{3});
+        QCOMPARE(rig.program->Document().Image(), old);
+        QVERIFY(rig.program->Files().FilePath().isEmpty());
     }
 
     void stopAsksOnlyWhileTheRadioWouldBeLeftPartlyWritten() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom1(radio));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
-        program.Link().SetPeriods(kShort);
-        CMainFrame& frame = program.MainFrame();
-        const ModelProfile& profile = Rk520Profile();
-        program.Document().LoadImage(SampleImage());
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start(kShort));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
         SetWriteOptions(frame, profile, true, false);
         frame.Command(command::kOperationPreview)->setChecked(false);
 
         // A read stops at once, without a question, the document as it was.
         frame.Command(profile.ids.read)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(radio.BlockRequestTimes().size() >= 2, kJobMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.radio.BlockRequestTimes().size() >= 2, kJobMs);
         QTest::keyClick(&frame, Qt::Key_Escape);
-        QVERIFY(program.Link().IsIdle());
-        QCOMPARE(program.Document().Image(), SampleImage());
-        QVERIFY(!program.Document().IsModified());
-        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(rig.program->Link().IsIdle());
+        QCOMPARE(rig.program->Document().Image(), SampleImage());
+        QVERIFY(!rig.program->Document().IsModified());
+        QVERIFY(rig.prompts.messages.isEmpty());
 
         // A write asks first, naming the backup just kept: No goes on, Yes
         // stops before the next block and says what the radio holds.
         frame.Command(profile.ids.write)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!radio.WrittenBlocks().empty(), kJobMs);
-        prompts.yesNoAnswers << false << true;
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.radio.WrittenBlocks().empty(), kJobMs);
+        rig.prompts.yesNoAnswers << false << true;
         QTest::keyClick(&frame, Qt::Key_Escape);
         const QString backup = QRegularExpression::escape(BackupStore::FolderFor(QStringLiteral("rk520"))) +
                                QStringLiteral("/rk520-\\d{8}-\\d{6}-before-write\\.rkd");
         const QString sentence = Utf("写入前的对讲机数据已保存到：") + backup;
-        QCOMPARE(prompts.questions.size(), 1);
+        QCOMPARE(rig.prompts.questions.size(), 1);
         QVERIFY2(QRegularExpression(Utf("^正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。\n") + sentence +
                                     Utf("\n要停止写入吗？$"))
-                     .match(prompts.questions.at(0))
+                     .match(rig.prompts.questions.at(0))
                      .hasMatch(),
-                 qPrintable(prompts.questions.at(0)));
-        QVERIFY(program.Link().IsWriting());
+                 qPrintable(rig.prompts.questions.at(0)));
+        QVERIFY(rig.program->Link().IsWriting());
         frame.StatusPanes()->StopButton()->click();
-        QCOMPARE(prompts.questions.size(), 2);
-        QVERIFY(program.Link().IsIdle());
+        QCOMPARE(rig.prompts.questions.size(), 2);
+        QVERIFY(rig.program->Link().IsIdle());
         QVERIFY(!frame.StatusPanes()->Progress()->isVisible());
-        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(rig.prompts.messages.size(), 1);
         QVERIFY2(QRegularExpression(Utf("^写入已停止，对讲机中的数据只写入了一部分。\n") + sentence + "$")
-                     .match(prompts.messages.at(0))
+                     .match(rig.prompts.messages.at(0))
                      .hasMatch(),
-                 qPrintable(prompts.messages.at(0)));
-        QCOMPARE(prompts.kinds, QList<MessageKind>{MessageKind::Warning});
-        const auto blocks = radio.WrittenBlocks().size();
+                 qPrintable(rig.prompts.messages.at(0)));
+        QCOMPARE(rig.prompts.kinds, QList<MessageKind>{MessageKind::Warning});
+        const auto blocks = rig.radio.WrittenBlocks().size();
         QVERIFY(blocks < 5);
         QTest::qWait(2 * kShort.writeBlockMs);
-        QCOMPARE(radio.WrittenBlocks().size(), blocks);
+        QCOMPARE(rig.radio.WrittenBlocks().size(), blocks);
     }
 
     // Without a backup the question and the message say that none was taken.
     void rk7400StopWithoutBackupSaysSo() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom1(radio));
-        RecordingPrompts prompts;
-        CRk7400App program;
-        QVERIFY(program.Start({}));
-        program.Link().SetPeriods(kShort);
-        CMainFrame& frame = program.MainFrame();
-        const ModelProfile& profile = Rk7400Profile();
-        program.Document().LoadImage(SampleImage());
+        ProgramOnRadio rig(Rk7400Profile(), SampleImage());
+        QVERIFY(rig.Start(kShort));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
         SetWriteOptions(frame, profile, false, false);
 
         frame.Command(profile.ids.write)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!radio.WrittenBlocks().empty(), kJobMs);
-        prompts.yesNoAnswers << true;
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.radio.WrittenBlocks().empty(), kJobMs);
+        rig.prompts.yesNoAnswers << true;
         QTest::keyClick(&frame, Qt::Key_Escape);
         const QString none = Utf(profile.shell.noBeforeWriteBackup);
-        QCOMPARE(prompts.questions, QStringList{Utf(profile.shell.stopWriteQuestion).arg(none)});
-        QCOMPARE(prompts.messages, QStringList{Utf(profile.shell.writeStopped).arg(none)});
-        QVERIFY(program.Link().IsIdle());
+        QCOMPARE(rig.prompts.questions, QStringList{Utf(profile.shell.stopWriteQuestion).arg(none)});
+        QCOMPARE(rig.prompts.messages, QStringList{Utf(profile.shell.writeStopped).arg(none)});
+        QVERIFY(rig.program->Link().IsIdle());
     }
 
     void readOverUnsavedEditsAsksFirst() {
-        RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom1(radio));
-        RecordingPrompts prompts;
-        CRk520App program;
-        QVERIFY(program.Start({}));
-        program.Link().SetPeriods(kShort);
-        program.Document().EditChannel(4, [](const ChannelRecord& r) { r.setRxFreq(40'100'000); });
-        const int read = Rk520Profile().ids.read;
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start(kShort));
+        rig.program->Document().EditChannel(4, [](const ChannelRecord& r) { r.setRxFreq(40'100'000); });
+        const int read = rig.profile.ids.read;
 
-        prompts.saveChoices.enqueue(SaveChoice::Cancel);
-        program.MainFrame().Command(read)->trigger();
-        QCOMPARE(prompts.questions.size(), 1);
-        QVERIFY(program.Link().IsIdle());
-        prompts.saveChoices.enqueue(SaveChoice::Discard);
-        program.MainFrame().Command(read)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk520Profile().texts.transfer.readDone)}, kJobMs);
-        QCOMPARE(prompts.questions.size(), 2);
-        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
-        QCOMPARE(program.Document().Image(), SampleImage());
+        rig.prompts.saveChoices.enqueue(SaveChoice::Cancel);
+        rig.Frame().Command(read)->trigger();
+        QCOMPARE(rig.prompts.questions.size(), 1);
+        QVERIFY(rig.program->Link().IsIdle());
+        rig.prompts.saveChoices.enqueue(SaveChoice::Discard);
+        rig.Frame().Command(read)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.messages, QStringList{Utf(rig.profile.texts.transfer.readDone)}, kJobMs);
+        QCOMPARE(rig.prompts.questions.size(), 2);
+        QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{1});
+        QCOMPARE(rig.program->Document().Image(), SampleImage());
     }
 
     void optionsKeptAndBackupFolderOpened() {
@@ -287,12 +252,10 @@ private slots:
             QVERIFY(program.Start({}));
             program.MainFrame().Command(profile.ids.backup)->trigger();  // off
             program.MainFrame().Command(command::kOperationPreview)->trigger();
-            UrlCatcher catcher;
-            QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-            program.MainFrame().Command(profile.ids.openBackups)->trigger();
-            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            const QList<QUrl> opened =
+                FileUrlsOpenedBy([&] { program.MainFrame().Command(profile.ids.openBackups)->trigger(); });
             const QString folder = BackupStore::FolderFor(QStringLiteral("rk7400"));
-            QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(folder)});
+            QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
             QVERIFY(QDir(folder).exists());
         }
         const QSettings settings(QString::fromLatin1(kSettingsOrganization), QStringLiteral("rk7400"));

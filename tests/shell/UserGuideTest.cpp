@@ -22,23 +22,13 @@
 #include "Rk520Profile.h"
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
+#include "OpenedUrls.h"
+#include "Programs.h"
 #include "TestRunner.h"
 #include "Texts.h"
 
 using namespace rk;
 using rk::test::RecordingPrompts;
-
-namespace {
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
-}  // namespace
 
 class UserGuideTest : public QObject {
     Q_OBJECT
@@ -67,30 +57,20 @@ private slots:
         RecordingPrompts prompts;
         const ModelProfile& profile = program == "rk520" ? Rk520Profile() : Rk7400Profile();
         PrepareApplication(*qApp, profile, {QStringLiteral("--lang"), language});
-        std::unique_ptr<ProgramShell> shell;
-        if (program == "rk520")
-            shell = std::make_unique<CRk520App>();
-        else
-            shell = std::make_unique<CRk7400App>();
+        const std::unique_ptr<ProgramShell> shell = test::MakeProgram(profile);
         QVERIFY(shell->Start({}));
         QAction* item = shell->MainFrame().Command(command::kHelpGuide);
         QVERIFY(item);
         QCOMPARE(item->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(item->text(), Tr(profile.guide.command));
 
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-        item->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(guide.filePath(page))});
+        const auto trigger = [item] { item->trigger(); };
+        QCOMPARE(test::FileUrlsOpenedBy(trigger), QList<QUrl>{QUrl::fromLocalFile(guide.filePath(page))});
         QVERIFY(prompts.messages.isEmpty());
 
         // Without the page: no browser, a message naming the file.
         QVERIFY(QFile::remove(guide.filePath(page)));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-        item->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.urls.size(), 1);
+        QVERIFY(test::FileUrlsOpenedBy(trigger).isEmpty());
         QCOMPARE(prompts.messages,
                  QStringList{Tr(profile.guide.notOpened).arg(QDir::toNativeSeparators(guide.filePath(page)))});
 
