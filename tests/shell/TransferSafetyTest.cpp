@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <functional>
 #include <QToolButton>
 #include <QUrl>
 
@@ -224,6 +225,33 @@ private slots:
         QCOMPARE(rig.prompts.questions, QStringList{Utf(profile.shell.stopWriteQuestion).arg(none)});
         QCOMPARE(rig.prompts.messages, QStringList{Utf(profile.shell.writeStopped).arg(none)});
         QVERIFY(rig.program->Link().IsIdle());
+    }
+
+    // Stopped while the radio's data are kept, nothing was written; stopped
+    // while the radio is read back, it holds the whole image. Neither asks.
+    void stopBeforeOrAfterTheBlocksSaysWhatTheRadioHolds() {
+        ProgramOnRadio rig(Rk7400Profile(), SampleImage());
+        QVERIFY(rig.Start(kShort));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, true, true);
+        frame.Command(command::kOperationPreview)->setChecked(false);
+        const auto stopWhen = [&](const std::function<bool()>& reached) {
+            frame.Command(profile.ids.write)->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(reached(), kJobMs);
+            QTest::keyClick(&frame, Qt::Key_Escape);
+            QVERIFY(rig.program->Link().IsIdle());
+        };
+
+        stopWhen([&] { return rig.radio.BlockRequestTimes().size() >= 2; });
+        QCOMPARE(rig.prompts.messages, QStringList{Utf(profile.texts.transfer.nothingWritten)});
+        QVERIFY(rig.radio.WrittenBlocks().empty());
+
+        // Handshakes: the stopped backup, then this write's backup, write and check.
+        stopWhen([&] { return rig.radio.HandshakeTimes().size() >= 4 && rig.radio.WrittenBlocks().size() == 5; });
+        QCOMPARE(rig.prompts.messages.value(1), Utf(profile.texts.transfer.writeDone));
+        QVERIFY(rig.prompts.questions.isEmpty());
     }
 
     void readOverUnsavedEditsAsksFirst() {
