@@ -46,7 +46,9 @@ public:
             stop(rk::DescribeWrite(texts.transfer, texts.report, r));
         });
         QObject::connect(&link, &rk::CloneLink::failed,
-                         [stop, &texts](const rk::TransferFailure& f) { stop(rk::DescribeFailure(texts.transfer, f)); });
+                         [stop, &texts](const rk::TransferFailure& f) {
+                             stop(rk::DescribeFailure(texts.transfer, f));
+                         });
         QObject::connect(&link, &rk::CloneLink::writeRefused, [stop, &texts](const rk::WriteRefusal& r) {
             stop(rk::DescribeRefusal(texts.check, texts.report, r));
         });

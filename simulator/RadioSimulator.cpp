@@ -176,8 +176,8 @@ void RadioSimulator::SendBlock(std::size_t index) {
     Bytes reply(256, 0xEE);
     const RadioImage image = Image();
     const std::size_t start = index * 256;
-    std::copy_n(image.Bytes().begin() + static_cast<std::ptrdiff_t>(start), std::min<std::size_t>(256, kImageSize - start),
-                reply.begin());
+    std::copy_n(image.Bytes().begin() + static_cast<std::ptrdiff_t>(start),
+                std::min<std::size_t>(256, kImageSize - start), reply.begin());
     reply.resize(static_cast<std::size_t>(std::max(shape.length, 0)), 0xA5);
     if (shape.garbled)
         for (auto& b : reply) b = static_cast<std::uint8_t>(~b);

@@ -156,7 +156,8 @@ QString RefusalText(const ModelProfile& profile, ColumnRefusal refusal) {
 
 QString CellRefusedText(const ModelProfile& profile, int channel, ChannelColumn column, const QString& reason) {
     const QString channelText = Text(profile, profile.texts.report.channel).arg(channel + 1, 2, 10, QLatin1Char('0'));
-    const QString where = Text(profile, profile.texts.report.channelField).arg(channelText, ColumnHeading(profile, column));
+    const QString where =
+        Text(profile, profile.texts.report.channelField).arg(channelText, ColumnHeading(profile, column));
     return Text(profile, profile.tableView.cellRefused).arg(where, reason);
 }
 

@@ -114,7 +114,8 @@ void TransferPresenter::ShowWriteTrouble(const std::string& text, const BackupCo
 // The failing channel is on screen before its message appears.
 void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
     if (refusal.channel >= 0) m_view.ShowRefusedChannel(refusal.channel);
-    if (refusal.rule != WriteRule::None) Show(DescribeRefusal(m_texts.Check(), m_texts.Report(), refusal), MessageKind::Warning);
+    if (refusal.rule != WriteRule::None)
+        Show(DescribeRefusal(m_texts.Check(), m_texts.Report(), refusal), MessageKind::Warning);
 }
 
 // Stopped once a write block went out, the radio is partly written; stopped
