@@ -18,10 +18,9 @@
 #include "CloneLink.h"
 #include "RadioSimulator.h"
 #include "Rk520Rules.h"
-#include "Rk520Texts.h"
 #include "Rk7400Rules.h"
-#include "Rk7400Texts.h"
 #include "TestImages.h"
+#include "TransferRecord.h"
 #include "TransferReport.h"
 #include "WriteValidation.h"
 
@@ -150,7 +149,7 @@ int main(int argc, char** argv) {
     rk::RadioImage image;  // what the last read gave
     rk::CloneLink link(rules);
     QObject::connect(&link, &rk::CloneLink::readCompleted, [&image](const rk::ReadResult& r) { image = r.image; });
-    Stopwatch stopwatch(link, second ? Rk7400Texts() : Rk520Texts());
+    Stopwatch stopwatch(link, rk::test::TextsOf(rules));
     std::printf("%s, simulator at 2400 baud on %s\n", rules.programName, radio.SlavePath().c_str());
 
     int status = 0;

@@ -72,22 +72,16 @@ bool RadioDocument::Record(const RadioImage& before, const StepInfo& info, int t
     return true;
 }
 
-std::optional<StepInfo> RadioDocument::Undo() {
-    const bool wasModified = IsModified();
-    const auto step = m_history.Undo(m_image);
-    if (!step) return step;
-    RebuildValidChannels();
-    SetCurrentChannel(step->channelBefore);
-    Announce(wasModified);
-    return step;
-}
+std::optional<StepInfo> RadioDocument::Undo() { return Travel(true); }
 
-std::optional<StepInfo> RadioDocument::Redo() {
+std::optional<StepInfo> RadioDocument::Redo() { return Travel(false); }
+
+std::optional<StepInfo> RadioDocument::Travel(bool back) {
     const bool wasModified = IsModified();
-    const auto step = m_history.Redo(m_image);
+    const auto step = back ? m_history.Undo(m_image) : m_history.Redo(m_image);
     if (!step) return step;
     RebuildValidChannels();
-    SetCurrentChannel(step->channelAfter);
+    SetCurrentChannel(back ? step->channelBefore : step->channelAfter);
     Announce(wasModified);
     return step;
 }

@@ -113,6 +113,9 @@ private:
     bool Record(const RadioImage& before, const StepInfo& info, int typingKey);
     // Tells the listeners what a change of the history changed.
     void Announce(bool wasModified);
+    // Undo (back) or redo: the image moves one step, the configured list
+    // follows and the step's channel before or after it is current.
+    std::optional<StepInfo> Travel(bool back);
 
     RadioImage m_image;
     EditHistory m_history;
