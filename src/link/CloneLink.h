@@ -73,6 +73,10 @@ public:
     void SetPorts(std::vector<PortCandidate> ports) { m_transfer.SetPorts(std::move(ports)); }
     // For tests: periods from the next step on.
     void SetPeriods(TransferPeriods periods) { m_periods = periods; }
+    // How long ago the step in progress began (its timer fired or its command
+    // came): a stepStarted listener places the step on the link's schedule
+    // with it, not at the report, which comes after the port has opened.
+    double StepAgeMs() const { return m_stepClock.isValid() ? static_cast<double>(m_stepClock.nsecsElapsed()) / 1e6 : 0; }
 
     const BackupStore& Backups() const { return m_backups; }
     const CloneTransfer& Transfer() const { return m_transfer; }

@@ -34,25 +34,20 @@ namespace {
 constexpr int kHandshakeMs = 500;
 constexpr int kBlockMs = 250;
 constexpr int kWaitMs = 15000;
-// Timer events may come late on a loaded machine, never early. How early a
-// step may seem is measured where the steps begin, on the link's own thread;
-// the simulator sees a request only when it gets to run, which on a busy
-// machine makes the gap after a late-seen request look short. How late is
-// measured on the line, with this tolerance.
+// Each step is placed where it began on the link's own schedule (its timer
+// fired), not where it was reported: opening a port may take a good part of a
+// second on a busy machine. Timer events may come late there, never early;
+// how late is allowed this much per step.
 constexpr double kEarlyMs = 5;
 constexpr double kLateMs = 150;
-// A step reports itself once its port is open, and its period counts from
-// before that open: the gap between two reports may fall short of the period
-// by the time an open takes, under 1 ms on an idle machine, allowed 20.
-constexpr double kOpenMs = 20;
 
-// Steps `from`..`to` of `record` began no sooner than `period(k)` after the
-// one before each.
+// Steps `from`..`to` of `record` each began `period(k)` after the one before,
+// neither early nor more than kLateMs late.
 template <typename Period>
 bool StepsKeepPeriods(const TransferRecord& record, std::size_t from, std::size_t to, Period period, QString& why) {
     for (std::size_t k = from; k <= to && k < record.stepMs.size(); ++k) {
         const double gap = record.stepMs[k] - record.stepMs[k - 1];
-        if (gap < period(k) - kEarlyMs - kOpenMs) {
+        if (gap < period(k) - kEarlyMs || gap > period(k) + kLateMs) {
             why = QString("step %1 began %2 ms after the one before, due after %3 ms").arg(k).arg(gap).arg(period(k));
             return false;
         }
@@ -211,13 +206,6 @@ void LinkEndToEndTest::readTimeline() {
     QCOMPARE(rig.reports.stepMs.size(), std::size_t{6});
     QVERIFY2(StepsKeepPeriods(rig.reports, 1, 5, [](std::size_t k) { return k == 1 ? kHandshakeMs : kBlockMs; }, why),
              qPrintable(why));
-    double previous = handshakes[0];
-    double period = kHandshakeMs;
-    for (const double t : requests) {
-        QVERIFY2(t - previous <= period + kLateMs, qPrintable(QString("request %1 ms after the step before").arg(t - previous)));
-        previous = t;
-        period = kBlockMs;
-    }
 }
 
 void LinkEndToEndTest::readAtLineSpeed() {
@@ -265,11 +253,8 @@ void LinkEndToEndTest::writeTimelineAndBytes() {
     QString why;
     QVERIFY2(StepsKeepPeriods(rig.reports, 1, 5, [](std::size_t k) { return k == 1 ? kHandshakeMs : kBlockMs; }, why),
              qPrintable(why));
-    for (std::size_t k = 0; k < blocks.size(); ++k) {
-        const double due = handshakes[0] + kHandshakeMs + static_cast<double>(k) * kBlockMs;
-        QVERIFY2(blocks[k].ms <= due + kLateMs * static_cast<double>(k + 1),
-                 qPrintable(QString("block %1 at %2 ms, due at %3 ms").arg(k).arg(blocks[k].ms).arg(due)));
-    }
+    // On the line, each block follows the one before.
+    for (std::size_t k = 1; k < blocks.size(); ++k) QVERIFY(blocks[k - 1].ms < blocks[k].ms);
 }
 
 void LinkEndToEndTest::blockReplyShapes_data() {
@@ -428,7 +413,9 @@ void LinkEndToEndTest::rk7400SearchesPorts() {
     QCOMPARE(radio.BlockRequestTimes().size(), std::size_t{5});
     // COM2 was tried once COM1's handshake window was over (how soon after
     // is the timeline tests' matter, not this one's).
-    const double delay = radio.HandshakeTimes().at(0) - silent.HandshakeTimes().at(0);
+    QCOMPARE(rig.reports.steps.at(0).port, std::string("COM1"));
+    QCOMPARE(rig.reports.steps.at(1).port, std::string("COM2"));
+    const double delay = rig.reports.stepMs.at(1) - rig.reports.stepMs.at(0);
     QVERIFY2(delay >= kHandshakeMs - kEarlyMs, qPrintable(QString::number(delay)));
 
     // A write takes the same way.
@@ -570,10 +557,6 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     QCOMPARE(rig.reports.stepMs.size(), std::size_t{18});
     QVERIFY2(StepsKeepPeriods(rig.reports, 1, 17, [](std::size_t k) { return k % 6 == 1 ? kHandshakeMs : kBlockMs; }, why),
              qPrintable(why));
-    for (std::size_t k = 1; k < 3; ++k) {
-        const double gap = handshakes[k] - handshakes[k - 1];
-        QVERIFY2(gap <= kHandshakeMs + 5 * kBlockMs + kLateMs, qPrintable(QString::number(gap)));
-    }
     QVERIFY(requests[4] < blocks[0].ms && blocks[4].ms < handshakes[2] && handshakes[2] < requests[5]);
     QCOMPARE(radio.Image(), rig.document.Image());
     const QString before = QString::fromStdString(result.before.path);
