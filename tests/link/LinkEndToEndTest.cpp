@@ -35,9 +35,9 @@ constexpr int kHandshakeMs = 500;
 constexpr int kBlockMs = 250;
 constexpr int kWaitMs = 15000;
 // Each step is placed where it began on the link's own schedule (its timer
-// fired), not where it was reported: opening a port may take a good part of a
-// second on a busy machine. Timer events may come late there, never early;
-// how late is allowed this much per step.
+// fired), not where it was reported: on a busy machine opening the port may
+// take a hundred milliseconds and more. Timer events may come late, never
+// early; how late is allowed this much per step.
 constexpr double kEarlyMs = 5;
 constexpr double kLateMs = 150;
 
