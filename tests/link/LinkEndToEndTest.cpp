@@ -29,10 +29,8 @@ Q_DECLARE_METATYPE(rk::VerifyOutcome)
 
 namespace {
 
-// The protocol's own handshake window: on a busy machine the radio's thread
-// may get to answer only a good part of a second after the request.
-constexpr int kHandshakeMs = 500;
-constexpr int kBlockMs = 250;
+constexpr int kHandshakeMs = kTestPeriods.handshakeMs;
+constexpr int kReplyMs = kTestPeriods.blockReplyMs;
 constexpr int kWaitMs = 15000;
 // Each step is placed where it began on the link's own schedule (its timer
 // fired), not where it was reported: on a busy machine opening the port may
@@ -41,14 +39,14 @@ constexpr int kWaitMs = 15000;
 constexpr double kEarlyMs = 5;
 constexpr double kLateMs = 150;
 
-// Steps `from`..`to` of `record` each began `period(k)` after the one before,
-// neither early nor more than kLateMs late.
-template <typename Period>
-bool StepsKeepPeriods(const TransferRecord& record, std::size_t from, std::size_t to, Period period, QString& why) {
-    for (std::size_t k = from; k <= to && k < record.stepMs.size(); ++k) {
+// Every step of `record` after the first began the period of the one before
+// after it, neither early nor more than kLateMs late.
+bool StepsKeepPeriods(const TransferRecord& record, QString& why) {
+    for (std::size_t k = 1; k < record.stepMs.size(); ++k) {
         const double gap = record.stepMs[k] - record.stepMs[k - 1];
-        if (gap < period(k) - kEarlyMs || gap > period(k) + kLateMs) {
-            why = QString("step %1 began %2 ms after the one before, due after %3 ms").arg(k).arg(gap).arg(period(k));
+        const int period = PeriodBefore(record, k);
+        if (gap < period - kEarlyMs || gap > period + kLateMs) {
+            why = QString("step %1 began %2 ms after the one before, due after %3 ms").arg(k).arg(gap).arg(period);
             return false;
         }
     }
@@ -85,7 +83,7 @@ QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
 // refreshed it, a read that becomes the document's (TransferRecord).
 struct Rig {
     explicit Rig(const ModelRules& model)
-        : rules(model), link(model, TransferPeriods{kBlockMs, kBlockMs, kHandshakeMs}), reports(model, &document) {
+        : rules(model), link(model, kTestPeriods), reports(model, &document) {
         document.LoadImage(EarlierImage());
         ListenTo(link, reports);
     }
@@ -204,7 +202,7 @@ void LinkEndToEndTest::readTimeline() {
     QCOMPARE(requests.size(), std::size_t{5});
     QString why;
     QCOMPARE(rig.reports.stepMs.size(), std::size_t{6});
-    QVERIFY2(StepsKeepPeriods(rig.reports, 1, 5, [](std::size_t k) { return k == 1 ? kHandshakeMs : kBlockMs; }, why),
+    QVERIFY2(StepsKeepPeriods(rig.reports, why),
              qPrintable(why));
 }
 
@@ -217,7 +215,7 @@ void LinkEndToEndTest::readAtLineSpeed() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     RadioDocument document;
-    CloneLink link(Rk520Rules(), TransferPeriods{1250, 1250, 150});
+    CloneLink link(Rk520Rules(), TransferPeriods{.blockReplyMs = 1250, .writeBlockMs = 1250, .handshakeMs = kHandshakeMs});
     TransferRecord reports(Rk520Rules(), &document);
     ListenTo(link, reports);
     link.OnReadRadio();
@@ -251,7 +249,7 @@ void LinkEndToEndTest::writeTimelineAndBytes() {
     QCOMPARE(handshakes.size(), std::size_t{1});
     QCOMPARE(blocks.size(), std::size_t{5});
     QString why;
-    QVERIFY2(StepsKeepPeriods(rig.reports, 1, 5, [](std::size_t k) { return k == 1 ? kHandshakeMs : kBlockMs; }, why),
+    QVERIFY2(StepsKeepPeriods(rig.reports, why),
              qPrintable(why));
     // On the line, each block follows the one before.
     for (std::size_t k = 1; k < blocks.size(); ++k) QVERIFY(blocks[k - 1].ms < blocks[k].ms);
@@ -333,7 +331,7 @@ void LinkEndToEndTest::handshakeRefused() {
     writing ? rig.Write() : rig.Read();
     QVERIFY(rig.WaitForMessage());
     QCOMPARE(rig.reports.FirstLines(), QStringList{QString::fromUtf8("请检查COM口至对讲机的连接及其设置")});
-    QTest::qWait(kBlockMs);
+    QTest::qWait(kReplyMs);
     QCOMPARE(Hex(radio.Received()), QByteArray("ff 11 22 33"));
     if (!writing) QVERIFY(rig.DocumentAsBefore());
 }
@@ -370,7 +368,7 @@ void LinkEndToEndTest::radioVanishes_data() {
     QTest::addColumn<int>("delayMs");
     QTest::addColumn<QString>("message");
     QTest::newRow("mid-reply") << false << 4 + 256 + 100 << 0 << QString::fromUtf8("对讲机返回的数据不完整");
-    QTest::newRow("between read blocks") << false << 4 + 2 * 256 << kBlockMs / 3 << QString::fromUtf8(kRk520Open);
+    QTest::newRow("between read blocks") << false << 4 + 2 * 256 << kReplyMs / 3 << QString::fromUtf8(kRk520Open);
     QTest::newRow("mid-write") << true << 300 << 0 << QString::fromUtf8("建立通信文件失败");
 }
 
@@ -555,7 +553,7 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     // Three exchanges of six steps each, every step on time.
     QString why;
     QCOMPARE(rig.reports.stepMs.size(), std::size_t{18});
-    QVERIFY2(StepsKeepPeriods(rig.reports, 1, 17, [](std::size_t k) { return k % 6 == 1 ? kHandshakeMs : kBlockMs; }, why),
+    QVERIFY2(StepsKeepPeriods(rig.reports, why),
              qPrintable(why));
     QVERIFY(requests[4] < blocks[0].ms && blocks[4].ms < handshakes[2] && handshakes[2] < requests[5]);
     QCOMPARE(radio.Image(), rig.document.Image());

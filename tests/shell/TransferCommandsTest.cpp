@@ -15,6 +15,7 @@
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
+#include "LinkRecord.h"
 #include "MainFrame.h"
 #include "RadioSimulator.h"
 #include "RecordingPrompts.h"
@@ -52,9 +53,10 @@ private slots:
         qunsetenv("RK_COM2");
     }
 
+    // At the test periods; the rk7400 read below keeps the protocol's.
     void rk520ReadsThroughTheMenuAndWritesThroughTheToolbar() {
         ProgramOnRadio rig(Rk520Profile(), SampleImage());
-        QVERIFY(rig.Start());
+        QVERIFY(rig.Start(kTestPeriods));
         CMainFrame& frame = rig.Frame();
         const ModelProfile& profile = rig.profile;
 

@@ -18,6 +18,7 @@
 #include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "ImageDiff.h"
+#include "LinkRecord.h"
 #include "MainFrame.h"
 #include "ProgramShell.h"
 #include "RadioSimulator.h"
@@ -41,7 +42,6 @@ using namespace rk::test;
 
 namespace {
 
-const TransferPeriods kShort{250, 250, 100};
 constexpr int kJobMs = 20000;
 
 }  // namespace
@@ -59,7 +59,7 @@ private slots:
 
     void rk520WriteWithBackupAndCheck() {
         ProgramOnRadio rig(Rk520Profile(), SampleImage());
-        QVERIFY(rig.Start(kShort));
+        QVERIFY(rig.Start(kTestPeriods));
         const ModelProfile& profile = rig.profile;
         CMainFrame& frame = rig.Frame();
         StatusPanes& panes = *frame.StatusPanes();
@@ -100,7 +100,7 @@ private slots:
     // write block on the line.
     void previewListsChangesAndCancelWritesNothing() {
         ProgramOnRadio rig(Rk520Profile(), SampleImage());
-        QVERIFY(rig.Start(kShort));
+        QVERIFY(rig.Start(kTestPeriods));
         const ModelProfile& profile = rig.profile;
         RadioImage image = SampleImage();
         image.Channel(4).setRxFreq(40'000'000);
@@ -118,7 +118,7 @@ private slots:
                  qPrintable(rig.prompts.questions.at(0)));
         QVERIFY(rig.program->Link().IsIdle());
         QVERIFY(!rig.Frame().StatusPanes()->Progress()->isVisible());
-        QTest::qWait(3 * kShort.writeBlockMs);
+        QTest::qWait(3 * kTestPeriods.writeBlockMs);
         QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{1});
         QVERIFY(rig.radio.WrittenBlocks().empty());
         QCOMPARE(rig.radio.Image(), SampleImage());
@@ -133,7 +133,7 @@ private slots:
         RadioSimulator::Behaviour wrong;
         wrong.storeWrongAt = 5;
         ProgramOnRadio rig(Rk7400Profile(), old);
-        QVERIFY(rig.Start(kShort, wrong));
+        QVERIFY(rig.Start(kTestPeriods, wrong));
         const ModelProfile& profile = rig.profile;
         rig.program->Document().LoadImage(SampleImage());
         RadioImage sent = SampleImage();
@@ -160,7 +160,7 @@ private slots:
 
     void stopAsksOnlyWhileTheRadioWouldBeLeftPartlyWritten() {
         ProgramOnRadio rig(Rk520Profile(), SampleImage());
-        QVERIFY(rig.Start(kShort));
+        QVERIFY(rig.Start(kTestPeriods));
         CMainFrame& frame = rig.Frame();
         const ModelProfile& profile = rig.profile;
         rig.program->Document().LoadImage(SampleImage());
@@ -204,14 +204,14 @@ private slots:
         QCOMPARE(rig.prompts.kinds, QList<MessageKind>{MessageKind::Warning});
         const auto blocks = rig.radio.WrittenBlocks().size();
         QVERIFY(blocks < 5);
-        QTest::qWait(2 * kShort.writeBlockMs);
+        QTest::qWait(2 * kTestPeriods.writeBlockMs);
         QCOMPARE(rig.radio.WrittenBlocks().size(), blocks);
     }
 
     // Without a backup the question and the message say that none was taken.
     void rk7400StopWithoutBackupSaysSo() {
         ProgramOnRadio rig(Rk7400Profile(), SampleImage());
-        QVERIFY(rig.Start(kShort));
+        QVERIFY(rig.Start(kTestPeriods));
         CMainFrame& frame = rig.Frame();
         const ModelProfile& profile = rig.profile;
         rig.program->Document().LoadImage(SampleImage());
@@ -231,7 +231,7 @@ private slots:
     // while the radio is read back, it holds the whole image. Neither asks.
     void stopBeforeOrAfterTheBlocksSaysWhatTheRadioHolds() {
         ProgramOnRadio rig(Rk7400Profile(), SampleImage());
-        QVERIFY(rig.Start(kShort));
+        QVERIFY(rig.Start(kTestPeriods));
         CMainFrame& frame = rig.Frame();
         const ModelProfile& profile = rig.profile;
         rig.program->Document().LoadImage(SampleImage());
@@ -256,7 +256,7 @@ private slots:
 
     void readOverUnsavedEditsAsksFirst() {
         ProgramOnRadio rig(Rk520Profile(), SampleImage());
-        QVERIFY(rig.Start(kShort));
+        QVERIFY(rig.Start(kTestPeriods));
         rig.program->Document().EditChannel(4, [](const ChannelRecord& r) { r.setRxFreq(40'100'000); });
         const int read = rig.profile.ids.read;
 

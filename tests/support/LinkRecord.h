@@ -1,5 +1,6 @@
 #pragma once
-// A CloneLink's reports into a TransferRecord, as they are emitted.
+// A CloneLink's reports into a TransferRecord, as they are emitted, and the
+// periods tests on a pseudo-terminal radio run with.
 
 #include <QObject>
 
@@ -7,6 +8,19 @@
 #include "TransferRecord.h"
 
 namespace rk::test {
+
+// Shorter than the protocol's 2 s per block, yet each window in which the
+// radio must answer leaves half a second for a busy machine to open the port
+// and for the radio's thread to get to run. Nothing answers a written block.
+inline constexpr TransferPeriods kTestPeriods{.blockReplyMs = 500, .writeBlockMs = 250, .handshakeMs = 500};
+
+// The period that ran before step `k` of `record` began: the window of the
+// step before it.
+inline int PeriodBefore(const TransferRecord& record, std::size_t k, const TransferPeriods& periods = kTestPeriods) {
+    const TransferStep& before = record.steps.at(k - 1);
+    if (before.block == 0) return periods.handshakeMs;
+    return before.phase == TransferPhase::Write ? periods.writeBlockMs : periods.blockReplyMs;
+}
 
 inline void ListenTo(CloneLink& link, TransferRecord& record) {
     QObject::connect(&link, &CloneLink::stepStarted, [&record, &link](const TransferStep& s) {
