@@ -202,8 +202,7 @@ void LinkEndToEndTest::readTimeline() {
     QCOMPARE(requests.size(), std::size_t{5});
     QString why;
     QCOMPARE(rig.reports.stepMs.size(), std::size_t{6});
-    QVERIFY2(StepsKeepPeriods(rig.reports, why),
-             qPrintable(why));
+    QVERIFY2(StepsKeepPeriods(rig.reports, why), qPrintable(why));
 }
 
 void LinkEndToEndTest::readAtLineSpeed() {
@@ -249,8 +248,7 @@ void LinkEndToEndTest::writeTimelineAndBytes() {
     QCOMPARE(handshakes.size(), std::size_t{1});
     QCOMPARE(blocks.size(), std::size_t{5});
     QString why;
-    QVERIFY2(StepsKeepPeriods(rig.reports, why),
-             qPrintable(why));
+    QVERIFY2(StepsKeepPeriods(rig.reports, why), qPrintable(why));
     // On the line, each block follows the one before.
     for (std::size_t k = 1; k < blocks.size(); ++k) QVERIFY(blocks[k - 1].ms < blocks[k].ms);
 }
@@ -553,8 +551,7 @@ void LinkEndToEndTest::writeWithBackupAndCheck() {
     // Three exchanges of six steps each, every step on time.
     QString why;
     QCOMPARE(rig.reports.stepMs.size(), std::size_t{18});
-    QVERIFY2(StepsKeepPeriods(rig.reports, why),
-             qPrintable(why));
+    QVERIFY2(StepsKeepPeriods(rig.reports, why), qPrintable(why));
     QVERIFY(requests[4] < blocks[0].ms && blocks[4].ms < handshakes[2] && handshakes[2] < requests[5]);
     QCOMPARE(radio.Image(), rig.document.Image());
     const QString before = QString::fromStdString(result.before.path);
