@@ -165,7 +165,6 @@ private slots:
         const ModelProfile& profile = rig.profile;
         rig.program->Document().LoadImage(SampleImage());
         SetWriteOptions(frame, profile, true, false);
-        frame.Command(command::kOperationPreview)->setChecked(false);
 
         // A read stops at once, without a question, the document as it was.
         frame.Command(profile.ids.read)->trigger();
@@ -236,7 +235,6 @@ private slots:
         const ModelProfile& profile = rig.profile;
         rig.program->Document().LoadImage(SampleImage());
         SetWriteOptions(frame, profile, true, true);
-        frame.Command(command::kOperationPreview)->setChecked(false);
         const auto stopWhen = [&](const std::function<bool()>& reached) {
             frame.Command(profile.ids.write)->trigger();
             QTRY_VERIFY_WITH_TIMEOUT(reached(), kJobMs);

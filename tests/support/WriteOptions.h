@@ -1,5 +1,6 @@
 #pragma once
-// Sets the operation menu's two write options the way the user would.
+// Sets the operation menu's write options the way the user would. The
+// preview comes only with a backup; it is off unless asked for.
 
 #include <QAction>
 
@@ -8,9 +9,11 @@
 
 namespace rk::test {
 
-inline void SetWriteOptions(CMainFrame& frame, const ModelProfile& profile, bool backup, bool verify) {
+inline void SetWriteOptions(CMainFrame& frame, const ModelProfile& profile, bool backup, bool verify,
+                            bool preview = false) {
     frame.Command(profile.ids.backup)->setChecked(backup);
     frame.Command(profile.ids.verify)->setChecked(verify);
+    frame.Command(command::kOperationPreview)->setChecked(preview);
 }
 
 }  // namespace rk::test
