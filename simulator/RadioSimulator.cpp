@@ -22,6 +22,14 @@ constexpr std::chrono::microseconds kByteTime{4167};
 // commands again. The protocol gives each block 2 s.
 constexpr double kWriteGiveUpMs = 2500;
 
+// The bytes of `parts` (arrivals or written blocks), one after another.
+template <typename Parts>
+RadioSimulator::Bytes Joined(const Parts& parts) {
+    RadioSimulator::Bytes all;
+    for (const auto& part : parts) all.insert(all.end(), part.bytes.begin(), part.bytes.end());
+    return all;
+}
+
 bool EndsWith(const std::vector<std::uint8_t>& window, const std::array<std::uint8_t, 4>& command) {
     return window.size() >= 4 && std::equal(command.begin(), command.end(), window.end() - 4);
 }
@@ -262,9 +270,7 @@ std::vector<RadioSimulator::Arrival> RadioSimulator::Arrivals() const {
 
 RadioSimulator::Bytes RadioSimulator::Received() const {
     std::lock_guard lock(m_mutex);
-    Bytes all;
-    for (const auto& a : m_arrivals) all.insert(all.end(), a.bytes.begin(), a.bytes.end());
-    return all;
+    return Joined(m_arrivals);
 }
 
 std::vector<double> RadioSimulator::HandshakeTimes() const {
@@ -284,9 +290,7 @@ std::vector<RadioSimulator::WrittenBlock> RadioSimulator::WrittenBlocks() const 
 
 RadioSimulator::Bytes RadioSimulator::WrittenBytes() const {
     std::lock_guard lock(m_mutex);
-    Bytes all;
-    for (const auto& b : m_written) all.insert(all.end(), b.bytes.begin(), b.bytes.end());
-    return all;
+    return Joined(m_written);
 }
 
 }  // namespace rk::test
