@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n
-          qt6-l10n-tools qt6-tools-dev libx11-dev fonts-noto-cjk poppler-utils "$@")
+          qt6-l10n-tools qt6-tools-dev libx11-dev fonts-noto-cjk poppler-utils ccache "$@")
 
 missing=()
 for p in "${packages[@]}"; do
