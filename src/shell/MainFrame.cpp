@@ -400,7 +400,7 @@ void CMainFrame::CreateHelpMenu() {
     const GuideTexts& guide = m_profile.guide;
     QAction* manual = AddCommand(command::kHelpGuide, guide.command, guide.prompt.prompt, guide.prompt.tooltip);
     manual->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(manual, &QAction::triggered, this, [this] { OpenUserGuide(m_profile); });
+    connect(manual, &QAction::triggered, this, [this] { OpenUserGuide(m_profile, this); });
     help->addAction(manual);
     help->addSeparator();
     QAction* about = AddCommand(command::kAppAbout, m_profile.menu.helpAbout, nullptr, nullptr);
