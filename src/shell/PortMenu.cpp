@@ -9,7 +9,7 @@
 
 #include "CommandSet.h"
 #include "ModelProfile.h"
-#include "PortNames.h"
+#include "SystemPorts.h"
 #include "Texts.h"
 #include "TransferCommands.h"
 
@@ -28,7 +28,7 @@ void RefreshPortPrompts(const ModelProfile& profile, const CommandSet& commands)
     } ports[] = {{profile.ids.portCom1, "COM1", profile.prompts.portCom1.prompt},
                  {profile.ids.portCom2, "COM2", profile.prompts.portCom2.prompt}};
     for (const auto& [id, name, prompt] : ports) {
-        const QString device = ResolvePortName(QString::fromLatin1(name));
+        const QString device = QString::fromStdString(SystemPortDirectory().Resolve(name).device);
         commands.Find(id)->setStatusTip(Tr(profile.shell.portDevicePrompt)
                                             .arg(Tr(prompt), device.isEmpty() ? Tr(profile.shell.portNoDevice)
                                                                               : QDir::toNativeSeparators(device)));
