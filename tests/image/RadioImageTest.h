@@ -13,6 +13,7 @@ private slots:
     void newDocumentDefaults();
     void validChannelsListConfiguredInOrder();
     void modifiedStateNotifiesOnChange();
+    void everyListenerHearsARebuiltDocument();
     void outOfRangeIndexesThrow();
 };
 
@@ -20,6 +21,7 @@ class EditHistoryTest : public QObject {
     Q_OBJECT
 private slots:
     void randomEditsUndoAndRedoExactly();
+    void redoAfterWriteRefreshGivesTheStepsBytes();
     void thousandWholeImageStepsFitInTwoMebibytes();
 };
 

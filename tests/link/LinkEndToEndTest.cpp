@@ -11,6 +11,7 @@
 #include "BackupCatalogue.h"
 #include "CloneLink.h"
 #include "QtSerialLink.h"
+#include "SystemPorts.h"
 #include "RadioSimulator.h"
 #include "LinkRecord.h"
 #include "PortSearch.h"
@@ -84,7 +85,7 @@ QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
 // refreshed it, a read that becomes the document's (TransferRecord).
 struct Rig {
     explicit Rig(const ModelRules& model)
-        : rules(model), link(model, kTestPeriods), reports(model, &document) {
+        : rules(model), link(model, *port, kTestPeriods), reports(model, &document) {
         document.LoadImage(EarlierImage());
         ListenTo(link, reports);
     }
@@ -108,6 +109,7 @@ struct Rig {
     const ModelRules& rules;
     std::string menuPort = "COM1";
     RadioDocument document;
+    std::unique_ptr<SerialPort> port = MakeSystemPort();
     CloneLink link;
     TransferRecord reports;
 };
@@ -155,7 +157,7 @@ void LinkEndToEndTest::portOpenSetsLineAndGathersReply() {
     QCOMPARE(radio.LineSummary(), std::string("9600 8N2"));
     PointComAt(1, radio.SlavePath());
 
-    QtSerialLink port;
+    QtSerialLink port(SystemPortDirectory());
     QVERIFY(!port.OpenPort("COM2"));  // only names with their own variable resolve
     QVERIFY(port.OpenPort("COM1"));
     QCOMPARE(radio.LineSummary(), std::string("2400 8N1"));
@@ -216,7 +218,8 @@ void LinkEndToEndTest::readAtLineSpeed() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     RadioDocument document;
-    CloneLink link(Rk520Rules(), TransferPeriods{.blockReplyMs = 1250, .writeBlockMs = 1250, .handshakeMs = kHandshakeMs});
+    const auto port = MakeSystemPort();
+    CloneLink link(Rk520Rules(), *port, TransferPeriods{.blockReplyMs = 1250, .writeBlockMs = 1250, .handshakeMs = kHandshakeMs});
     TransferRecord reports(Rk520Rules(), &document);
     ListenTo(link, reports);
     link.OnReadRadio();
