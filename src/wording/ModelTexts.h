@@ -59,6 +59,10 @@ struct TransferTexts {
     const char* verifyMatches;
     const char* verifyDiffers;
     const char* verifyReadFailed;
+    // A write that ended early: %1 blocks of %2 reached the radio.
+    const char* partlyWritten;
+    // The write block on the line while the user is asked: %1 of %2.
+    const char* blockOnLine;
 };
 
 // How reports name what the form shows: channels, fields and their values.

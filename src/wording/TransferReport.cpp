@@ -175,6 +175,19 @@ std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& f
     return text;
 }
 
+std::string PartlyWrittenLine(const TransferTexts& texts, const TransferOutcome& outcome) {
+    if (outcome.radio != RadioHolds::PartlyWritten) return {};
+    return Fill(texts.partlyWritten, {std::to_string(outcome.blocksWritten), std::to_string(kImageBlocks)});
+}
+
+std::string DescribeOutcomeFailure(const TransferTexts& texts, const TransferOutcome& outcome) {
+    std::string text = DescribeFailure(texts, outcome.failure);
+    if (!outcome.Written()) return text;
+    AddLine(text, PartlyWrittenLine(texts, outcome));
+    if (outcome.before.Saved()) AddLine(text, Fill(texts.backupSaved, {outcome.before.path}));
+    return text;
+}
+
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result) {
     std::string text = Text(texts.readDone);
     AddLine(text, BackupLine(texts, result.backup));

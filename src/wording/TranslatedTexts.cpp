@@ -31,6 +31,8 @@ constexpr const char* TransferTexts::* kTransferTexts[] = {
     &TransferTexts::verifyMatches,
     &TransferTexts::verifyDiffers,
     &TransferTexts::verifyReadFailed,
+    &TransferTexts::partlyWritten,
+    &TransferTexts::blockOnLine,
 };
 constexpr const char* ReportTexts::* kReportTexts[] = {
     &ReportTexts::channel,

@@ -101,7 +101,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                t.portLine, t.portsTried, t.noSerialDevices, t.portUnassigned, t.portAbsent,
                                t.portPermission, t.portInUse, t.portOpenFailed, t.noReply, t.wrongReply,
                                t.nothingWritten, t.backupSaved, t.backupNotSaved, t.verifyMatches, t.verifyDiffers,
-                               t.verifyReadFailed});
+                               t.verifyReadFailed, t.partlyWritten, t.blockOnLine});
     // The report's texts are fields of the same structure throughout.
     const auto report = std::bit_cast<std::array<const char*, sizeof(rk::ReportTexts) / kPointer>>(p.texts.report);
     texts.insert(texts.end(), report.begin(), report.end());
@@ -146,7 +146,7 @@ static_assert(sizeof(rk::ShellTexts) == 27 * kPointer, "a shell text is missing 
 static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::CheckTexts) == 11 * kPointer, "a check text is missing from ShownTexts");
-static_assert(sizeof(rk::TransferTexts) == 24 * kPointer, "a transfer text is missing from ShownTexts");
+static_assert(sizeof(rk::TransferTexts) == 26 * kPointer, "a transfer text is missing from ShownTexts");
 static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::CommandPrompt) +
                                                    sizeof(rk::TableReasonTexts),
               "a channel table text is missing from ShownTexts");

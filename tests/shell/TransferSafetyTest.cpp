@@ -197,8 +197,8 @@ private slots:
                                QStringLiteral("/rk520-\\d{8}-\\d{6}-before-write\\.rkd");
         const QString sentence = Utf("写入前的对讲机数据已保存到：") + backup;
         QCOMPARE(rig.prompts.questions.size(), 1);
-        QVERIFY2(QRegularExpression(Utf("^正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。\n") + sentence +
-                                    Utf("\n要停止写入吗？$"))
+        QVERIFY2(QRegularExpression(Utf("^正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。\n正在写入第[1-5]块（共5块）。\n") +
+                                    sentence + Utf("\n要停止写入吗？$"))
                      .match(rig.prompts.questions.at(0))
                      .hasMatch(),
                  qPrintable(rig.prompts.questions.at(0)));
@@ -219,6 +219,52 @@ private slots:
         QCOMPARE(rig.radio.WrittenBlocks().size(), blocks);
     }
 
+    // A radio gone after the second block: the message says the radio is
+    // partly written, names the backup from before the write and offers it.
+    void radioGoneMidWriteOffersTheBackup() {
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        RadioSimulator::Behaviour gone;
+        gone.vanishAfterWritten = 2 * 256;
+        QVERIFY(rig.Start(kTestPeriods, gone));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, true, true);
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.prompts.messages.isEmpty(), kJobMs);
+        const QString backup = QRegularExpression::escape(BackupStore::FolderFor(QStringLiteral("rk520"))) +
+                               QStringLiteral("/rk520-\\d{8}-\\d{6}-before-write\\.rkd");
+        QVERIFY2(QRegularExpression(Utf("^建立通信文件失败\n.*\n对讲机中的数据只写入了一部分（2/5块）。\n写入前的对讲机数据已保存到：") +
+                                    backup + "$")
+                     .match(rig.prompts.messages.at(0))
+                     .hasMatch(),
+                 qPrintable(rig.prompts.messages.at(0)));
+        QCOMPARE(rig.prompts.actions, QStringList{Utf(profile.preview.openBackup)});
+        QCOMPARE(rig.radio.WrittenBlocks().size(), std::size_t{2});
+    }
+
+    // Stop answered only once the write had ended: the read-back runs on and
+    // is reported as any other.
+    void lateStopReportsWhatHappened() {
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start(kTestPeriods));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, false, true);
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.radio.WrittenBlocks().empty(), kJobMs);
+        rig.prompts.yesNoAnswers << true;
+        rig.prompts.whileAsking = [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.program->Link().IsWriting(), kJobMs);
+        };
+        QTest::keyClick(&frame, Qt::Key_Escape);
+        QCOMPARE(rig.prompts.questions.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.program->Link().IsIdle(), kJobMs);
+        QCOMPARE(rig.prompts.messages, QStringList{Utf("数据已写入对讲机\n读回校验一致。")});
+        QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{2});
+    }
+
     // Without a backup the question and the message say that none was taken.
     void rk7400StopWithoutBackupSaysSo() {
         ProgramOnRadio rig(Rk7400Profile(), SampleImage());
@@ -233,7 +279,12 @@ private slots:
         rig.prompts.yesNoAnswers << true;
         QTest::keyClick(&frame, Qt::Key_Escape);
         const QString none = Utf(profile.shell.noBeforeWriteBackup);
-        QCOMPARE(rig.prompts.questions, QStringList{Utf(profile.shell.stopWriteQuestion).arg(none)});
+        QCOMPARE(rig.prompts.questions.size(), 1);
+        // The question names the block on the line, one of the five.
+        QStringList asked;
+        for (int block = 1; block <= 5; ++block)
+            asked << Utf(profile.shell.stopWriteQuestion).arg(Utf(profile.texts.transfer.blockOnLine).arg(block).arg(5) + '\n' + none);
+        QVERIFY2(asked.contains(rig.prompts.questions.at(0)), qPrintable(rig.prompts.questions.at(0)));
         QCOMPARE(rig.prompts.messages, QStringList{Utf(profile.shell.writeStopped).arg(none)});
         QVERIFY(rig.program->Link().IsIdle());
     }

@@ -36,6 +36,7 @@ public:
 
     bool AskYesNo(const QString& question) override {
         questions << question;
+        if (whileAsking) whileAsking();
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
     }
 
@@ -87,6 +88,8 @@ public:
     QStringList suggestedPaths;
     QQueue<SaveChoice> saveChoices;  // unanswered questions get Cancel
     QQueue<bool> yesNoAnswers;       // unanswered questions get No
+    // Runs while a yes/no question is open, as a user taking time to answer.
+    std::function<void()> whileAsking;
     QList<QStringList> buttons;      // of each two-button question and dialog: accept, reject
     QQueue<bool> choiceAnswers;      // unanswered ones get the reject button
     QStringList actions;             // extra buttons of messages

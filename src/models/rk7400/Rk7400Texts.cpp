@@ -49,6 +49,8 @@ const rk::ModelTexts kTexts{
             .verifyMatches = QT_TRANSLATE_NOOP("rk7400", "Проверка чтением: данные совпадают."),
             .verifyDiffers = QT_TRANSLATE_NOOP("rk7400", "Данные, прочитанные после записи, не совпадают с записанными:"),
             .verifyReadFailed = QT_TRANSLATE_NOOP("rk7400", "Запись данных завершена, но проверить её чтением не удалось:"),
+            .partlyWritten = QT_TRANSLATE_NOOP("rk7400", "Рация записана лишь частично (блоков: %1 из %2)."),
+            .blockOnLine = QT_TRANSLATE_NOOP("rk7400", "Идёт запись блока %1 из %2."),
         },
     // Reports name channels, fields and values as the form shows them.
     .report =

@@ -663,6 +663,14 @@
         <translation>Cannot save the backup of the radio&apos;s data: %1 (%2)</translation>
     </message>
     <message>
+        <source>对讲机中的数据只写入了一部分（%1/%2块）。</source>
+        <translation>The radio is partly written (%1 of %2 blocks).</translation>
+    </message>
+    <message>
+        <source>正在写入第%1块（共%2块）。</source>
+        <translation>Block %1 of %2 is being written.</translation>
+    </message>
+    <message>
         <source>读回校验一致。</source>
         <translation>Read-back check: the data matches.</translation>
     </message>

@@ -627,6 +627,14 @@
         <translation>Cannot save the backup of the radio&apos;s data: %1 (%2)</translation>
     </message>
     <message>
+        <source>Рация записана лишь частично (блоков: %1 из %2).</source>
+        <translation>The radio is partly written (%1 of %2 blocks).</translation>
+    </message>
+    <message>
+        <source>Идёт запись блока %1 из %2.</source>
+        <translation>Block %1 of %2 is being written.</translation>
+    </message>
+    <message>
         <source>Проверка чтением: данные совпадают.</source>
         <translation>Read-back check: the data matches.</translation>
     </message>
