@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QTimer>
 
-#include "ChangeLines.h"
 #include "FormView.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
@@ -11,6 +10,7 @@
 #include "Texts.h"
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
+#include "WritePreviewDialog.h"
 
 namespace rk {
 
@@ -82,10 +82,7 @@ void TransferPresenter::OnWriteAwaiting(const WritePreview& preview) {
 
 void TransferPresenter::AskToWrite(const WritePreview& preview) {
     if (!m_link.Transfer().IsAwaiting()) return;  // stopped before the question came up
-    const QString text = preview.differences.empty()
-                             ? Tr(m_profile.preview.same)
-                             : ChangeLines(m_profile, m_texts, preview.differences).join(QLatin1Char('\n'));
-    if (Prompts::Current().AskChoice(text, Tr(m_profile.preview.write), Tr(m_profile.preview.cancel))) {
+    if (ConfirmWrite(m_profile, m_texts, preview.differences)) {
         m_link.ProceedWrite();
         return;
     }

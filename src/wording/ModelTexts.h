@@ -66,6 +66,7 @@ struct ReportTexts {
     const char* channel;          // %1: two-digit channel number
     const char* channelField;     // %1: channel, %2: field name
     const char* refusalBand;      // %1: channel, %2..%3: band edges in MHz
+    const char* bandSetting;      // the band itself refused; %1..%2: its edges in MHz
     const char* difference;       // %1: field, %2: value sent, %3: value read back
     const char* moreDifferences;  // %1: how many more
     const char* byteAt;           // %1: offset in the image

@@ -207,9 +207,11 @@ std::string DescribeRefusal(const CheckTexts& check, const ReportTexts& names, c
     std::string text = Text(CheckMessage(check, refusal.rule));
     if (refusal.channel < 0) return text;
     const std::string channel = ChannelText(names, refusal.channel);
-    AddLine(text, IsBandRule(refusal.rule) ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge, 0),
-                                                              MhzText(std::int64_t{refusal.bandEdge} + kBandWidth, 0)})
-                                   : channel);
+    const std::string low = MhzText(refusal.bandEdge, 0);
+    const std::string high = MhzText(std::int64_t{refusal.bandEdge} + kBandWidth, 0);
+    // The band itself is a setting: it is named, not the channel the check was at.
+    if (refusal.rule == WriteRule::Band) AddLine(text, Fill(names.bandSetting, {low, high}));
+    else AddLine(text, IsBandRule(refusal.rule) ? Fill(names.refusalBand, {channel, low, high}) : channel);
     return text;
 }
 

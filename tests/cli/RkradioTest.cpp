@@ -165,6 +165,48 @@ private slots:
         QCOMPARE(ReadFile(Path("new.rkd")), FileBytes(document.Image()));
         QCOMPARE(Run(Args("new")).code, 2);
         QCOMPARE(Run(Args("new -o {new.bin}")).code, 2);
+        // The band the window shows for it: 0 to 0.
+        QVERIFY(Run(Args("show {new.rkd}")).out.contains(QRegularExpression("Band: +0-0 MHz\n")));
+    }
+
+    // The band and the time limit at their edges, each model's own highest
+    // band; what new makes with them passes the check.
+    void newTakesTheBandAndTimeLimit_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("bandLow");  // 40 Hz steps
+        QTest::addColumn<int>("totLimit");
+        QTest::newRow("lowest") << "--band 100 --time-limit 0.1 -o {a.rkd}" << 0 << 2'500'000 << 1;
+        QTest::newRow("rk520 highest") << "--band 480 --time-limit 10 -o {a.rkd}" << 0 << 12'000'000 << 100;
+        QTest::newRow("rk7400 highest") << "--band 400 -o {a.zu1}" << 0 << 10'000'000 << 50;
+        QTest::newRow("rk520 past") << "--band 481 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("rk7400 past") << "--band 401 -o {a.zu1}" << 2 << 0 << 0;
+        QTest::newRow("below") << "--band 99 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("not whole") << "--band 400.5 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("no number") << "--band 4OO -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("limit short") << "--band 400 --time-limit 0.05 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("limit long") << "--band 400 --time-limit 10.1 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("limit finer") << "--band 400 --time-limit 0.15 -o {a.rkd}" << 2 << 0 << 0;
+    }
+    void newTakesTheBandAndTimeLimit() {
+        QFETCH(QString, options);
+        QFETCH(int, code);
+        QFETCH(int, bandLow);
+        QFETCH(int, totLimit);
+        const QString file = options.section(' ', -1);
+        QFile::remove(Path(file.mid(1, file.size() - 2)));
+        QCOMPARE(Run(Args("new " + options)).code, code);
+        const QByteArray bytes = ReadFile(Path(file.mid(1, file.size() - 2)));
+        if (code != 0) {
+            QVERIFY(bytes.isEmpty());
+            return;
+        }
+        const auto image = ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                    static_cast<std::size_t>(bytes.size())));
+        QVERIFY(image);
+        QCOMPARE(int(image->Settings().bandLow()), bandLow);
+        QCOMPARE(int(image->Settings().totLimit()), totLimit);
+        QCOMPARE(Run(Args("check " + file)).code, 0);
     }
 
     void diffNamesFieldsAndBytes() {
@@ -413,7 +455,7 @@ private slots:
         QCOMPARE(own.code, 0);
         const QStringList lines = own.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
-        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  verify  unreadable"), qPrintable(lines[1]));
+        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  check-after-write  unreadable"), qPrintable(lines[1]));
         QVERIFY2(lines[2].contains(QRegularExpression("^2026-12-01 08:00:00  read +9 +/.*rk520-20261201-080000-read.rkd$")),
                  qPrintable(lines[2]));
         const Result json = Run({"backups", "--json"});

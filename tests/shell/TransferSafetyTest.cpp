@@ -3,6 +3,8 @@
 // before and check after a write with their messages, the options kept
 // between runs, the read that asks about unsaved edits, the port prompts.
 
+#include <algorithm>
+#include <set>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -112,7 +114,8 @@ private slots:
                                   kJobMs);
         // Frequencies with or without their trailing zeros.
         QCOMPARE(rig.prompts.questions.size(), 1);
-        QVERIFY2(QRegularExpression(Utf("^05频道 接收频率：400\\.6250? → 400(\\.0000)?\n10频道 静噪等级：9 → 3$"))
+        QVERIFY2(QRegularExpression(Utf("^写入将改动对讲机中的 2 项数据：\n05频道\n    接收频率：400\\.6250? → 400(\\.0000)?\n"
+                                        "10频道\n    静噪等级：9 → 3$"))
                      .match(rig.prompts.questions.at(0))
                      .hasMatch(),
                  qPrintable(rig.prompts.questions.at(0)));
@@ -124,7 +127,7 @@ private slots:
         QCOMPARE(rig.radio.Image(), SampleImage());
     }
 
-    // Past 30 changes the rest are counted. After a mismatched write the
+    // More than 30 changes are all listed. After a mismatched write the
     // closing message offers the radio's data from before it, which opens
     // as an untitled document holding exactly the radio's old bytes.
     void rk7400MismatchOffersTheBackupFromBeforeTheWrite() {
@@ -146,10 +149,19 @@ private slots:
         rig.prompts.saveChoices << SaveChoice::Discard;
         rig.Frame().Command(profile.ids.write)->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.actions, QStringList{Utf("Открыть копию до записи")}, kJobMs);
+        // The dialog lists every change, under its channel.
         const QStringList lines = rig.prompts.questions.value(0).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 31);
-        QVERIFY2(lines.at(0).startsWith(Utf("Канал 01, Rx-частота: 433")), qPrintable(lines.at(0)));
-        QCOMPARE(lines.at(30), Utf(profile.texts.report.moreDifferences).arg(changes - 30));
+        QCOMPARE(lines.at(0), Utf(profile.preview.heading).arg(changes));
+        QCOMPARE(lines.at(1), Utf("Канал 01"));
+        QVERIFY2(lines.at(2).startsWith(Utf("    Rx-частота: 433")), qPrintable(lines.at(2)));
+        const auto differences = CompareImages(old, sent);
+        const auto ofChannels = std::count_if(differences.begin(), differences.end(),
+                                              [](const FieldDifference& d) { return d.channel >= 0; });
+        QCOMPARE(lines.filter(QRegularExpression("^    ")).size(), qsizetype(ofChannels));
+        std::set<int> channels;
+        for (const FieldDifference& d : differences)
+            if (d.channel >= 0) channels.insert(d.channel);
+        QCOMPARE(lines.size(), qsizetype(1 + changes + channels.size()));  // the heading, each change, each channel
         QCOMPARE(rig.prompts.buttons, (QList<QStringList>{{Utf("Записать"), Utf("Отмена")}}));
         QVERIFY2(rig.prompts.messages.value(0).startsWith(Utf(profile.texts.transfer.verifyDiffers)),
                  qPrintable(rig.prompts.messages.value(0)));

@@ -55,6 +55,7 @@ const rk::ModelTexts kTexts{
             .channel = QT_TRANSLATE_NOOP("rk520", "%1频道"),
             .channelField = QT_TRANSLATE_NOOP("rk520", "%1 %2"),
             .refusalBand = QT_TRANSLATE_NOOP("rk520", "%1；频段 %2–%3 MHz"),
+            .bandSetting = QT_TRANSLATE_NOOP("rk520", "频段 %1–%2 MHz"),
             .difference = QT_TRANSLATE_NOOP("rk520", "%1：写入 %2，读回 %3"),
             .moreDifferences = QT_TRANSLATE_NOOP("rk520", "……另有 %1 处不一致"),
             .byteAt = QT_TRANSLATE_NOOP("rk520", "第 %1 字节"),

@@ -56,6 +56,7 @@ const rk::ModelTexts kTexts{
             .channel = QT_TRANSLATE_NOOP("rk7400", "Канал %1"),
             .channelField = QT_TRANSLATE_NOOP("rk7400", "%1, %2"),
             .refusalBand = QT_TRANSLATE_NOOP("rk7400", "%1; диапазон %2–%3 МГц"),
+            .bandSetting = QT_TRANSLATE_NOOP("rk7400", "Диапазон частот %1–%2 МГц"),
             .difference = QT_TRANSLATE_NOOP("rk7400", "%1: записано %2, прочитано %3"),
             .moreDifferences = QT_TRANSLATE_NOOP("rk7400", "… и ещё различий: %1"),
             .byteAt = QT_TRANSLATE_NOOP("rk7400", "Байт %1"),
