@@ -20,7 +20,7 @@ namespace rk {
 // this.
 inline constexpr std::size_t kChannelTableMaxBytes = 1 << 20;
 
-inline constexpr std::size_t kChannelTableColumnCount = 26;
+inline constexpr std::size_t kChannelTableColumnCount = 27;
 // The columns in the order export writes them.
 const std::array<const char*, kChannelTableColumnCount>& ChannelTableColumns();
 
@@ -81,7 +81,8 @@ struct ChannelTableImport {
     // missing, a quote is not closed): then no row was accepted.
     bool tableUsable = true;
     // This radio's own columns (Squelch .. ScanB) the header lacks, in
-    // column order: the channels in use kept the base's values for them.
+    // column order, when an imported row is a channel in use: it kept the
+    // base's values for them. Empty when no imported channel was in use.
     std::vector<std::string> absentColumns;
     // An imported row has a name, which these radios have no place for.
     bool namesDropped = false;
@@ -91,12 +92,21 @@ struct ChannelTableImport {
 // table separated by ';' or tabs, numbers may have a decimal comma.
 // Rows are found by the header's names, in any order and any case; unknown
 // columns are ignored. A missing column (the tone columns, Power and this
-// radio's own) keeps what the base has for a channel in use, and takes a new
-// document's value for a channel the base does not use. Each row overwrites
+// radio's own: each field of the catalogue but the frequencies) keeps what
+// the base has for a channel in use, and takes a new document's value for a
+// channel the base does not use. Duplex "off" (another program's way of
+// saying that a channel does not transmit) sets transmit inhibit and leaves
+// the transmit frequency the receive one; this radio's own tables say it in
+// TxInhibit and keep the transmit frequency in Duplex and Offset. Each row overwrites
 // the channel its Location names; every byte the table does not describe
 // (the spare bytes and bits, the code byte of a side without a code) stays
 // as the base has it. Rows with a problem are left out, and so is a row
 // whose scan group would overflow.
 ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view text);
+// The same with each data row's channel given, in the table's order, in
+// place of any Location: a channel outside 0..63 refuses its row as a
+// Location out of range, the refused value being its number from 1. Rows
+// past the end of `channels` are refused the same way.
+ChannelTableImport ImportChannelRows(const RadioImage& base, std::string_view text, const std::vector<int>& channels);
 
 }  // namespace rk

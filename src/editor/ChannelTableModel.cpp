@@ -35,8 +35,9 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     const RadioImage& image = m_document.Image();
     switch (role) {
     case Qt::DisplayRole:
-        // An unconfigured channel's frequencies are not shown.
-        if (IsFrequency(column) && !image.IsChannelConfigured(channel)) return QString();
+        // Every stored frequency shows, in grey on a channel not in use; 0 is
+        // no frequency.
+        if (IsFrequency(column) && ReadColumn(image, channel, column).number == 0) return QString();
         return CellText(m_profile, image, channel, column);
     case Qt::EditRole: return CellText(m_profile, image, channel, column);
     case Qt::ForegroundRole:

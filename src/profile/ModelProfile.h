@@ -239,6 +239,7 @@ struct ChannelTableViewTexts {
     const char* notInList;
     const char* optionExcluded;
     const char* needsFrequency;
+    const char* pasteUnchanged;  // status bar: the pasted rows equal what the channels hold
     // The channel sheet on paper or in a PDF file, headed by the file's name
     // and the date.
     const char* print;

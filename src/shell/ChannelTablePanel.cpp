@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTableView>
 #include <algorithm>
+#include <optional>
 
 #include "ChannelPaste.h"
 #include "ChannelTable.h"
@@ -109,12 +110,15 @@ void ChannelTablePanel::Paste() {
     QByteArray text = mime->text().toUtf8();
     if (text.isEmpty()) text = mime->data(kCsvType);
     if (text.isEmpty() || text.size() > static_cast<qsizetype>(kChannelTableMaxBytes)) return;
-    const std::vector<int> selected = SelectedChannels();
-    const int first = selected.empty() ? 0 : selected.front();
+    // The rows go where the user points: the top of the selection.
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    std::optional<int> target;
+    for (const QModelIndex& row : rows) target = std::min(target.value_or(row.row()), row.row());
     const auto result =
-        PasteChannelTable(m_document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())), first);
+        PasteChannelTable(m_document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())), target);
     if (!AcceptTableRows(m_profile, result)) return;
-    TakeImage(result.image, selected, RowCommand::Paste);
+    if (result.image == m_document.Image()) return emit message(Tr(m_profile.tableView.pasteUnchanged));
+    TakeImage(result.image, SelectedChannels(), RowCommand::Paste);
 }
 
 void ChannelTablePanel::Clear() {

@@ -41,7 +41,7 @@ QString Name(const Words& words, const ModelProfile& profile, const StepInfo& st
         const char* field = ReportFieldName(names, d.field);
         if (!field) continue;
         if (d.channel < 0) return Tr(words.field).arg(Tr(field));
-        return Tr(words.channelField).arg(QStringLiteral("%1").arg(d.channel + 1, 2, 10, QLatin1Char('0')), Tr(field));
+        return Tr(words.channelField).arg(QString::fromStdString(ChannelNumberText(d.channel)), Tr(field));
     }
     return {};
 }

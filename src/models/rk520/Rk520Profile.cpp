@@ -213,6 +213,7 @@ const rk::ModelProfile kProfile{
             .notInList = QT_TRANSLATE_NOOP("rk520", "不在列表中"),
             .optionExcluded = QT_TRANSLATE_NOOP("rk520", "与已开启的选项冲突"),
             .needsFrequency = QT_TRANSLATE_NOOP("rk520", "请先设置接收和发射频率"),
+            .pasteUnchanged = QT_TRANSLATE_NOOP("rk520", "粘贴的频道与原有的相同，没有改变"),
             .print = QT_TRANSLATE_NOOP("rk520", "打印频道表…"),
             .printPrompt = {QT_TRANSLATE_NOOP("rk520", "打印已设置的频道"), QT_TRANSLATE_NOOP("rk520", "打印频道表")},
             .exportPdf = QT_TRANSLATE_NOOP("rk520", "导出频道表(PDF)…"),

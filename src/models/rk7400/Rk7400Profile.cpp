@@ -229,6 +229,7 @@ const rk::ModelProfile kProfile{
             .notInList = QT_TRANSLATE_NOOP("rk7400", "нет в списке"),
             .optionExcluded = QT_TRANSLATE_NOOP("rk7400", "несовместимо с включённой функцией"),
             .needsFrequency = QT_TRANSLATE_NOOP("rk7400", "сначала задайте частоты приёма и передачи"),
+            .pasteUnchanged = QT_TRANSLATE_NOOP("rk7400", "Вставленные каналы совпадают с имеющимися: ничего не изменилось"),
             .print = QT_TRANSLATE_NOOP("rk7400", "Печать таблицы каналов…"),
             .printPrompt = {QT_TRANSLATE_NOOP("rk7400", "Печать запрограммированных каналов"), QT_TRANSLATE_NOOP("rk7400", "Печать таблицы каналов")},
             .exportPdf = QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов (PDF)…"),

@@ -1039,6 +1039,10 @@ Restart the program in the new language and open the current file again?</transl
         <translation>set the receive and transmit frequencies first</translation>
     </message>
     <message>
+        <source>粘贴的频道与原有的相同，没有改变</source>
+        <translation>The pasted channels are the same as the ones there: nothing changed</translation>
+    </message>
+    <message>
         <source>打印频道表…</source>
         <translation>Print channel table…</translation>
     </message>

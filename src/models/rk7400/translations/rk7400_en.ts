@@ -1003,6 +1003,10 @@ Restart the program in the new language and open the current file again?</transl
         <translation>set the receive and transmit frequencies first</translation>
     </message>
     <message>
+        <source>Вставленные каналы совпадают с имеющимися: ничего не изменилось</source>
+        <translation>The pasted channels are the same as the ones there: nothing changed</translation>
+    </message>
+    <message>
         <source>Печать таблицы каналов…</source>
         <translation>Print channel table…</translation>
     </message>
