@@ -359,6 +359,21 @@ private slots:
         QCOMPARE(Image().Settings().scanGroupA()[rk::kScanGroupSlots - 1], std::uint8_t{rk::kScanGroupSlots - 1});
     }
 
+    // A value set on many rows is one step named by the field and the count.
+    void aValueOnManyRowsNamesItsStepByTheCount() {
+        Start(m_profile, true);
+        const int power = ColumnOf(rk::ChannelColumn::Power);
+        QVERIFY(Model()->SetOnChannels(power, {4, 5, 6, 7}, Utf(m_profile.editor.powerHigh)));
+        QVERIFY(Model()->SetOnChannels(power, {4, 5, 6, 7}, Utf(m_profile.editor.powerLow)));
+        const QString expected = m_profile.hasTxInhibit ? QStringLiteral("撤销 4个频道 功率选择")
+                                                        : QStringLiteral("Отменить: мощность, 4 канала");
+        QAction* undo = m_program->MainFrame().Command(rk::command::kEditUndo);
+        QCOMPARE(undo->text(), expected);
+        QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_program->MainFrame().Command(rk::command::kEditRedo)->text(),
+                 QString(expected).replace(QStringLiteral("撤销"), QStringLiteral("重做")).replace(QStringLiteral("Отменить"), QStringLiteral("Повторить")));
+    }
+
     void clearAndMoveKeepScanGroupsRight() {
         Start(m_profile, true);
         // Channels 1 and 2 (group A holds 1 and 3) move down over channel 3.

@@ -983,6 +983,18 @@ Restart the program in the new language and open the current file again?</transl
         <translation>Redo table import</translation>
     </message>
     <message>
+        <source>撤销 %1 %2</source>
+        <translation>Undo %2 of %1</translation>
+    </message>
+    <message>
+        <source>重做 %1 %2</source>
+        <translation>Redo %2 of %1</translation>
+    </message>
+    <message>
+        <source>%1个频道</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
         <source>频道表(&amp;C)</source>
         <translation>&amp;Channel Table</translation>
     </message>

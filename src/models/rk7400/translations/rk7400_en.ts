@@ -951,6 +951,26 @@ Restart the program in the new language and open the current file again?</transl
         <translation>Redo table import</translation>
     </message>
     <message>
+        <source>Отменить: %2, %1</source>
+        <translation>Undo %2 of %1</translation>
+    </message>
+    <message>
+        <source>Повторить: %2, %1</source>
+        <translation>Redo %2 of %1</translation>
+    </message>
+    <message>
+        <source>%1 канал</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 канала</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 каналов</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
         <source>Таблица каналов</source>
         <translation>Channel table</translation>
     </message>
