@@ -60,13 +60,12 @@ ChannelTablePanel::ChannelTablePanel(const ModelProfile& profile, RadioDocument&
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, &ChannelTablePanel::ShowContextMenu);
     connect(m_model, &ChannelTableModel::refused, this, &ChannelTablePanel::message);
-    connect(m_model, &ChannelTableModel::edited, this, [this] { RefreshForm(); });
+    connect(m_model, &ChannelTableModel::edited, this, &ChannelTablePanel::ShowChannel);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) ShowInForm(current.row());
+                if (current.isValid() && !m_followingForm) ShowChannel(current.row());
             });
-    connect(&m_view, &FormView::channelShown, this, &ChannelTablePanel::FollowForm);
-    m_imageListener = m_document.imageChanged.Add([model = m_model] { model->Refresh(); });
+    m_channelListener = m_document.currentChannelChanged.Add([this](std::int32_t channel) { FollowForm(channel); });
     FollowForm(m_view.EditChannel());
 }
 
@@ -159,9 +158,8 @@ void ChannelTablePanel::ShowContextMenu(const QPoint& at) {
 
 void ChannelTablePanel::TakeImage(const RadioImage& image, const std::vector<int>& select, RowCommand command) {
     if (!m_document.TakeRowsImage(image, command)) return;
-    m_model->Refresh();
     SelectChannels(select);
-    RefreshForm();
+    ShowChannel(m_document.CurrentChannel());
 }
 
 void ChannelTablePanel::SelectChannels(const std::vector<int>& channels) {
@@ -171,12 +169,17 @@ void ChannelTablePanel::SelectChannels(const std::vector<int>& channels) {
     const int column = std::max(0, m_table->currentIndex().column());
     m_table->selectionModel()->setCurrentIndex(m_model->index(channels.front(), column), QItemSelectionModel::NoUpdate);
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    ShowInForm(channels.front());
+    if (channels.front() != m_document.CurrentChannel()) ShowChannel(channels.front());
 }
 
-void ChannelTablePanel::ShowInForm(int channel) {
-    if (m_followingForm || channel == m_view.EditChannel()) return;
-    m_view.ShowRefusedChannel(channel);
+void ChannelTablePanel::ShowChannel(int channel) {
+    if (channel < 0 || channel >= kChannelCount) return;
+    // Another channel becomes current and the form follows it; the current
+    // one is shown anew with what the image now holds.
+    if (channel != m_document.CurrentChannel())
+        m_document.SetCurrentChannel(channel);
+    else
+        m_view.ShowChannel(channel);
 }
 
 void ChannelTablePanel::FollowForm(int channel) {
@@ -188,8 +191,6 @@ void ChannelTablePanel::FollowForm(int channel) {
     m_table->scrollTo(m_model->index(channel, column));
     m_followingForm = false;
 }
-
-void ChannelTablePanel::RefreshForm() { m_view.ShowImportedImage(); }
 
 void ChannelTablePanel::showEvent(QShowEvent* event) {
     QDockWidget::showEvent(event);
