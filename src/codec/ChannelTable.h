@@ -25,6 +25,9 @@ inline constexpr std::size_t kChannelTableColumnCount = 27;
 const std::array<const char*, kChannelTableColumnCount>& ChannelTableColumns();
 
 enum class ExportRows { Configured, All };
+// Cells separated by ',' with a decimal point, or by ';' with a decimal
+// comma, as spreadsheets of many European languages write them.
+enum class TableLayout { Commas, Semicolons };
 
 struct ChannelTableExport {
     std::string text;  // UTF-8, header first, lines ending with LF
@@ -35,11 +38,13 @@ struct ChannelTableExport {
 
 // `greatestSplit` (10 Hz counts) decides between a duplex offset and a split
 // transmit frequency.
-ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows);
+ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows,
+                                      TableLayout layout = TableLayout::Commas);
 // The given channels (0..63, ascending) with `separator` between the cells:
-// the table view copies rows with a tab.
+// the table view copies rows with a tab. A decimal comma in place of each
+// decimal point when `decimalComma` is set.
 ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit,
-                                      const std::vector<int>& channels, char separator);
+                                      const std::vector<int>& channels, char separator, bool decimalComma = false);
 
 // Why a cell, a row or the table was refused. Front ends word each one.
 enum class TableProblemKind {

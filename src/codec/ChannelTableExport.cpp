@@ -1,6 +1,7 @@
 // Writing the channel table from an image: one row per channel, the common
 // columns first, then this radio's own.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ChannelCells.h"
@@ -113,15 +114,17 @@ std::string OwnCell(const ChannelFieldInfo& field, const RadioImage& image, int 
 
 const std::array<const char*, kChannelTableColumnCount>& ChannelTableColumns() { return kColumns; }
 
-ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows) {
+ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows,
+                                      TableLayout layout) {
     std::vector<int> channels;
     for (int c = 0; c < kChannelCount; ++c)
         if (rows == ExportRows::All || image.IsChannelConfigured(c)) channels.push_back(c);
-    return ExportChannelTable(image, greatestSplit, channels, ',');
+    const bool semicolons = layout == TableLayout::Semicolons;
+    return ExportChannelTable(image, greatestSplit, channels, semicolons ? ';' : ',', semicolons);
 }
 
 ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit,
-                                      const std::vector<int>& channels, char separator) {
+                                      const std::vector<int>& channels, char separator, bool decimalComma) {
     ChannelTableExport out;
     out.text = csv::FormatRecord(std::vector<std::string>(kColumns.begin(), kColumns.end()), separator);
     for (const int c : channels) {
@@ -154,6 +157,9 @@ ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t grea
             "",
         };
         for (std::size_t k = kFirstOwnColumn; k < kColumns.size(); ++k) row.push_back(OwnCell(*FieldOfColumn(kColumns[k]), image, c));
+        // Only the numbers hold a point: every other cell is a word.
+        if (decimalComma)
+            for (std::string& cell : row) std::replace(cell.begin(), cell.end(), '.', ',');
         out.text += csv::FormatRecord(row, separator);
     }
     return out;
