@@ -20,12 +20,15 @@
 #include "ChannelTableFiles.h"
 #include "ChannelTableModel.h"
 #include "FormView.h"
+#include "Languages.h"
 #include "Texts.h"
 
 namespace rk {
 
 namespace {
 const QString kColumnsKey = QStringLiteral("ChannelTable/Columns");
+// The widths fit the headers of the language they were saved in.
+const QString kColumnsLanguageKey = QStringLiteral("ChannelTable/ColumnsLanguage");
 const QString kCsvType = QStringLiteral("text/csv");
 }  // namespace
 
@@ -195,9 +198,11 @@ void ChannelTablePanel::FollowForm(int channel) {
 void ChannelTablePanel::showEvent(QShowEvent* event) {
     QDockWidget::showEvent(event);
     // The cells' widths are known once the table is laid out.
-    if (m_columnsFitted) return;
-    m_columnsFitted = true;
-    m_table->resizeColumnsToContents();
+    if (!m_columnsFitted) {
+        m_columnsFitted = true;
+        m_table->resizeColumnsToContents();
+    }
+    if (m_table->currentIndex().isValid()) m_table->scrollTo(m_table->currentIndex());
 }
 
 int ChannelTablePanel::PreferredWidth() const {
@@ -211,11 +216,13 @@ int ChannelTablePanel::PreferredWidth() const {
 
 void ChannelTablePanel::SaveColumns(QSettings& settings) const {
     settings.setValue(kColumnsKey, m_table->horizontalHeader()->saveState());
+    settings.setValue(kColumnsLanguageKey, CurrentLanguage());
 }
 
 void ChannelTablePanel::RestoreColumns(const QSettings& settings) {
     const QByteArray state = settings.value(kColumnsKey).toByteArray();
-    if (state.isEmpty()) return;
+    // Widths from another language's headers are refitted to this one's.
+    if (state.isEmpty() || settings.value(kColumnsLanguageKey).toString() != CurrentLanguage()) return;
     m_table->horizontalHeader()->restoreState(state);
     m_columnsFitted = true;
 }

@@ -135,6 +135,14 @@ private slots:
         QCOMPARE(again.ChannelTable()->Table()->columnWidth(1), 123);
         again.Command(rk::command::kViewChannelTable)->trigger();
         QVERIFY(again.ChannelTable()->isHidden());
+        QVERIFY(again.close());
+
+        // Widths saved under another language's headers are refitted.
+        rk::ProgramSettings(m_profile.shell.programTitle).setValue("ChannelTable/ColumnsLanguage", "xx");
+        m_program = rk::test::MakeProgram(m_profile);
+        QVERIFY(m_program->Start({}));
+        m_program->MainFrame().Command(rk::command::kViewChannelTable)->trigger();
+        QVERIFY(m_program->MainFrame().ChannelTable()->Table()->columnWidth(1) != 123);
     }
 
     void modelPassesTheTesterThroughEdits() {
