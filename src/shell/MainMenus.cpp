@@ -200,11 +200,11 @@ void AddHelpMenu(const MenuPlace& place) {
     const GuideTexts& guide = profile.guide;
     QAction* manual = place.commands.Add(command::kHelpGuide, guide.command, guide.prompt.prompt, guide.prompt.tooltip);
     manual->setShortcut(QKeySequence(Qt::Key_F1));
-    QObject::connect(manual, &QAction::triggered, &place.window, [&profile] { OpenUserGuide(profile); });
+    QMainWindow* window = &place.window;
+    QObject::connect(manual, &QAction::triggered, window, [&profile, window] { OpenUserGuide(profile, window); });
     help->addAction(manual);
     help->addSeparator();
     QAction* about = place.commands.Add(command::kAppAbout, profile.menu.helpAbout, nullptr, nullptr);
-    QMainWindow* window = &place.window;
     QObject::connect(about, &QAction::triggered, window, [&profile, window] {
         CAboutDlg dialog(profile, window->windowIcon(), window);
         dialog.exec();
