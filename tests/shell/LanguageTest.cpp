@@ -152,7 +152,7 @@ static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::Co
               "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
 // The other program's name and extension read the same in every language.
-static_assert(sizeof(rk::ChannelTableViewTexts) == 25 * kPointer, "a channel table text is missing from ShownTexts");
+static_assert(sizeof(rk::ChannelTableViewTexts) == 26 * kPointer, "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
 static_assert(sizeof(rk::GuideTexts) == 8 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
 static_assert(sizeof(rk::WritePreviewTexts) == 7 * kPointer + sizeof(rk::CommandPrompt),
