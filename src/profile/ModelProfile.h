@@ -194,6 +194,7 @@ struct ChannelTableTexts {
     CommandPrompt exportPrompt;
     CommandPrompt importPrompt;
     const char* filter;           // of the file dialogs
+    const char* semicolonFilter;  // the export's second file type: ';' between cells, decimal commas
     const char* problemLine;      // %1 row, %2 column, %3 reason
     const char* rowProblem;       // %1 row, %2 reason, for a problem of no column
     const char* moreProblems;     // %1 problems not listed

@@ -63,8 +63,8 @@ public:
         return QFileDialog::getOpenFileName(g_parent.data(), QString(), folder, filter);
     }
 
-    QString AskSaveFileName(const QString& suggestedPath, const QString& filter) override {
-        return QFileDialog::getSaveFileName(g_parent.data(), QString(), suggestedPath, filter);
+    QString AskSaveFileName(const QString& suggestedPath, const QString& filter, QString* chosenType) override {
+        return QFileDialog::getSaveFileName(g_parent.data(), QString(), suggestedPath, filter, chosenType);
     }
 };
 

@@ -41,7 +41,10 @@ public:
     virtual bool AskInDialog(QDialog& dialog, const QStringList& summary) = 0;
     // File dialogs; an empty result means the user cancelled.
     virtual QString AskOpenFileName(const QString& folder, const QString& filter) = 0;
-    virtual QString AskSaveFileName(const QString& suggestedPath, const QString& filter) = 0;
+    // `filter` may list several types (";;" between them); `chosenType`,
+    // when given, receives the one the user chose.
+    virtual QString AskSaveFileName(const QString& suggestedPath, const QString& filter,
+                                    QString* chosenType = nullptr) = 0;
 
     // The prompts in use: real dialogs unless a test installed its own.
     static Prompts& Current();

@@ -59,12 +59,15 @@ bool ChannelTableFiles::Export() {
     const QString suggested = current.isEmpty()
                                   ? QDir(m_files.StartFolder()).filePath(Tr(m_profile.documentType.newFileName) + QLatin1Char('.') + kSuffix)
                                   : QFileInfo(current).dir().filePath(QFileInfo(current).completeBaseName() + QLatin1Char('.') + kSuffix);
-    QString path = Prompts::Current().AskSaveFileName(suggested, Tr(texts.filter));
+    const QString semicolons = Tr(texts.semicolonFilter);
+    QString chosen;
+    QString path = Prompts::Current().AskSaveFileName(suggested, Tr(texts.filter) + QStringLiteral(";;") + semicolons, &chosen);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + kSuffix;
 
-    const auto table =
-        ExportChannelTable(m_files.Document().Image(), m_profile.rules.validation.greatestSplit, ExportRows::Configured);
+    const auto table = ExportChannelTable(m_files.Document().Image(), m_profile.rules.validation.greatestSplit,
+                                          ExportRows::Configured,
+                                          chosen == semicolons ? TableLayout::Semicolons : TableLayout::Commas);
     // Replaces an old file only when the new one is complete.
     QSaveFile file(path);
     const auto size = static_cast<qint64>(table.text.size());

@@ -70,15 +70,29 @@ private slots:
         m_prompts.reset();
     }
 
+    // The dialog's second file type is the table a European spreadsheet
+    // writes: ';' between cells and decimal commas.
+    void exportWritesTheConfiguredChannels_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("commas") << 0 << "Location,Name,Frequency," << "1,,400.125000,+,5.000000,Cross,88.5,71.9,";
+        QTest::newRow("semicolons") << 1 << "Location;Name;Frequency;" << "1;;400,125000;+;5,000000;Cross;88,5;71,9;";
+    }
     void exportWritesTheConfiguredChannels() {
+        QFETCH(int, type);
+        QFETCH(QString, header);
+        QFETCH(QString, firstRow);
         m_prompts->fileNames.enqueue(m_dir.filePath(QStringLiteral("out")));
+        m_prompts->chosenTypes.enqueue(type);
         m_program->MainFrame().Command(rk::command::kFileExportTable)->trigger();
-        QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.channelTable.filter)});
+        QCOMPARE(m_prompts->filters, QStringList{Utf(m_profile.channelTable.filter) + ";;" +
+                                                 Utf(m_profile.channelTable.semicolonFilter)});
         QCOMPARE(m_prompts->suggestedPaths, QStringList{m_dir.filePath(QStringLiteral("radio.csv"))});
         const QStringList lines = QString::fromUtf8(ReadFile(m_dir.filePath(QStringLiteral("out.csv")))).split('\n');
         QCOMPARE(lines.size(), 1 + 9 + 1);  // header, nine channels, the last line's end
-        QVERIFY(lines[0].startsWith(QStringLiteral("Location,Name,Frequency,")));
-        QVERIFY(lines[1].startsWith(QStringLiteral("1,,400.125000,+,5.000000,Cross,88.5,71.9,")));
+        QVERIFY2(lines[0].startsWith(header), qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(firstRow), qPrintable(lines[1]));
         QVERIFY(m_prompts->messages.isEmpty());
         QVERIFY(!m_program->Document().IsModified());
         QCOMPARE(m_program->MainFrame().StatusPanes()->currentMessage(),

@@ -109,7 +109,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     texts.insert(texts.end(), history.begin(), history.end());
     const auto& ct = p.channelTable;
     texts.insert(texts.end(), {ct.exportCommand, ct.importCommand, ct.exportPrompt.prompt, ct.exportPrompt.tooltip,
-                               ct.importPrompt.prompt, ct.importPrompt.tooltip, ct.filter, ct.problemLine,
+                               ct.importPrompt.prompt, ct.importPrompt.tooltip, ct.filter, ct.semicolonFilter, ct.problemLine,
                                ct.rowProblem, ct.moreProblems, ct.importValidRows, ct.nothingToImport,
                                ct.unlistedCodes, ct.valueProblemLine, ct.exportSummary, ct.importSummary,
                                ct.checkRefusals, ct.absentColumns, ct.namesNotStored});
@@ -147,7 +147,7 @@ static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type te
 static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::CheckTexts) == 11 * kPointer, "a check text is missing from ShownTexts");
 static_assert(sizeof(rk::TransferTexts) == 26 * kPointer, "a transfer text is missing from ShownTexts");
-static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::CommandPrompt) +
+static_assert(sizeof(rk::ChannelTableTexts) == 16 * kPointer + 2 * sizeof(rk::CommandPrompt) +
                                                    sizeof(rk::TableReasonTexts),
               "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");

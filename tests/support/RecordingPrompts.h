@@ -70,9 +70,13 @@ public:
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
 
-    QString AskSaveFileName(const QString& suggestedPath, const QString& filter) override {
+    QString AskSaveFileName(const QString& suggestedPath, const QString& filter, QString* chosenType) override {
         suggestedPaths << suggestedPath;
         filters << filter;
+        if (chosenType) {
+            const QStringList types = filter.split(QStringLiteral(";;"));
+            *chosenType = types.value(chosenTypes.isEmpty() ? 0 : chosenTypes.dequeue());
+        }
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
 
@@ -88,6 +92,7 @@ public:
     QStringList suggestedPaths;
     QQueue<SaveChoice> saveChoices;  // unanswered questions get Cancel
     QQueue<bool> yesNoAnswers;       // unanswered questions get No
+    QQueue<int> chosenTypes;         // file type chosen in each save dialog; the first when unanswered
     // Runs while a yes/no question is open, as a user taking time to answer.
     std::function<void()> whileAsking;
     QList<QStringList> buttons;      // of each two-button question and dialog: accept, reject

@@ -146,6 +146,7 @@ const rk::ModelProfile kProfile{
             .exportPrompt = {QT_TRANSLATE_NOOP("rk520", "将已设置的频道保存为CSV频道表"), QT_TRANSLATE_NOOP("rk520", "导出频道表")},
             .importPrompt = {QT_TRANSLATE_NOOP("rk520", "从CSV频道表读入频道"), QT_TRANSLATE_NOOP("rk520", "导入频道表")},
             .filter = QT_TRANSLATE_NOOP("rk520", "频道表 (*.csv)"),
+            .semicolonFilter = QT_TRANSLATE_NOOP("rk520", "频道表，分号分隔、小数逗号 (*.csv)"),
             .problemLine = QT_TRANSLATE_NOOP("rk520", "第%1行，%2列：%3"),
             .rowProblem = QT_TRANSLATE_NOOP("rk520", "第%1行：%2"),
             .moreProblems = QT_TRANSLATE_NOOP("rk520", "……另有%1个问题"),

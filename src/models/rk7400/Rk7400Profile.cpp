@@ -162,6 +162,7 @@ const rk::ModelProfile kProfile{
             .exportPrompt = {QT_TRANSLATE_NOOP("rk7400", "Сохранение каналов в таблицу CSV"), QT_TRANSLATE_NOOP("rk7400", "Экспорт каналов")},
             .importPrompt = {QT_TRANSLATE_NOOP("rk7400", "Загрузка каналов из таблицы CSV"), QT_TRANSLATE_NOOP("rk7400", "Импорт каналов")},
             .filter = QT_TRANSLATE_NOOP("rk7400", "Таблица каналов (*.csv)"),
+            .semicolonFilter = QT_TRANSLATE_NOOP("rk7400", "Таблица каналов, точка с запятой и десятичная запятая (*.csv)"),
             .problemLine = QT_TRANSLATE_NOOP("rk7400", "Строка %1, столбец %2: %3"),
             .rowProblem = QT_TRANSLATE_NOOP("rk7400", "Строка %1: %2"),
             .moreProblems = QT_TRANSLATE_NOOP("rk7400", "…и ещё ошибок: %1"),

@@ -507,6 +507,10 @@
         <translation>Channel tables (*.csv)</translation>
     </message>
     <message>
+        <source>频道表，分号分隔、小数逗号 (*.csv)</source>
+        <translation>Channel tables with semicolons and decimal commas (*.csv)</translation>
+    </message>
+    <message>
         <source>第%1行，%2列：%3</source>
         <translation>Row %1, column %2: %3</translation>
     </message>

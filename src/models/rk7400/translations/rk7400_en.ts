@@ -471,6 +471,10 @@
         <translation>Channel tables (*.csv)</translation>
     </message>
     <message>
+        <source>Таблица каналов, точка с запятой и десятичная запятая (*.csv)</source>
+        <translation>Channel tables with semicolons and decimal commas (*.csv)</translation>
+    </message>
+    <message>
         <source>Строка %1, столбец %2: %3</source>
         <translation>Row %1, column %2: %3</translation>
     </message>
