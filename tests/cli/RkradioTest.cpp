@@ -14,7 +14,9 @@
 #include <csignal>
 #include <sys/types.h>
 #include <functional>
+#include <optional>
 
+#include "FreshBackupFolder.h"
 #include "ImageFile.h"
 #include "RadioDocument.h"
 #include "RadioSimulator.h"
@@ -105,6 +107,8 @@ private slots:
         WriteFile(Path("bad.rkd"), FileBytes(bad));
         WriteFile(Path("table.csv"), "Location,Frequency\n7,405\n8,4o6\n");
     }
+    void init() { m_backups.emplace(); }
+    void cleanup() { m_backups.reset(); }
 
     void exitCodes_data() {
         QTest::addColumn<QString>("args");
@@ -287,9 +291,7 @@ private slots:
     void readsFromTheRadio() {
         test::RadioSimulator radio(test::SampleImage());
         QVERIFY(radio.Start({}));
-        // The rkradio users run, on the protocol's own periods.
-        const Result result = Run(Args("read --quiet -o {read.rkd} --port " + QString::fromStdString(radio.SlavePath())),
-                                  QStringLiteral(RKRADIO_AS_SHIPPED));
+        const Result result = Run(Args("read --quiet -o {read.rkd} --port " + QString::fromStdString(radio.SlavePath())));
         QCOMPARE(result.code, 0);
         QVERIFY(result.err.isEmpty());
         QCOMPARE(ReadFile(Path("read.rkd")), FileBytes(test::SampleImage()));
@@ -520,6 +522,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    std::optional<test::FreshBackupFolder> m_backups;
 };
 
 RK_TEST_GUILESS_MAIN(RkradioTest)
