@@ -241,7 +241,7 @@ void LinkEndToEndTest::blockReplyShapes() {
     QFETCH(int, garbledBlock);
     Sim radio(SampleImage());
     QVERIFY(StartOnCom(radio, 1, behaviour));
-    LinkRig rig(Rk520Rules(), kPausePeriods);
+    LinkRig rig(Rk520Rules(), behaviour.blocks[1].pauseMs > 0 ? kPausePeriods : kTestPeriods);
     rig.Read();
     QVERIFY(rig.WaitForMessage());
     QVERIFY(rig.link.Transfer().IsIdle());
