@@ -54,7 +54,7 @@ void TransferControlTest::secondCommandIgnored() {
     QCOMPARE(rig.timers.started, started);
     QCOMPARE(rig.transfer.State().transferState, state);
     QCOMPARE(g_check.calls, checks);
-    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.record.messages.empty());
 }
 
 void TransferControlTest::stopEndsEveryPhase_data() {
@@ -76,8 +76,8 @@ void TransferControlTest::stopEndsEveryPhase() {
     writing ? rig.Write({true, true}) : rig.Read();
     rig.Serve(radio, timerEvents);
     rig.transfer.Stop();
-    QCOMPARE(rig.host.stops, std::vector<TransferPhase>{phase});
-    QVERIFY(rig.host.messages.empty());
+    QCOMPARE(rig.record.stops, std::vector<TransferPhase>{phase});
+    QVERIFY(rig.record.messages.empty());
     QVERIFY(rig.transfer.IsIdle() && rig.timers.running.empty() && !rig.port.IsOpen());
     QVERIFY(rig.DocumentAsBefore());
 }
@@ -107,12 +107,12 @@ void TransferControlTest::stopAfterBlockLetsTheBlockFinish() {
     rig.Serve(radio, timerEvents);
     rig.transfer.StopAfterBlock();
     if (waits) {
-        QVERIFY(rig.host.stops.empty() && rig.transfer.IsWriting());
+        QVERIFY(rig.record.stops.empty() && rig.transfer.IsWriting());
         QVERIFY(rig.Fire(kWriteBlockTimer));
     }
-    QCOMPARE(rig.host.stops, std::vector<TransferPhase>{phase});
+    QCOMPARE(rig.record.stops, std::vector<TransferPhase>{phase});
     QCOMPARE(rig.transfer.Job().blocksSent, blocksSent);
-    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.record.messages.empty());
     QVERIFY(rig.transfer.IsIdle() && rig.timers.running.empty() && !rig.port.IsOpen());
 }
 
@@ -126,14 +126,14 @@ void TransferControlTest::closeRequestStopsTimers() {
     QVERIFY(rig.timers.running.empty());
     QVERIFY(!rig.port.IsOpen());
     QVERIFY(rig.transfer.IsWriting());
-    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.record.messages.empty());
 }
 
 void TransferControlTest::strayTimerEventsOnlyClose() {
     Rig rig(Rk520Rules());
     for (const int id : {1, 2, 3, 7}) rig.transfer.OnTimer(id);
     QCOMPARE(rig.port.events, Repeat({"close"}, 4));
-    QVERIFY(rig.host.messages.empty());
+    QVERIFY(rig.record.messages.empty());
     QVERIFY(rig.transfer.IsIdle());
 
     // A block-reply event during a write changes nothing but the port.

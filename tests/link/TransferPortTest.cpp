@@ -67,7 +67,7 @@ void TransferPortTest::openFailure() {
         QCOMPARE(rig.port.events.size(), tries + 1);
         QCOMPARE(rig.port.events.back(), std::string("close"));
     }
-    QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{message.toStdString()});
+    QCOMPARE(FirstLines(rig.record.messages), std::vector<std::string>{message.toStdString()});
     QVERIFY(rig.transfer.IsIdle());
     QVERIFY(rig.timers.running.empty());
     QVERIFY(!rig.port.IsOpen());
@@ -111,7 +111,7 @@ void TransferPortTest::portSearch() {
         }
         QCOMPARE(windows, handshakeWindows);
         if (usedPort.isEmpty()) {
-            QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"Проверьте настройки и подключение рации"});
+            QCOMPARE(FirstLines(rig.record.messages), std::vector<std::string>{"Проверьте настройки и подключение рации"});
             QVERIFY(rig.transfer.IsIdle());
             QCOMPARE(rig.transfer.State().portIndex, 7);
             continue;
@@ -123,8 +123,8 @@ void TransferPortTest::portSearch() {
             QVERIFY(rig.Fire(blockTimer));
         }
         QVERIFY(rig.transfer.IsIdle());
-        QCOMPARE(rig.host.messages.size(), std::size_t{1});
-        QCOMPARE(rig.host.messages[0],
+        QCOMPARE(rig.record.messages.size(), std::size_t{1});
+        QCOMPARE(rig.record.messages[0],
                  std::string(writing ? "Запись данных завершена" : "Чтение данных завершено"));
         // Every block went through the port that answered.
         QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(handshakeWindows + 5));
@@ -161,8 +161,8 @@ void TransferPortTest::failedPortsExplained() {
     rig.port.openable.clear();
     for (const char* name : kPortTable) rig.port.problems[name] = problem;
     rig.Read();
-    QCOMPARE(rig.host.messages.size(), std::size_t{1});
-    const QString text = QString::fromStdString(rig.host.messages[0]);
+    QCOMPARE(rig.record.messages.size(), std::size_t{1});
+    const QString text = QString::fromStdString(rig.record.messages[0]);
     QCOMPARE(text.section('\n', 0, 0), QString::fromUtf8(TextsOf(ProfileNamed(model)).transfer.openFailedHandshake));
     QVERIFY2(text.section('\n', 1).startsWith(explanation), qPrintable(text));
 }
@@ -191,13 +191,13 @@ void TransferPortTest::portsGivenAreTheOnesTried() {
         rig.transfer.SetPorts(ProgramPorts(rig.rules, menuPort.toStdString()));
     rig.transfer.OnReadRadio();
     QVERIFY(rig.transfer.IsIdle());
-    QCOMPARE(rig.host.failures.size(), std::size_t{1});
+    QCOMPARE(rig.record.failures.size(), std::size_t{1});
     std::vector<std::string> names;
-    for (const PortAttempt& attempt : rig.host.failures[0].tried) names.push_back(attempt.name);
+    for (const PortAttempt& attempt : rig.record.failures[0].tried) names.push_back(attempt.name);
     QCOMPARE(names, tried);
-    QCOMPARE(rig.host.failures[0].searched, tried.size() > 1);
+    QCOMPARE(rig.record.failures[0].searched, tried.size() > 1);
     // One port is explained on its own line, with no search heading.
-    const std::string message = rig.host.messages[0];
+    const std::string message = rig.record.messages[0];
     QCOMPARE(static_cast<std::size_t>(std::count(message.begin(), message.end(), '\n')),
              tried.size() == 1 ? std::size_t{1} : tried.size() + 1);
 }

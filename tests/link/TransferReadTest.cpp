@@ -50,7 +50,7 @@ void TransferReadTest::readStoresImageOnlyWhenComplete() {
     QVERIFY(rig.ServeRead(replies));
     // Four blocks in: the document has not been touched yet.
     QVERIFY(rig.DocumentAsBefore());
-    QCOMPARE(rig.host.readShown, 0);
+    QCOMPARE(rig.record.readShown, 0);
     rig.port.Reply(last);
     QVERIFY(rig.Fire(kBlockReplyTimer));
 
@@ -59,8 +59,8 @@ void TransferReadTest::readStoresImageOnlyWhenComplete() {
     QVERIFY(rig.document.ValidListVersion() != listVersion);
     QCOMPARE(rig.document.CurrentChannel(), 0);
     QVERIFY(rig.document.IsModified());
-    QCOMPARE(rig.host.readShown, 1);
-    QCOMPARE(rig.host.messages, std::vector<std::string>{doneMessage.toStdString()});
+    QCOMPARE(rig.record.readShown, 1);
+    QCOMPARE(rig.record.messages, std::vector<std::string>{doneMessage.toStdString()});
     QVERIFY(rig.transfer.IsIdle());
     QVERIFY(rig.timers.running.empty());
     QVERIFY(!rig.port.IsOpen());
@@ -103,14 +103,14 @@ void TransferReadTest::shortBlockReplyFailsRead() {
         QVERIFY(rig.transfer.IsIdle());
         QVERIFY(rig.timers.running.empty());
         QVERIFY(!rig.port.IsOpen());
-        QCOMPARE(rig.host.messages.size(), std::size_t{1});
+        QCOMPARE(rig.record.messages.size(), std::size_t{1});
         if (completes) {
-            QCOMPARE(rig.host.messages[0], std::string(TextsOf(ProfileNamed(model)).transfer.readDone));
+            QCOMPARE(rig.record.messages[0], std::string(TextsOf(ProfileNamed(model)).transfer.readDone));
             QCOMPARE(rig.document.Image(), radio);
         } else {
-            QCOMPARE(rig.host.messages[0], std::string(TextsOf(ProfileNamed(model)).transfer.incompleteRead));
+            QCOMPARE(rig.record.messages[0], std::string(TextsOf(ProfileNamed(model)).transfer.incompleteRead));
             QVERIFY(rig.DocumentAsBefore());
-            QCOMPARE(rig.host.readShown, 0);
+            QCOMPARE(rig.record.readShown, 0);
             // No request follows the failed block.
             QCOMPARE(rig.port.sent.size(), static_cast<std::size_t>(block + 2));
         }
@@ -138,12 +138,12 @@ void TransferReadTest::handshakeReply() {
         rig.port.Reply(reply);
         QVERIFY(rig.Fire(kHandshakeTimer));
         if (accepted) {
-            QVERIFY(rig.host.messages.empty());
+            QVERIFY(rig.record.messages.empty());
             QCOMPARE(rig.port.sent.size(), std::size_t{2});
             QCOMPARE(rig.port.sent[1].bytes.size(), writing ? std::size_t{256} : std::size_t{4});
             QVERIFY(rig.timers.IsRunning(writing ? kWriteBlockTimer : kBlockReplyTimer));
         } else {
-            QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+            QCOMPARE(FirstLines(rig.record.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
             QVERIFY(rig.transfer.IsIdle());
             QVERIFY(rig.timers.running.empty());
             QCOMPARE(rig.port.sent.size(), std::size_t{1});
@@ -169,11 +169,11 @@ void TransferReadTest::handshakeBufferClearedBeforeEachTry() {
         QVERIFY(rig.Fire(kBlockReplyTimer));
     }
     QCOMPARE(rig.document.Image(), radio);
-    rig.host.messages.clear();
+    rig.record.messages.clear();
 
     rig.Read();
     QVERIFY(rig.Fire(kHandshakeTimer));
-    QCOMPARE(FirstLines(rig.host.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
+    QCOMPARE(FirstLines(rig.record.messages), std::vector<std::string>{"请检查COM口至对讲机的连接及其设置"});
 }
 
 int RunTransferReadTests(int argc, char** argv) {

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "FreshBackupFolder.h"
 #include "LinkRecord.h"
 #include "RadioSimulator.h"
 #include "Rk520Rules.h"
@@ -25,6 +26,7 @@ namespace {
 // A write of an image that differs from the radio's, with the backup and the
 // read-back; `stopAtBlock` asks for a stop once that block is on the line.
 TransferOutcome WriteOnRadio(const RadioSimulator::Behaviour& behaviour, int stopAtBlock) {
+    FreshBackupFolder backups;
     RadioSimulator radio(SampleImage());
     if (!radio.Start(behaviour)) return {};
     const auto port = MakeSystemPort();

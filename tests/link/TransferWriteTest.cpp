@@ -43,10 +43,10 @@ void TransferWriteTest::writeSendsFiveBlocks() {
     });
     for (int block = 0; block < 5; ++block) {
         QVERIFY(rig.transfer.IsWriting());
-        QVERIFY(rig.host.messages.empty());
+        QVERIFY(rig.record.messages.empty());
         QVERIFY(rig.Fire(kWriteBlockTimer));
     }
-    QCOMPARE(rig.host.messages, std::vector<std::string>{doneMessage.toStdString()});
+    QCOMPARE(rig.record.messages, std::vector<std::string>{doneMessage.toStdString()});
     QVERIFY(rig.transfer.IsIdle());
     QVERIFY(rig.timers.running.empty());
     QCOMPARE(rig.timers.started, (std::vector<int>{3, 2, 2, 2, 2, 2}));
@@ -72,9 +72,9 @@ void TransferWriteTest::refusedWriteShowsChannel() {
     g_check.failingChannel = 7;
     g_check.rule = WriteRule::RxOutOfBand;
     rig.Write();
-    QCOMPARE(rig.host.messages, std::vector<std::string>{"接收频率值超出频段范围"});
+    QCOMPARE(rig.record.messages, std::vector<std::string>{"接收频率值超出频段范围"});
     QCOMPARE(rig.document.CurrentChannel(), 7);
-    QCOMPARE(rig.host.refused, std::vector<int>{7});
+    QCOMPARE(rig.record.refused, std::vector<int>{7});
     QVERIFY(rig.port.events.empty());
     QVERIFY(rig.timers.started.empty());
     QVERIFY(rig.transfer.IsIdle());
@@ -82,7 +82,7 @@ void TransferWriteTest::refusedWriteShowsChannel() {
     // A verdict without a usable channel selects nothing.
     g_check.failingChannel = 64;
     rig.Write();
-    QCOMPARE(rig.host.refused, std::vector<int>{7});
+    QCOMPARE(rig.record.refused, std::vector<int>{7});
     QCOMPARE(rig.document.CurrentChannel(), 7);
     QVERIFY(rig.transfer.IsIdle());
 
@@ -108,14 +108,14 @@ void TransferWriteTest::writeWithBackupAndCheck() {
     QCOMPARE(rig.archive.kept[0].image, before);
     QCOMPARE(rig.archive.kept[1].kind, BackupKind::Verify);
     QVERIFY(rig.DocumentAsBefore());
-    QCOMPARE(rig.host.messages,
+    QCOMPARE(rig.record.messages,
              std::vector<std::string>{"数据已写入对讲机\n读回校验一致。\n写入前的对讲机数据已保存到：/backups/1"});
     // Progress runs over the whole operation.
-    QCOMPARE(rig.host.steps.size(), std::size_t{18});
-    QCOMPARE(rig.host.steps[6].phase, TransferPhase::Write);
-    QCOMPARE(rig.host.steps[9].done, 21 + 1 + 2 * 4);
-    QCOMPARE(rig.host.steps.back().done, 59);
-    QCOMPARE(rig.host.steps.back().total, 63);
+    QCOMPARE(rig.record.steps.size(), std::size_t{18});
+    QCOMPARE(rig.record.steps[6].phase, TransferPhase::Write);
+    QCOMPARE(rig.record.steps[9].done, 21 + 1 + 2 * 4);
+    QCOMPARE(rig.record.steps.back().done, 59);
+    QCOMPARE(rig.record.steps.back().total, 63);
 }
 
 void TransferWriteTest::backupNotKeptWritesNothing() {
@@ -124,7 +124,7 @@ void TransferWriteTest::backupNotKeptWritesNothing() {
     rig.archive.fail = true;
     rig.Write({true, false});
     rig.Serve(radio);
-    QCOMPARE(rig.host.messages, std::vector<std::string>{"无法保存对讲机数据的备份文件：/backups/full"
+    QCOMPARE(rig.record.messages, std::vector<std::string>{"无法保存对讲机数据的备份文件：/backups/full"
                                                          "（No space left on device）\n未写入任何数据。"});
     QCOMPARE(rig.port.sent.size(), std::size_t{6});  // the backup read's requests only
     QCOMPARE(radio.image, SampleImage());

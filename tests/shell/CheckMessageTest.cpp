@@ -51,10 +51,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    CheckMessageTest test;
-    return rk::test::RunTestObject(test, argc, argv);
-}
+RK_TEST_MAIN(CheckMessageTest)
 
 #include "CheckMessageTest.moc"

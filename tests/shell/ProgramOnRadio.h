@@ -1,8 +1,8 @@
 #pragma once
-// A real program with the radio simulator on its serial port, message boxes
-// recorded: the set-up of the tests that read and write through the windows.
+// A real program with the radio simulator on COM1, message boxes recorded and
+// backups in an empty folder of its own: the set-up of the tests that read
+// and write through the windows (RadioRig.h holds the radio's side).
 
-#include <QByteArray>
 #include <memory>
 
 #include "CloneLink.h"
@@ -10,25 +10,18 @@
 #include "ModelProfile.h"
 #include "Programs.h"
 #include "RadioImage.h"
-#include "RadioSimulator.h"
+#include "RadioRig.h"
 #include "RecordingPrompts.h"
 
 namespace rk::test {
-
-// Starts the simulator and points the COM name's variable (RK_COM1, ...) at it.
-inline bool StartOnCom(RadioSimulator& radio, const char* variable, const RadioSimulator::Behaviour& behaviour = {}) {
-    if (!radio.Start(behaviour)) return false;
-    qputenv(variable, QByteArray::fromStdString(radio.SlavePath()));
-    return true;
-}
 
 struct ProgramOnRadio {
     ProgramOnRadio(const ModelProfile& model, const RadioImage& held) : profile(model), radio(held) {}
 
     // The radio on COM1, then the program with its transfers at `periods`;
     // false when either does not start.
-    bool Start(const TransferPeriods& periods = {}, const RadioSimulator::Behaviour& behaviour = {}) {
-        if (!StartOnCom(radio, "RK_COM1", behaviour)) return false;
+    bool Start(const TransferPeriods& periods = kTestPeriods, const RadioSimulator::Behaviour& behaviour = {}) {
+        if (!StartOnCom(radio, 1, behaviour)) return false;
         program = MakeProgram(profile);
         if (!program->Start({})) return false;
         program->Link().SetPeriods(periods);
@@ -36,6 +29,7 @@ struct ProgramOnRadio {
     }
     CMainFrame& Frame() const { return program->MainFrame(); }
 
+    FreshBackupFolder backups;
     const ModelProfile& profile;
     RadioSimulator radio;
     RecordingPrompts prompts;

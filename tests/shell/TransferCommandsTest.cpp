@@ -1,6 +1,5 @@
 // Read and write through the real programs' menus and toolbar against the
-// radio simulator on a pseudo-terminal, at the protocol's own periods unless
-// a test shortens them.
+// radio simulator on a pseudo-terminal, at the test periods.
 
 #include <QAction>
 #include <QListWidget>
@@ -34,8 +33,7 @@ using namespace rk::test;
 
 namespace {
 
-// A full transfer takes 10.5 s; leave room for a loaded machine.
-constexpr int kTransferMs = 20000;
+constexpr int kTransferMs = kTransferWaitMs;
 
 void ClickToolbarButton(CMainFrame& frame, int id) {
     auto* button = qobject_cast<QToolButton*>(frame.ToolBar()->widgetForAction(frame.Command(id)));
@@ -49,11 +47,9 @@ class TransferCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        qunsetenv("RK_COM1");
-        qunsetenv("RK_COM2");
+        ForgetComNames();
     }
 
-    // At the test periods; the rk7400 read below keeps the protocol's.
     void rk520ReadsThroughTheMenuAndWritesThroughTheToolbar() {
         ProgramOnRadio rig(Rk520Profile(), SampleImage());
         QVERIFY(rig.Start(kTestPeriods));
@@ -123,7 +119,7 @@ private slots:
         QVERIFY(!frame.isVisible());
         // The transfer stopped with the window: no block goes out after it.
         const auto blocks = rig.radio.WrittenBlocks().size();
-        QTest::qWait(2600);
+        QTest::qWait(2 * kTestPeriods.writeBlockMs);
         QCOMPARE(rig.radio.WrittenBlocks().size(), blocks);
         QVERIFY(rig.prompts.messages.isEmpty());
     }
@@ -132,12 +128,14 @@ private slots:
         RadioSimulator silent(SampleImage());
         RadioSimulator::Behaviour quiet;
         quiet.handshakeReply.clear();
-        QVERIFY(StartOnCom(silent, "RK_COM1", quiet));
+        QVERIFY(StartOnCom(silent, 1, quiet));
         RadioSimulator radio(SampleImage());
-        QVERIFY(StartOnCom(radio, "RK_COM2"));
+        QVERIFY(StartOnCom(radio, 2));
+        FreshBackupFolder backups;
         RecordingPrompts prompts;
         CRk7400App program;
         QVERIFY(program.Start({}));
+        program.Link().SetPeriods(kTestPeriods);
         program.MainFrame().Command(Rk7400Profile().ids.read)->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(prompts.messages, QStringList{Utf(Rk7400Profile().texts.transfer.readDone)}, kTransferMs);
         QVERIFY(program.Document().Image() == SampleImage());
@@ -146,10 +144,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    TransferCommandsTest t;
-    return rk::test::RunTestObject(t, argc, argv);
-}
+RK_TEST_MAIN(TransferCommandsTest)
 
 #include "TransferCommandsTest.moc"

@@ -52,8 +52,7 @@ class TransferSafetyTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        qunsetenv("RK_COM1");
-        qunsetenv("RK_COM2");
+        ForgetComNames();
         // Every test starts as on a first start.
         for (const char* program : {"rk520", "rk7400"})
             QSettings(QString::fromLatin1(kSettingsOrganization), QString::fromLatin1(program)).remove("Settings");
@@ -374,10 +373,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    TransferSafetyTest t;
-    return rk::test::RunTestObject(t, argc, argv);
-}
+RK_TEST_MAIN(TransferSafetyTest)
 
 #include "TransferSafetyTest.moc"

@@ -9,10 +9,12 @@
 
 namespace rk::test {
 
-// Shorter than the protocol's 2 s per block, yet each window in which the
-// radio must answer leaves half a second for a busy machine to open the port
-// and for the radio's thread to get to run. Nothing answers a written block.
-inline constexpr TransferPeriods kTestPeriods{.blockReplyMs = 500, .writeBlockMs = 250, .handshakeMs = 500};
+// A thirteenth of the protocol's 2 s per block and under a third of its
+// handshake window. The transfer takes what has arrived when a window ends,
+// and the simulator answers at once (unless paced), so each window leaves a
+// busy machine over 100 ms to open the port and for the radio's thread to get
+// to run. Nothing answers a written block; 150 ms let a watcher see each one.
+inline constexpr TransferPeriods kTestPeriods{.blockReplyMs = 150, .writeBlockMs = 150, .handshakeMs = 150};
 
 // The period that ran before step `k` of `record` began: the window of the
 // step before it.

@@ -1,7 +1,8 @@
 #pragma once
 // The clone transfer state machine against a fake port and fake timers: the
 // test plays the radio and fires every timer event itself. Shared by the
-// transfer tests of each subject.
+// transfer tests of each subject; RadioRig.h puts the whole link, and
+// ProgramOnRadio.h a program, on a pseudo-terminal radio instead.
 
 #include <QTest>
 
@@ -11,7 +12,7 @@
 
 #include "CloneTransfer.h"
 #include "FakeLink.h"
-#include "RadioDocument.h"
+#include "DocumentRig.h"
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
 #include "TestImages.h"
@@ -23,7 +24,6 @@ Q_DECLARE_METATYPE(rk::PortProblem)
 Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace rk::test {
-
 
 inline const ModelRules& ProfileNamed(const QString& name) { return name == "rk7400" ? Rk7400Rules() : Rk520Rules(); }
 
@@ -52,32 +52,19 @@ inline ValidationVerdict FakeCheck(RadioImage& image, const ValidationRules&) {
 inline const Bytes kHandshake{0xFF, 0x11, 0x22, 0x33};
 inline const Bytes kRequest{0xFF, 0x00, 0xFF, 0x00};
 
-// An image unlike SampleImage, loaded into the document before a read so
-// that "unchanged" means something.
-inline RadioImage EarlierImage() {
-    RadioImage image = SampleImage();
-    image.Channel(0).setRxFreq(0);
-    image.Channel(20).setRxFreq(45'000'000);
-    image.Channel(20).setTxFreq(45'000'000);
-    image.Channel(33).Bytes()[14] = 0x77;
-    return image;
-}
-
 // The transfer as a program drives it: the menu's port and the model's
 // search rule give the ports, a write sends the document's image and a read
 // becomes the document's (TransferRecord).
-struct Rig {
+struct Rig : DocumentRig {
     explicit Rig(const ModelRules& model)
-        : rules(model), host(model, &document), transfer(model, port, timers, host, &FakeCheck, &archive) {
-        document.LoadImage(EarlierImage());
-    }
+        : DocumentRig(model), record(model, &document), transfer(model, port, timers, record, &FakeCheck, &archive) {}
 
     void Read() {
-        transfer.SetPorts(ProgramPorts(rules, menuPort));
+        transfer.SetPorts(Ports());
         transfer.OnReadRadio();
     }
     void Write(WriteOptions options = {}) {
-        transfer.SetPorts(ProgramPorts(rules, menuPort));
+        transfer.SetPorts(Ports());
         transfer.OnWriteRadio(document.Image(), options);
     }
 
@@ -120,18 +107,10 @@ struct Rig {
         }
     }
 
-    bool DocumentAsBefore() const {
-        return document.Image() == EarlierImage() && document.ValidChannels() == BuildValidChannels(EarlierImage()) &&
-               !document.IsModified();
-    }
-
-    const ModelRules& rules;
-    std::string menuPort = "COM1";
-    RadioDocument document;
     FakeSerialPort port;
     FakeTimers timers;
     FakeArchive archive;
-    TransferRecord host;
+    TransferRecord record;
     CloneTransfer transfer;
 };
 
