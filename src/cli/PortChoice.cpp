@@ -4,29 +4,33 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#ifndef Q_OS_WIN
 #include <QSerialPortInfo>
+#endif
 
 #include "Cli.h"
 #include "Commands.h"
 #include "PortNames.h"
+#include "WinPortNames.h"
 
 namespace rk::cli {
 
 namespace {
 
-QStringList PresentDevices();
 QString DevicesThere();
 
 }  // namespace
 
 namespace {
 
+#ifndef Q_OS_WIN
 // The devices present, in the order the COM names are given out.
 QStringList PresentDevices() {
     QStringList devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) devices << info.systemLocation();
     return OrderSerialDevices(devices);
 }
+#endif
 
 QString DevicesThere() {
     QStringList devices = SerialDeviceLines();
@@ -66,6 +70,10 @@ std::optional<std::vector<PortCandidate>> CandidatePorts(const PortChoice& port,
     return std::vector<PortCandidate>{{port.devicePath.toStdString(), {}}};
 }
 
+#ifdef Q_OS_WIN
+// Windows names its ports itself: the registry's serial-port map.
+QStringList SerialDeviceLines() { return ListComPorts(); }
+#else
 QStringList SerialDeviceLines() {
     QStringList lines;
     const auto infos = QSerialPortInfo::availablePorts();
@@ -96,6 +104,7 @@ QStringList SerialDeviceLines() {
     }
     return lines;
 }
+#endif
 
 int RunPorts(const Arguments&) {
     const QStringList lines = SerialDeviceLines();

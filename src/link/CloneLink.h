@@ -31,7 +31,7 @@
 
 #include "BackupStore.h"
 #include "CloneTransfer.h"
-#include "QtSerialLink.h"
+#include "PlatformSerialPort.h"
 
 namespace rk {
 
@@ -109,7 +109,7 @@ private:
     // the time a step spends opening the port or keeping a backup does not
     // add up over a transfer.
     QElapsedTimer m_stepClock;
-    QtSerialLink m_link;
+    PlatformSerialPort m_link;
     BackupStore m_backups;
     QTimer m_blockReplyTimer;
     QTimer m_writeBlockTimer;

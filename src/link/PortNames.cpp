@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QFileInfo>
+#ifndef Q_OS_WIN
 #include <QSerialPortInfo>
+#endif
 
 namespace rk {
 namespace {
