@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "CloneLink.h"
+#include "SystemPorts.h"
 #include "RadioSimulator.h"
 #include "Rk520Rules.h"
 #include "Rk7400Rules.h"
@@ -147,7 +148,8 @@ int main(int argc, char** argv) {
     qputenv("RK_COM1", QByteArray::fromStdString(radio.SlavePath()));
 
     rk::RadioImage image;  // what the last read gave
-    rk::CloneLink link(rules);
+    const auto port = rk::MakeSystemPort();
+    rk::CloneLink link(rules, *port);
     QObject::connect(&link, &rk::CloneLink::readCompleted, [&image](const rk::ReadResult& r) { image = r.image; });
     Stopwatch stopwatch(link, rk::test::TextsOf(rules));
     std::printf("%s, simulator at 2400 baud on %s\n", rules.programName, radio.SlavePath().c_str());

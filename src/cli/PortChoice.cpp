@@ -4,33 +4,18 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
-#ifndef Q_OS_WIN
-#include <QSerialPortInfo>
-#endif
 
 #include "Cli.h"
 #include "Commands.h"
-#include "PortNames.h"
-#include "WinPortNames.h"
+#include "SystemPorts.h"
 
 namespace rk::cli {
 
 namespace {
 
-QString DevicesThere();
-
-}  // namespace
-
-namespace {
-
-#ifndef Q_OS_WIN
-// The devices present, in the order the COM names are given out.
-QStringList PresentDevices() {
-    QStringList devices;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) devices << info.systemLocation();
-    return OrderSerialDevices(devices);
+QString DeviceOf(const QString& name) {
+    return QString::fromStdString(SystemPortDirectory().Resolve(name.toStdString()).device);
 }
-#endif
 
 QString DevicesThere() {
     QStringList devices = SerialDeviceLines();
@@ -43,7 +28,6 @@ QString DevicesThere() {
 }
 
 }  // namespace
-
 std::optional<PortChoice> ParsePort(const QString& value, QString& error) {
     static const QRegularExpression com(QStringLiteral("^COM[1-8]$"), QRegularExpression::CaseInsensitiveOption);
     if (com.match(value).hasMatch()) return PortChoice{value.toUpper(), {}};
@@ -56,7 +40,7 @@ std::optional<std::vector<PortCandidate>> CandidatePorts(const PortChoice& port,
                                                          QString& error) {
     if (port.comName.isEmpty() && port.devicePath.isEmpty()) return ProgramPorts(rules, "COM1");
     if (!port.comName.isEmpty()) {
-        const QString device = ResolvePortName(port.comName);
+        const QString device = DeviceOf(port.comName);
         if (device.isEmpty()) {
             error = QStringLiteral("%1 stands for no serial device; %2").arg(port.comName, DevicesThere());
             return std::nullopt;
@@ -70,41 +54,30 @@ std::optional<std::vector<PortCandidate>> CandidatePorts(const PortChoice& port,
     return std::vector<PortCandidate>{{port.devicePath.toStdString(), {}}};
 }
 
-#ifdef Q_OS_WIN
-// Windows names its ports itself: the registry's serial-port map.
-QStringList SerialDeviceLines() { return ListComPorts(); }
-#else
 QStringList SerialDeviceLines() {
     QStringList lines;
-    const auto infos = QSerialPortInfo::availablePorts();
+    const std::vector<SerialDevice> devices = SystemPortDirectory().Devices();
     for (int n = 1; n <= kPortTableSize; ++n) {
         const QString name = QStringLiteral("COM%1").arg(n);
-        const QString device = ResolvePortName(name);
+        const QString device = DeviceOf(name);
         if (device.isEmpty()) continue;
         QString line = QStringLiteral("%1  %2").arg(name, device);
-        for (const QSerialPortInfo& info : infos) {
-            if (info.systemLocation() != device) continue;
-            QStringList about;
-            if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-                about << QStringLiteral("USB %1:%2")
-                             .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                             .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
-            if (!info.manufacturer().isEmpty()) about << info.manufacturer();
-            if (!info.description().isEmpty()) about << info.description();
-            if (!about.isEmpty()) line += QStringLiteral("  ") + about.join(QStringLiteral(", "));
+        for (const SerialDevice& present : devices) {
+            if (QString::fromStdString(present.path) == device && !present.about.empty())
+                line += QStringLiteral("  ") + QString::fromStdString(present.about);
         }
         lines << line;
     }
     // Devices no COM name stands for (beyond the eighth, or all of them
     // while RK_COMn names the ports): --port takes their path.
-    for (const QString& device : PresentDevices()) {
+    for (const SerialDevice& present : devices) {
+        const QString device = QString::fromStdString(present.path);
         const bool named = std::any_of(lines.begin(), lines.end(),
                                        [&](const QString& line) { return line.section(QStringLiteral("  "), 1, 1) == device; });
         if (!named) lines << QStringLiteral("-     %1").arg(device);
     }
     return lines;
 }
-#endif
 
 int RunPorts(const Arguments&) {
     const QStringList lines = SerialDeviceLines();

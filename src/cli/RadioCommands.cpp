@@ -8,6 +8,7 @@
 
 #include "Cli.h"
 #include "CloneLink.h"
+#include "SystemPorts.h"
 #include "Commands.h"
 #include "Files.h"
 #include "Formats.h"
@@ -75,7 +76,8 @@ public:
         : m_command(command),
           m_english(EnglishTexts(*request.rules)),
           m_texts(CliTransferTexts(m_english)),
-          m_link(*request.rules),
+          m_port(MakeSystemPort()),
+          m_link(*request.rules, *m_port),
           m_progress(request.quiet) {
         m_link.SetPorts(request.ports);
         QObject::connect(&m_link, &CloneLink::stepStarted, &m_loop,
@@ -152,6 +154,7 @@ private:
     QString m_command;
     TranslatedTexts m_english;
     TransferTexts m_texts;
+    std::unique_ptr<SerialPort> m_port;
     CloneLink m_link;
     Progress m_progress;
     QEventLoop m_loop;

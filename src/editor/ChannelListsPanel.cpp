@@ -12,10 +12,9 @@ ChannelListsPanel::ChannelListsPanel(FormState& state, ChoiceList* selector, Cho
     : m_state(state), m_selector(selector), m_validList(validList), m_showChannel(std::move(showChannel)) {
     QObject::connect(m_selector, &ChoiceList::userChose, m_selector, [this] { OnSelectorChosen(); });
     QObject::connect(m_validList, &ChoiceList::userChose, m_validList, [this] { OnValidListChosen(); });
-    m_listener = m_state.document.AddCurrentChannelListener([this](std::int32_t c) { Follow(c); });
+    m_shownList.fill(kEmptySlot);
+    m_listener = m_state.document.currentChannelChanged.Add([this](std::int32_t c) { Follow(c); });
 }
-
-ChannelListsPanel::~ChannelListsPanel() { m_state.document.RemoveCurrentChannelListener(m_listener); }
 
 void ChannelListsPanel::FillFixed() {
     m_selector->SetEntries(ChannelNames(m_state.profile));
@@ -54,30 +53,33 @@ void ChannelListsPanel::OnValidListChosen() {
     }
 }
 
+// The document has rebuilt its list; the display shows the list from before
+// the edit, where a channel that left it stood.
 void ChannelListsPanel::Sync() {
     if (m_selector->SelectedRow() < 0) return;
-    const auto change = m_state.document.SyncValidChannel(m_state.Channel());
-    if (change.configured) {
-        m_state.validListPos = change.position.value_or(kChannelCount);
+    const int c = m_state.Channel();
+    const RadioDocument& document = m_state.document;
+    if (document.Image().IsChannelConfigured(c)) {
+        m_state.validListPos = FindSlot(document.ValidChannels(), c).value_or(kChannelCount);
         Fill();
         m_validList->SelectRow(m_state.validListPos);
         return;
     }
-    m_state.validListPos = change.position.value_or(kNoChannel);
-    if (change.changed) Fill();
+    m_state.validListPos = FindSlot(m_shownList, c).value_or(kNoChannel);
+    if (document.ValidChannels() != m_shownList) Fill();
 }
 
 void ChannelListsPanel::Refresh() {
-    const std::uint32_t version = m_state.document.ValidListVersion();
-    if (m_shownListVersion == version) return;
-    m_shownListVersion = version;
+    if (m_shownListVersion == m_state.document.ValidListVersion()) return;
     Fill();
     m_validList->SelectRow(m_state.validListPos);
 }
 
 void ChannelListsPanel::Fill() {
+    m_shownListVersion = m_state.document.ValidListVersion();
+    m_shownList = m_state.document.ValidChannels();
     QStringList names;
-    for (const std::uint8_t c : m_state.document.ValidChannels()) {
+    for (const std::uint8_t c : m_shownList) {
         if (c == kEmptySlot) break;
         names << SlotText(m_state.profile, c);
     }

@@ -2,7 +2,7 @@
 // The channel selector (all 64 channels) and the configured-channel list:
 // choosing a channel in either makes it the document's current channel, and
 // both follow that channel whoever changes it. The configured list's display
-// is refilled whenever the document rebuilt the list.
+// is refilled whenever the document's list may have moved.
 
 #include <cstdint>
 #include <functional>
@@ -20,16 +20,16 @@ public:
     // `showChannel` loads the whole form from one channel.
     ChannelListsPanel(FormState& state, ChoiceList* selector, ChoiceList* validList,
                       std::function<void(int)> showChannel);
-    ~ChannelListsPanel();
     ChannelListsPanel(const ChannelListsPanel&) = delete;
     ChannelListsPanel& operator=(const ChannelListsPanel&) = delete;
 
     void FillFixed();
     // The selector's row: the channel the user last chose there, or -1.
     int SelectorRow() const;
-    // After the edited channel's frequencies changed.
+    // After the edited channel's frequencies changed: selects it in the
+    // configured list, or takes it out of the display.
     void Sync();
-    // Refills the configured-channel list when the document rebuilt it.
+    // Refills the configured-channel list when the document's list moved.
     void Refresh();
     void ShowRead();
     void ShowRefused(int channel);
@@ -49,9 +49,11 @@ private:
     ChoiceList* m_selector;
     ChoiceList* m_validList;
     std::function<void(int)> m_showChannel;
-    RadioDocument::ListenerId m_listener;
-    // The list version the configured list shows; none before the first fill.
+    // The list the configured list shows (empty before the first fill) and
+    // its version (none before it).
+    ValidChannelList m_shownList;
     std::optional<std::uint32_t> m_shownListVersion;
+    Subscription m_listener;
 };
 
 }  // namespace rk

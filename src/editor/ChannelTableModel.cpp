@@ -102,7 +102,6 @@ bool ChannelTableModel::Commit(const RadioImage& next, const std::vector<int>& c
         changed = m_document.Edit([&](RadioImage& image) { image = next; });
     }
     if (!changed) return true;
-    if (IsFrequency(column)) m_document.RebuildValidChannels();
     Refresh();
     emit edited(channels.front());
     return true;

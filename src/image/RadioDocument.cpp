@@ -1,7 +1,6 @@
 #include "RadioDocument.h"
 
 #include "NewDocument.h"
-#include "SortedSlots.h"
 
 namespace rk {
 
@@ -14,7 +13,7 @@ void RadioDocument::LoadImage(const RadioImage& image) {
     const bool wasModified = IsModified();
     m_image = image;
     m_history.Clear();
-    RebuildValidChannels();
+    RebuildValidChannels(ListRebuild::WholeImage);
     SetCurrentChannel(kNoChannel);
     Announce(wasModified);
 }
@@ -22,8 +21,7 @@ void RadioDocument::LoadImage(const RadioImage& image) {
 void RadioDocument::TakeReadImage(const RadioImage& image) {
     const RadioImage before = m_image;
     m_image = image;
-    Record(before, {StepKind::Read, m_currentChannel, 0}, 0);
-    RebuildValidChannels();
+    Record(before, {StepKind::Read, m_currentChannel, 0}, 0, ListRebuild::WholeImage);
     SetCurrentChannel(0);
 }
 
@@ -38,15 +36,16 @@ bool RadioDocument::TakeRowsImage(const RadioImage& image, RowCommand command) {
 bool RadioDocument::TakeWholeImage(const RadioImage& image, const StepInfo& info) {
     const RadioImage before = m_image;
     m_image = image;
-    const bool changed = Record(before, info, 0);
-    RebuildValidChannels();
+    const bool changed = Record(before, info, 0, ListRebuild::WholeImage);
+    // Even an image of the same bytes refills the list's display.
+    if (!changed) RebuildValidChannels(ListRebuild::WholeImage);
     return changed;
 }
 
 bool RadioDocument::Edit(const std::function<void(RadioImage&)>& edit, int typingKey) {
     const RadioImage before = m_image;
     edit(m_image);
-    return Record(before, {StepKind::Edit, m_currentChannel, m_currentChannel}, typingKey);
+    return Record(before, {StepKind::Edit, m_currentChannel, m_currentChannel}, typingKey, ListRebuild::Edit);
 }
 
 bool RadioDocument::EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit, int typingKey) {
@@ -61,13 +60,16 @@ bool RadioDocument::EditSettings(const std::function<void(const SettingsBlock&)>
 void RadioDocument::RefreshDerived(const std::function<void(RadioImage&)>& refresh) {
     const RadioImage before = m_image;
     refresh(m_image);
+    if (m_image == before) return;
     m_history.Absorb(before, m_image);
-    if (imageChanged && !(m_image == before)) imageChanged();
+    RebuildValidChannels(ListRebuild::Edit);
+    imageChanged.Notify();
 }
 
-bool RadioDocument::Record(const RadioImage& before, const StepInfo& info, int typingKey) {
+bool RadioDocument::Record(const RadioImage& before, const StepInfo& info, int typingKey, ListRebuild rebuild) {
     const bool wasModified = IsModified();
     if (!m_history.Record(before, m_image, info, typingKey)) return false;
+    RebuildValidChannels(rebuild);
     Announce(wasModified);
     return true;
 }
@@ -80,7 +82,7 @@ std::optional<StepInfo> RadioDocument::Travel(bool back) {
     const bool wasModified = IsModified();
     const auto step = back ? m_history.Undo(m_image) : m_history.Redo(m_image);
     if (!step) return step;
-    RebuildValidChannels();
+    RebuildValidChannels(ListRebuild::WholeImage);
     SetCurrentChannel(back ? step->channelBefore : step->channelAfter);
     Announce(wasModified);
     return step;
@@ -93,32 +95,15 @@ void RadioDocument::MarkSaved() {
 }
 
 void RadioDocument::Announce(bool wasModified) {
-    if (IsModified() != wasModified && modifiedChanged) modifiedChanged(IsModified());
-    if (historyChanged) historyChanged();
-    if (imageChanged) imageChanged();
+    if (IsModified() != wasModified) modifiedChanged.Notify(IsModified());
+    historyChanged.Notify();
+    imageChanged.Notify();
 }
 
-RadioDocument::ValidListChange RadioDocument::SyncValidChannel(int channel) {
-    ValidListChange change;
-    if (channel < 0 || channel >= kChannelCount) return change;
-    change.configured = m_image.IsChannelConfigured(channel);
-    if (change.configured) {
-        const auto found = FindSlot(m_validChannels, channel);
-        change.position = InsertSorted(m_validChannels, channel);
-        change.changed = !found;
-        return change;
-    }
-    change.position = FindSlot(m_validChannels, channel);
-    if (change.position) {
-        RemoveSlot(m_validChannels, *change.position);
-        change.changed = true;
-    }
-    return change;
-}
-
-void RadioDocument::RebuildValidChannels() {
+void RadioDocument::RebuildValidChannels(ListRebuild rebuild) {
+    const ValidChannelList before = m_validChannels;
     m_validChannels = BuildValidChannels(m_image);
-    ++m_validListVersion;
+    if (rebuild == ListRebuild::WholeImage || m_validChannels != before) ++m_validListVersion;
 }
 
 void RadioDocument::SetCurrentChannel(std::int32_t channel) {
@@ -126,18 +111,7 @@ void RadioDocument::SetCurrentChannel(std::int32_t channel) {
     m_currentChannel = channel;
     // Another channel: typing there starts a step of its own.
     m_history.EndTyping();
-    // A copy: a listener may add or remove listeners.
-    const auto listeners = m_channelListeners;
-    for (const auto& entry : listeners) entry.second(channel);
-}
-
-RadioDocument::ListenerId RadioDocument::AddCurrentChannelListener(std::function<void(std::int32_t)> listener) {
-    m_channelListeners.emplace_back(m_nextListener, std::move(listener));
-    return m_nextListener++;
-}
-
-void RadioDocument::RemoveCurrentChannelListener(ListenerId id) {
-    std::erase_if(m_channelListeners, [id](const auto& entry) { return entry.first == id; });
+    currentChannelChanged.Notify(channel);
 }
 
 }  // namespace rk

@@ -2,16 +2,17 @@
 // The document: one radio image, its edit history and what is derived from
 // them. It lives for the whole program; New, Open and a completed read refill
 // it in place. Every change goes through the operations below, so each one is
-// a step of the history, and the changed state and the configured-channel
-// list always follow the image.
+// a step of the history, and the document itself brings the changed state
+// and the configured-channel list up to date before it tells its listeners.
+// Any number of listeners (windows, panels, menus) follow the image, the
+// history, the changed state and the current channel.
 
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <utility>
-#include <vector>
 
 #include "EditHistory.h"
+#include "Listeners.h"
 #include "RadioImage.h"
 
 namespace rk {
@@ -44,8 +45,9 @@ public:
     const RadioImage& Image() const { return m_image; }
 
     // One edit of the image, one step of the history when bytes changed;
-    // returns whether they did. Edits of one number field (`typingKey`, not
-    // 0) in a row on one channel make one step, as typing does in an editor.
+    // returns whether they did; the configured-channel list follows. Edits of
+    // one number field (`typingKey`, not 0) in a row on one channel make one
+    // step, as typing does in an editor.
     bool Edit(const std::function<void(RadioImage&)>& edit, int typingKey = 0);
     bool EditChannel(int channel, const std::function<void(const ChannelRecord&)>& edit, int typingKey = 0);
     bool EditSettings(const std::function<void(const SettingsBlock&)>& edit, int typingKey = 0);
@@ -64,21 +66,13 @@ public:
     std::optional<StepInfo> Undo();
     std::optional<StepInfo> Redo();
     // Any change of the history: a step made, undone or redone, a fresh start.
-    std::function<void()> historyChanged;
+    Listeners<> historyChanged;
 
     // Configured channel indexes in ascending order, 0xFF after the last.
     const ValidChannelList& ValidChannels() const { return m_validChannels; }
-    // After channel c's frequencies changed: a configured channel takes its
-    // sorted place in the list, an unconfigured one leaves it. `position` is
-    // where it now stands or stood, `changed` whether the list moved.
-    struct ValidListChange {
-        std::optional<int> position;
-        bool configured = false;
-        bool changed = false;
-    };
-    ValidListChange SyncValidChannel(int channel);
-    // Counts the rebuilds of the list from the whole image (New, Open, a
-    // read, an import, undo, redo): a display that shows another count
+    // Counts the rebuilds of the list that may have changed it: every whole
+    // image taken (New, Open, a read, an import, row commands, undo, redo)
+    // and every edit that changed it. A display that shows another count
     // refills itself.
     std::uint32_t ValidListVersion() const { return m_validListVersion; }
 
@@ -88,29 +82,28 @@ public:
     std::int32_t CurrentChannel() const { return m_currentChannel; }
     // Listeners hear every change, with the new channel (kNoChannel included).
     void SetCurrentChannel(std::int32_t channel);
-    using ListenerId = std::size_t;
-    ListenerId AddCurrentChannelListener(std::function<void(std::int32_t)> listener);
-    void RemoveCurrentChannelListener(ListenerId id);
+    Listeners<std::int32_t> currentChannelChanged;
 
     // Whether the history is away from the point where the image was last
     // saved or opened.
     bool IsModified() const { return !m_history.AtSavedPoint(); }
     // The image was saved: this point of the history is the saved one.
     void MarkSaved();
-    std::function<void(bool)> modifiedChanged;
+    Listeners<bool> modifiedChanged;
     // After any change of the image's bytes, whoever made it; views that
     // show many channels at once follow the image through it.
-    std::function<void()> imageChanged;
-
-    // After edits that may change which channels are configured: the list
-    // is rebuilt and its display marked for a refill.
-    void RebuildValidChannels();
+    Listeners<> imageChanged;
 
 private:
-    // Replaces the image as one step, then rebuilds the configured list.
+    // Whether the configured list is rebuilt from a whole image taken (its
+    // display always refills) or after an edit (only when the list moved).
+    enum class ListRebuild : std::uint8_t { WholeImage, Edit };
+    // Replaces the image as one step.
     bool TakeWholeImage(const RadioImage& image, const StepInfo& info);
-    // Records the change from `before` to the image as a step.
-    bool Record(const RadioImage& before, const StepInfo& info, int typingKey);
+    // Records the change from `before` to the image as a step; when there is
+    // one, rebuilds the configured list and tells the listeners.
+    bool Record(const RadioImage& before, const StepInfo& info, int typingKey, ListRebuild rebuild);
+    void RebuildValidChannels(ListRebuild rebuild);
     // Tells the listeners what a change of the history changed.
     void Announce(bool wasModified);
     // Undo (back) or redo: the image moves one step, the configured list
@@ -122,8 +115,6 @@ private:
     ValidChannelList m_validChannels{};
     std::int32_t m_currentChannel = kNoChannel;
     std::uint32_t m_validListVersion = 0;
-    std::vector<std::pair<ListenerId, std::function<void(std::int32_t)>>> m_channelListeners;
-    ListenerId m_nextListener = 0;
 };
 
 }  // namespace rk

@@ -4,13 +4,11 @@
 
 namespace rk {
 
-CloneLink::CloneLink(const ModelRules& rules, QObject* parent) : CloneLink(rules, TransferPeriods{}, parent) {}
-
-CloneLink::CloneLink(const ModelRules& rules, TransferPeriods periods, QObject* parent)
+CloneLink::CloneLink(const ModelRules& rules, SerialPort& port, TransferPeriods periods, QObject* parent)
     : QObject(parent),
       m_periods(periods),
       m_backups(QString::fromUtf8(rules.programName), QString::fromUtf8(rules.extension)),
-      m_transfer(rules, m_link, *this, *this, &ValidateForWrite, &m_backups) {
+      m_transfer(rules, port, *this, *this, &ValidateForWrite, &m_backups) {
     const struct {
         QTimer& timer;
         int id;

@@ -1,6 +1,6 @@
 #pragma once
-// The clone transfer as a program runs it: the state machine on the real
-// serial port, driven by one-shot QTimers, with every image read from the
+// The clone transfer as a program runs it: the state machine on the serial
+// port it is handed (MakeSystemPort, or a test's), driven by one-shot QTimers, with every image read from the
 // radio kept in the backup folder. It shows nothing: what happens is reported
 // through the signals below, and the front end decides how to show it
 // (TransferReport.h puts the results into words). QtCore and QtSerialPort
@@ -31,7 +31,7 @@
 
 #include "BackupStore.h"
 #include "CloneTransfer.h"
-#include "PlatformSerialPort.h"
+#include "SerialPort.h"
 
 namespace rk {
 
@@ -45,9 +45,9 @@ struct TransferPeriods {
 class CloneLink final : public QObject, private TransferTimers, private TransferListener {
     Q_OBJECT
 public:
-    explicit CloneLink(const ModelRules& rules, QObject* parent = nullptr);
-    // Shortened periods, for tests against the radio simulator.
-    CloneLink(const ModelRules& rules, TransferPeriods periods, QObject* parent = nullptr);
+    // `port` must outlive the link and live on its thread. Shortened
+    // periods are for tests against the radio simulator.
+    CloneLink(const ModelRules& rules, SerialPort& port, TransferPeriods periods = {}, QObject* parent = nullptr);
     ~CloneLink() override;
 
     void OnReadRadio();
@@ -109,7 +109,6 @@ private:
     // the time a step spends opening the port or keeping a backup does not
     // add up over a transfer.
     QElapsedTimer m_stepClock;
-    PlatformSerialPort m_link;
     BackupStore m_backups;
     QTimer m_blockReplyTimer;
     QTimer m_writeBlockTimer;

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include <QFileInfo>
-#ifndef Q_OS_WIN
 #include <QSerialPortInfo>
-#endif
 
 namespace rk {
 namespace {
@@ -75,12 +73,7 @@ QString MapPortName(const QString& name, const PortVariableLookup& variable, con
     return n <= orderedDevices.size() ? orderedDevices.at(n - 1) : QString();
 }
 
-QString ResolvePortName(const QString& name) { return ResolvePort(name).device; }
-
 ResolvedPort ResolvePort(const QString& name) {
-#ifdef Q_OS_WIN
-    return {name, false};
-#else
     const PortVariableLookup environment = [](int n) -> std::optional<QString> {
         const QByteArray key = "RK_COM" + QByteArray::number(n);
         if (!qEnvironmentVariableIsSet(key.constData())) return std::nullopt;
@@ -96,7 +89,6 @@ ResolvedPort ResolvePort(const QString& name) {
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : ports) devices.append(info.systemLocation());
     return {MapPortName(name, environment, OrderSerialDevices(devices)), devices.isEmpty()};
-#endif
 }
 
 }  // namespace rk

@@ -1,6 +1,5 @@
 #pragma once
-// How "COM1".."COM8" find a device. On Windows the name is used as it is.
-// Elsewhere RK_COMn names the device when set; once any RK_COMn is set, only
+// How "COM1".."COM8" find a device on Linux (QtPortDirectory). RK_COMn names the device when set; once any RK_COMn is set, only
 // the names with their own variable resolve. Otherwise COMn is the n-th serial
 // device present: USB adapters (ttyUSB*, ttyACM*) first, then built-in ports
 // that really exist, each group in name order.
@@ -24,11 +23,9 @@ QStringList OrderSerialDevices(const QStringList& devicePaths);
 // `orderedDevices` as OrderSerialDevices returns them.
 QString MapPortName(const QString& name, const PortVariableLookup& variable, const QStringList& orderedDevices);
 
-// MapPortName with this process's environment and the serial devices present.
-QString ResolvePortName(const QString& name);
-
 // A name other than COM1..COM8 is a device path and stands for itself.
-// ResolvePortName, and whether the machine has no serial device at all (which
+// MapPortName with this process's environment and the serial devices
+// present, and whether the machine has no serial device at all (which
 // is why the name stands for none).
 struct ResolvedPort {
     QString device;

@@ -1,10 +1,8 @@
 #include "QtSerialLink.h"
 
+#include <unistd.h>
+
 #include <algorithm>
-
-#include <QFileInfo>
-
-#include "PortNames.h"
 
 namespace rk {
 namespace {
@@ -17,16 +15,16 @@ constexpr int kReadTotalMs = 25 * static_cast<int>(kReceiveBufferSize) + 2100;
 
 }  // namespace
 
-PortProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, bool deviceExists, bool accessible) {
-    if (!deviceExists || error == QSerialPort::DeviceNotFoundError) return PortProblem::Absent;
+OpenError OpenErrorOf(QSerialPort::SerialPortError error) {
     switch (error) {
-    case QSerialPort::PermissionError: return accessible ? PortProblem::InUse : PortProblem::PermissionDenied;
-    case QSerialPort::OpenError: return PortProblem::InUse;  // already open here
-    default: return accessible ? PortProblem::OpenFailed : PortProblem::PermissionDenied;
+    case QSerialPort::DeviceNotFoundError: return OpenError::NotFound;
+    case QSerialPort::PermissionError: return OpenError::AccessDenied;
+    case QSerialPort::OpenError: return OpenError::AlreadyOpen;
+    default: return OpenError::Other;
     }
 }
 
-QtSerialLink::QtSerialLink(QObject* parent) : QObject(parent) {
+QtSerialLink::QtSerialLink(const PortDirectory& directory, QObject* parent) : QObject(parent), m_directory(directory) {
     m_gapTimer.setSingleShot(true);
     m_gapTimer.setTimerType(Qt::PreciseTimer);
     m_gapTimer.setInterval(kByteGapMs);
@@ -47,14 +45,10 @@ QtSerialLink::~QtSerialLink() { ClosePort(); }
 
 bool QtSerialLink::OpenPort(const std::string& name) {
     ClosePort();
-    const ResolvedPort resolved = ResolvePort(QString::fromStdString(name));
-    const QString& device = resolved.device;
-    m_lastOpen = {name, device.toStdString(), PortProblem::None};
-    if (device.isEmpty()) {
-        m_lastOpen.problem = resolved.noSerialDevices ? PortProblem::NoSerialDevices : PortProblem::Unassigned;
-        return false;
-    }
-    m_port.setPortName(device);
+    const ResolvedDevice resolved = m_directory.Resolve(name);
+    m_lastOpen = {name, resolved.device, resolved.problem};
+    if (resolved.device.empty()) return false;
+    m_port.setPortName(QString::fromStdString(resolved.device));
     // Set before the open so that they are applied with it. Flow control and
     // the modem lines are not touched. Whether a setting took is not
     // examined: a port that opens counts as ready.
@@ -64,16 +58,7 @@ bool QtSerialLink::OpenPort(const std::string& name) {
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setReadBufferSize(kDriverBufferSize);
     if (!m_port.open(QIODevice::ReadWrite)) {
-#ifdef Q_OS_WIN
-        // Port names are not files here; a port in use reports no access.
-        const bool exists = true;
-        const bool accessible = true;
-#else
-        const QFileInfo file(device);
-        const bool exists = file.exists();
-        const bool accessible = file.isReadable() && file.isWritable();
-#endif
-        m_lastOpen.problem = ClassifyOpenFailure(m_port.error(), exists, accessible);
+        m_lastOpen.problem = m_directory.ClassifyOpenFailure(resolved.device, OpenErrorOf(m_port.error()));
         return false;
     }
     // Bytes left over from an earlier step (the tail of a long reply) are not
@@ -100,7 +85,7 @@ void QtSerialLink::StartRead(ReceiveBuffer& buffer) {
 // machine the timer that ends a step may be handled before the port's own
 // notice of them.
 void QtSerialLink::ClosePort() {
-    if (m_target && m_port.isOpen()) m_port.waitForReadyRead(0);
+    if (m_target && m_port.isOpen()) TakeBytesAtDevice();
     EndRead();
     if (m_port.isOpen()) m_port.close();
 }
@@ -116,6 +101,20 @@ void QtSerialLink::TakeArrivedBytes() {
         EndRead();
     else
         m_gapTimer.start();
+}
+
+// What QSerialPort has not fetched yet, straight from the device, which it
+// opened non-blocking: a read that finds nothing returns at once.
+void QtSerialLink::TakeBytesAtDevice() {
+    TakeArrivedBytes();
+    const int fd = static_cast<int>(m_port.handle());
+    while (m_target && fd >= 0) {
+        const std::size_t room = m_target->bytes.size() - m_target->count;
+        const ssize_t got = ::read(fd, m_target->bytes.data() + m_target->count, room);
+        if (got <= 0) return;
+        m_target->count += static_cast<std::size_t>(got);
+        if (m_target->count >= m_target->bytes.size()) EndRead();
+    }
 }
 
 void QtSerialLink::EndRead() {

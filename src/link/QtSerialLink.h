@@ -1,26 +1,24 @@
 #pragma once
-// SerialPort on QSerialPort. Everything runs on the calling thread's event
-// loop: replies are gathered from readyRead, the read's end conditions are
-// one-shot timers, nothing waits.
+// SerialPort on QSerialPort, the adapter for Linux. Everything runs on the
+// calling thread's event loop: replies are gathered from readyRead, the
+// read's end conditions are one-shot timers, nothing waits.
 
 #include <QObject>
 #include <QSerialPort>
 #include <QTimer>
 
+#include "PortDirectory.h"
 #include "SerialPort.h"
 
 namespace rk {
 
-// Why an open of `device` failed, from QSerialPort's error and what the file
-// system says about the device. Permission and lock failures look alike to
-// QSerialPort: a device that this user may read and write is held by someone
-// else.
-PortProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, bool deviceExists, bool accessible);
+// QSerialPort's error after a failed open, as the port directory takes it.
+OpenError OpenErrorOf(QSerialPort::SerialPortError error);
 
 class QtSerialLink final : public QObject, public SerialPort {
     Q_OBJECT
 public:
-    explicit QtSerialLink(QObject* parent = nullptr);
+    explicit QtSerialLink(const PortDirectory& directory, QObject* parent = nullptr);
     ~QtSerialLink() override;
 
     bool OpenPort(const std::string& name) override;
@@ -33,8 +31,10 @@ public:
 
 private:
     void TakeArrivedBytes();
+    void TakeBytesAtDevice();
     void EndRead();
 
+    const PortDirectory& m_directory;
     QSerialPort m_port;
     QTimer m_gapTimer;    // silence after the first byte
     QTimer m_totalTimer;  // the whole read

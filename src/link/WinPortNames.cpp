@@ -15,8 +15,6 @@ enum : std::uint32_t {
     kDeviceGone = 55,
     kInvalidName = 123,
     kBusy = 170,
-    kElevationRequired = 740,
-    kPrivilegeNotHeld = 1314,
     kDeviceNotConnected = 1167,
 };
 
@@ -30,7 +28,7 @@ int ComNumber(const QString& name) {
 
 }  // namespace
 
-PortProblem ClassifyWindowsOpenError(std::uint32_t errorCode, bool anyPortListed) {
+OpenError WindowsOpenError(std::uint32_t errorCode) {
     switch (errorCode) {
     case kFileNotFound:
     case kPathNotFound:
@@ -38,17 +36,26 @@ PortProblem ClassifyWindowsOpenError(std::uint32_t errorCode, bool anyPortListed
     case kDeviceGone:
     case kDeviceNotConnected:
     case kGeneralFailure:
-        return anyPortListed ? PortProblem::Absent : PortProblem::NoSerialDevices;
+        return OpenError::NotFound;
     case kAccessDenied:
     case kSharingViolation:
     case kBusy:
-        return PortProblem::InUse;
-    case kElevationRequired:
-    case kPrivilegeNotHeld:
-        return PortProblem::PermissionDenied;
+        return OpenError::AccessDenied;
     default:
-        return PortProblem::OpenFailed;
+        return OpenError::Other;
     }
+}
+
+PortProblem ClassifyWindowsOpenFailure(OpenError error, bool anyPortListed) {
+    switch (error) {
+    case OpenError::NotFound: return anyPortListed ? PortProblem::Absent : PortProblem::NoSerialDevices;
+    // Access is refused to a port that another program holds; a port that
+    // this user may not open at all is not a thing on Windows.
+    case OpenError::AccessDenied:
+    case OpenError::AlreadyOpen: return PortProblem::InUse;
+    case OpenError::Other: break;
+    }
+    return PortProblem::OpenFailed;
 }
 
 QStringList OrderComNames(const QStringList& names) {

@@ -1,6 +1,6 @@
 #pragma once
 // Windows port names: which COM names the machine has, and what a failed
-// open's error code means. The ordering and the classification are plain
+// open's error code means. The ordering and the error table are plain
 // functions, built on every platform; ListComPorts reads the registry and
 // exists on Windows only. QtCore only.
 
@@ -9,16 +9,20 @@
 #include <QString>
 #include <QStringList>
 
-#include "SerialPort.h"
+#include "PortDirectory.h"
 
 namespace rk {
 
-// Why CreateFile refused a port, from GetLastError's code. Windows answers a
-// port that another program holds with "access denied" (or a sharing
-// violation); a name that leads nowhere, with "file not found" or its kin.
-// When the machine lists no port at all, a port that is not there is
+// What CreateFile's refusal of a port says, from GetLastError's code. Windows
+// answers a port that another program holds with "access denied" (or a
+// sharing violation); a name that leads nowhere, with "file not found" or its
+// kin.
+OpenError WindowsOpenError(std::uint32_t errorCode);
+
+// The problem a refused open is, given whether the machine lists any port at
+// all: a port that is not there on a machine without ports is
 // NoSerialDevices.
-PortProblem ClassifyWindowsOpenError(std::uint32_t errorCode, bool anyPortListed);
+PortProblem ClassifyWindowsOpenFailure(OpenError error, bool anyPortListed);
 
 // The serial-port map's values as the user should see them: COM names in
 // number order (COM2 before COM10), then any other name in text order, each

@@ -93,7 +93,8 @@ struct WinSerialPort::Operations {
     }
 };
 
-WinSerialPort::WinSerialPort(QObject* parent) : QObject(parent), m_io(std::make_unique<Operations>()) {
+WinSerialPort::WinSerialPort(const PortDirectory& directory, QObject* parent)
+    : QObject(parent), m_directory(directory), m_io(std::make_unique<Operations>()) {
     m_io->readDone = std::make_unique<QWinEventNotifier>(m_io->read.hEvent);
     m_io->readDone->setEnabled(false);
     connect(m_io->readDone.get(), &QWinEventNotifier::activated, this, [this] { TakeReadResult(false); });
@@ -105,12 +106,14 @@ bool WinSerialPort::IsOpen() const { return m_io->port != INVALID_HANDLE_VALUE; 
 
 bool WinSerialPort::OpenPort(const std::string& name) {
     ClosePort();
-    m_lastOpen = {name, name, PortProblem::None};
-    const HANDLE port = CreateFileA(DevicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+    const ResolvedDevice resolved = m_directory.Resolve(name);
+    m_lastOpen = {name, resolved.device, resolved.problem};
+    if (resolved.device.empty()) return false;
+    const HANDLE port = CreateFileA(DevicePath(resolved.device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (port == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        m_lastOpen.problem = ClassifyWindowsOpenError(error, !ListComPorts().isEmpty());
+        m_lastOpen.problem = m_directory.ClassifyOpenFailure(resolved.device, WindowsOpenError(error));
         return false;
     }
     m_io->port = port;

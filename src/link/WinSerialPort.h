@@ -11,6 +11,7 @@
 
 #include <QObject>
 
+#include "PortDirectory.h"
 #include "SerialPort.h"
 
 namespace rk {
@@ -18,7 +19,7 @@ namespace rk {
 class WinSerialPort final : public QObject, public SerialPort {
     Q_OBJECT
 public:
-    explicit WinSerialPort(QObject* parent = nullptr);
+    explicit WinSerialPort(const PortDirectory& directory, QObject* parent = nullptr);
     ~WinSerialPort() override;
 
     bool OpenPort(const std::string& name) override;
@@ -36,6 +37,7 @@ private:
     void TakeReadResult(bool cancel);
     void FinishWrite(bool cancel);
 
+    const PortDirectory& m_directory;
     std::unique_ptr<Operations> m_io;  // the handle and the overlapped operations
     std::vector<std::uint8_t> m_writeBytes;
     ReceiveBuffer* m_target = nullptr;

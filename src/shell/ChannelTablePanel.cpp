@@ -65,11 +65,11 @@ ChannelTablePanel::ChannelTablePanel(const ModelProfile& profile, RadioDocument&
                 if (current.isValid()) ShowInForm(current.row());
             });
     connect(&m_view, &FormView::channelShown, this, &ChannelTablePanel::FollowForm);
-    m_document.imageChanged = [model = m_model] { model->Refresh(); };
+    m_imageListener = m_document.imageChanged.Add([model = m_model] { model->Refresh(); });
     FollowForm(m_view.EditChannel());
 }
 
-ChannelTablePanel::~ChannelTablePanel() { m_document.imageChanged = nullptr; }
+ChannelTablePanel::~ChannelTablePanel() = default;
 
 QAction* ChannelTablePanel::AddRowAction(const char* text, const QKeySequence& shortcut,
                                          void (ChannelTablePanel::*slot)()) {

@@ -74,6 +74,7 @@ private:
     QList<QAction*> m_rowActions;
     bool m_followingForm = false;
     bool m_columnsFitted = false;
+    Subscription m_imageListener;
 };
 
 }  // namespace rk

@@ -14,7 +14,7 @@ namespace rk {
 
 DocumentFiles::DocumentFiles(RadioDocument& document, const ModelProfile& profile, QObject* parent)
     : QObject(parent), m_document(document), m_profile(profile) {
-    m_document.modifiedChanged = [this](bool) { emit TitleChanged(); };
+    m_modifiedListener = m_document.modifiedChanged.Add([this](bool) { emit TitleChanged(); });
 }
 
 QString DocumentFiles::DisplayName() const {

@@ -68,6 +68,7 @@ private:
     const ModelProfile& m_profile;
     QString m_path;
     QString m_lastFolder;
+    Subscription m_modifiedListener;
 };
 
 }  // namespace rk

@@ -22,11 +22,9 @@ HistoryCommands::HistoryCommands(const ModelProfile& profile, RadioDocument& doc
     // A line edit claims Ctrl+Z for its own undo; the form's edits hand both
     // keys to the window's actions instead.
     for (QLineEdit* edit : m_view.findChildren<QLineEdit*>()) edit->installEventFilter(this);
-    m_document.historyChanged = [this] { Refresh(); };
+    m_historyListener = m_document.historyChanged.Add([this] { Refresh(); });
     Refresh();
 }
-
-HistoryCommands::~HistoryCommands() { m_document.historyChanged = nullptr; }
 
 void HistoryCommands::Undo() {
     if (m_document.Undo()) m_view.ShowRestoredImage();

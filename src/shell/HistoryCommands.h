@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include "Listeners.h"
+
 class QAction;
 
 namespace rk {
@@ -19,7 +21,6 @@ class HistoryCommands : public QObject {
 public:
     HistoryCommands(const ModelProfile& profile, RadioDocument& document, FormView& view, QAction* undo,
                     QAction* redo, QObject* parent = nullptr);
-    ~HistoryCommands() override;
 
     void Undo();
     void Redo();
@@ -35,6 +36,7 @@ private:
     FormView& m_view;
     QAction* m_undo;
     QAction* m_redo;
+    Subscription m_historyListener;
 };
 
 }  // namespace rk

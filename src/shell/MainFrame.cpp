@@ -29,7 +29,7 @@
 #include "HistoryCommands.h"
 #include "Languages.h"
 #include "ModelProfile.h"
-#include "PortNames.h"
+#include "SystemPorts.h"
 #include "ProgramShell.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
@@ -332,7 +332,7 @@ void CMainFrame::RefreshPortPrompts() {
     } ports[] = {{m_profile.ids.portCom1, "COM1", m_profile.prompts.portCom1.prompt},
                  {m_profile.ids.portCom2, "COM2", m_profile.prompts.portCom2.prompt}};
     for (const auto& [id, name, prompt] : ports) {
-        const QString device = ResolvePortName(QString::fromLatin1(name));
+        const QString device = QString::fromStdString(SystemPortDirectory().Resolve(name).device);
         Command(id)->setStatusTip(Tr(m_profile.shell.portDevicePrompt)
                                  .arg(Tr(prompt), device.isEmpty() ? Tr(m_profile.shell.portNoDevice)
                                                                    : QDir::toNativeSeparators(device)));

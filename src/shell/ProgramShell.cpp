@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "CloneLink.h"
+#include "SystemPorts.h"
 #include "CommandLine.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
@@ -59,7 +60,8 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
     : m_profile(profile),
       m_document(std::move(document)),
       m_texts(std::make_unique<TranslatedTexts>(profile.texts)),
-      m_link(std::make_unique<CloneLink>(profile.rules)) {
+      m_port(MakeSystemPort()),
+      m_link(std::make_unique<CloneLink>(profile.rules, *m_port)) {
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(profile.shell.programTitle);
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);

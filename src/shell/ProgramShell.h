@@ -17,6 +17,7 @@ class CMainFrame;
 namespace rk {
 
 class CloneLink;
+class SerialPort;
 class DocumentFiles;
 class FormView;
 class RecentFiles;
@@ -67,6 +68,7 @@ private:
     // the window and keeps the port choice for the whole run.
     // The rules' texts in the interface language, for the transfer's messages.
     std::unique_ptr<TranslatedTexts> m_texts;
+    std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<CloneLink> m_link;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<DocumentFiles> m_files;

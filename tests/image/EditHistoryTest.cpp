@@ -65,6 +65,7 @@ private:
     bool Matches() const {
         const bool modified = m_model.saved != m_model.position;
         return m_channelsRight && m_doc.Image() == m_model.images[m_model.position] && m_doc.IsModified() == modified &&
+               m_doc.ValidChannels() == BuildValidChannels(m_doc.Image()) &&
                m_doc.History().CanUndo() == (m_model.position > 0) &&
                m_doc.History().CanRedo() == (m_model.position + 1 < m_model.images.size());
     }

@@ -188,7 +188,7 @@ void RadioImageTest::validChannelsListConfiguredInOrder() {
 void RadioImageTest::modifiedStateNotifiesOnChange() {
     RadioDocument doc;
     QList<bool> seen;
-    doc.modifiedChanged = [&](bool m) { seen << m; };
+    const Subscription listening = doc.modifiedChanged.Add([&](bool m) { seen << m; });
     doc.OnNewDocument();
     const auto change = [](std::uint8_t value) { return [value](RadioImage& image) { image[1087] = value; }; };
     QVERIFY(doc.Edit(change(1)));
@@ -209,6 +209,50 @@ void RadioImageTest::modifiedStateNotifiesOnChange() {
     // An edit that changes no byte is no step and no change.
     QVERIFY(!doc.Edit(change(1)));
     QVERIFY(!doc.History().CanRedo());
+}
+
+// Two windows follow the document: each hears every change, the
+// configured-channel list is already rebuilt when they hear it, and a window
+// whose subscription went hears nothing more.
+void RadioImageTest::everyListenerHearsARebuiltDocument() {
+    RadioDocument doc;
+    doc.OnNewDocument();
+    struct Window {
+        int images = 0, steps = 0, modified = 0;
+        std::int32_t channel = -1;
+        std::uint8_t firstListed = 0;
+        std::vector<Subscription> heard;
+        void Follow(RadioDocument& d) {
+            heard.push_back(d.imageChanged.Add([this, &d] { ++images; firstListed = d.ValidChannels()[0]; }));
+            heard.push_back(d.historyChanged.Add([this] { ++steps; }));
+            heard.push_back(d.modifiedChanged.Add([this](bool) { ++modified; }));
+            heard.push_back(d.currentChannelChanged.Add([this](std::int32_t c) { channel = c; }));
+        }
+    };
+    Window first;
+    Window second;
+    first.Follow(doc);
+    second.Follow(doc);
+    const auto version = doc.ValidListVersion();
+    QVERIFY(doc.EditChannel(63, [](const ChannelRecord& r) { r.setRxFreq(14'500'000); }));
+    QCOMPARE(doc.ValidListVersion(), version);
+    QVERIFY(doc.EditChannel(63, [](const ChannelRecord& r) { r.setTxFreq(14'500'000); }));
+    QVERIFY(doc.ValidListVersion() != version);
+    doc.SetCurrentChannel(63);
+    for (const Window* w : {&first, &second}) {
+        QCOMPARE(w->images, 2);
+        QCOMPARE(w->steps, 2);
+        QCOMPARE(w->modified, 1);
+        QCOMPARE(w->channel, 63);
+        QCOMPARE(w->firstListed, std::uint8_t{63});
+    }
+    second.heard.clear();
+    QVERIFY(doc.Undo());
+    QCOMPARE(doc.ValidChannels()[0], kEmptySlot);
+    QCOMPARE(first.images, 3);
+    QCOMPARE(first.firstListed, kEmptySlot);
+    QCOMPARE(second.images, 2);
+    QCOMPARE(doc.imageChanged.Count(), std::size_t{1});
 }
 
 void RadioImageTest::outOfRangeIndexesThrow() {

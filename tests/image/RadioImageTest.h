@@ -13,6 +13,7 @@ private slots:
     void newDocumentDefaults();
     void validChannelsListConfiguredInOrder();
     void modifiedStateNotifiesOnChange();
+    void everyListenerHearsARebuiltDocument();
     void outOfRangeIndexesThrow();
 };
 

@@ -10,6 +10,7 @@
 
 #include "CloneLink.h"
 #include "QtSerialLink.h"
+#include "SystemPorts.h"
 #include "RadioSimulator.h"
 #include "LinkRecord.h"
 #include "PortSearch.h"
@@ -83,7 +84,7 @@ QByteArray Hex(const std::vector<std::uint8_t>& bytes) {
 // refreshed it, a read that becomes the document's (TransferRecord).
 struct Rig {
     explicit Rig(const ModelRules& model)
-        : rules(model), link(model, kTestPeriods), reports(model, &document) {
+        : rules(model), link(model, *port, kTestPeriods), reports(model, &document) {
         document.LoadImage(EarlierImage());
         ListenTo(link, reports);
     }
@@ -107,6 +108,7 @@ struct Rig {
     const ModelRules& rules;
     std::string menuPort = "COM1";
     RadioDocument document;
+    std::unique_ptr<SerialPort> port = MakeSystemPort();
     CloneLink link;
     TransferRecord reports;
 };
@@ -154,7 +156,7 @@ void LinkEndToEndTest::portOpenSetsLineAndGathersReply() {
     QCOMPARE(radio.LineSummary(), std::string("9600 8N2"));
     PointComAt(1, radio.SlavePath());
 
-    QtSerialLink port;
+    QtSerialLink port(SystemPortDirectory());
     QVERIFY(!port.OpenPort("COM2"));  // only names with their own variable resolve
     QVERIFY(port.OpenPort("COM1"));
     QCOMPARE(radio.LineSummary(), std::string("2400 8N1"));
@@ -214,7 +216,8 @@ void LinkEndToEndTest::readAtLineSpeed() {
     QVERIFY(radio.Start(behaviour));
     PointComAt(1, radio.SlavePath());
     RadioDocument document;
-    CloneLink link(Rk520Rules(), TransferPeriods{.blockReplyMs = 1250, .writeBlockMs = 1250, .handshakeMs = kHandshakeMs});
+    const auto port = MakeSystemPort();
+    CloneLink link(Rk520Rules(), *port, TransferPeriods{.blockReplyMs = 1250, .writeBlockMs = 1250, .handshakeMs = kHandshakeMs});
     TransferRecord reports(Rk520Rules(), &document);
     ListenTo(link, reports);
     link.OnReadRadio();

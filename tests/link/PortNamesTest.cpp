@@ -6,6 +6,7 @@
 
 #include "PortNames.h"
 #include "QtSerialLink.h"
+#include "QtPortDirectory.h"
 #include "TestRunner.h"
 
 using namespace rk;
@@ -13,6 +14,7 @@ using namespace rk;
 using VariableMap = std::map<int, QString>;
 Q_DECLARE_METATYPE(VariableMap)
 Q_DECLARE_METATYPE(rk::PortProblem)
+Q_DECLARE_METATYPE(rk::OpenError)
 
 class PortNamesTest : public QObject {
     Q_OBJECT
@@ -29,23 +31,23 @@ private slots:
 };
 
 void PortNamesTest::openFailureCause_data() {
-    QTest::addColumn<QSerialPort::SerialPortError>("error");
+    QTest::addColumn<OpenError>("error");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("accessible");
     QTest::addColumn<PortProblem>("cause");
-    QTest::newRow("no permission") << QSerialPort::PermissionError << true << false << PortProblem::PermissionDenied;
-    QTest::newRow("locked by another program") << QSerialPort::PermissionError << true << true << PortProblem::InUse;
-    QTest::newRow("device gone") << QSerialPort::DeviceNotFoundError << false << false << PortProblem::Absent;
-    QTest::newRow("open here already") << QSerialPort::OpenError << true << true << PortProblem::InUse;
-    QTest::newRow("other") << QSerialPort::UnknownError << true << true << PortProblem::OpenFailed;
+    QTest::newRow("no permission") << OpenErrorOf(QSerialPort::PermissionError) << true << false << PortProblem::PermissionDenied;
+    QTest::newRow("locked by another program") << OpenErrorOf(QSerialPort::PermissionError) << true << true << PortProblem::InUse;
+    QTest::newRow("device gone") << OpenErrorOf(QSerialPort::DeviceNotFoundError) << false << false << PortProblem::Absent;
+    QTest::newRow("open here already") << OpenErrorOf(QSerialPort::OpenError) << true << true << PortProblem::InUse;
+    QTest::newRow("other") << OpenErrorOf(QSerialPort::UnknownError) << true << true << PortProblem::OpenFailed;
 }
 
 void PortNamesTest::openFailureCause() {
-    QFETCH(QSerialPort::SerialPortError, error);
+    QFETCH(OpenError, error);
     QFETCH(bool, exists);
     QFETCH(bool, accessible);
     QFETCH(PortProblem, cause);
-    QCOMPARE(ClassifyOpenFailure(error, exists, accessible), cause);
+    QCOMPARE(ClassifyOpenError(error, exists, accessible), cause);
 }
 
 void PortNamesTest::devicesInOrder_data() {

@@ -8,34 +8,43 @@
 using namespace rk;
 
 Q_DECLARE_METATYPE(rk::PortProblem)
+Q_DECLARE_METATYPE(rk::OpenError)
 
 class WinPortNamesTest : public QObject {
     Q_OBJECT
 private slots:
+    // The error code, through what it says, to the problem the programs word.
     void errorCodesNameTheCause_data() {
         QTest::addColumn<quint32>("code");
         QTest::addColumn<bool>("anyPortListed");
+        QTest::addColumn<OpenError>("error");
         QTest::addColumn<PortProblem>("problem");
-        QTest::newRow("file not found") << 2u << true << PortProblem::Absent;
-        QTest::newRow("path not found") << 3u << true << PortProblem::Absent;
-        QTest::newRow("bad name") << 123u << true << PortProblem::Absent;
-        QTest::newRow("adapter gone") << 31u << true << PortProblem::Absent;
-        QTest::newRow("not there, none listed") << 2u << false << PortProblem::NoSerialDevices;
-        QTest::newRow("held: access denied") << 5u << true << PortProblem::InUse;
-        QTest::newRow("held: sharing violation") << 32u << true << PortProblem::InUse;
-        QTest::newRow("held, none listed") << 5u << false << PortProblem::InUse;
-        QTest::newRow("busy") << 170u << true << PortProblem::InUse;
-        QTest::newRow("needs elevation") << 740u << true << PortProblem::PermissionDenied;
-        QTest::newRow("privilege not held") << 1314u << true << PortProblem::PermissionDenied;
-        QTest::newRow("invalid function") << 1u << true << PortProblem::OpenFailed;
-        QTest::newRow("no error code") << 0u << true << PortProblem::OpenFailed;
-        QTest::newRow("largest code") << 0xFFFFFFFFu << true << PortProblem::OpenFailed;
+        QTest::newRow("file not found") << 2u << true << OpenError::NotFound << PortProblem::Absent;
+        QTest::newRow("path not found") << 3u << true << OpenError::NotFound << PortProblem::Absent;
+        QTest::newRow("bad name") << 123u << true << OpenError::NotFound << PortProblem::Absent;
+        QTest::newRow("adapter gone") << 31u << true << OpenError::NotFound << PortProblem::Absent;
+        QTest::newRow("not connected") << 1167u << true << OpenError::NotFound << PortProblem::Absent;
+        QTest::newRow("not there, none listed") << 2u << false << OpenError::NotFound << PortProblem::NoSerialDevices;
+        QTest::newRow("held: access denied") << 5u << true << OpenError::AccessDenied << PortProblem::InUse;
+        QTest::newRow("held: sharing violation") << 32u << true << OpenError::AccessDenied << PortProblem::InUse;
+        QTest::newRow("held, none listed") << 5u << false << OpenError::AccessDenied << PortProblem::InUse;
+        QTest::newRow("busy") << 170u << true << OpenError::AccessDenied << PortProblem::InUse;
+        QTest::newRow("needs elevation") << 740u << true << OpenError::Other << PortProblem::OpenFailed;
+        QTest::newRow("invalid function") << 1u << true << OpenError::Other << PortProblem::OpenFailed;
+        QTest::newRow("no error code") << 0u << true << OpenError::Other << PortProblem::OpenFailed;
+        QTest::newRow("largest code") << 0xFFFFFFFFu << false << OpenError::Other << PortProblem::OpenFailed;
     }
     void errorCodesNameTheCause() {
         QFETCH(quint32, code);
         QFETCH(bool, anyPortListed);
+        QFETCH(OpenError, error);
         QFETCH(PortProblem, problem);
-        QCOMPARE(ClassifyWindowsOpenError(code, anyPortListed), problem);
+        QCOMPARE(WindowsOpenError(code), error);
+        QCOMPARE(ClassifyWindowsOpenFailure(error, anyPortListed), problem);
+    }
+
+    void heldHereIsInUse() {
+        QCOMPARE(ClassifyWindowsOpenFailure(OpenError::AlreadyOpen, true), PortProblem::InUse);
     }
 
     void portListInNumberOrder_data() {

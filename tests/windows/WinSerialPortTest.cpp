@@ -11,6 +11,7 @@
 #include "CloneLink.h"
 #include "PortSearch.h"
 #include "Rk520Rules.h"
+#include "SystemPorts.h"
 #include "WinPortNames.h"
 #include "WinSerialPort.h"
 
@@ -27,28 +28,37 @@ constexpr int kTransferWaitMs = 30000;
 class WinSerialPortTest : public QObject {
     Q_OBJECT
 private slots:
-    void theMappedPortIsListed() { QCOMPARE(ListComPorts(), QStringList{"COM1"}); }
-
-    void namesThatLeadNowhereAreAbsent_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("second") << "COM2";
-        QTest::newRow("eighth") << "COM8";
-        QTest::newRow("two digits") << "COM10";
-        QTest::newRow("device namespace") << "\\\\.\\COM3";
-        QTest::newRow("not a port") << "LPT9";
+    void theMappedPortIsListed() {
+        QCOMPARE(ListComPorts(), QStringList{"COM1"});
+        const auto devices = SystemPortDirectory().Devices();
+        QCOMPARE(devices.size(), std::size_t{1});
+        QCOMPARE(devices.front().path, std::string("COM1"));
     }
-    void namesThatLeadNowhereAreAbsent() {
+
+    // A table name the serial-port map lacks stands for no device; any other
+    // name is tried and is not there.
+    void namesThatLeadNowhereFail_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<PortProblem>("problem");
+        QTest::newRow("second") << "COM2" << PortProblem::Unassigned;
+        QTest::newRow("eighth") << "COM8" << PortProblem::Unassigned;
+        QTest::newRow("two digits") << "COM10" << PortProblem::Absent;
+        QTest::newRow("device namespace") << "\\\\.\\COM3" << PortProblem::Absent;
+        QTest::newRow("not a port") << "LPT9" << PortProblem::Absent;
+    }
+    void namesThatLeadNowhereFail() {
         QFETCH(QString, name);
-        WinSerialPort port;
+        QFETCH(PortProblem, problem);
+        WinSerialPort port(SystemPortDirectory());
         QVERIFY(!port.OpenPort(name.toStdString()));
-        QCOMPARE(port.LastOpen().problem, PortProblem::Absent);
+        QCOMPARE(port.LastOpen().problem, problem);
         QCOMPARE(port.LastOpen().name, name.toStdString());
         QVERIFY(!port.IsOpen());
     }
 
     void aPortHeldIsInUse() {
-        WinSerialPort first;
-        WinSerialPort second;
+        WinSerialPort first(SystemPortDirectory());
+        WinSerialPort second(SystemPortDirectory());
         QVERIFY(first.OpenPort("COM1"));
         QVERIFY(!second.OpenPort("COM1"));
         QCOMPARE(second.LastOpen().problem, PortProblem::InUse);
@@ -58,7 +68,7 @@ private slots:
     }
 
     void closingTwiceAndReadingClosedAreHarmless() {
-        WinSerialPort port;
+        WinSerialPort port(SystemPortDirectory());
         port.ClosePort();
         ReceiveBuffer buffer;
         buffer.count = 7;
@@ -83,7 +93,8 @@ private slots:
         const QByteArray expected = expectedFile.readAll().left(static_cast<qsizetype>(kImageSize));
         QCOMPARE(expected.size(), static_cast<qsizetype>(kImageSize));
 
-        CloneLink link(Rk520Rules());
+        const auto port = MakeSystemPort();
+        CloneLink link(Rk520Rules(), *port);
         QSignalSpy completed(&link, &CloneLink::readCompleted);
         QSignalSpy failed(&link, &CloneLink::failed);
         link.SetPorts(ProgramPorts(Rk520Rules(), "COM1"));
