@@ -8,10 +8,9 @@
 // Scenes: window, menu-N (each top-level menu open), edit-menu (Undo naming
 // a typed frequency), table (the channel table docked beside the form),
 // backups (the Backups dialog over two kept backups), write-preview (the
-// question before a write to a simulated radio, answered Cancel). Settings
+// preview dialog before a write to a simulated radio, answered Cancel). Settings
 // and backups live in a folder of their own for the run, never the user's.
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -22,7 +21,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QDialog>
 #include <QPainter>
 #include <QTimer>
 #include <QTreeWidget>
@@ -47,6 +46,7 @@
 #include "Rk7400App.h"
 #include "Rk7400Profile.h"
 #include "Texts.h"
+#include "WritePreviewDialog.h"
 #include "DemoRadio.h"
 
 using namespace rk;
@@ -105,40 +105,34 @@ QImage WithMenuOpen(QMainWindow& window, int menuIndex) {
     return both;
 }
 
-// Answers the program's message boxes as they come up. The write preview
-// (the box with the Write button) is grabbed and cancelled; any other box
-// (that nothing was written, or a failure) is closed and ends the wait.
+// Answers the program's dialogs as they come up. The write preview is
+// grabbed and cancelled; any other box (that nothing was written, or a
+// failure) is closed and ends the wait.
 class PreviewCatcher : public QObject {
 public:
-    PreviewCatcher(QString writeButton, QEventLoop& done) : m_writeButton(std::move(writeButton)), m_done(done) {
-        qApp->installEventFilter(this);
-    }
+    explicit PreviewCatcher(QEventLoop& done) : m_done(done) { qApp->installEventFilter(this); }
     ~PreviewCatcher() override { qApp->removeEventFilter(this); }
     QImage picture;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // Answered once the box has been laid out and its own loop runs.
-        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
-            QTimer::singleShot(0, box, [this, box] { Answer(*box); });
+        // Answered once the dialog has been laid out and its own loop runs.
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && event->type() == QEvent::Show)
+            QTimer::singleShot(0, dialog, [this, dialog] { Answer(*dialog); });
         return false;
     }
 
 private:
-    void Answer(QMessageBox& box) {
-        const auto buttons = box.buttons();
-        const bool preview = std::any_of(buttons.begin(), buttons.end(),
-                                         [this](const QAbstractButton* b) { return b->text() == m_writeButton; });
-        if (preview && picture.isNull() && box.escapeButton()) {
-            picture = box.grab().toImage();
-            box.escapeButton()->click();
+    void Answer(QDialog& dialog) {
+        if (qobject_cast<WritePreviewDialog*>(&dialog) && picture.isNull()) {
+            picture = dialog.grab().toImage();
+            dialog.reject();
             return;
         }
-        box.reject();
+        dialog.reject();
         m_done.quit();
     }
 
-    QString m_writeButton;
     QEventLoop& m_done;
 };
 
@@ -160,7 +154,7 @@ QImage WritePreview(ProgramShell& program, const ModelProfile& profile) {
     frame.Command(profile.ids.backup)->setChecked(true);
     frame.Command(command::kOperationPreview)->setChecked(true);
     QEventLoop wait;
-    PreviewCatcher catcher(Tr(profile.preview.write), wait);
+    PreviewCatcher catcher(wait);
     QTimer::singleShot(60'000, &wait, &QEventLoop::quit);
     frame.Command(profile.ids.write)->trigger();
     wait.exec();

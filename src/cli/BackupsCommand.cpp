@@ -19,8 +19,6 @@ namespace {
 
 QString KindText(const BackupEntry& entry) { return entry.kind ? BackupKindName(*entry.kind) : QStringLiteral("-"); }
 
-QString TimeText(const BackupEntry& entry) { return entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
-
 QString ChannelsText(const BackupEntry& entry) {
     return entry.image ? QString::number(entry.configuredChannels) : QStringLiteral("unreadable");
 }
@@ -61,7 +59,7 @@ int RunBackups(const Arguments& args) {
     if (entries.empty()) return kSuccess;
     QList<QStringList> rows{{QStringLiteral("TIME"), QStringLiteral("KIND"), QStringLiteral("CHANNELS"), QStringLiteral("PATH")}};
     for (const BackupEntry& entry : entries)
-        rows << QStringList{TimeText(entry), KindText(entry), ChannelsText(entry), QDir::toNativeSeparators(entry.path)};
+        rows << QStringList{BackupTimeText(entry), KindText(entry), ChannelsText(entry), QDir::toNativeSeparators(entry.path)};
     const QString text = Columns(rows);
     Print(text.left(text.size() - 1));
     return kSuccess;

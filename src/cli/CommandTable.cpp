@@ -81,15 +81,20 @@ const std::vector<Command> kCommands = {
      "Options:\n" RK_MODEL_HELP,
      {kModel}, 1, 1, &RunCheck},
     {"new", "write the image of a new document",
-     "Usage: rkradio new [--model M] -o FILE\n"
+     "Usage: rkradio new [--model M] [--band MHZ] [--time-limit MIN] -o FILE\n"
      "\n"
      "Writes to FILE the image a new document has in the programs: no channel\n"
      "configured and the settings a new document starts with. The way to start\n"
-     "from nothing, for example before an import.\n"
+     "from nothing, for example before an import. A new document's band is 0,\n"
+     "which no radio takes: give the band for an image that can be written.\n"
      "\n"
      "Options:\n"
-     "  -o, --output FILE  the image file to write\n" RK_MODEL_HELP,
-     {kModel, kOutput}, 0, 0, &RunNew},
+     "  -o, --output FILE   the image file to write\n"
+     "  --band MHZ          the band's lower edge in whole MHz: 100 to 480 for\n"
+     "                      rk520, 100 to 400 for rk7400; the band is 20 MHz wide\n"
+     "  --time-limit MIN    the transmit time limit, 0.1 to 10 minutes (5 unless\n"
+     "                      given)\n" RK_MODEL_HELP,
+     {kModel, kOutput, {QStringLiteral("band"), {}, true}, {QStringLiteral("time-limit"), {}, true}}, 0, 0, &RunNew},
     {"show", "print the settings and channels of an image",
      "Usage: rkradio show [--all] [--json] FILE\n"
      "\n"

@@ -1,14 +1,12 @@
 // read, write and verify: the commands that talk to the radio. They run the
-// programs' own transfer (CloneLink) with the same timing and the same backup
-// folder, and say what happened in English.
+// programs' own transfer session with the same timing and the same backup
+// folder, and put its outcome into English.
 
 #include <QEventLoop>
 #include <QTimer>
 #include <functional>
 
 #include "Cli.h"
-#include "CloneLink.h"
-#include "SystemPorts.h"
 #include "Commands.h"
 #include "Files.h"
 #include "Formats.h"
@@ -19,6 +17,9 @@
 #include "RuleTexts.h"
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
+#include "TransferPeriodChoice.h"
+#include "TransferSession.h"
+#include "SystemPorts.h"
 #include "WriteValidation.h"
 
 namespace rk::cli {
@@ -68,43 +69,48 @@ TransferTexts CliTransferTexts(const TranslatedTexts& english) {
     return texts;
 }
 
-// One transfer run to its end: the link on the request's ports, progress on
-// stderr, the event loop until the closing report.
+// One operation run to its end: the session on the request's ports,
+// progress on stderr, the event loop until its outcome. `done` words an
+// operation that went as asked and gives the exit status.
 class RadioExchange {
 public:
+    using Done = std::function<int(const TransferOutcome&)>;
+
     RadioExchange(const QString& command, const RadioRequest& request)
         : m_command(command),
+          m_rules(*request.rules),
+          m_ports(request.ports),
           m_english(EnglishTexts(*request.rules)),
           m_texts(CliTransferTexts(m_english)),
           m_port(MakeSystemPort()),
-          m_link(*request.rules, *m_port),
+          m_link(*request.rules, *m_port, CliTransferPeriods()),
+          m_session(m_link),
           m_progress(request.quiet) {
-        m_link.SetPorts(request.ports);
-        QObject::connect(&m_link, &CloneLink::stepStarted, &m_loop,
+        QObject::connect(&m_session, &TransferSession::stepStarted, &m_loop,
                          [this](const TransferStep& step) { m_progress.Step(step); });
-        QObject::connect(&m_link, &CloneLink::failed, &m_loop, [this](const TransferFailure& failure) {
-            Fail(QString::fromStdString(DescribeFailure(m_texts, failure)));
-        });
-        QObject::connect(&m_link, &CloneLink::stopped, &m_loop, [this](TransferPhase phase) { Stopped(phase); });
-        // The handler cannot touch the link; Ctrl+C is seen here, between
+        QObject::connect(&m_session, &TransferSession::finished, &m_loop,
+                         [this](const TransferOutcome& outcome) { Finished(outcome); });
+        // The handler cannot touch the session; Ctrl+C is seen here, between
         // the transfer's steps.
         m_interruptPoll.setInterval(50);
         QObject::connect(&m_interruptPoll, &QTimer::timeout, &m_loop, [this] {
             if (!m_interrupt.Requested()) return;
             m_interruptPoll.stop();
-            m_link.StopAfterBlock();
+            m_session.StopAfterBlock();
         });
     }
 
-    CloneLink& Link() { return m_link; }
-    const TransferTexts& Texts() const { return m_texts; }
+    TransferSession& Session() { return m_session; }
+    const std::vector<PortCandidate>& Ports() const { return m_ports; }
     const ReportTexts& Names() const { return m_english.Report(); }
+    const TransferTexts& Texts() const { return m_texts; }
     // Ends the progress line before other lines go to stderr.
     void EndProgressLine() { m_progress.Finish(); }
 
-    // Runs `start` and waits for the closing report.
-    int Run(const std::function<void(CloneLink&)>& start) {
-        QTimer::singleShot(0, &m_link, [this, start] { start(m_link); });
+    // Runs `start` and waits for the outcome.
+    int Run(const std::function<void(TransferSession&)>& start, Done done) {
+        m_done = std::move(done);
+        QTimer::singleShot(0, &m_session, [this, start] { start(m_session); });
         m_interruptPoll.start();
         m_loop.exec();
         m_interruptPoll.stop();
@@ -115,56 +121,103 @@ public:
         m_exitCode = exitCode;
         m_loop.quit();
     }
-    void Fail(const QString& text) {
-        m_progress.Finish();
-        for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            Error(QStringLiteral("%1: %2").arg(m_command, line));
-        Finish(kRadioError);
-    }
 
 private:
-    // Ctrl+C ended the transfer: what the radio holds now, and where its
-    // data from before the write is.
-    void Stopped(TransferPhase phase) {
-        // A dry run cancels the write itself and says what it found.
-        if (!m_interrupt.Requested()) return;
-        m_progress.Finish();
-        const TransferJob& job = m_link.Transfer().Job();
-        const bool written = phase == TransferPhase::Verify || (phase == TransferPhase::Write && job.blocksSent > 0);
-        if (!written) {
-            Error(QStringLiteral("%1: stopped; nothing was written").arg(m_command));
-        } else {
-            if (phase == TransferPhase::Verify || job.blocksSent == kImageBlocks)
-                Error(QStringLiteral("%1: stopped; the radio was written whole but not read back").arg(m_command));
-            else
-                Error(QStringLiteral("%1: stopped; the radio is partly written (%2 of %3 blocks)")
-                          .arg(m_command)
-                          .arg(job.blocksSent)
-                          .arg(kImageBlocks));
-            const BackupCopy& before = job.result.before;
-            if (before.Saved())
-                Error(QStringLiteral("%1: the radio's data from before the write is in %2")
-                          .arg(m_command, QString::fromStdString(before.path)));
-            else
-                Error(QStringLiteral("%1: no backup was taken before the write").arg(m_command));
+    void Say(const QString& text) {
+        for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            Error(QStringLiteral("%1: %2").arg(m_command, line));
+    }
+
+    void Finished(const TransferOutcome& outcome) {
+        switch (outcome.end) {
+        case TransferEnd::Done: Finish(m_done(outcome)); return;
+        case TransferEnd::Refused: {
+            m_progress.Finish();
+            const WriteRefusal& refusal = outcome.refusal;
+            const QString where =
+                refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel)) : QString();
+            Error(QStringLiteral("%1: %2%3").arg(m_command, where, CheckFailureText(m_rules, refusal.rule)));
+            Finish(kFailed);
+            return;
         }
-        Finish(kRadioError);
+        case TransferEnd::PortProblem:
+        case TransferEnd::RadioProblem:
+        case TransferEnd::BackupNotSaved:
+            m_progress.Finish();
+            Say(QString::fromStdString(DescribeFailure(m_texts, outcome.failure)));
+            SayWhatTheRadioHolds(outcome, QString());
+            Finish(kRadioError);
+            return;
+        case TransferEnd::Stopped:
+            // A dry run cancels the write itself and says what it found.
+            if (!m_interrupt.Requested()) return;
+            m_progress.Finish();
+            SayWhatTheRadioHolds(outcome, QStringLiteral("stopped; "));
+            Finish(kRadioError);
+            return;
+        }
+    }
+
+    // How much of a write reached the radio, and where its data from before
+    // the write are.
+    void SayWhatTheRadioHolds(const TransferOutcome& outcome, const QString& lead) {
+        switch (outcome.radio) {
+        case RadioHolds::OldData:
+            if (!lead.isEmpty()) Say(lead + QStringLiteral("nothing was written"));
+            return;
+        case RadioHolds::NewData: Say(lead + QStringLiteral("the radio was written whole but not read back")); break;
+        case RadioHolds::PartlyWritten:
+            Say(lead + QStringLiteral("the radio is partly written (%1 of %2 blocks)")
+                           .arg(outcome.blocksWritten)
+                           .arg(kImageBlocks));
+            break;
+        }
+        if (outcome.before.Saved())
+            Say(QStringLiteral("the radio's data from before the write is in %1")
+                    .arg(QString::fromStdString(outcome.before.path)));
+        else
+            Say(QStringLiteral("no backup was taken before the write"));
     }
 
     QString m_command;
+    const ModelRules& m_rules;
+    std::vector<PortCandidate> m_ports;
     TranslatedTexts m_english;
     TransferTexts m_texts;
     std::unique_ptr<SerialPort> m_port;
     CloneLink m_link;
+    TransferSession m_session;
     Progress m_progress;
     QEventLoop m_loop;
     InterruptWatch m_interrupt;
     QTimer m_interruptPoll;
+    Done m_done;
     int m_exitCode = kRadioError;
 };
 
 void PrintBackup(const BackupCopy& copy, const char* what) {
     if (copy.Saved()) Print(QStringLiteral("%1 kept in %2").arg(QLatin1String(what), QString::fromStdString(copy.path)));
+}
+
+// The write's outcome in rkradio's words, and its exit status.
+int SayWritten(const TransferOutcome& outcome, const ReportTexts& names, const TransferTexts& texts) {
+    const WriteResult& result = outcome.write;
+    PrintBackup(outcome.before, "the radio's data before the write");
+    switch (result.verify) {
+    case VerifyOutcome::NotAsked: Print(QStringLiteral("written to the radio")); break;
+    case VerifyOutcome::Matches: Print(QStringLiteral("written to the radio; reading it back gave the same data")); break;
+    case VerifyOutcome::Differs:
+        Print(QStringLiteral("written to the radio, but reading it back gave other data:"));
+        for (const FieldDifference& d : result.differences) Print(DifferenceLine(names, d));
+        break;
+    case VerifyOutcome::ReadFailed:
+        Print(QStringLiteral("written to the radio, but it could not be read back:"));
+        Print(QString::fromStdString(DescribeFailure(texts, result.readFailure)));
+        break;
+    }
+    return result.verify == VerifyOutcome::Differs      ? kFailed
+           : result.verify == VerifyOutcome::ReadFailed ? kRadioError
+                                                        : kSuccess;
 }
 
 }  // namespace
@@ -178,10 +231,10 @@ int RunRead(const Arguments& args) {
 
     // The file is written only when every row has arrived.
     RadioExchange exchange(QStringLiteral("read"), *request);
-    QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
-        exchange.Finish(SaveImageFile(out, result.image) ? kSuccess : kFileError);
-    });
-    return exchange.Run([](CloneLink& link) { link.OnReadRadio(); });
+    return exchange.Run([&](TransferSession& session) { session.Read(exchange.Ports()); },
+                        [&](const TransferOutcome& outcome) {
+                            return SaveImageFile(out, outcome.read.image) ? kSuccess : kFileError;
+                        });
 }
 
 int RunWrite(const Arguments& args) {
@@ -194,13 +247,15 @@ int RunWrite(const Arguments& args) {
 
     RadioExchange exchange(QStringLiteral("write"), *request);
     // The backup read shows what the write would change: a dry run lists it
-    // and stops there; a write says it on stderr and goes on.
+    // and stops there, whatever else it was given; a write says it on stderr
+    // and goes on.
     const bool dryRun = args.Has(QStringLiteral("dry-run"));
     const WriteOptions options{dryRun || !args.Has(QStringLiteral("no-backup")), !args.Has(QStringLiteral("no-verify")),
                                true};
-    QObject::connect(&exchange.Link(), &CloneLink::writeAwaiting, &exchange.Link(), [&](const WritePreview& preview) {
+    TransferSession& session = exchange.Session();
+    QObject::connect(&session, &TransferSession::writeAwaiting, &session, [&](const WritePreview& preview) {
         if (dryRun) {
-            exchange.Link().CancelWrite();
+            session.Cancel();
             exchange.EndProgressLine();
             if (preview.differences.empty()) Print(QStringLiteral("the radio already holds these data"));
             for (const FieldDifference& d : preview.differences) Print(DifferenceLine(exchange.Names(), d));
@@ -212,34 +267,12 @@ int RunWrite(const Arguments& args) {
             if (preview.differences.empty()) Error(QStringLiteral("write: the radio already holds these data"));
             for (const FieldDifference& d : preview.differences) Error(QStringLiteral("write: ") + DifferenceLine(exchange.Names(), d));
         }
-        QTimer::singleShot(0, &exchange.Link(), [&exchange] { exchange.Link().ProceedWrite(); });
+        QTimer::singleShot(0, &session, [&session] { session.Proceed(); });
     });
-    QObject::connect(&exchange.Link(), &CloneLink::writeRefused, &exchange.Link(), [&](const WriteRefusal& refusal) {
-        const QString where = refusal.channel >= 0 ? QStringLiteral("channel %1: ").arg(ChannelNumber(refusal.channel))
-                                                   : QString();
-        Error(QStringLiteral("write: %1%2").arg(where, CheckFailureText(*request->rules, refusal.rule)));
-        exchange.Finish(kFailed);
-    });
-    QObject::connect(&exchange.Link(), &CloneLink::writeCompleted, &exchange.Link(), [&](const WriteResult& result) {
-        PrintBackup(result.before, "the radio's data before the write");
-        switch (result.verify) {
-        case VerifyOutcome::NotAsked: Print(QStringLiteral("written to the radio")); break;
-        case VerifyOutcome::Matches: Print(QStringLiteral("written to the radio; reading it back gave the same data")); break;
-        case VerifyOutcome::Differs:
-            Print(QStringLiteral("written to the radio, but reading it back gave other data:"));
-            for (const FieldDifference& d : result.differences) Print(DifferenceLine(exchange.Names(), d));
-            break;
-        case VerifyOutcome::ReadFailed:
-            Print(QStringLiteral("written to the radio, but it could not be read back:"));
-            Print(QString::fromStdString(DescribeFailure(exchange.Texts(), result.readFailure)));
-            break;
-        }
-        const int code = result.verify == VerifyOutcome::Differs      ? kFailed
-                         : result.verify == VerifyOutcome::ReadFailed ? kRadioError
-                                                                      : kSuccess;
-        exchange.Finish(code);
-    });
-    return exchange.Run([&image, options](CloneLink& link) { link.OnWriteRadio(*image, options); });
+    return exchange.Run([&](TransferSession& s) { s.Write(*image, options, exchange.Ports()); },
+                        [&](const TransferOutcome& outcome) {
+                            return SayWritten(outcome, exchange.Names(), exchange.Texts());
+                        });
 }
 
 int RunVerify(const Arguments& args) {
@@ -251,16 +284,14 @@ int RunVerify(const Arguments& args) {
     if (!image) return kFileError;
 
     // The radio is compared with the image as a write would send it.
-    RadioImage expected = *image;
-    RefreshDerivedFields(expected);
     RadioExchange exchange(QStringLiteral("verify"), *request);
-    QObject::connect(&exchange.Link(), &CloneLink::readCompleted, &exchange.Link(), [&](const ReadResult& result) {
-        const auto differences = CompareImages(expected, result.image);
-        if (differences.empty()) Print(QStringLiteral("the radio holds the same data as %1").arg(file));
-        for (const FieldDifference& d : differences) Print(DifferenceLine(exchange.Names(), d));
-        exchange.Finish(differences.empty() ? kSuccess : kFailed);
-    });
-    return exchange.Run([](CloneLink& link) { link.OnReadRadio(); });
+    return exchange.Run([&](TransferSession& session) { session.Verify(*image, exchange.Ports()); },
+                        [&](const TransferOutcome& outcome) {
+                            if (outcome.differences.empty())
+                                Print(QStringLiteral("the radio holds the same data as %1").arg(file));
+                            for (const FieldDifference& d : outcome.differences) Print(DifferenceLine(exchange.Names(), d));
+                            return outcome.differences.empty() ? kSuccess : kFailed;
+                        });
 }
 
 }  // namespace rk::cli

@@ -70,7 +70,7 @@ QString ShowText(const RadioImage& image, bool allChannels) {
     const int configured = image.ConfiguredChannelCount();
 
     QString text = Columns({
-        {QStringLiteral("Band:"), QStringLiteral("%1-%2 MHz").arg(low).arg(low + kBandWidthMhz)},
+        {QStringLiteral("Band:"), QStringLiteral("%1-%2 MHz").arg(low).arg(ShownBandHigh(low))},
         {QStringLiteral("Time limit:"),
          QStringLiteral("%1 min").arg(QString::fromStdString(FormatNumber(TenthsToValue(settings.totLimit()))))},
         {QStringLiteral("Scan group A:"), ScanGroupText(settings, ScanGroup::A)},

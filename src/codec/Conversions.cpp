@@ -52,6 +52,12 @@ std::int64_t BandLowToMhz(std::uint32_t bandLow) {
     return static_cast<std::int64_t>(bandLow) * 4 / 1000 / 100;
 }
 
+std::int64_t ShownBandHigh(std::int64_t lowMhz) {
+    constexpr std::int64_t kShownLowest = 100;
+    constexpr std::int64_t kShownHighest = 500;
+    return lowMhz >= kShownLowest && lowMhz <= kShownHighest ? lowMhz + kBandWidthMhz : 0;
+}
+
 std::uint32_t MhzToBandLow(double mhz) {
     if (std::isnan(mhz) || mhz < 0) return 0;
     if (std::isinf(mhz)) return static_cast<std::uint32_t>(kBandLowMax);

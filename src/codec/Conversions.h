@@ -29,6 +29,10 @@ std::string MhzText(std::int64_t count, int leastDecimals);
 // bandLow (40 Hz steps) to whole MHz: bandLow × 4 / 1000 / 100, integer division.
 std::int64_t BandLowToMhz(std::uint32_t bandLow);
 
+// The band's high edge in MHz as the programs show it: 20 MHz above a low
+// edge of 100..500, else 0 (a new document's band reads "0 to 0").
+std::int64_t ShownBandHigh(std::int64_t lowMhz);
+
 // Typed MHz to bandLow: exact count of 10 Hz steps, divided by 4. Negative
 // values and NaN give 0, values beyond 24 bits give 0xFFFFFF.
 std::uint32_t MhzToBandLow(double mhz);

@@ -8,12 +8,9 @@ namespace rk {
 
 namespace {
 
-constexpr std::int64_t kLowestBandEdge = 10'000'000;  // 100 MHz
 constexpr std::int64_t kBandEdgeStep = 100'000;       // 1 MHz
 constexpr std::int32_t kStep5kHz = 500;
 constexpr std::int32_t kStep6k25Hz = 625;
-constexpr std::uint8_t kTotLimitMin = 1;
-constexpr std::uint8_t kTotLimitMax = 100;
 constexpr std::uint8_t kRepeaterDelayMax = 100;
 
 // The first same-frequency option set, in the order talkaround, repeater,
@@ -47,9 +44,7 @@ WriteRule FirstFailure(ConstChannelRecord channel, std::int64_t bandEdge, std::u
     if ((rx64 > tx64 && rx64 > tx64 + rules.greatestSplit) || (tx64 > rx64 && tx64 > rx64 + rules.greatestSplit)) {
         return WriteRule::Split;
     }
-    if (bandEdge < kLowestBandEdge || bandEdge > rules.highestBandEdge || bandEdge % kBandEdgeStep != 0) {
-        return WriteRule::Band;
-    }
+    if (!IsValidBandEdge(bandEdge, rules)) return WriteRule::Band;
     if (!InBand(rx64, bandEdge)) return WriteRule::RxOutOfBand;
     if (!InBand(tx64, bandEdge)) return WriteRule::TxOutOfBand;
     if (!OnChannelStep(rx)) return WriteRule::RxStep;
@@ -68,6 +63,10 @@ void RefreshChannel(SettingsBlock& settings, int c, ConstChannelRecord channel) 
 }
 
 }  // namespace
+
+bool IsValidBandEdge(std::int64_t bandEdge, const ValidationRules& rules) {
+    return bandEdge >= kLowestBandEdge && bandEdge <= rules.highestBandEdge && bandEdge % kBandEdgeStep == 0;
+}
 
 bool IsBandRule(WriteRule rule) {
     return rule == WriteRule::Band || rule == WriteRule::RxOutOfBand || rule == WriteRule::TxOutOfBand;

@@ -30,6 +30,14 @@ enum class WriteRule {
 // The band itself or a frequency outside it: its message names the band.
 bool IsBandRule(WriteRule rule);
 
+// The limits the check holds a band's lower edge (10 Hz counts: whole MHz
+// from 100 MHz to the model's highest) and the time limit (tenths of a
+// minute, 0.1 to 10 minutes) to.
+bool IsValidBandEdge(std::int64_t bandEdge, const ValidationRules& rules);
+inline constexpr std::int64_t kLowestBandEdge = 10'000'000;  // 100 MHz
+inline constexpr std::uint8_t kTotLimitMin = 1;
+inline constexpr std::uint8_t kTotLimitMax = 100;
+
 struct ValidationVerdict {
     bool passed = false;
     int failingChannel = -1;            // set when the check failed

@@ -36,8 +36,7 @@ void SettingsPanel::LoadTotLimit(const ConstSettingsBlock& settings) {
 
 BandEdges ShownBand(const ConstSettingsBlock& settings) {
     const std::int64_t low = BandLowToMhz(settings.bandLow());
-    const bool edged = low >= static_cast<std::int64_t>(kBandEdgeMin) && low <= static_cast<std::int64_t>(kBandEdgeMax);
-    return {static_cast<double>(low), edged ? static_cast<double>(low + kBandWidthMhz) : 0.0};
+    return {static_cast<double>(low), static_cast<double>(ShownBandHigh(low))};
 }
 
 void SettingsPanel::LoadBand(const ConstSettingsBlock& settings) {

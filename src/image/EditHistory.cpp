@@ -69,10 +69,13 @@ std::optional<StepInfo> EditHistory::Redo(RadioImage& image) {
 }
 
 void EditHistory::Absorb(const RadioImage& before, const RadioImage& after) {
-    if (m_position == 0) return;
-    // The step's result now includes the change. A step to redo keeps its own
-    // delta: redone, it keeps the refreshed bytes wherever it does not write.
-    m_steps[m_position - 1].delta.Append(ImageDelta::Between(before, after));
+    const ImageDelta change = ImageDelta::Between(before, after);
+    if (change.Empty()) return;
+    // The step behind now ends on the changed bytes. The step ahead starts
+    // from them: its delta takes the change too, so that redone it gives
+    // exactly the bytes it made, and undone again the changed ones.
+    if (m_position > 0) m_steps[m_position - 1].delta.Append(change);
+    if (m_position < m_steps.size()) m_steps[m_position].delta.Append(change);
 }
 
 void EditHistory::MarkSaved() {

@@ -60,9 +60,10 @@ public:
     std::optional<StepInfo> Redo(RadioImage& image);
 
     // A change that is no step of its own (derived fields refreshed before a
-    // write): it becomes part of the step the history is at, so undoing that
-    // step still gives the bytes before it; with no step behind, it is part
-    // of the starting image.
+    // write): it becomes part of where the history is. Undoing the step
+    // behind still gives the bytes from before it (with no step behind, the
+    // change is part of the starting image); redoing the step ahead gives
+    // exactly the bytes that step made.
     void Absorb(const RadioImage& before, const RadioImage& after);
 
     void MarkSaved();

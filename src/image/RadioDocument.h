@@ -55,8 +55,8 @@ public:
     void EndTyping() { m_history.EndTyping(); }
     // The derived fields the pre-write check refreshes: no step of their own
     // and no change of the user's data, so the changed state stays as it is.
-    // They join the step the history is at: undoing it still gives the bytes
-    // from before it.
+    // Undoing the step the history is at still gives the bytes from before
+    // it, and redoing the step ahead gives exactly the bytes it made.
     void RefreshDerived(const std::function<void(RadioImage&)>& refresh);
 
     // The history: what Undo and Redo would act on, and acting on it. Each

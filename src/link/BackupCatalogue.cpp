@@ -24,17 +24,14 @@ std::optional<RadioImage> ReadImage(const QString& path) {
                                     static_cast<std::size_t>(bytes.size())));
 }
 
-BackupEntry Describe(const QFileInfo& info, const QString& program) {
-    static const QRegularExpression name(QStringLiteral("^[a-z0-9]+-(\\d{8}-\\d{6})-([a-z-]+?)(?:-\\d+)?$"));
+BackupEntry Describe(const QFileInfo& info, const QString& program, const QString& extension) {
     BackupEntry entry;
     entry.path = info.absoluteFilePath();
     entry.program = program;
     entry.time = info.lastModified();
-    if (const auto match = name.match(info.completeBaseName()); match.hasMatch()) {
-        const QDateTime stamped = QDateTime::fromString(match.captured(1), QStringLiteral("yyyyMMdd-HHmmss"));
-        if (stamped.isValid()) entry.time = stamped;
-        for (const BackupKind kind : kKinds)
-            if (match.captured(2) == BackupKindName(kind)) entry.kind = kind;
+    if (const auto name = ParseBackupName(info.fileName(), extension)) {
+        entry.time = name->time;
+        entry.kind = name->kind;
     }
     entry.image = ReadImage(entry.path);
     if (entry.image) entry.configuredChannels = entry.image->ConfiguredChannelCount();
@@ -47,10 +44,26 @@ QString BackupKindName(BackupKind kind) {
     switch (kind) {
     case BackupKind::Read: return QStringLiteral("read");
     case BackupKind::BeforeWrite: return QStringLiteral("before-write");
-    case BackupKind::Verify: return QStringLiteral("verify");
+    case BackupKind::Verify: return QStringLiteral("check-after-write");
     }
     return QStringLiteral("read");
 }
+
+std::optional<BackupName> ParseBackupName(const QString& fileName, const QString& extension) {
+    static const QRegularExpression pattern(QStringLiteral("^([a-z0-9]+)-(\\d{8}-\\d{6})-([a-z-]+?)(?:-\\d+)?$"));
+    if (!fileName.endsWith(extension) || fileName.size() == extension.size()) return std::nullopt;
+    const auto match = pattern.match(fileName.chopped(extension.size()));
+    if (!match.hasMatch()) return std::nullopt;
+    const QDateTime time = QDateTime::fromString(match.captured(2), QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!time.isValid()) return std::nullopt;
+    const QString kind = match.captured(3);
+    for (const BackupKind known : kKinds)
+        if (kind == BackupKindName(known)) return BackupName{match.captured(1), time, known};
+    if (kind == QLatin1String("verify")) return BackupName{match.captured(1), time, BackupKind::Verify};
+    return std::nullopt;
+}
+
+QString BackupTimeText(const BackupEntry& entry) { return entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
 
 std::vector<BackupEntry> ListBackups(const std::vector<BackupSource>& sources, const QString& root) {
     const QString base = root.isEmpty() ? ProgramDataRoot() : root;
@@ -58,7 +71,7 @@ std::vector<BackupEntry> ListBackups(const std::vector<BackupSource>& sources, c
     for (const BackupSource& source : sources) {
         const QDir folder(base + QLatin1Char('/') + source.program + QStringLiteral("/backups"));
         const QFileInfoList files = folder.entryInfoList({QLatin1Char('*') + source.extension}, QDir::Files);
-        for (const QFileInfo& info : files) entries.push_back(Describe(info, source.program));
+        for (const QFileInfo& info : files) entries.push_back(Describe(info, source.program, source.extension));
     }
     std::stable_sort(entries.begin(), entries.end(), [](const BackupEntry& a, const BackupEntry& b) {
         return a.time != b.time ? a.time > b.time : a.path > b.path;

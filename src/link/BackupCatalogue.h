@@ -24,8 +24,22 @@ struct BackupEntry {
     int configuredChannels = 0;
 };
 
-// The name part of each kind: "rk520-20261207-101502-before-write.rkd".
+// The name part of each kind: "rk520-20261207-101502-before-write.rkd";
+// the copy read back after a write is "check-after-write" (older files say
+// "verify" and are still read so).
 QString BackupKindName(BackupKind kind);
+
+// What a backup's file name records: the program, the time and the kind.
+// None for any other name, such as a file the user keeps in the folder.
+struct BackupName {
+    QString program;
+    QDateTime time;
+    BackupKind kind;
+};
+std::optional<BackupName> ParseBackupName(const QString& fileName, const QString& extension);
+
+// "2026-12-07 10:15:02": how the windows and rkradio show a backup's time.
+QString BackupTimeText(const BackupEntry& entry);
 
 // Every file of the given programs' backup folders that has one of their
 // image extensions, newest first. Each program's files are taken from its

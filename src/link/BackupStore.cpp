@@ -14,6 +14,18 @@
 namespace rk {
 namespace {
 
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.read(static_cast<qint64>(kImageFileSize) + 1);
+}
+
+// The file's time becomes now; false when it cannot be changed.
+bool Touch(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+}
 
 }  // namespace
 
@@ -32,14 +44,19 @@ BackupCopy BackupStore::Keep(const RadioImage& image, BackupKind kind) {
     // A folder that cannot be made shows in the open below, with its reason.
     QDir().mkpath(folder);
     BackupCopy copy;
+    const auto bytes = SerializeImageFile(image);
+    const QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    const QFileInfoList own = OwnBackups(folder);
+    if (!own.isEmpty() && Contents(own.last().absoluteFilePath()) == data && Touch(own.last().absoluteFilePath())) {
+        copy.path = QDir::toNativeSeparators(own.last().absoluteFilePath()).toStdString();
+        return copy;
+    }
     const QString path = FreeName(folder, stem);
     copy.path = QDir::toNativeSeparators(path).toStdString();
-    const auto bytes = SerializeImageFile(image);
     QFile file(path);
     // NewOnly: a file that appeared since FreeName looked is never replaced.
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
-                             static_cast<qint64>(bytes.size()) &&
+                         file.write(data) == data.size() &&
                          file.flush();
     if (!written) {
         copy.error = file.errorString().toStdString();
@@ -59,16 +76,31 @@ QString BackupStore::FreeName(const QString& folder, const QString& stem) const 
     return path;
 }
 
+// Oldest first by the time a backup was last kept (its file's time), then by
+// name, so that copies of one moment keep their order.
+QFileInfoList BackupStore::OwnBackups(const QString& folder) const {
+    QFileInfoList own;
+    for (const QFileInfo& info : QDir(folder).entryInfoList({QLatin1Char('*') + m_extension}, QDir::Files)) {
+        const auto name = ParseBackupName(info.fileName(), m_extension);
+        if (name && name->program == m_program) own << info;
+    }
+    // Within one millisecond "x.rkd" came before "x-2.rkd", and that before "x-10.rkd".
+    std::sort(own.begin(), own.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const QDateTime ta = a.lastModified();
+        const QDateTime tb = b.lastModified();
+        if (ta != tb) return ta < tb;
+        const QString na = a.fileName();
+        const QString nb = b.fileName();
+        return na.size() != nb.size() ? na.size() < nb.size() : na < nb;
+    });
+    return own;
+}
+
 // Only this program's backups count: other files in the folder are the
 // user's and stay.
 void BackupStore::Prune(const QString& folder, const QString& keep) const {
-    QFileInfoList files = QDir(folder).entryInfoList({m_program + QStringLiteral("-*") + m_extension}, QDir::Files);
+    const QFileInfoList files = OwnBackups(folder);
     if (files.size() <= kMaxFiles) return;
-    std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const QDateTime ta = a.lastModified();
-        const QDateTime tb = b.lastModified();
-        return ta != tb ? ta < tb : a.fileName() < b.fileName();
-    });
     const qsizetype excess = files.size() - kMaxFiles;
     qsizetype removed = 0;
     for (const QFileInfo& info : files) {

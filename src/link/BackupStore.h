@@ -2,8 +2,12 @@
 // The backup folder: every image read from the radio is kept there as an
 // image file of the model's type, named by program, date, time and kind
 // ("rk520-20261207-101502-before-write.rkd"). Nothing in it is overwritten;
-// past kMaxFiles backups the oldest go. QtCore only.
+// a copy that holds the same bytes as the program's newest is not kept
+// again, the newest is touched instead; past kMaxFiles backups the oldest
+// go. Only the program's own backups count: any other file there stays.
+// QtCore only.
 
+#include <QFileInfoList>
 #include <QString>
 
 #include "TransferListener.h"
@@ -23,12 +27,15 @@ public:
     static QString FolderFor(const QString& programName);
     QString Folder() const { return FolderFor(m_program); }
 
-    // Writes the image file. On failure the copy names the file it tried and
-    // the system's reason.
+    // Writes the image file, or touches the newest backup when it holds the
+    // same bytes and names that. On failure the copy names the file it tried
+    // and the system's reason.
     BackupCopy Keep(const RadioImage& image, BackupKind kind) override;
 
 private:
     QString FreeName(const QString& folder, const QString& stem) const;
+    // The program's own backups in `folder`, oldest first.
+    QFileInfoList OwnBackups(const QString& folder) const;
     void Prune(const QString& folder, const QString& keep) const;
 
     QString m_program;

@@ -130,6 +130,7 @@ private:
     void FinishRead();
     void SendWriteBlock();
     void WriteBlockDone();
+    void WriteExchangeDone();
     void FinishVerify(BackupCopy copy);
     BackupCopy KeepBackup(BackupKind kind);
     void Fail(FailureKind kind);

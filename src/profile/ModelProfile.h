@@ -248,6 +248,7 @@ struct ChannelTableViewTexts {
     const char* pdfFilter;
     const char* sheetFile;  // %1 the file's name
     const char* sheetDate;  // %1 the date
+    const char* sheetMinutes;  // %1 the time limit in minutes
 };
 
 // Help > User guide, and the guide's place in the About box.
@@ -256,6 +257,12 @@ struct GuideTexts {
     CommandPrompt prompt;
     const char* notOpened;  // %1 the page's file
     const char* location;   // About box; %1 the guide's folder
+    // The help window: its title and buttons.
+    const char* title;
+    const char* back;
+    const char* forward;
+    const char* contents;
+    const char* openInBrowser;
 };
 
 // The look at what a write would change, between the backup and the write:
@@ -268,6 +275,8 @@ struct WritePreviewTexts {
     const char* cancel;
     const char* same;     // the radio already holds the image
     const char* openBackup;
+    const char* heading;  // the dialog's; %1 the count of changed fields
+    const char* empty;    // a frequency that goes away or comes
 };
 
 struct ModelProfile {

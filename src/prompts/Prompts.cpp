@@ -1,5 +1,6 @@
 #include "Prompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -56,6 +57,8 @@ public:
         return box.clickedButton() == chosen;
     }
 
+    bool AskInDialog(QDialog& dialog, const QStringList&) override { return dialog.exec() == QDialog::Accepted; }
+
     QString AskOpenFileName(const QString& folder, const QString& filter) override {
         return QFileDialog::getOpenFileName(g_parent.data(), QString(), folder, filter);
     }
@@ -78,5 +81,13 @@ void Prompts::SetDialogContext(QWidget* parent, const QString& caption) {
     g_parent = parent;
     g_caption = caption;
 }
+
+}  // namespace rk
+
+namespace rk {
+
+QWidget* Prompts::DialogParent() { return g_parent.data(); }
+
+QString Prompts::DialogCaption() { return g_caption; }
 
 }  // namespace rk

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace rk {
@@ -34,6 +35,10 @@ public:
     // A message with its OK button (the default) and one more, `action`.
     // True when the user chose `action`.
     virtual bool ShowMessageWithAction(const QString& text, MessageKind kind, const QString& action) = 0;
+    // A question in a dialog of the caller's own, made with DialogParent()
+    // and DialogCaption(); `summary` is its text line by line, as a recorder
+    // keeps it. True when the dialog was accepted.
+    virtual bool AskInDialog(QDialog& dialog, const QStringList& summary) = 0;
     // File dialogs; an empty result means the user cancelled.
     virtual QString AskOpenFileName(const QString& folder, const QString& filter) = 0;
     virtual QString AskSaveFileName(const QString& suggestedPath, const QString& filter) = 0;
@@ -44,6 +49,8 @@ public:
     static void Install(Prompts* prompts);
     // Parent and caption of the real dialogs.
     static void SetDialogContext(QWidget* parent, const QString& caption);
+    static QWidget* DialogParent();
+    static QString DialogCaption();
 };
 
 }  // namespace rk

@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -64,11 +63,10 @@ void BackupsDialog::Fill() {
                            QString::fromUtf8(m_profile.backups.otherExtension)});
     m_entries = ListBackups(sources);
     m_list->clear();
-    const QLocale locale;
     for (const BackupEntry& entry : m_entries) {
         const QString channels = entry.image ? QString::number(entry.configuredChannels) : QString();
         auto* item = new QTreeWidgetItem(
-            m_list, {locale.toString(entry.time, QLocale::ShortFormat), KindText(entry), channels, ComparedText(entry)});
+            m_list, {BackupTimeText(entry), KindText(entry), channels, ComparedText(entry)});
         item->setToolTip(0, QDir::toNativeSeparators(entry.path));
     }
     for (int column = 0; column < m_list->columnCount(); ++column) m_list->resizeColumnToContents(column);

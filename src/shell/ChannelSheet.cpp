@@ -1,11 +1,20 @@
 #include "ChannelSheet.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QDir>
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
-#include <QLocale>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 
 #include "ChannelNames.h"
 #include "ChannelTableColumns.h"
@@ -32,11 +41,75 @@ QString GroupText(const ModelProfile& profile, const ConstSettingsBlock& setting
 
 QString Number(double value) { return QString::fromStdString(FormatNumber(value)); }
 
-// The table's columns fit across a page on its side.
-void Print(const QString& html, QPrinter& printer) {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QTextDocument document;
+// A table cell broken over lines: a value at all, a heading (the first row)
+// inside a word; a heading may wrap between its words.
+bool BreaksACell(const QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() < 2) continue;
+        QTextCursor at(block);
+        const QTextTable* table = at.currentTable();
+        if (!table) continue;
+        if (table->cellAt(at).row() > 0) return true;
+        const QString text = block.text();
+        for (int i = 0; i + 1 < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const int end = line.textStart() + line.textLength();
+            if (end > 0 && end <= text.size() && !text.at(end - 1).isSpace()) return true;
+        }
+    }
+    return false;
+}
+
+// The screen's dots per inch, in which the layout takes frame margins and
+// scales them to the printer (as Qt's own text printing does).
+qreal LayoutDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? std::round(screen->logicalDotsPerInchY()) : 100;
+}
+
+// The sheet laid out on the pages of `printer` (its page less 2 cm margins,
+// in the printer's own pixels), as it is printed.
+void LayOut(QTextDocument& document, const QString& html, const QFont& font, QPrinter& printer) {
+    document.documentLayout()->setPaintDevice(&printer);
+    document.setDefaultFont(font);
     document.setHtml(html);
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setMargin(2 / 2.54 * LayoutDpi());
+    document.rootFrame()->setFrameFormat(frame);
+    document.setPageSize(QSizeF(printer.width(), printer.height()));
+}
+
+bool FitsOnPage(const QString& html, const QFont& font, QPrinter& printer) {
+    QTextDocument document;
+    LayOut(document, html, font, printer);
+    (void)document.size();  // lays it out
+    return !BreaksACell(document);
+}
+
+constexpr int kSmallestPoints = 5;
+
+// Upright in the program's font if the columns fit so, else on its side,
+// then in ever smaller type until no value or heading breaks; at the
+// smallest a cell runs over rather than breaks.
+void Print(const QString& html, QPrinter& printer) {
+    QFont font = QTextDocument().defaultFont();
+    int points = std::max(font.pointSize(), kSmallestPoints);
+    font.setPointSize(points);
+    QString laidOut = html;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    if (!FitsOnPage(html, font, printer)) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+        while (!FitsOnPage(html, font, printer)) {
+            if (points == kSmallestPoints) {
+                laidOut.replace(QStringLiteral("<td>"), QStringLiteral("<td style=\"white-space: nowrap\">"));
+                break;
+            }
+            font.setPointSize(--points);
+        }
+    }
+    QTextDocument document;
+    LayOut(document, laidOut, font, printer);
     document.print(&printer);
 }
 
@@ -48,9 +121,10 @@ QString ChannelSheetHtml(const ModelProfile& profile, const RadioImage& image, c
     const BandEdges band = ShownBand(settings);
     QString html = QStringLiteral("<html><body><h2>%1</h2><p>").arg(Escaped(Tr(profile.documentType.windowTitle)));
     QStringList heading{Tr(profile.tableView.sheetFile).arg(fileName),
-                        Tr(profile.tableView.sheetDate).arg(QLocale().toString(date, QLocale::ShortFormat)),
+                        Tr(profile.tableView.sheetDate).arg(date.toString(Qt::ISODate)),
                         QStringLiteral("%1: %2–%3 MHz").arg(Tr(r.band), Number(band.low), Number(band.high))};
-    if (profile.hasTotLimit) heading << QStringLiteral("%1: %2").arg(Tr(r.totLimit), Number(TenthsToValue(settings.totLimit())));
+    if (profile.hasTotLimit) 
+        heading << QStringLiteral("%1: %2").arg(Tr(r.totLimit), Tr(profile.tableView.sheetMinutes).arg(Number(TenthsToValue(settings.totLimit()))));
     heading << QStringLiteral("%1: %2").arg(Tr(r.scanGroupA), GroupText(profile, settings, ScanGroup::A))
             << QStringLiteral("%1: %2").arg(Tr(r.scanGroupB), GroupText(profile, settings, ScanGroup::B));
     for (QString& line : heading) line = Escaped(line);

@@ -1,50 +1,33 @@
 #pragma once
-// The main window: menus, toolbar, status bar and the form in its client
-// area. Commands are reachable by their numeric ids.
+// The main window: the form in its client area, the menus (MainMenus.h,
+// PortMenu.h), the toolbar (MainToolBar.h), the recent files
+// (RecentFilesMenu.h), the channel table's dock (ChannelTableDock.h), file
+// drops (FileDrops.h) and the status bar; here the window's title, its size
+// and what closing it asks. Commands are reachable by their numeric ids
+// (CommandSet.h).
 
-#include <QHash>
 #include <QMainWindow>
+#include <memory>
+
+#include "CommandSet.h"
 
 class QAction;
-class QMenu;
 class QScrollArea;
 class QToolBar;
 
 namespace rk {
+class ChannelTableDock;
 class ChannelTableFiles;
 class ChannelTablePanel;
 class CloneLink;
 class DocumentFiles;
 class FormView;
-class HistoryCommands;
 class RecentFiles;
+class RecentFilesMenu;
 class StatusPanes;
 class TransferCommands;
 struct ModelProfile;
 }  // namespace rk
-
-// Command ids shared by both programs.
-namespace rk::command {
-inline constexpr int kFileNew = 57600;
-inline constexpr int kFileOpen = 57601;
-inline constexpr int kFileSave = 57603;
-inline constexpr int kFileSaveAs = 57604;
-inline constexpr int kEditUndo = 57643;
-inline constexpr int kEditRedo = 57644;
-inline constexpr int kFileExportTable = 32800;
-inline constexpr int kFileImportTable = 32801;
-inline constexpr int kOperationBackups = 32802;
-inline constexpr int kFirstRecentFile = 57616;
-inline constexpr int kAppExit = 57665;
-inline constexpr int kAppAbout = 57664;
-inline constexpr int kViewToolbar = 59392;
-inline constexpr int kViewStatusBar = 59393;
-inline constexpr int kViewChannelTable = 32803;
-inline constexpr int kFilePrintTable = 32804;
-inline constexpr int kFileExportTablePdf = 32805;
-inline constexpr int kOperationPreview = 32806;
-inline constexpr int kHelpGuide = 32840;
-}  // namespace rk::command
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -54,11 +37,11 @@ public:
     ~CMainFrame() override;
 
     // The action of a menu or toolbar command, or nullptr.
-    QAction* Command(int id) const { return m_commands.value(id); }
+    QAction* Command(int id) const { return m_commands.Find(id); }
     QToolBar* ToolBar() const { return m_toolBar; }
     rk::StatusPanes* StatusPanes() const { return m_statusPanes; }
     // The channel table panel, or nullptr until it is first shown.
-    rk::ChannelTablePanel* ChannelTable() const { return m_channelTable; }
+    rk::ChannelTablePanel* ChannelTable() const;
     // Ends the transfer in progress; Esc and the status bar's button.
     QAction* StopAction() const { return m_stopAction; }
 
@@ -72,46 +55,23 @@ signals:
     void languageChosen(const QString& code);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A write in progress and unsaved changes are asked about first.
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* AddCommand(int id, const char* text, const char* prompt, const char* tooltip);
-    void CreateFileMenu();
-    void CreateEditMenu();
-    void CreateViewMenu();
-    void CreateLanguageMenu(QMenu* viewMenu);
-    // Builds the panel on its first showing, where the last run left it.
-    void ShowChannelTable(bool shown);
-    void SaveChannelTable() const;
-    void CreatePortMenu();
-    void CreateOperationMenu();
-    void CreateHelpMenu();
-    void CreateToolBar();
-    void RefreshPortTicks();
-    void RefreshPortPrompts();
-    void RebuildRecentFiles();
     void UpdateTitle();
-    void ShowAbout();
 
     const rk::ModelProfile& m_profile;
     rk::DocumentFiles& m_files;
     rk::RecentFiles& m_recent;
     rk::FormView& m_view;
     rk::CloneLink& m_link;
+    rk::CommandSet m_commands;
     rk::ChannelTableFiles* m_tables = nullptr;
-    rk::HistoryCommands* m_history = nullptr;
-    rk::ChannelTablePanel* m_channelTable = nullptr;
-    rk::TransferCommands& m_transfer;
-    QAction* m_stopAction = nullptr;
-    QHash<int, QAction*> m_commands;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_editMenu = nullptr;
-    QAction* m_recentSeparator = nullptr;
-    QList<QAction*> m_recentActions;
-    QToolBar* m_toolBar = nullptr;
     rk::StatusPanes* m_statusPanes = nullptr;
     QScrollArea* m_scroll = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QAction* m_stopAction = nullptr;
+    std::unique_ptr<rk::RecentFilesMenu> m_recentMenu;
+    std::unique_ptr<rk::ChannelTableDock> m_tableDock;
 };

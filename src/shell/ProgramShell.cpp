@@ -8,6 +8,7 @@
 
 #include "CloneLink.h"
 #include "SystemPorts.h"
+#include "TransferSession.h"
 #include "CommandLine.h"
 #include "DocumentFiles.h"
 #include "FormView.h"
@@ -61,11 +62,12 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
       m_document(std::move(document)),
       m_texts(std::make_unique<TranslatedTexts>(profile.texts)),
       m_port(MakeSystemPort()),
-      m_link(std::make_unique<CloneLink>(profile.rules, *m_port)) {
+      m_link(std::make_unique<CloneLink>(profile.rules, *m_port)),
+      m_session(std::make_unique<TransferSession>(*m_link)) {
     SetTextContext(profile.rules.programName);
     m_recent = std::make_unique<RecentFiles>(profile.shell.programTitle);
     m_files = std::make_unique<DocumentFiles>(*m_document, profile);
-    m_transfer = std::make_unique<TransferCommands>(profile, *m_texts, *m_link, *m_files);
+    m_transfer = std::make_unique<TransferCommands>(profile, *m_texts, *m_session, *m_files);
     m_files->SetLastFolder(m_recent->LastFolder());
     m_makeView = makeView;
     BuildWindow();
@@ -78,7 +80,7 @@ ProgramShell::ProgramShell(const ModelProfile& profile, std::unique_ptr<RadioDoc
 void ProgramShell::BuildWindow() {
     m_view = m_makeView(*m_document, m_profile);
     m_frame = std::make_unique<CMainFrame>(m_profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
-    m_presenter = std::make_unique<TransferPresenter>(m_profile, *m_texts, *m_link, *m_document, *m_view,
+    m_presenter = std::make_unique<TransferPresenter>(m_profile, *m_texts, *m_session, *m_document, *m_view,
                                                       *m_frame->StatusPanes());
     QObject::connect(m_presenter.get(), &TransferPresenter::backupChosen, m_files.get(), &DocumentFiles::OpenCopy);
     Prompts::SetDialogContext(m_frame.get(), Tr(m_profile.shell.programTitle));

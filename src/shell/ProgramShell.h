@@ -17,6 +17,7 @@ class CMainFrame;
 namespace rk {
 
 class CloneLink;
+class TransferSession;
 class SerialPort;
 class DocumentFiles;
 class FormView;
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<TranslatedTexts> m_texts;
     std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<CloneLink> m_link;
+    std::unique_ptr<TransferSession> m_session;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<DocumentFiles> m_files;
     std::unique_ptr<TransferCommands> m_transfer;

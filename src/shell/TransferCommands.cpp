@@ -6,7 +6,6 @@
 
 #include "BackupsDialog.h"
 #include "ChangeLines.h"
-#include "CloneLink.h"
 #include "DocumentFiles.h"
 #include "ModelProfile.h"
 #include "PortSearch.h"
@@ -17,6 +16,7 @@
 #include "TransferPresenter.h"
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
+#include "TransferSession.h"
 
 namespace rk {
 namespace {
@@ -28,9 +28,9 @@ const char* const kPreviewKey = "Settings/PreviewBeforeWrite";
 
 }  // namespace
 
-TransferCommands::TransferCommands(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
-                                   DocumentFiles& files, QObject* parent)
-    : QObject(parent), m_profile(profile), m_texts(texts), m_link(link), m_files(files) {
+TransferCommands::TransferCommands(const ModelProfile& profile, const TranslatedTexts& texts,
+                                   TransferSession& session, DocumentFiles& files, QObject* parent)
+    : QObject(parent), m_profile(profile), m_texts(texts), m_session(session), m_files(files) {
     const QSettings settings = ProgramSettings(profile.shell.programTitle);
     m_options.backupFirst = settings.value(QLatin1String(kBackupKey), true).toBool();
     m_options.verifyAfter = settings.value(QLatin1String(kVerifyKey), true).toBool();
@@ -60,33 +60,38 @@ void TransferCommands::SaveOptions() const {
 }
 
 void TransferCommands::Read() {
-    if (!m_link.IsIdle()) return;
+    if (!m_session.IsIdle()) return;
     if (!m_files.ConfirmDiscard()) return;
-    m_link.SetPorts(ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
-    m_link.OnReadRadio();
+    m_session.Read(ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
 }
 
 // The document keeps the refreshed derived fields whether or not the check
 // lets the write go.
 void TransferCommands::Write() {
-    if (!m_link.IsIdle()) return;
+    if (!m_session.IsIdle()) return;
     RadioDocument& document = m_files.Document();
     document.RefreshDerived([this](RadioImage& image) { ValidateForWrite(image, m_profile.rules.validation); });
-    m_link.SetPorts(ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
-    m_link.OnWriteRadio(document.Image(), m_options);
+    m_session.Write(document.Image(), m_options, ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
 }
 
+// The question stays open while the write runs on. A write that has ended
+// by the answer is not stopped: its read-back runs and is reported as usual.
 void TransferCommands::Stop() {
-    if (m_link.IsIdle()) return;
-    if (m_link.IsWriting()) {
-        const QString backup = TransferPresenter::BeforeWriteBackupText(m_profile, m_texts, m_link);
-        if (!Prompts::Current().AskYesNo(Tr(m_profile.shell.stopWriteQuestion).arg(backup))) return;
+    if (m_session.IsIdle()) return;
+    if (m_session.IsWriting()) {
+        const QString block = QString::fromUtf8(m_texts.Transfer().blockOnLine)
+                                  .arg(m_session.BlockOnLine())
+                                  .arg(kImageBlocks);
+        const QString backup = TransferPresenter::BeforeWriteBackupText(m_profile, m_texts, m_session.Before());
+        const QString question = Tr(m_profile.shell.stopWriteQuestion).arg(block + QLatin1Char('\n') + backup);
+        if (!Prompts::Current().AskYesNo(question)) return;
+        if (!m_session.IsWriting()) return;
     }
-    m_link.Stop();
+    m_session.Stop();
 }
 
 void TransferCommands::OpenBackupFolder() {
-    const QString folder = m_link.Backups().Folder();
+    const QString folder = m_session.Backups().Folder();
     QDir().mkpath(folder);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         Prompts::Current().ShowMessage(Tr(m_profile.shell.backupFolderIs).arg(QDir::toNativeSeparators(folder)));

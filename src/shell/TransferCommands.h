@@ -12,7 +12,7 @@ class QWidget;
 
 namespace rk {
 
-class CloneLink;
+class TransferSession;
 class DocumentFiles;
 class TranslatedTexts;
 struct ModelProfile;
@@ -20,7 +20,8 @@ struct ModelProfile;
 class TransferCommands : public QObject {
     Q_OBJECT
 public:
-    TransferCommands(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link, DocumentFiles& files,
+    TransferCommands(const ModelProfile& profile, const TranslatedTexts& texts, TransferSession& session,
+                     DocumentFiles& files,
                      QObject* parent = nullptr);
 
     // All three on at first start; every change is saved at once. The
@@ -53,7 +54,7 @@ private:
 
     const ModelProfile& m_profile;
     const TranslatedTexts& m_texts;
-    CloneLink& m_link;
+    TransferSession& m_session;
     DocumentFiles& m_files;
     WriteOptions m_options;
     QString m_menuPort = QStringLiteral("COM1");

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QTimer>
 
-#include "ChangeLines.h"
 #include "FormView.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
@@ -11,6 +10,7 @@
 #include "Texts.h"
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
+#include "WritePreviewDialog.h"
 
 namespace rk {
 
@@ -21,22 +21,18 @@ void Show(const std::string& text, MessageKind kind) {
 }
 }  // namespace
 
-TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
+TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, TransferSession& session,
                                      RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent)
     : QObject(parent),
       m_profile(profile),
       m_texts(texts),
-      m_link(link),
+      m_session(session),
       m_document(document),
       m_view(view),
       m_panes(panes) {
-    connect(&link, &CloneLink::stepStarted, this, &TransferPresenter::OnStepStarted);
-    connect(&link, &CloneLink::writeAwaiting, this, &TransferPresenter::OnWriteAwaiting);
-    connect(&link, &CloneLink::readCompleted, this, &TransferPresenter::OnReadCompleted);
-    connect(&link, &CloneLink::writeCompleted, this, &TransferPresenter::OnWriteCompleted);
-    connect(&link, &CloneLink::writeRefused, this, &TransferPresenter::OnWriteRefused);
-    connect(&link, &CloneLink::failed, this, &TransferPresenter::OnFailed);
-    connect(&link, &CloneLink::stopped, this, &TransferPresenter::OnStopped);
+    connect(&session, &TransferSession::stepStarted, this, &TransferPresenter::OnStepStarted);
+    connect(&session, &TransferSession::writeAwaiting, this, &TransferPresenter::OnWriteAwaiting);
+    connect(&session, &TransferSession::finished, this, &TransferPresenter::OnFinished);
 }
 
 QString TransferPresenter::StepText(const ModelProfile& profile, const TransferStep& step) {
@@ -53,8 +49,7 @@ QString TransferPresenter::StepText(const ModelProfile& profile, const TransferS
 }
 
 QString TransferPresenter::BeforeWriteBackupText(const ModelProfile& profile, const TranslatedTexts& texts,
-                                                const CloneLink& link) {
-    const BackupCopy& before = link.Transfer().Job().result.before;
+                                                const BackupCopy& before) {
     if (!before.Saved()) return Tr(profile.shell.noBeforeWriteBackup);
     return QString::fromUtf8(texts.Transfer().backupSaved)
         .arg(QDir::toNativeSeparators(QString::fromStdString(before.path)));
@@ -67,7 +62,6 @@ void TransferPresenter::OnStepStarted(const TransferStep& step) {
 // The status bar is back to idle before a message box stands over the window.
 // The image read becomes the document's, channel 0 on screen.
 void TransferPresenter::OnReadCompleted(const ReadResult& result) {
-    m_panes.ClearTransfer();
     m_document.TakeReadImage(result.image);
     m_view.ShowReadImage();
     Show(DescribeRead(m_texts.Transfer(), result),
@@ -81,19 +75,32 @@ void TransferPresenter::OnWriteAwaiting(const WritePreview& preview) {
 }
 
 void TransferPresenter::AskToWrite(const WritePreview& preview) {
-    if (!m_link.Transfer().IsAwaiting()) return;  // stopped before the question came up
-    const QString text = preview.differences.empty()
-                             ? Tr(m_profile.preview.same)
-                             : ChangeLines(m_profile, m_texts, preview.differences).join(QLatin1Char('\n'));
-    if (Prompts::Current().AskChoice(text, Tr(m_profile.preview.write), Tr(m_profile.preview.cancel))) {
-        m_link.ProceedWrite();
+    if (!m_session.IsAwaiting()) return;  // stopped before the question came up
+    if (ConfirmWrite(m_profile, m_texts, preview.differences)) {
+        m_session.Proceed();
         return;
     }
-    m_link.CancelWrite();  // reported as stopped before the write
+    m_session.Cancel();  // reported as stopped before the write
+}
+
+void TransferPresenter::OnFinished(const TransferOutcome& outcome) {
+    m_panes.ClearTransfer();
+    switch (outcome.end) {
+    case TransferEnd::Done:
+        if (outcome.asked == TransferAsk::Write)
+            OnWriteCompleted(outcome.write);
+        else
+            OnReadCompleted(outcome.read);
+        break;
+    case TransferEnd::Refused: OnWriteRefused(outcome.refusal); break;
+    case TransferEnd::PortProblem:
+    case TransferEnd::RadioProblem:
+    case TransferEnd::BackupNotSaved: OnFailed(outcome); break;
+    case TransferEnd::Stopped: OnStopped(outcome); break;
+    }
 }
 
 void TransferPresenter::OnWriteCompleted(const WriteResult& result) {
-    m_panes.ClearTransfer();
     const std::string text = DescribeWrite(m_texts.Transfer(), m_texts.Report(), result);
     if (result.verify == VerifyOutcome::Differs || result.verify == VerifyOutcome::ReadFailed)
         ShowWriteTrouble(text, result.before);
@@ -118,32 +125,29 @@ void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
         Show(DescribeRefusal(m_texts.Check(), m_texts.Report(), refusal), MessageKind::Warning);
 }
 
-// Stopped once a write block went out, the radio is partly written; stopped
-// before (while its data were kept, or at the preview), it holds what it
-// held; stopped while it was read back, it holds the whole image.
-void TransferPresenter::OnStopped(TransferPhase phase) {
-    m_panes.ClearTransfer();
-    switch (phase) {
-    case TransferPhase::Read: break;
-    case TransferPhase::Backup: Show(m_texts.Transfer().nothingWritten, MessageKind::Info); break;
-    case TransferPhase::Write:
-        if (m_link.Transfer().Job().blocksSent == 0) {
-            Show(m_texts.Transfer().nothingWritten, MessageKind::Info);
-            break;
-        }
+// Stopped before a block went out (while the radio's data were kept, or at
+// the preview) the radio holds what it held; stopped while it was read back,
+// the whole image.
+void TransferPresenter::OnStopped(const TransferOutcome& outcome) {
+    if (outcome.phase == TransferPhase::Read) return;
+    switch (outcome.radio) {
+    case RadioHolds::OldData: Show(m_texts.Transfer().nothingWritten, MessageKind::Info); break;
+    case RadioHolds::NewData: Show(m_texts.Transfer().writeDone, MessageKind::Info); break;
+    case RadioHolds::PartlyWritten:
         Prompts::Current().ShowMessage(
-            Tr(m_profile.shell.writeStopped).arg(BeforeWriteBackupText(m_profile, m_texts, m_link)),
+            Tr(m_profile.shell.writeStopped)
+                .arg(BeforeWriteBackupText(m_profile, m_texts, outcome.before)),
             MessageKind::Warning);
         break;
-    case TransferPhase::Verify: Show(m_texts.Transfer().writeDone, MessageKind::Info); break;
     }
 }
 
-void TransferPresenter::OnFailed(const TransferFailure& failure) {
-    m_panes.ClearTransfer();
-    const std::string text = DescribeFailure(m_texts.Transfer(), failure);
-    if (failure.phase == TransferPhase::Write)
-        ShowWriteTrouble(text, failure.backup);
+// A write that failed part way says how much reached the radio and offers
+// the data from before it back.
+void TransferPresenter::OnFailed(const TransferOutcome& outcome) {
+    const std::string text = DescribeOutcomeFailure(m_texts.Transfer(), outcome);
+    if (outcome.phase == TransferPhase::Write)
+        ShowWriteTrouble(text, outcome.before);
     else
         Show(text, MessageKind::Warning);
 }

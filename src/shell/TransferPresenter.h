@@ -7,7 +7,7 @@
 
 #include <QObject>
 
-#include "CloneLink.h"
+#include "TransferSession.h"
 
 namespace rk {
 
@@ -22,15 +22,15 @@ class TransferPresenter : public QObject {
 public:
     // `texts` are the rules and report names in the interface language.
     // A read is applied to `document` here.
-    TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, CloneLink& link,
+    TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, TransferSession& session,
                       RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent = nullptr);
 
     // The status text of a step, in the model's language.
     static QString StepText(const ModelProfile& profile, const TransferStep& step);
-    // The sentence on the backup kept before the write in progress (or the
-    // last one): its file, or that none was taken.
+    // The sentence on the backup kept before a write: its file, or that none
+    // was taken.
     static QString BeforeWriteBackupText(const ModelProfile& profile, const TranslatedTexts& texts,
-                                         const CloneLink& link);
+                                         const BackupCopy& before);
 
 signals:
     // The user chose to open the radio's data from before a failed or
@@ -42,15 +42,16 @@ private:
     void OnWriteAwaiting(const WritePreview& preview);
     void AskToWrite(const WritePreview& preview);
     void ShowWriteTrouble(const std::string& text, const BackupCopy& before);
+    void OnFinished(const TransferOutcome& outcome);
     void OnReadCompleted(const ReadResult& result);
     void OnWriteCompleted(const WriteResult& result);
     void OnWriteRefused(const WriteRefusal& refusal);
-    void OnFailed(const TransferFailure& failure);
-    void OnStopped(TransferPhase phase);
+    void OnFailed(const TransferOutcome& outcome);
+    void OnStopped(const TransferOutcome& outcome);
 
     const ModelProfile& m_profile;
     const TranslatedTexts& m_texts;
-    CloneLink& m_link;
+    TransferSession& m_session;
     RadioDocument& m_document;
     FormView& m_view;
     StatusPanes& m_panes;

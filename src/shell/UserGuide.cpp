@@ -1,11 +1,10 @@
 #include "UserGuide.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
+#include "HelpWindow.h"
 #include "Languages.h"
 #include "ModelProfile.h"
 #include "Prompts.h"
@@ -32,10 +31,16 @@ QString GuidePage(const ModelProfile& profile) {
                   QStringLiteral("/index.html"));
 }
 
-void OpenUserGuide(const ModelProfile& profile) {
+void OpenUserGuide(const ModelProfile& profile, QWidget* window) {
     const QString page = GuidePage(profile);
-    if (QFileInfo(page).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(page))) return;
-    Prompts::Current().ShowMessage(Tr(profile.guide.notOpened).arg(QDir::toNativeSeparators(page)));
+    if (!QFileInfo(page).isFile())
+        return Prompts::Current().ShowMessage(Tr(profile.guide.notOpened).arg(QDir::toNativeSeparators(page)));
+    auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help) help = new HelpWindow(profile, window);
+    help->ShowPage(page);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 }  // namespace rk

@@ -1,9 +1,12 @@
 #pragma once
 // The user guide: HTML pages per program and language, installed beside the
 // programs' other shared files or, in a build tree, made by its `guide`
-// target. Help > User guide opens the page of the interface's language.
+// target. Help > User guide shows the page of the interface's language in
+// the program's own help window.
 
 #include <QString>
+
+class QWidget;
 
 namespace rk {
 
@@ -18,8 +21,8 @@ QString GuideFolder();
 // has its page, any other is shown the English one.
 QString GuidePage(const ModelProfile& profile);
 
-// Opens the page in the system's browser; when the page is missing or no
-// browser opens, a message gives the page's file.
-void OpenUserGuide(const ModelProfile& profile);
+// Shows the page in the help window of `window` (made the first time); when
+// the page is missing, a message gives the page's file.
+void OpenUserGuide(const ModelProfile& profile, QWidget* window);
 
 }  // namespace rk

@@ -59,6 +59,10 @@ struct TransferTexts {
     const char* verifyMatches;
     const char* verifyDiffers;
     const char* verifyReadFailed;
+    // A write that ended early: %1 blocks of %2 reached the radio.
+    const char* partlyWritten;
+    // The write block on the line while the user is asked: %1 of %2.
+    const char* blockOnLine;
 };
 
 // How reports name what the form shows: channels, fields and their values.
@@ -66,6 +70,7 @@ struct ReportTexts {
     const char* channel;          // %1: two-digit channel number
     const char* channelField;     // %1: channel, %2: field name
     const char* refusalBand;      // %1: channel, %2..%3: band edges in MHz
+    const char* bandSetting;      // the band itself refused; %1..%2: its edges in MHz
     const char* difference;       // %1: field, %2: value sent, %3: value read back
     const char* moreDifferences;  // %1: how many more
     const char* byteAt;           // %1: offset in the image

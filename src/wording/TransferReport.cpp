@@ -175,6 +175,19 @@ std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& f
     return text;
 }
 
+std::string PartlyWrittenLine(const TransferTexts& texts, const TransferOutcome& outcome) {
+    if (outcome.radio != RadioHolds::PartlyWritten) return {};
+    return Fill(texts.partlyWritten, {std::to_string(outcome.blocksWritten), std::to_string(kImageBlocks)});
+}
+
+std::string DescribeOutcomeFailure(const TransferTexts& texts, const TransferOutcome& outcome) {
+    std::string text = DescribeFailure(texts, outcome.failure);
+    if (!outcome.Written()) return text;
+    AddLine(text, PartlyWrittenLine(texts, outcome));
+    if (outcome.before.Saved()) AddLine(text, Fill(texts.backupSaved, {outcome.before.path}));
+    return text;
+}
+
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result) {
     std::string text = Text(texts.readDone);
     AddLine(text, BackupLine(texts, result.backup));
@@ -207,9 +220,11 @@ std::string DescribeRefusal(const CheckTexts& check, const ReportTexts& names, c
     std::string text = Text(CheckMessage(check, refusal.rule));
     if (refusal.channel < 0) return text;
     const std::string channel = ChannelText(names, refusal.channel);
-    AddLine(text, IsBandRule(refusal.rule) ? Fill(names.refusalBand, {channel, MhzText(refusal.bandEdge, 0),
-                                                              MhzText(std::int64_t{refusal.bandEdge} + kBandWidth, 0)})
-                                   : channel);
+    const std::string low = MhzText(refusal.bandEdge, 0);
+    const std::string high = MhzText(std::int64_t{refusal.bandEdge} + kBandWidth, 0);
+    // The band itself is a setting: it is named, not the channel the check was at.
+    if (refusal.rule == WriteRule::Band) AddLine(text, Fill(names.bandSetting, {low, high}));
+    else AddLine(text, IsBandRule(refusal.rule) ? Fill(names.refusalBand, {channel, low, high}) : channel);
     return text;
 }
 

@@ -13,6 +13,7 @@
 #include "ModelTexts.h"
 #include "SerialPort.h"
 #include "TransferListener.h"
+#include "TransferOutcome.h"
 
 namespace rk {
 
@@ -50,6 +51,11 @@ std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::ve
 // A failure: the model's message, then the ports it concerns or the backup,
 // and for a failed backup that nothing was written.
 std::string DescribeFailure(const TransferTexts& texts, const TransferFailure& failure);
+// A failed operation: DescribeFailure, and for a write that reached the
+// radio how much of it did and where the data from before it are.
+std::string DescribeOutcomeFailure(const TransferTexts& texts, const TransferOutcome& outcome);
+// "%1 of %2 blocks" for a partly written radio; empty otherwise.
+std::string PartlyWrittenLine(const TransferTexts& texts, const TransferOutcome& outcome);
 std::string DescribeRead(const TransferTexts& texts, const ReadResult& result);
 std::string DescribeWrite(const TransferTexts& texts, const ReportTexts& names, const WriteResult& result);
 std::string DescribeRefusal(const CheckTexts& check, const ReportTexts& names, const WriteRefusal& refusal);

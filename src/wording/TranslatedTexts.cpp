@@ -31,11 +31,14 @@ constexpr const char* TransferTexts::* kTransferTexts[] = {
     &TransferTexts::verifyMatches,
     &TransferTexts::verifyDiffers,
     &TransferTexts::verifyReadFailed,
+    &TransferTexts::partlyWritten,
+    &TransferTexts::blockOnLine,
 };
 constexpr const char* ReportTexts::* kReportTexts[] = {
     &ReportTexts::channel,
     &ReportTexts::channelField,
     &ReportTexts::refusalBand,
+    &ReportTexts::bandSetting,
     &ReportTexts::difference,
     &ReportTexts::moreDifferences,
     &ReportTexts::byteAt,
@@ -77,6 +80,11 @@ static_assert(sizeof kTransferTexts / sizeof *kTransferTexts * sizeof(const char
 static_assert(sizeof kReportTexts / sizeof *kReportTexts * sizeof(const char*) == sizeof(ReportTexts),
               "every text of ReportTexts is listed");
 
+// A report names a channel in words where a channel list, from the same
+// source text, may show its bare number (rk520's English list): a
+// translation marked so wins, and without one the plain one serves.
+constexpr const char* kReportChannel = "report";
+
 }  // namespace
 
 TranslatedTexts::TranslatedTexts(const ModelTexts& texts) : m_model(texts) { Retranslate(texts); }
@@ -85,12 +93,13 @@ void TranslatedTexts::Retranslate(const ModelTexts& texts) {
     m_model = texts;
     for (const auto text : kCheckTexts) m_model.check.*text = Translate(m_model.check.*text);
     for (const auto text : kTransferTexts) m_model.transfer.*text = Translate(m_model.transfer.*text);
-    for (const auto text : kReportTexts) m_model.report.*text = Translate(m_model.report.*text);
+    for (const auto text : kReportTexts)
+        m_model.report.*text = Translate(m_model.report.*text, text == &ReportTexts::channel ? kReportChannel : nullptr);
 }
 
-const char* TranslatedTexts::Translate(const char* text) {
+const char* TranslatedTexts::Translate(const char* text, const char* disambiguation) {
     if (!text) return nullptr;
-    m_texts.push_back(QCoreApplication::translate(m_model.context, text).toUtf8());
+    m_texts.push_back(QCoreApplication::translate(m_model.context, text, disambiguation).toUtf8());
     return m_texts.back().constData();
 }
 

@@ -27,7 +27,7 @@ public:
     const ReportTexts& Report() const { return m_model.report; }
 
 private:
-    const char* Translate(const char* text);
+    const char* Translate(const char* text, const char* disambiguation = nullptr);
 
     // The copies point into these; a deque keeps their addresses.
     std::deque<QByteArray> m_texts;

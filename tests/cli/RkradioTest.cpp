@@ -36,17 +36,22 @@ struct Result {
     qint64 afterSignalMs = 0;  // from SIGINT to the exit
 };
 
-// Runs rkradio and sends it SIGINT once `ready` holds.
-Result RunInterrupted(const QStringList& args, const std::function<bool()>& ready) {
+using Act = std::function<void(qint64 pid)>;
+void Interrupt(qint64 pid) { ::kill(static_cast<pid_t>(pid), SIGINT); }
+
+// Runs rkradio (the tests' own, on short periods, unless `program` says
+// otherwise) and, once `ready` holds, sends it SIGINT or does `act`.
+Result RunInterrupted(const QStringList& args, const std::function<bool()>& ready,
+                      const QString& program = QStringLiteral(RKRADIO), const Act& act = Interrupt) {
     QProcess process;
-    process.start(QStringLiteral(RKRADIO), args);
+    process.start(program, args);
     Result result;
     if (!process.waitForStarted()) return result;
     QElapsedTimer clock;
     clock.start();
     while (!ready() && clock.elapsed() < 30'000 && process.state() == QProcess::Running) QTest::qWait(20);
     if (process.state() == QProcess::Running) {
-        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        act(process.processId());
         clock.restart();
         if (!process.waitForFinished(30'000)) return result;
         result.afterSignalMs = clock.elapsed();
@@ -58,9 +63,10 @@ Result RunInterrupted(const QStringList& args, const std::function<bool()>& read
     return result;
 }
 
-Result Run(const QStringList& args) {
+// The tests' rkradio, on short transfer periods; `program` another one.
+Result Run(const QStringList& args, const QString& program = QStringLiteral(RKRADIO)) {
     QProcess process;
-    process.start(QStringLiteral(RKRADIO), args);
+    process.start(program, args);
     Result result;
     if (!process.waitForFinished(30'000) || process.exitStatus() != QProcess::NormalExit) return result;
     result.code = process.exitCode();
@@ -165,6 +171,48 @@ private slots:
         QCOMPARE(ReadFile(Path("new.rkd")), FileBytes(document.Image()));
         QCOMPARE(Run(Args("new")).code, 2);
         QCOMPARE(Run(Args("new -o {new.bin}")).code, 2);
+        // The band the window shows for it: 0 to 0.
+        QVERIFY(Run(Args("show {new.rkd}")).out.contains(QRegularExpression("Band: +0-0 MHz\n")));
+    }
+
+    // The band and the time limit at their edges, each model's own highest
+    // band; what new makes with them passes the check.
+    void newTakesTheBandAndTimeLimit_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("bandLow");  // 40 Hz steps
+        QTest::addColumn<int>("totLimit");
+        QTest::newRow("lowest") << "--band 100 --time-limit 0.1 -o {a.rkd}" << 0 << 2'500'000 << 1;
+        QTest::newRow("rk520 highest") << "--band 480 --time-limit 10 -o {a.rkd}" << 0 << 12'000'000 << 100;
+        QTest::newRow("rk7400 highest") << "--band 400 -o {a.zu1}" << 0 << 10'000'000 << 50;
+        QTest::newRow("rk520 past") << "--band 481 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("rk7400 past") << "--band 401 -o {a.zu1}" << 2 << 0 << 0;
+        QTest::newRow("below") << "--band 99 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("not whole") << "--band 400.5 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("no number") << "--band 4OO -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("limit short") << "--band 400 --time-limit 0.05 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("limit long") << "--band 400 --time-limit 10.1 -o {a.rkd}" << 2 << 0 << 0;
+        QTest::newRow("limit finer") << "--band 400 --time-limit 0.15 -o {a.rkd}" << 2 << 0 << 0;
+    }
+    void newTakesTheBandAndTimeLimit() {
+        QFETCH(QString, options);
+        QFETCH(int, code);
+        QFETCH(int, bandLow);
+        QFETCH(int, totLimit);
+        const QString file = options.section(' ', -1);
+        QFile::remove(Path(file.mid(1, file.size() - 2)));
+        QCOMPARE(Run(Args("new " + options)).code, code);
+        const QByteArray bytes = ReadFile(Path(file.mid(1, file.size() - 2)));
+        if (code != 0) {
+            QVERIFY(bytes.isEmpty());
+            return;
+        }
+        const auto image = ParseImageFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                    static_cast<std::size_t>(bytes.size())));
+        QVERIFY(image);
+        QCOMPARE(int(image->Settings().bandLow()), bandLow);
+        QCOMPARE(int(image->Settings().totLimit()), totLimit);
+        QCOMPARE(Run(Args("check " + file)).code, 0);
     }
 
     void diffNamesFieldsAndBytes() {
@@ -239,7 +287,9 @@ private slots:
     void readsFromTheRadio() {
         test::RadioSimulator radio(test::SampleImage());
         QVERIFY(radio.Start({}));
-        const Result result = Run(Args("read --quiet -o {read.rkd} --port " + QString::fromStdString(radio.SlavePath())));
+        // The rkradio users run, on the protocol's own periods.
+        const Result result = Run(Args("read --quiet -o {read.rkd} --port " + QString::fromStdString(radio.SlavePath())),
+                                  QStringLiteral(RKRADIO_AS_SHIPPED));
         QCOMPARE(result.code, 0);
         QVERIFY(result.err.isEmpty());
         QCOMPARE(ReadFile(Path("read.rkd")), FileBytes(test::SampleImage()));
@@ -282,6 +332,12 @@ private slots:
         QVERIFY2(dry.err.isEmpty(), qPrintable(dry.err));
         QCOMPARE(radio.HandshakeTimes().size(), std::size_t{1});
         QVERIFY(radio.WrittenBlocks().empty());
+        // Told to keep no backup, a dry run still reads what it compares.
+        const Result noBackup = Run(Args("write --dry-run --no-backup --quiet {edited.rkd}" + port));
+        QCOMPARE(noBackup.code, 1);
+        QCOMPARE(noBackup.out, diff.out);
+        QCOMPARE(radio.HandshakeTimes().size(), std::size_t{2});
+        QVERIFY(radio.WrittenBlocks().empty());
         const Result same = Run(Args("write --dry-run {good.rkd}" + port));
         QCOMPARE(same.code, 0);
         QCOMPARE(same.out, QStringLiteral("the radio already holds these data\n"));
@@ -291,6 +347,41 @@ private slots:
         QCOMPARE(write.code, 0);
         QVERIFY2(write.err.contains("\nrkradio: write: " + diff.out.section('\n', 1, 1) + "\n"), qPrintable(write.err));
         QCOMPARE(radio.Image(), edited);
+    }
+
+    // An image the check refuses never reaches the radio and exits 1; a
+    // cable pulled after two blocks (the device the port names is gone)
+    // leaves the radio partly written, which stderr says with the backup
+    // from before the write, and exits 4.
+    void writeRefusedOrCutShortSaysSo() {
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        test::RadioSimulator radio((RadioImage()));
+        QVERIFY(radio.Start({}));
+        const QString cable = data.filePath(QStringLiteral("cable"));
+        QVERIFY(QFile::link(QString::fromStdString(radio.SlavePath()), cable));
+        const QString port = " --port " + cable;
+        const Result refused = Run(Args("write --quiet {bad.rkd}" + port));
+        const std::size_t handshakesRefused = radio.HandshakeTimes().size();
+        const Result cut = RunInterrupted(Args("write --quiet --no-verify {good.rkd}" + port),
+                                          [&] { return radio.WrittenBlocks().size() >= 2; }, QStringLiteral(RKRADIO),
+                                          [&](qint64) { QFile::remove(cable); });
+        qputenv("XDG_DATA_HOME", dataHome);
+
+        QCOMPARE(refused.code, 1);
+        QCOMPARE(handshakesRefused, std::size_t{0});
+        QVERIFY2(refused.err.startsWith("rkradio: write: channel 05: "), qPrintable(refused.err));
+        QVERIFY2(cut.code == 4, qPrintable(cut.out + cut.err));
+        QCOMPARE(radio.WrittenBlocks().size(), std::size_t{2});
+        const QStringList lines = cut.err.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 3, qPrintable(cut.err));
+        QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("rkradio: write: the radio is partly written (2 of 5 blocks)"));
+        QVERIFY2(QRegularExpression("^rkradio: write: the radio's data from before the write is in " +
+                                    QRegularExpression::escape(data.path()) + "/.*-before-write\\.rkd$")
+                     .match(lines.last())
+                     .hasMatch(),
+                 qPrintable(cut.err));
     }
 
     // A port named on the command line is the only one tried, and what is
@@ -369,8 +460,10 @@ private slots:
         test::RadioSimulator radio((RadioImage()));
         QVERIFY(radio.Start({}));
         const QString port = " --port " + QString::fromStdString(radio.SlavePath());
+        // The rkradio users run, on the protocol's own periods.
         const Result write = RunInterrupted(Args("write --quiet --no-verify {good.rkd}" + port),
-                                            [&] { return !radio.WrittenBlocks().empty(); });
+                                            [&] { return !radio.WrittenBlocks().empty(); },
+                                            QStringLiteral(RKRADIO_AS_SHIPPED));
         const std::size_t bytesWritten = radio.WrittenBytes().size();
         const std::size_t blocksWritten = radio.WrittenBlocks().size();
         // The first radio waits out the write it was left in.
@@ -413,7 +506,7 @@ private slots:
         QCOMPARE(own.code, 0);
         const QStringList lines = own.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
-        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  verify  unreadable"), qPrintable(lines[1]));
+        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  check-after-write  unreadable"), qPrintable(lines[1]));
         QVERIFY2(lines[2].contains(QRegularExpression("^2026-12-01 08:00:00  read +9 +/.*rk520-20261201-080000-read.rkd$")),
                  qPrintable(lines[2]));
         const Result json = Run({"backups", "--json"});

@@ -21,6 +21,7 @@ class EditHistoryTest : public QObject {
     Q_OBJECT
 private slots:
     void randomEditsUndoAndRedoExactly();
+    void redoAfterWriteRefreshGivesTheStepsBytes();
     void thousandWholeImageStepsFitInTwoMebibytes();
 };
 

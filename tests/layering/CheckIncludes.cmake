@@ -26,8 +26,8 @@ endforeach()
 # The Qt adapters of the serial link and the translated texts are the only
 # Qt files below the profile.
 set(qt_adapters QtSerialLink.h QtSerialLink.cpp PortNames.h PortNames.cpp CloneLink.h CloneLink.cpp
-    WinSerialPort.h WinSerialPort.cpp WinPortNames.h WinPortNames.cpp WinComPorts.cpp SystemPorts.cpp
-    QtPortDirectory.h QtPortDirectory.cpp
+    QtPortDirectory.h QtPortDirectory.cpp SystemPorts.cpp TransferSession.h TransferSession.cpp
+    WinSerialPort.h WinSerialPort.cpp WinPortNames.h WinPortNames.cpp WinComPorts.cpp
     TranslatedTexts.h TranslatedTexts.cpp
     BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp)
 

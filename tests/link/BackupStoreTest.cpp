@@ -1,5 +1,6 @@
-// The backup folder: where it is, names that never overwrite, the oldest
-// going past 500 files.
+// The backup folder: where it is, names that never overwrite, the same bytes
+// kept once, the oldest of the program's own going past 500 files and no
+// other file ever counted or deleted.
 
 #include <QDateTime>
 #include <QDir>
@@ -28,14 +29,16 @@ private slots:
         BackupStore store(QStringLiteral("rk7400"), QStringLiteral(".zu1"));
         QCOMPARE(store.Folder(), m_data->path() + "/Local AppWizard-Generated Applications/rk7400/backups");
         const RadioImage image = test::SampleImage();
+        RadioImage changed = image;
+        changed.Channel(63).setSquelchLevel(9);  // the last record's byte
         const BackupCopy first = store.Keep(image, BackupKind::Verify);
-        const BackupCopy second = store.Keep(image, BackupKind::Verify);
+        const BackupCopy second = store.Keep(changed, BackupKind::Verify);
         QVERIFY(first.Saved() && second.Saved());
         const QString a = QString::fromStdString(first.path);
         const QString b = QString::fromStdString(second.path);
-        QVERIFY2(a.endsWith("-verify.zu1"), qPrintable(a));
+        QVERIFY2(a.endsWith("-check-after-write.zu1"), qPrintable(a));
         // Within one second the second name takes a suffix; later ones differ by time.
-        QVERIFY(a != b && (b.endsWith("-verify-2.zu1") || b.endsWith("-verify.zu1")));
+        QVERIFY(a != b && (b.endsWith("-check-after-write-2.zu1") || b.endsWith("-check-after-write.zu1")));
         QFile file(a);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -43,25 +46,95 @@ private slots:
         QCOMPARE(bytes.left(1088), QByteArray(reinterpret_cast<const char*>(image.Bytes().data()), 1088));
     }
 
+    // The same bytes as the newest backup: that one is touched and named, of
+    // whatever kind; the same bytes as an older one only: a new file.
+    void theSameBytesAreKeptOnce() {
+        BackupStore store(QStringLiteral("rk520"), QStringLiteral(".rkd"));
+        const RadioImage image = test::SampleImage();
+        RadioImage changed = image;
+        changed.Settings().setTotLimit(51);
+        const BackupCopy first = store.Keep(image, BackupKind::BeforeWrite);
+        QVERIFY(first.Saved());
+        const QString path = QString::fromStdString(first.path);
+        QFile aged(path);
+        QVERIFY(aged.open(QIODevice::ReadWrite));
+        const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+        QVERIFY(aged.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+        aged.close();
+        const BackupCopy again = store.Keep(image, BackupKind::Read);
+        QCOMPARE(QString::fromStdString(again.path), path);
+        QVERIFY(again.Saved());
+        QVERIFY(QFileInfo(path).lastModified() > hourAgo.addSecs(3000));
+        QCOMPARE(ListBackups({{"rk520", ".rkd"}}).size(), std::size_t{1});
+
+        QVERIFY(store.Keep(changed, BackupKind::BeforeWrite).Saved());
+        const BackupCopy back = store.Keep(image, BackupKind::BeforeWrite);  // older, not newest
+        QVERIFY2(back.Saved() && QString::fromStdString(back.path) != path, (back.path + " " + back.error).c_str());
+        QCOMPARE(ListBackups({{"rk520", ".rkd"}}).size(), std::size_t{3});
+        // A user's file of the same bytes, however new, is not the newest backup.
+        QFile mine(QDir(store.Folder()).filePath("rk520-mine.rkd"));
+        QVERIFY(mine.open(QIODevice::WriteOnly));
+        const auto bytes = SerializeImageFile(changed);
+        mine.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        mine.close();
+        QVERIFY(QString::fromStdString(store.Keep(changed, BackupKind::Read).path).endsWith("-read.rkd"));
+    }
+
+    void fileNamesAreReadBack_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("read") << "rk520-20261207-101502-read.rkd" << true << int(BackupKind::Read);
+        QTest::newRow("suffix") << "rk520-20261207-101502-before-write-12.rkd" << true << int(BackupKind::BeforeWrite);
+        QTest::newRow("check") << "rk520-20261207-101502-check-after-write.rkd" << true << int(BackupKind::Verify);
+        QTest::newRow("older verify") << "rk520-20261207-101502-verify-2.rkd" << true << int(BackupKind::Verify);
+        QTest::newRow("unknown kind") << "rk520-20261207-101502-copy.rkd" << false << 0;
+        QTest::newRow("no time") << "rk520-mine-read.rkd" << false << 0;
+        QTest::newRow("no date") << "rk520-20261399-101502-read.rkd" << false << 0;
+        QTest::newRow("other type") << "rk520-20261207-101502-read.zu1" << false << 0;
+        QTest::newRow("extension only") << ".rkd" << false << 0;
+    }
+    void fileNamesAreReadBack() {
+        QFETCH(QString, name);
+        QFETCH(bool, backup);
+        QFETCH(int, kind);
+        const auto parsed = ParseBackupName(name, QStringLiteral(".rkd"));
+        QCOMPARE(parsed.has_value(), backup);
+        if (!parsed) return;
+        QCOMPARE(parsed->program, QStringLiteral("rk520"));
+        QCOMPARE(parsed->time, QDateTime(QDate(2026, 12, 7), QTime(10, 15, 2)));
+        QCOMPARE(int(parsed->kind), kind);
+    }
+
     void oldestGoPastTheLimit() {
         BackupStore store(QStringLiteral("rk520"), QStringLiteral(".rkd"));
         QDir folder(store.Folder());
         QVERIFY(folder.mkpath("."));
         const QDateTime start = QDateTime::currentDateTime().addDays(-30);
-        for (int i = 0; i < BackupStore::kMaxFiles + 3; ++i) {
-            QFile file(folder.filePath(QStringLiteral("rk520-old%1-read.rkd").arg(i, 3, 10, QLatin1Char('0'))));
+        const auto put = [&](const QString& name, const QDateTime& time) {
+            QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.setFileTime(start.addSecs(i), QFileDevice::FileModificationTime));
-        }
+            QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+        };
+        for (int i = 0; i < BackupStore::kMaxFiles + 3; ++i)
+            put(QStringLiteral("rk520-20261101-%1-read.rkd").arg(QTime(0, 0).addSecs(i).toString("HHmmss")), start.addSecs(i));
+        // Files of the same type that are no backups of this program, older
+        // than every backup: they neither count nor go.
+        for (const char* name : {"rk520-mine.rkd", "my-radio.rkd", "rk7400-20261101-000000-read.rkd"})
+            put(QString::fromLatin1(name), start.addDays(-1));
         QFile mine(folder.filePath("notes.txt"));
         QVERIFY(mine.open(QIODevice::WriteOnly));
         const BackupCopy copy = store.Keep(test::SampleImage(), BackupKind::Read);
         QVERIFY(copy.Saved());
-        QCOMPARE(folder.entryList({"rk520-*.rkd"}, QDir::Files).size(), BackupStore::kMaxFiles);
-        QCOMPARE(folder.entryList({"rk520-old00?-read.rkd"}, QDir::Files, QDir::Name).first(),
-                 QStringLiteral("rk520-old004-read.rkd"));
+        QCOMPARE(folder.entryList({"rk520-2026*.rkd"}, QDir::Files).size(), BackupStore::kMaxFiles);
+        QCOMPARE(folder.entryList({"rk520-20261101-00000?-read.rkd"}, QDir::Files, QDir::Name).first(),
+                 QStringLiteral("rk520-20261101-000004-read.rkd"));
         QVERIFY(QFile::exists(QString::fromStdString(copy.path)));
-        QVERIFY(folder.exists("notes.txt"));
+        for (const char* name : {"notes.txt", "rk520-mine.rkd", "my-radio.rkd", "rk7400-20261101-000000-read.rkd"})
+            QVERIFY2(folder.exists(name), name);
+        // Each further backup takes the oldest one's place.
+        QVERIFY(store.Keep(RadioImage{}, BackupKind::Read).Saved());
+        QCOMPARE(folder.entryList({"rk520-2026*.rkd"}, QDir::Files).size(), BackupStore::kMaxFiles);
     }
 
     // Newest first by the time in the name; a file that holds no image is

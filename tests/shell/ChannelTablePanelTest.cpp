@@ -339,7 +339,8 @@ private slots:
         QVERIFY(lines.contains(Utf(m_profile.texts.report.scanGroupA) + ": " + rk::ChannelName(m_profile, 0) + ", " +
                                rk::ChannelName(m_profile, 2)));
         QVERIFY(lines.contains(Utf(m_profile.texts.report.band) + QStringLiteral(": 400–420 MHz")));
-        QCOMPARE(lines.contains(Utf(m_profile.texts.report.totLimit) + ": 5"), m_profile.hasTotLimit);
+        QCOMPARE(lines.contains(Utf(m_profile.texts.report.totLimit) + ": " + Utf(m_profile.tableView.sheetMinutes).arg(5)),
+                 m_profile.hasTotLimit);
 
         QTemporaryDir dir;
         m_prompts->fileNames.enqueue(dir.filePath("sheet"));

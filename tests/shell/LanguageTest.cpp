@@ -101,7 +101,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                t.portLine, t.portsTried, t.noSerialDevices, t.portUnassigned, t.portAbsent,
                                t.portPermission, t.portInUse, t.portOpenFailed, t.noReply, t.wrongReply,
                                t.nothingWritten, t.backupSaved, t.backupNotSaved, t.verifyMatches, t.verifyDiffers,
-                               t.verifyReadFailed});
+                               t.verifyReadFailed, t.partlyWritten, t.blockOnLine});
     // The report's texts are fields of the same structure throughout.
     const auto report = std::bit_cast<std::array<const char*, sizeof(rk::ReportTexts) / kPointer>>(p.texts.report);
     texts.insert(texts.end(), report.begin(), report.end());
@@ -128,11 +128,13 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
                                tv.moveDown, tv.sort, tv.setOnSelected, tv.cellRefused, tv.outOfRange, tv.notInList,
                                tv.optionExcluded, tv.needsFrequency, tv.print, tv.printPrompt.prompt,
                                tv.printPrompt.tooltip, tv.exportPdf, tv.exportPdfPrompt.prompt,
-                               tv.exportPdfPrompt.tooltip, tv.pdfFilter, tv.sheetFile, tv.sheetDate});
+                               tv.exportPdfPrompt.tooltip, tv.pdfFilter, tv.sheetFile, tv.sheetDate, tv.sheetMinutes});
     const auto& g = p.guide;
-    texts.insert(texts.end(), {g.command, g.prompt.prompt, g.prompt.tooltip, g.notOpened, g.location});
+    texts.insert(texts.end(), {g.command, g.prompt.prompt, g.prompt.tooltip, g.notOpened, g.location, g.title, g.back,
+                               g.forward, g.contents, g.openInBrowser});
     const auto& w = p.preview;
-    texts.insert(texts.end(), {w.command, w.prompt.prompt, w.prompt.tooltip, w.write, w.cancel, w.same, w.openBackup});
+    texts.insert(texts.end(), {w.command, w.prompt.prompt, w.prompt.tooltip, w.write, w.cancel, w.same, w.openBackup,
+                               w.heading, w.empty});
     return texts;
 }
 
@@ -144,16 +146,16 @@ static_assert(sizeof(rk::ShellTexts) == 27 * kPointer, "a shell text is missing 
 static_assert(sizeof(rk::DocumentTypeTexts) == 6 * kPointer, "a document type text is missing from ShownTexts");
 static_assert(sizeof(rk::EditorTexts) == 10 * kPointer, "an editor text is missing from ShownTexts");
 static_assert(sizeof(rk::CheckTexts) == 11 * kPointer, "a check text is missing from ShownTexts");
-static_assert(sizeof(rk::TransferTexts) == 24 * kPointer, "a transfer text is missing from ShownTexts");
+static_assert(sizeof(rk::TransferTexts) == 26 * kPointer, "a transfer text is missing from ShownTexts");
 static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::CommandPrompt) +
                                                    sizeof(rk::TableReasonTexts),
               "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
 // The other program's name and extension read the same in every language.
-static_assert(sizeof(rk::ChannelTableViewTexts) == 24 * kPointer, "a channel table text is missing from ShownTexts");
+static_assert(sizeof(rk::ChannelTableViewTexts) == 25 * kPointer, "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
-static_assert(sizeof(rk::GuideTexts) == 3 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
-static_assert(sizeof(rk::WritePreviewTexts) == 5 * kPointer + sizeof(rk::CommandPrompt),
+static_assert(sizeof(rk::GuideTexts) == 8 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
+static_assert(sizeof(rk::WritePreviewTexts) == 7 * kPointer + sizeof(rk::CommandPrompt),
               "a write preview text is missing from ShownTexts");
 
 // Words of the model's own language; an arrow or a dash alone is not one.
@@ -274,10 +276,9 @@ private slots:
         QVERIFY(!frame.OpenFile(bad));
         QVERIFY2(prompts.messages.value(0).startsWith("The file "), qPrintable(prompts.messages.value(0)));
         frame.Command(Profile().ids.write)->trigger();
-        // The refusal names the channel and the band below the rule, in English too.
+        // A refused band is named with its value below the rule, in English too.
         QCOMPARE(prompts.messages.value(1).section(QLatin1Char('\n'), 0, 0), m_model.englishValidation);
-        QVERIFY2(prompts.messages.value(1).section(QLatin1Char('\n'), 1).startsWith("Channel 01; band "),
-                 qPrintable(prompts.messages.value(1)));
+        QCOMPARE(prompts.messages.value(1).section(QLatin1Char('\n'), 1), QString::fromUtf8("Band 0–20 MHz"));
         QVERIFY(!program->Link().IsWriting());
     }
 

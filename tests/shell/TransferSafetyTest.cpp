@@ -3,6 +3,8 @@
 // before and check after a write with their messages, the options kept
 // between runs, the read that asks about unsaved edits, the port prompts.
 
+#include <algorithm>
+#include <set>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -112,7 +114,8 @@ private slots:
                                   kJobMs);
         // Frequencies with or without their trailing zeros.
         QCOMPARE(rig.prompts.questions.size(), 1);
-        QVERIFY2(QRegularExpression(Utf("^05频道 接收频率：400\\.6250? → 400(\\.0000)?\n10频道 静噪等级：9 → 3$"))
+        QVERIFY2(QRegularExpression(Utf("^写入将改动对讲机中的 2 项数据：\n05频道\n    接收频率：400\\.6250? → 400(\\.0000)?\n"
+                                        "10频道\n    静噪等级：9 → 3$"))
                      .match(rig.prompts.questions.at(0))
                      .hasMatch(),
                  qPrintable(rig.prompts.questions.at(0)));
@@ -124,7 +127,7 @@ private slots:
         QCOMPARE(rig.radio.Image(), SampleImage());
     }
 
-    // Past 30 changes the rest are counted. After a mismatched write the
+    // More than 30 changes are all listed. After a mismatched write the
     // closing message offers the radio's data from before it, which opens
     // as an untitled document holding exactly the radio's old bytes.
     void rk7400MismatchOffersTheBackupFromBeforeTheWrite() {
@@ -146,10 +149,19 @@ private slots:
         rig.prompts.saveChoices << SaveChoice::Discard;
         rig.Frame().Command(profile.ids.write)->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(rig.prompts.actions, QStringList{Utf("Открыть копию до записи")}, kJobMs);
+        // The dialog lists every change, under its channel.
         const QStringList lines = rig.prompts.questions.value(0).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 31);
-        QVERIFY2(lines.at(0).startsWith(Utf("Канал 01, Rx-частота: 433")), qPrintable(lines.at(0)));
-        QCOMPARE(lines.at(30), Utf(profile.texts.report.moreDifferences).arg(changes - 30));
+        QCOMPARE(lines.at(0), Utf(profile.preview.heading).arg(changes));
+        QCOMPARE(lines.at(1), Utf("Канал 01"));
+        QVERIFY2(lines.at(2).startsWith(Utf("    Rx-частота: 433")), qPrintable(lines.at(2)));
+        const auto differences = CompareImages(old, sent);
+        const auto ofChannels = std::count_if(differences.begin(), differences.end(),
+                                              [](const FieldDifference& d) { return d.channel >= 0; });
+        QCOMPARE(lines.filter(QRegularExpression("^    ")).size(), qsizetype(ofChannels));
+        std::set<int> channels;
+        for (const FieldDifference& d : differences)
+            if (d.channel >= 0) channels.insert(d.channel);
+        QCOMPARE(lines.size(), qsizetype(1 + changes + channels.size()));  // the heading, each change, each channel
         QCOMPARE(rig.prompts.buttons, (QList<QStringList>{{Utf("Записать"), Utf("Отмена")}}));
         QVERIFY2(rig.prompts.messages.value(0).startsWith(Utf(profile.texts.transfer.verifyDiffers)),
                  qPrintable(rig.prompts.messages.value(0)));
@@ -185,8 +197,8 @@ private slots:
                                QStringLiteral("/rk520-\\d{8}-\\d{6}-before-write\\.rkd");
         const QString sentence = Utf("写入前的对讲机数据已保存到：") + backup;
         QCOMPARE(rig.prompts.questions.size(), 1);
-        QVERIFY2(QRegularExpression(Utf("^正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。\n") + sentence +
-                                    Utf("\n要停止写入吗？$"))
+        QVERIFY2(QRegularExpression(Utf("^正在写入对讲机。现在停止，对讲机中的数据将只写入一部分。\n正在写入第[1-5]块（共5块）。\n") +
+                                    sentence + Utf("\n要停止写入吗？$"))
                      .match(rig.prompts.questions.at(0))
                      .hasMatch(),
                  qPrintable(rig.prompts.questions.at(0)));
@@ -207,6 +219,52 @@ private slots:
         QCOMPARE(rig.radio.WrittenBlocks().size(), blocks);
     }
 
+    // A radio gone after the second block: the message says the radio is
+    // partly written, names the backup from before the write and offers it.
+    void radioGoneMidWriteOffersTheBackup() {
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        RadioSimulator::Behaviour gone;
+        gone.vanishAfterWritten = 2 * 256;
+        QVERIFY(rig.Start(kTestPeriods, gone));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, true, true);
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.prompts.messages.isEmpty(), kJobMs);
+        const QString backup = QRegularExpression::escape(BackupStore::FolderFor(QStringLiteral("rk520"))) +
+                               QStringLiteral("/rk520-\\d{8}-\\d{6}-before-write\\.rkd");
+        QVERIFY2(QRegularExpression(Utf("^建立通信文件失败\n.*\n对讲机中的数据只写入了一部分（2/5块）。\n写入前的对讲机数据已保存到：") +
+                                    backup + "$")
+                     .match(rig.prompts.messages.at(0))
+                     .hasMatch(),
+                 qPrintable(rig.prompts.messages.at(0)));
+        QCOMPARE(rig.prompts.actions, QStringList{Utf(profile.preview.openBackup)});
+        QCOMPARE(rig.radio.WrittenBlocks().size(), std::size_t{2});
+    }
+
+    // Stop answered only once the write had ended: the read-back runs on and
+    // is reported as any other.
+    void lateStopReportsWhatHappened() {
+        ProgramOnRadio rig(Rk520Profile(), SampleImage());
+        QVERIFY(rig.Start(kTestPeriods));
+        CMainFrame& frame = rig.Frame();
+        const ModelProfile& profile = rig.profile;
+        rig.program->Document().LoadImage(SampleImage());
+        SetWriteOptions(frame, profile, false, true);
+        frame.Command(profile.ids.write)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.radio.WrittenBlocks().empty(), kJobMs);
+        rig.prompts.yesNoAnswers << true;
+        rig.prompts.whileAsking = [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.program->Link().IsWriting(), kJobMs);
+        };
+        QTest::keyClick(&frame, Qt::Key_Escape);
+        QCOMPARE(rig.prompts.questions.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.program->Link().IsIdle(), kJobMs);
+        QCOMPARE(rig.prompts.messages, QStringList{Utf("数据已写入对讲机\n读回校验一致。")});
+        QCOMPARE(rig.radio.HandshakeTimes().size(), std::size_t{2});
+    }
+
     // Without a backup the question and the message say that none was taken.
     void rk7400StopWithoutBackupSaysSo() {
         ProgramOnRadio rig(Rk7400Profile(), SampleImage());
@@ -221,7 +279,12 @@ private slots:
         rig.prompts.yesNoAnswers << true;
         QTest::keyClick(&frame, Qt::Key_Escape);
         const QString none = Utf(profile.shell.noBeforeWriteBackup);
-        QCOMPARE(rig.prompts.questions, QStringList{Utf(profile.shell.stopWriteQuestion).arg(none)});
+        QCOMPARE(rig.prompts.questions.size(), 1);
+        // The question names the block on the line, one of the five.
+        QStringList asked;
+        for (int block = 1; block <= 5; ++block)
+            asked << Utf(profile.shell.stopWriteQuestion).arg(Utf(profile.texts.transfer.blockOnLine).arg(block).arg(5) + '\n' + none);
+        QVERIFY2(asked.contains(rig.prompts.questions.at(0)), qPrintable(rig.prompts.questions.at(0)));
         QCOMPARE(rig.prompts.messages, QStringList{Utf(profile.shell.writeStopped).arg(none)});
         QVERIFY(rig.program->Link().IsIdle());
     }

@@ -4,7 +4,9 @@
 
 #include <functional>
 
+#include <QDialog>
 #include <QList>
+#include <QPushButton>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
@@ -34,12 +36,24 @@ public:
 
     bool AskYesNo(const QString& question) override {
         questions << question;
+        if (whileAsking) whileAsking();
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
     }
 
     bool AskChoice(const QString& question, const QString& accept, const QString& reject) override {
         questions << question;
         buttons << QStringList{accept, reject};
+        return choiceAnswers.isEmpty() ? false : choiceAnswers.dequeue();
+    }
+
+    // Recorded as a question, its summary's lines joined, with its buttons;
+    // answered as the two-button questions are, never shown.
+    bool AskInDialog(QDialog& dialog, const QStringList& summary) override {
+        questions << summary.join(QLatin1Char('\n'));
+        QStringList texts;
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>()) texts << button->text();
+        buttons << texts;
+        if (onDialog) onDialog(dialog);
         return choiceAnswers.isEmpty() ? false : choiceAnswers.dequeue();
     }
 
@@ -66,13 +80,17 @@ public:
     QList<MessageKind> kinds;  // of each message
     // Called as each message appears, to look at the program at that moment.
     std::function<void(const QString&)> onMessage;
+    // Called with each dialog of AskInDialog, to look at it while it exists.
+    std::function<void(QDialog&)> onDialog;
     QStringList questions;  // save, yes/no and two-button questions, in order
     QStringList filters;
     QStringList openFolders;
     QStringList suggestedPaths;
     QQueue<SaveChoice> saveChoices;  // unanswered questions get Cancel
     QQueue<bool> yesNoAnswers;       // unanswered questions get No
-    QList<QStringList> buttons;      // of each two-button question: accept, reject
+    // Runs while a yes/no question is open, as a user taking time to answer.
+    std::function<void()> whileAsking;
+    QList<QStringList> buttons;      // of each two-button question and dialog: accept, reject
     QQueue<bool> choiceAnswers;      // unanswered ones get the reject button
     QStringList actions;             // extra buttons of messages
     QQueue<bool> actionAnswers;      // unanswered messages get OK

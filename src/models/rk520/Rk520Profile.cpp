@@ -220,13 +220,19 @@ const rk::ModelProfile kProfile{
             .pdfFilter = QT_TRANSLATE_NOOP("rk520", "PDF 文件 (*.pdf)"),
             .sheetFile = QT_TRANSLATE_NOOP("rk520", "文件：%1"),
             .sheetDate = QT_TRANSLATE_NOOP("rk520", "日期：%1"),
+            .sheetMinutes = QT_TRANSLATE_NOOP("rk520", "%1 分"),
         },
     .guide =
         {
             .command = QT_TRANSLATE_NOOP("rk520", "用户手册(&U)"),
-            .prompt = {QT_TRANSLATE_NOOP("rk520", "在浏览器中打开用户手册"), QT_TRANSLATE_NOOP("rk520", "用户手册")},
+            .prompt = {QT_TRANSLATE_NOOP("rk520", "显示用户手册"), QT_TRANSLATE_NOOP("rk520", "用户手册")},
             .notOpened = QT_TRANSLATE_NOOP("rk520", "无法打开用户手册。请在浏览器中打开这个文件：\n%1"),
             .location = QT_TRANSLATE_NOOP("rk520", "用户手册：%1"),
+            .title = QT_TRANSLATE_NOOP("rk520", "用户手册"),
+            .back = QT_TRANSLATE_NOOP("rk520", "后退"),
+            .forward = QT_TRANSLATE_NOOP("rk520", "前进"),
+            .contents = QT_TRANSLATE_NOOP("rk520", "目录"),
+            .openInBrowser = QT_TRANSLATE_NOOP("rk520", "在浏览器中打开"),
         },
     .preview =
         {
@@ -236,6 +242,8 @@ const rk::ModelProfile kProfile{
             .cancel = QT_TRANSLATE_NOOP("rk520", "取消"),
             .same = QT_TRANSLATE_NOOP("rk520", "对讲机中的数据与要写入的相同。"),
             .openBackup = QT_TRANSLATE_NOOP("rk520", "打开写入前的备份"),
+            .heading = QT_TRANSLATE_NOOP("rk520", "写入将改动对讲机中的 %1 项数据："),
+            .empty = QT_TRANSLATE_NOOP("rk520", "（空）"),
         },
 };
 

@@ -48,6 +48,8 @@ const rk::ModelTexts kTexts{
             .verifyMatches = QT_TRANSLATE_NOOP("rk520", "读回校验一致。"),
             .verifyDiffers = QT_TRANSLATE_NOOP("rk520", "写入后读回的数据与写入的不一致："),
             .verifyReadFailed = QT_TRANSLATE_NOOP("rk520", "数据已写入对讲机，但未能读回校验："),
+            .partlyWritten = QT_TRANSLATE_NOOP("rk520", "对讲机中的数据只写入了一部分（%1/%2块）。"),
+            .blockOnLine = QT_TRANSLATE_NOOP("rk520", "正在写入第%1块（共%2块）。"),
         },
     // Reports name channels, fields and values as the form shows them.
     .report =
@@ -55,6 +57,7 @@ const rk::ModelTexts kTexts{
             .channel = QT_TRANSLATE_NOOP("rk520", "%1频道"),
             .channelField = QT_TRANSLATE_NOOP("rk520", "%1 %2"),
             .refusalBand = QT_TRANSLATE_NOOP("rk520", "%1；频段 %2–%3 MHz"),
+            .bandSetting = QT_TRANSLATE_NOOP("rk520", "频段 %1–%2 MHz"),
             .difference = QT_TRANSLATE_NOOP("rk520", "%1：写入 %2，读回 %3"),
             .moreDifferences = QT_TRANSLATE_NOOP("rk520", "……另有 %1 处不一致"),
             .byteAt = QT_TRANSLATE_NOOP("rk520", "第 %1 字节"),

@@ -236,13 +236,19 @@ const rk::ModelProfile kProfile{
             .pdfFilter = QT_TRANSLATE_NOOP("rk7400", "Файлы PDF (*.pdf)"),
             .sheetFile = QT_TRANSLATE_NOOP("rk7400", "Файл: %1"),
             .sheetDate = QT_TRANSLATE_NOOP("rk7400", "Дата: %1"),
+            .sheetMinutes = QT_TRANSLATE_NOOP("rk7400", "%1 мин"),
         },
     .guide =
         {
             .command = QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя"),
-            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Открыть руководство пользователя в браузере"), QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя")},
+            .prompt = {QT_TRANSLATE_NOOP("rk7400", "Показать руководство пользователя"), QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя")},
             .notOpened = QT_TRANSLATE_NOOP("rk7400", "Не удалось открыть руководство пользователя. Откройте в браузере файл:\n%1"),
             .location = QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя: %1"),
+            .title = QT_TRANSLATE_NOOP("rk7400", "Руководство пользователя"),
+            .back = QT_TRANSLATE_NOOP("rk7400", "Назад"),
+            .forward = QT_TRANSLATE_NOOP("rk7400", "Вперёд"),
+            .contents = QT_TRANSLATE_NOOP("rk7400", "Содержание"),
+            .openInBrowser = QT_TRANSLATE_NOOP("rk7400", "Открыть в браузере"),
         },
     .preview =
         {
@@ -252,6 +258,8 @@ const rk::ModelProfile kProfile{
             .cancel = QT_TRANSLATE_NOOP("rk7400", "Отмена"),
             .same = QT_TRANSLATE_NOOP("rk7400", "Данные в рации совпадают с записываемыми."),
             .openBackup = QT_TRANSLATE_NOOP("rk7400", "Открыть копию до записи"),
+            .heading = QT_TRANSLATE_NOOP("rk7400", "Запись изменит в рации следующие поля (%1):"),
+            .empty = QT_TRANSLATE_NOOP("rk7400", "(пусто)"),
         },
 };
 

@@ -49,6 +49,8 @@ const rk::ModelTexts kTexts{
             .verifyMatches = QT_TRANSLATE_NOOP("rk7400", "Проверка чтением: данные совпадают."),
             .verifyDiffers = QT_TRANSLATE_NOOP("rk7400", "Данные, прочитанные после записи, не совпадают с записанными:"),
             .verifyReadFailed = QT_TRANSLATE_NOOP("rk7400", "Запись данных завершена, но проверить её чтением не удалось:"),
+            .partlyWritten = QT_TRANSLATE_NOOP("rk7400", "Рация записана лишь частично (блоков: %1 из %2)."),
+            .blockOnLine = QT_TRANSLATE_NOOP("rk7400", "Идёт запись блока %1 из %2."),
         },
     // Reports name channels, fields and values as the form shows them.
     .report =
@@ -56,6 +58,7 @@ const rk::ModelTexts kTexts{
             .channel = QT_TRANSLATE_NOOP("rk7400", "Канал %1"),
             .channelField = QT_TRANSLATE_NOOP("rk7400", "%1, %2"),
             .refusalBand = QT_TRANSLATE_NOOP("rk7400", "%1; диапазон %2–%3 МГц"),
+            .bandSetting = QT_TRANSLATE_NOOP("rk7400", "Диапазон частот %1–%2 МГц"),
             .difference = QT_TRANSLATE_NOOP("rk7400", "%1: записано %2, прочитано %3"),
             .moreDifferences = QT_TRANSLATE_NOOP("rk7400", "… и ещё различий: %1"),
             .byteAt = QT_TRANSLATE_NOOP("rk7400", "Байт %1"),

@@ -663,6 +663,14 @@
         <translation>Cannot save the backup of the radio&apos;s data: %1 (%2)</translation>
     </message>
     <message>
+        <source>对讲机中的数据只写入了一部分（%1/%2块）。</source>
+        <translation>The radio is partly written (%1 of %2 blocks).</translation>
+    </message>
+    <message>
+        <source>正在写入第%1块（共%2块）。</source>
+        <translation>Block %1 of %2 is being written.</translation>
+    </message>
+    <message>
         <source>读回校验一致。</source>
         <translation>Read-back check: the data matches.</translation>
     </message>
@@ -736,7 +744,7 @@
     </message>
     <message>
         <source>%1；频段 %2–%3 MHz</source>
-        <translation>Channel %1; band %2–%3 MHz</translation>
+        <translation>%1; band %2–%3 MHz</translation>
     </message>
     <message>
         <source>%1：写入 %2，读回 %3</source>
@@ -1097,8 +1105,8 @@ Stop writing?</translation>
         <translation>&amp;User guide</translation>
     </message>
     <message>
-        <source>在浏览器中打开用户手册</source>
-        <translation>Open the user guide in the browser</translation>
+        <source>显示用户手册</source>
+        <translation>Show the user guide</translation>
     </message>
     <message>
         <source>用户手册</source>
@@ -1137,6 +1145,43 @@ Stop writing?</translation>
     <message>
         <source>打开写入前的备份</source>
         <translation>Open the backup from before the write</translation>
+    </message>
+    <message>
+        <source>后退</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>目录</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开</source>
+        <translation>Open in browser</translation>
+    </message>
+    <message>
+        <source>%1 分</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>写入将改动对讲机中的 %1 项数据：</source>
+        <translation>The write will change %1 fields in the radio:</translation>
+    </message>
+    <message>
+        <source>（空）</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>频段 %1–%2 MHz</source>
+        <translation>Band %1–%2 MHz</translation>
+    </message>
+    <message>
+        <source>%1频道</source>
+        <comment>report</comment>
+        <translation>Channel %1</translation>
     </message>
 </context>
 </TS>

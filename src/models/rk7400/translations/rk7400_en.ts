@@ -627,6 +627,14 @@
         <translation>Cannot save the backup of the radio&apos;s data: %1 (%2)</translation>
     </message>
     <message>
+        <source>Рация записана лишь частично (блоков: %1 из %2).</source>
+        <translation>The radio is partly written (%1 of %2 blocks).</translation>
+    </message>
+    <message>
+        <source>Идёт запись блока %1 из %2.</source>
+        <translation>Block %1 of %2 is being written.</translation>
+    </message>
+    <message>
         <source>Проверка чтением: данные совпадают.</source>
         <translation>Read-back check: the data matches.</translation>
     </message>
@@ -1061,8 +1069,8 @@ Stop writing?</translation>
         <translation>User guide</translation>
     </message>
     <message>
-        <source>Открыть руководство пользователя в браузере</source>
-        <translation>Open the user guide in the browser</translation>
+        <source>Показать руководство пользователя</source>
+        <translation>Show the user guide</translation>
     </message>
     <message>
         <source>Не удалось открыть руководство пользователя. Откройте в браузере файл:
@@ -1097,6 +1105,38 @@ Stop writing?</translation>
     <message>
         <source>Открыть копию до записи</source>
         <translation>Open the backup from before the write</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Вперёд</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Открыть в браузере</source>
+        <translation>Open in browser</translation>
+    </message>
+    <message>
+        <source>%1 мин</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Запись изменит в рации следующие поля (%1):</source>
+        <translation>The write will change %1 fields in the radio:</translation>
+    </message>
+    <message>
+        <source>(пусто)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>Диапазон частот %1–%2 МГц</source>
+        <translation>Band %1–%2 MHz</translation>
     </message>
 </context>
 </TS>

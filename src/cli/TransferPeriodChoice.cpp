@@ -1,0 +1,7 @@
+#include "TransferPeriodChoice.h"
+
+namespace rk::cli {
+
+TransferPeriods CliTransferPeriods() { return {}; }
+
+}  // namespace rk::cli
