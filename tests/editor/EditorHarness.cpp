@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "ChoiceList.h"
+#include "FormInput.h"
 #include "Rk520Profile.h"
 #include "Rk520View.h"
 #include "Rk7400Profile.h"
@@ -64,13 +65,7 @@ QStringList EditorHarness::Entries(int listId) const {
     return texts;
 }
 
-void EditorHarness::Click(int listId, int row) {
-    ChoiceList* list = List(listId);
-    QListWidgetItem* item = list->item(row);
-    if (!item) throw std::out_of_range("no such row");
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
+void EditorHarness::Click(int listId, int row) { ClickRow(List(listId), row); }
 
 void EditorHarness::KeyDown(int listId) {
     List(listId)->setFocus();
@@ -81,12 +76,7 @@ void EditorHarness::Press(int buttonId) { QTest::mouseClick(Button(buttonId), Qt
 void EditorHarness::SpinUp() { QTest::mouseClick(Spin()->UpButton(), Qt::LeftButton); }
 void EditorHarness::SpinDown() { QTest::mouseClick(Spin()->DownButton(), Qt::LeftButton); }
 
-void EditorHarness::Type(int editId, const QString& text) {
-    QLineEdit* edit = Edit(editId);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
+void EditorHarness::Type(int editId, const QString& text) { TypeOver(Edit(editId), text); }
 
 void EditorHarness::Backspace(int editId, int count) {
     QLineEdit* edit = Edit(editId);

@@ -62,6 +62,14 @@ private slots:
     void bandSnapsBack();
     void tenths_data();
     void tenths();
+    void copyButtons_data();
+    void copyButtons();
+    void savedAndReopened();
+};
+
+class OptionEditsTest : public QObject {
+    Q_OBJECT
+private slots:
     void squelchSpin();
     void exclusions_data();
     void exclusions();
@@ -70,9 +78,6 @@ private slots:
     void loadedConflictRefusesRepeater();
     void loadedConflictCanBeCleared();
     void power();
-    void copyButtons_data();
-    void copyButtons();
-    void savedAndReopened();
 };
 
 class SquelchCodeTest : public QObject {

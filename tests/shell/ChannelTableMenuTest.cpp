@@ -25,10 +25,13 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "ProgramInput.h"
 #include "Programs.h"
 #include "TestRunner.h"
 
 using rk::test::ReadFile;
+using rk::test::ChooseChannel;
+using rk::test::OpenSample;
 using rk::test::RecordingPrompts;
 using rk::test::Utf;
 using rk::test::WriteFile;
@@ -43,23 +46,11 @@ public:
     explicit ChannelTableMenuTest(const rk::ModelProfile& profile) : m_profile(profile) {}
 
 private:
-    // The sample image, opened from radio.<extension>: channels 1-10 but 4.
-    void OpenSample() {
-        const QString path = m_dir.filePath(QStringLiteral("radio") + Utf(m_profile.rules.extension));
-        WriteFile(path, rk::test::FileBytes(rk::test::SampleImage()));
-        QVERIFY(m_program->MainFrame().OpenFile(path));
-    }
     void ImportTable(const QByteArray& text) {
         const QString path = m_dir.filePath(QStringLiteral("in.csv"));
         WriteFile(path, text);
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(rk::command::kFileImportTable)->trigger();
-    }
-    void ChooseChannel(int c) {
-        auto* list = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kChannelSelector));
-        QListWidgetItem* item = list->item(c);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     }
     QString Field(int id) const { return static_cast<QLineEdit*>(m_program->View().Control(id))->text(); }
     QStringList ValidList() const {
@@ -72,7 +63,7 @@ private:
 private slots:
     void init() {
         QVERIFY(rk::test::StartFresh(m_profile, m_prompts, m_program));
-        OpenSample();
+        QVERIFY(OpenSample(*m_program, m_profile, QDir(m_dir.path())));
     }
     void cleanup() {
         m_program.reset();
@@ -95,7 +86,7 @@ private slots:
     }
 
     void importShowsTheResultAroundTheCurrentChannel() {
-        ChooseChannel(2);
+        ChooseChannel(*m_program, 2);
         const std::uint8_t options = m_program->Document().Image().Channel(2).optionFlags();
         ImportTable("Location,Frequency,Duplex,Offset,Power\n3,410.5,+,1,Low\n4,411,,,\n");
         // The summary in the status bar; the columns the table lacked, kept

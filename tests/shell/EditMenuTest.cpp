@@ -28,9 +28,13 @@
 #include "SettingsLocation.h"
 #include "TestFiles.h"
 #include "TestImages.h"
+#include "ProgramInput.h"
 #include "Programs.h"
 #include "TestRunner.h"
 
+using rk::test::ChooseChannel;
+using rk::test::OpenSample;
+using rk::test::TypeInto;
 using rk::test::RecordingPrompts;
 using rk::test::Utf;
 using namespace rk::command;
@@ -73,19 +77,6 @@ private:
         m_program->MainFrame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_program->MainFrame()));
     }
-    void ChooseChannel(int c) {
-        rk::ChoiceList* list = List(rk::ctl::kChannelSelector);
-        QListWidgetItem* item = list->item(c);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    }
-    // Keystrokes into a field, as a user types them after clicking into it.
-    void Type(int id, const QString& text) {
-        QLineEdit* edit = Edit(id);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
     void Key(int id, Qt::Key key) { QTest::keyClick(Edit(id), key, Qt::ControlModifier); }
     // A completed read: the image the radio sent, taken as the program takes it.
     void CompleteRead(const rk::RadioImage& image) {
@@ -100,11 +91,6 @@ private:
         file.close();
         m_prompts->fileNames.enqueue(path);
         m_program->MainFrame().Command(kFileImportTable)->trigger();
-    }
-    void OpenSample() {
-        const QString path = m_dir.filePath(QStringLiteral("radio.rkd"));
-        rk::test::WriteFile(path, rk::test::FileBytes(rk::test::SampleImage()));
-        QVERIFY(m_program->MainFrame().OpenFile(path));
     }
 
 private slots:
@@ -129,8 +115,8 @@ private slots:
             QCOMPARE(Redo()->text(), w.redo);
             QVERIFY(!Undo()->isEnabled() && !Redo()->isEnabled());
 
-            ChooseChannel(4);
-            Type(rk::ctl::kRxFreq, QStringLiteral("435.125"));
+            ChooseChannel(*m_program, 4);
+            TypeInto(*m_program, rk::ctl::kRxFreq, QStringLiteral("435.125"));
             QCOMPARE(Undo()->text(), w.undoField);
             QVERIFY(Undo()->isEnabled() && !Redo()->isEnabled());
             Undo()->trigger();
@@ -138,7 +124,7 @@ private slots:
             QCOMPARE(Undo()->text(), w.undo);
             QVERIFY(!Undo()->isEnabled() && Redo()->isEnabled());
 
-            Type(rk::ctl::kBandLow, QStringLiteral("136"));
+            TypeInto(*m_program, rk::ctl::kBandLow, QStringLiteral("136"));
             QCOMPARE(Undo()->text(), w.undoBand);
             CompleteRead(rk::test::SampleImage());
             QCOMPARE(Undo()->text(), w.undoRead);
@@ -155,14 +141,14 @@ private slots:
     void typingIsOneStepAndTheKeysWinInTheField() {
         Start();
         const rk::RadioImage start = Image();
-        ChooseChannel(2);
-        Type(rk::ctl::kRxFreq, QStringLiteral("145.5"));
+        ChooseChannel(*m_program, 2);
+        TypeInto(*m_program, rk::ctl::kRxFreq, QStringLiteral("145.5"));
         const rk::RadioImage rxTyped = Image();
-        Type(rk::ctl::kTxFreq, QStringLiteral("146"));
+        TypeInto(*m_program, rk::ctl::kTxFreq, QStringLiteral("146"));
         const rk::RadioImage txTyped = Image();
-        ChooseChannel(3);
-        ChooseChannel(2);
-        Type(rk::ctl::kTxFreq, QStringLiteral("147"));
+        ChooseChannel(*m_program, 3);
+        ChooseChannel(*m_program, 2);
+        TypeInto(*m_program, rk::ctl::kTxFreq, QStringLiteral("147"));
         QCOMPARE(m_program->Document().History().StepCount(), std::size_t{3});
 
         Key(rk::ctl::kTxFreq, Qt::Key_Z);
@@ -185,8 +171,8 @@ private slots:
     // the step's channel is shown with both channel lists and the scan groups.
     void readAndImportUndoToTheWorkBefore() {
         Start();
-        OpenSample();
-        ChooseChannel(5);
+        QVERIFY(OpenSample(*m_program, Profile(), QDir(m_dir.path())));
+        ChooseChannel(*m_program, 5);
         const int groupA = List(rk::ctl::kGroupAList)->count();
         QTest::mouseClick(static_cast<QPushButton*>(m_program->View().Control(rk::ctl::kAddToGroupA)), Qt::LeftButton);
         QCOMPARE(List(rk::ctl::kGroupAList)->count(), groupA + 1);
@@ -235,9 +221,9 @@ private slots:
 
     void closeAsksOnlyAwayFromTheSavedState() {
         Start();
-        OpenSample();
+        QVERIFY(OpenSample(*m_program, Profile(), QDir(m_dir.path())));
         CMainFrame& frame = m_program->MainFrame();
-        Type(rk::ctl::kRxFreq, QStringLiteral("400.5"));
+        TypeInto(*m_program, rk::ctl::kRxFreq, QStringLiteral("400.5"));
         QVERIFY(frame.isWindowModified());
         m_prompts->saveChoices.enqueue(rk::SaveChoice::Cancel);
         QVERIFY(!frame.close());
@@ -259,21 +245,21 @@ private:
     std::unique_ptr<rk::ProgramShell> m_program;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const Model rk520{Rk520Profile(),
+RK_TEST_PROGRAM(
+    QApplication,
+    rk::test::ForEachModel<EditMenuTest>(
+        Model{Rk520Profile(),
                       {{{}, Utf("编辑(&E)"), Utf("撤销(&U)"), Utf("重做(&R)"), Utf("撤销 05频道 接收频率"),
                         Utf("重做 05频道 接收频率"), Utf("撤销 读取对讲机"), Utf("撤销 导入频道表"), Utf("撤销 频段")},
                        {"en", "&Edit", "&Undo", "&Redo", "Undo channel 05 Receive frequency",
                         "Redo channel 05 Receive frequency", "Undo read from radio", "Undo table import",
-                        "Undo Band"}}};
-    const Model rk7400{Rk7400Profile(),
+                        "Undo Band"}}},
+        Model{Rk7400Profile(),
                        {{{}, Utf("Правка"), Utf("Отменить"), Utf("Повторить"), Utf("Отменить: Канал 05, Rx-частота"),
                          Utf("Повторить: Канал 05, Rx-частота"), Utf("Отменить: чтение с рации"),
                          Utf("Отменить: импорт каналов"), Utf("Отменить: Диапазон частот")},
                         {"en", "Edit", "Undo", "Redo", "Undo channel 05 RX frequency", "Redo channel 05 RX frequency",
-                         "Undo read from radio", "Undo table import", "Undo Band"}}};
-    return rk::test::RunForEachModel<EditMenuTest>(argc, argv, rk520, rk7400);
-}
+                         "Undo read from radio", "Undo table import", "Undo Band"}}}))
+
 
 #include "EditMenuTest.moc"

@@ -369,16 +369,14 @@ private:
     Model m_model;
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const Model rk520{Rk520Profile(), [](rk::RadioDocument& d) { return std::make_unique<CRk520View>(d); }, "zh",
-                      QStringList{"&File", "&Edit", "&View", "&Port", "&Radio", "&Help"},
-                      "Talvora RKP_520P Programming Software",
-                      "The band must lie within 100–480 MHz, in steps of 1 MHz."};
-    const Model rk7400{Rk7400Profile(), [](rk::RadioDocument& d) { return std::make_unique<CRk7400View>(d); }, "ru",
-                       QStringList{"File", "Edit", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
-                       "The band must be from 100 MHz to 400 MHz, in steps of 1 MHz."};
-    return rk::test::RunForEachModel<LanguageTest>(argc, argv, rk520, rk7400);
-}
+RK_TEST_PROGRAM(QApplication,
+                rk::test::ForEachModel<LanguageTest>(
+                    Model{Rk520Profile(), [](rk::RadioDocument& d) { return std::make_unique<CRk520View>(d); }, "zh",
+                          QStringList{"&File", "&Edit", "&View", "&Port", "&Radio", "&Help"},
+                          "Talvora RKP_520P Programming Software",
+                          "The band must lie within 100–480 MHz, in steps of 1 MHz."},
+                    Model{Rk7400Profile(), [](rk::RadioDocument& d) { return std::make_unique<CRk7400View>(d); }, "ru",
+                          QStringList{"File", "Edit", "View", "Port", "Radio", "Help"}, "TLVR (RKP_7400) Programmer",
+                          "The band must be from 100 MHz to 400 MHz, in steps of 1 MHz."}))
 
 #include "LanguageTest.moc"

@@ -3,6 +3,7 @@
 // object run once for each model.
 
 #include <QApplication>
+#include <functional>
 #include <memory>
 
 #include "ModelProfile.h"
@@ -46,11 +47,15 @@ int RunForEachModel(int argc, char** argv, const PerModel&... perModel) {
     return status;
 }
 
+// The same as a run of RK_TEST_PROGRAM: one test object per model, the
+// models kept by value.
+template <typename TestObject, typename... PerModel>
+auto ForEachModel(PerModel... perModel) {
+    return [=](int argc, char** argv) { return RunForEachModel<TestObject>(argc, argv, perModel...); };
+}
+
 }  // namespace rk::test
 
 // A program of one test object made from each model's profile in turn.
-#define RK_TEST_MAIN_PER_MODEL(TestObject)                                                         \
-    int main(int argc, char** argv) {                                                              \
-        QApplication app(argc, argv);                                                              \
-        return rk::test::RunForEachModel<TestObject>(argc, argv, Rk520Profile(), Rk7400Profile()); \
-    }
+#define RK_TEST_MAIN_PER_MODEL(TestObject) \
+    RK_TEST_PROGRAM(QApplication, rk::test::ForEachModel<TestObject>(std::cref(Rk520Profile()), std::cref(Rk7400Profile())))

@@ -145,10 +145,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    UserGuideTest test;
-    return rk::test::RunTestObject(test, argc, argv);
-}
+RK_TEST_MAIN(UserGuideTest)
 
 #include "UserGuideTest.moc"

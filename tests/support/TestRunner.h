@@ -37,26 +37,39 @@ inline int RunTestObject(QObject& test, int argc, char** argv) {
     }
 }
 
+// The test objects of a program, each made, run and gone before the next.
+template <typename... TestObjects>
+struct Objects {
+    int operator()(int argc, char** argv) const {
+        int status = 0;
+        const auto run = [&](auto&& test) { status |= RunTestObject(test, argc, argv); };
+        (run(TestObjects{}), ...);
+        return status;
+    }
+};
+
+// Every run in order (each a callable taking argc and argv, such as
+// Objects above or ForEachModel in the program tests); fails when any fails.
+template <typename... Runs>
+int RunAll(int argc, char** argv, const Runs&... runs) {
+    int status = 0;
+    ((status |= runs(argc, argv)), ...);
+    return status;
+}
+
 }  // namespace rk::test
 
-// A program of one test object without windows: QTEST_GUILESS_MAIN through
-// the runner above.
-#define RK_TEST_GUILESS_MAIN(TestObject)                   \
-    int main(int argc, char** argv) {                      \
-        QCoreApplication app(argc, argv);                  \
-        app.setAttribute(Qt::AA_Use96Dpi, true);           \
-        TestObject test;                                   \
-        QTEST_SET_MAIN_SOURCE_PATH                         \
-        return rk::test::RunTestObject(test, argc, argv);  \
+// The one form of a test program's main(): the application (QCoreApplication
+// without windows, QApplication with them), then the runs, for example
+//     RK_TEST_PROGRAM(QCoreApplication, rk::test::Objects<RadioImageTest, EditHistoryTest>{})
+#define RK_TEST_PROGRAM(Application, ...)                          \
+    int main(int argc, char** argv) {                              \
+        Application app(argc, argv);                               \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                   \
+        QTEST_SET_MAIN_SOURCE_PATH                                 \
+        return rk::test::RunAll(argc, argv, __VA_ARGS__);          \
     }
 
-// The same for a test object that shows windows.
-#define RK_TEST_MAIN(TestObject)                           \
-    int main(int argc, char** argv) {                      \
-        QApplication app(argc, argv);                      \
-        app.setAttribute(Qt::AA_Use96Dpi, true);           \
-        TestObject test;                                   \
-        QTEST_SET_MAIN_SOURCE_PATH                         \
-        return rk::test::RunTestObject(test, argc, argv);  \
-    }
-
+// One test object, with or without windows.
+#define RK_TEST_GUILESS_MAIN(TestObject) RK_TEST_PROGRAM(QCoreApplication, rk::test::Objects<TestObject>{})
+#define RK_TEST_MAIN(TestObject) RK_TEST_PROGRAM(QApplication, rk::test::Objects<TestObject>{})
