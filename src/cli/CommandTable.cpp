@@ -119,7 +119,7 @@ const std::vector<Command> kCommands = {
      RK_MODEL_HELP,
      {kModel}, 2, 2, &RunDiff},
     {"export", "write the channels of an image as a CSV channel table",
-     "Usage: rkradio export [--model M] [--all] [-o CSV] FILE\n"
+     "Usage: rkradio export [--model M] [--all] [--separator S] [-o CSV] FILE\n"
      "\n"
      "Writes the configured channels of the image file FILE as a CSV channel\n"
      "table, to CSV or to stdout. The model's greatest transmit split decides\n"
@@ -127,8 +127,10 @@ const std::vector<Command> kCommands = {
      "\n"
      "Options:\n"
      "  --all           one row for every channel, configured or not\n"
+     "  --separator S   comma (the default) or semicolon: cells separated by ';'\n"
+     "                  with decimal commas, as many European spreadsheets have them\n"
      "  -o, --output CSV  the file to write; stdout without it\n" RK_MODEL_HELP,
-     {kModel, kAll, kOutput}, 1, 1, &RunExport},
+     {kModel, kAll, {QStringLiteral("separator"), {}, true}, kOutput}, 1, 1, &RunExport},
     {"import", "lay a CSV channel table over an image",
      "Usage: rkradio import [--model M] [--skip-invalid] --into FILE -o OUT CSV\n"
      "\n"

@@ -8,7 +8,7 @@ namespace rk::cli {
 QString MhzText(std::int32_t count) { return QString::fromStdString(rk::MhzText(count, kListedDecimals)); }
 
 QString ChannelNumber(int channel) {
-    return QString::fromStdString(ChannelNumberText(static_cast<std::uint8_t>(channel)));
+    return QString::fromStdString(ChannelNumberText(channel));
 }
 
 }  // namespace rk::cli

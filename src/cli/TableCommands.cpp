@@ -96,8 +96,12 @@ int RunExport(const Arguments& args) {
     const auto image = LoadImageFile(path);
     if (!image) return kFileError;
 
+    const QString separator = args.Value(QStringLiteral("separator"));
+    if (!separator.isEmpty() && separator != QStringLiteral("comma") && separator != QStringLiteral("semicolon"))
+        return UsageError(QStringLiteral("export"), QStringLiteral("--separator takes comma or semicolon, not %1").arg(separator));
     const auto table = ExportChannelTable(*image, rules->validation.greatestSplit,
-                                          args.Has(QStringLiteral("all")) ? ExportRows::All : ExportRows::Configured);
+                                          args.Has(QStringLiteral("all")) ? ExportRows::All : ExportRows::Configured,
+                                          separator == QStringLiteral("semicolon") ? TableLayout::Semicolons : TableLayout::Commas);
     for (const int channel : table.unlistedCodes)
         Error(QStringLiteral("channel %1: a squelch code byte names no tone or DCS code; exported without that code")
                   .arg(ChannelNumber(channel)));

@@ -16,7 +16,6 @@ namespace {
 using Kind = TableProblemKind;
 
 constexpr std::int64_t kHighestCount = std::numeric_limits<std::int32_t>::max();
-constexpr std::int64_t kTenthsMax = 255;
 constexpr int kFrequencyCellDecimals = 6;
 // Two watts or less is the radio's low power.
 constexpr double kLowPowerWatts = 2.0;
@@ -156,8 +155,10 @@ Parsed<std::uint8_t> ParseTenths(std::string_view cell, bool decimalComma) {
     if (cell.empty()) return {};
     const auto value = Number(cell, decimalComma);
     if (!value) return {0, Kind::NotANumber};
-    if (*value < 0 || *value > static_cast<double>(kTenthsMax) / 10) return {0, Kind::DelayOutOfRange};
-    return {ValueToTenths(*value), std::nullopt};
+    // The form's own conversion decides what fits the byte.
+    const auto tenths = TenthsThatFit(*value);
+    if (!tenths) return {0, Kind::DelayOutOfRange};
+    return {*tenths, std::nullopt};
 }
 
 Parsed<bool> ParseYesNo(std::string_view cell) {

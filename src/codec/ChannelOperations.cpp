@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <numeric>
 
 #include "NewDocument.h"
@@ -14,6 +13,7 @@ namespace rk {
 namespace {
 
 using Order = std::array<int, kChannelCount>;  // position -> old channel
+using FieldInfoRef = const ChannelFieldInfo&;
 
 std::array<bool, kChannelCount> Selected(ChannelSelection channels) {
     std::array<bool, kChannelCount> selected{};
@@ -81,15 +81,14 @@ std::optional<ChannelOption> OptionOf(ChannelColumn column) {
     }
 }
 
-ColumnValue ReadCode(const ConstChannelRecord& record, bool receive) {
-    const DecodedSquelch decoded =
-        DecodeSquelchCode(record.HasCodeFlag(receive ? kRxCodeOn : kTxCodeOn),
-                          record.HasCodeFlag(receive ? kRxCodeIsQt : kTxCodeIsQt), receive ? record.rxCode() : record.txCode());
+ColumnValue ReadCode(std::int64_t packed) {
+    const diff::Code code = UnpackCode(packed);
+    const DecodedSquelch decoded = DecodeSquelchCode(code.on, code.isTone, code.byte);
     ColumnValue value;
     value.codeType = decoded.typePosition;
     value.codePosition = decoded.position.value_or(0);
     value.codeListed = decoded.table == CodeTable::None || decoded.position.has_value();
-    value.number = receive ? record.rxCode() : record.txCode();
+    value.number = code.byte;
     return value;
 }
 
@@ -169,19 +168,18 @@ RadioImage SortByReceiveFrequency(const RadioImage& image, ChannelSelection chan
 }
 
 ColumnValue ReadColumn(const RadioImage& image, int channel, ChannelColumn column) {
-    const ConstChannelRecord record = image.Channel(channel);
+    const FieldInfoRef info = FieldInfo(column);
     ColumnValue value;
-    switch (column) {
-    case ChannelColumn::RxFrequency: value.number = record.rxFreqSigned(); break;
-    case ChannelColumn::TxFrequency: value.number = record.txFreqSigned(); break;
-    case ChannelColumn::RxCode: return ReadCode(record, true);
-    case ChannelColumn::TxCode: return ReadCode(record, false);
-    case ChannelColumn::Power: value.on = record.HasOption(kLowPower); break;
-    case ChannelColumn::SquelchLevel: value.number = record.squelchLevel(); break;
-    case ChannelColumn::RepeaterDelay: value.number = record.repeaterDelay(); break;
-    case ChannelColumn::ScanGroupA:
-    case ChannelColumn::ScanGroupB: value.on = InGroup(image.Settings(), GroupOf(column), channel); break;
-    default: value.on = OptionIsOn(record, *OptionOf(column)); break;
+    if (info.kind == FieldKind::ScanGroup) {
+        value.on = InGroup(image.Settings(), GroupOf(column), channel);
+        return value;
+    }
+    const std::int64_t stored = info.read(image.Channel(channel));
+    switch (info.kind) {
+    case FieldKind::Code: return ReadCode(stored);
+    case FieldKind::Power:
+    case FieldKind::Option: value.on = stored != 0; break;
+    default: value.number = stored; break;
     }
     return value;
 }
@@ -189,29 +187,22 @@ ColumnValue ReadColumn(const RadioImage& image, int channel, ChannelColumn colum
 std::optional<ColumnRefusal> SetColumn(RadioImage& image, int channel, ChannelColumn column, const ColumnValue& value,
                                        bool hasTxInhibit) {
     if (channel < 0 || channel >= kChannelCount) return ColumnRefusal::OutOfRange;
+    const FieldInfoRef info = FieldInfo(column);
     const ChannelRecord record = image.Channel(channel);
-    const auto fits = [&](std::int64_t max) { return value.number >= 0 && value.number <= max; };
-    switch (column) {
-    case ChannelColumn::RxFrequency:
-    case ChannelColumn::TxFrequency: {
-        if (!fits(std::numeric_limits<std::int32_t>::max())) return ColumnRefusal::OutOfRange;
-        const auto count = static_cast<std::uint32_t>(value.number);
-        column == ChannelColumn::RxFrequency ? record.setRxFreq(count) : record.setTxFreq(count);
+    switch (info.kind) {
+    case FieldKind::Frequency:
+    case FieldKind::Level:
+    case FieldKind::Tenths:
+        if (value.number < 0 || value.number > info.max) return ColumnRefusal::OutOfRange;
+        // A receive frequency typed where there is no transmit frequency makes
+        // a simplex channel, which is then in use.
+        if (column == ChannelColumn::RxFrequency && record.txFreq() == 0)
+            FieldInfo(ChannelColumn::TxFrequency).write(record, value.number);
+        info.write(record, value.number);
         return std::nullopt;
-    }
-    case ChannelColumn::RxCode: return WriteCode(record, true, value);
-    case ChannelColumn::TxCode: return WriteCode(record, false, value);
-    case ChannelColumn::Power: record.SetOption(kLowPower, value.on); return std::nullopt;
-    case ChannelColumn::SquelchLevel:
-        if (!fits(kSquelchLevelMax)) return ColumnRefusal::OutOfRange;
-        record.setSquelchLevel(static_cast<std::uint8_t>(value.number));
-        return std::nullopt;
-    case ChannelColumn::RepeaterDelay:
-        if (!fits(std::numeric_limits<std::uint8_t>::max())) return ColumnRefusal::OutOfRange;
-        record.setRepeaterDelay(static_cast<std::uint8_t>(value.number));
-        return std::nullopt;
-    case ChannelColumn::ScanGroupA:
-    case ChannelColumn::ScanGroupB: {
+    case FieldKind::Code: return WriteCode(record, column == ChannelColumn::RxCode, value);
+    case FieldKind::Power: info.write(record, value.on ? 1 : 0); return std::nullopt;
+    case FieldKind::ScanGroup: {
         const auto slots = image.Settings().scanGroup(GroupOf(column));
         if (!value.on) {
             while (const auto at = FindSlot(slots, channel)) RemoveSlot(slots, *at);
@@ -223,10 +214,11 @@ std::optional<ColumnRefusal> SetColumn(RadioImage& image, int channel, ChannelCo
         InsertSorted(slots, channel);
         return std::nullopt;
     }
-    default:
-        if (!SwitchOption(record, *OptionOf(column), value.on, hasTxInhibit)) return ColumnRefusal::OptionExcluded;
-        return std::nullopt;
+    case FieldKind::Option: break;
     }
+    // The options go through the form's rules of which exclude which.
+    if (!SwitchOption(record, *OptionOf(column), value.on, hasTxInhibit)) return ColumnRefusal::OptionExcluded;
+    return std::nullopt;
 }
 
 ColumnOnChannels SetColumnOnChannels(const RadioImage& image, ChannelSelection channels, ChannelColumn column,

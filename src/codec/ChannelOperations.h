@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "ChannelFields.h"
 #include "ChannelOptions.h"
 #include "RadioImage.h"
 #include "SquelchCodes.h"
@@ -37,25 +38,6 @@ MovedChannels MoveChannels(const RadioImage& image, ChannelSelection channels, M
 // ties and unconfigured channels in their old order. Scan groups follow.
 RadioImage SortByReceiveFrequency(const RadioImage& image, ChannelSelection channels);
 
-// The table's columns of one channel.
-enum class ChannelColumn {
-    RxFrequency,
-    TxFrequency,
-    RxCode,
-    TxCode,
-    Power,
-    SquelchLevel,
-    Scrambler,
-    BeatShift,
-    Repeater,
-    Reverse,
-    Talkaround,
-    TxInhibit,
-    RepeaterDelay,
-    ScanGroupA,
-    ScanGroupB,
-};
-
 // One column's value: `number` for the frequencies (counts of 10 Hz), the
 // squelch level and the delay (tenths); `on` for power (low), the options and
 // scan group membership; `codeType` and `codePosition` for a code, as the
@@ -79,7 +61,8 @@ enum class ColumnRefusal {
 ColumnValue ReadColumn(const RadioImage& image, int channel, ChannelColumn column);
 
 // Sets the column on one channel with the form's rules; nothing changes when
-// refused.
+// refused. A receive frequency on a channel without a transmit frequency
+// sets both, as for a simplex channel.
 std::optional<ColumnRefusal> SetColumn(RadioImage& image, int channel, ChannelColumn column, const ColumnValue& value,
                                        bool hasTxInhibit);
 

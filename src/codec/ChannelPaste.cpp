@@ -1,6 +1,7 @@
 #include "ChannelPaste.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "ChannelCells.h"
 #include "Csv.h"
@@ -9,44 +10,47 @@ namespace rk {
 
 namespace {
 
-bool HasLocation(const csv::Record& header) {
-    return std::any_of(header.cells.begin(), header.cells.end(),
-                       [](const std::string& name) { return cells::SameText(cells::Trim(name), "Location"); });
+constexpr int kMaxLocation = 999'999;
+
+std::optional<std::size_t> LocationColumn(const csv::Record& header) {
+    const auto found = std::find_if(header.cells.begin(), header.cells.end(),
+                                    [](const std::string& name) { return cells::SameText(cells::Trim(name), "Location"); });
+    if (found == header.cells.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - header.cells.begin());
+}
+
+std::optional<int> LocationOf(const csv::Record& record, std::size_t column) {
+    if (column >= record.cells.size()) return std::nullopt;
+    const auto parsed = cells::ParseWhole(cells::Trim(record.cells[column]), kMaxLocation, TableProblemKind::LocationOutOfRange);
+    if (parsed.problem) return std::nullopt;
+    return parsed.value;
+}
+
+// Each data row's channel: the first at `target`, the others after it by
+// the distance of their Locations from the first's; a row without a
+// readable Location one after the row before.
+std::vector<int> Places(const csv::Table& table, std::optional<std::size_t> locationColumn, int target) {
+    std::vector<int> places;
+    std::optional<int> first;
+    for (std::size_t i = 1; i < table.records.size(); ++i) {
+        const auto location = locationColumn ? LocationOf(table.records[i], *locationColumn) : std::nullopt;
+        if (location && !first) first = location;
+        if (location)
+            places.push_back(target + (*location - *first));
+        else
+            places.push_back(places.empty() ? target : places.back() + 1);
+    }
+    return places;
 }
 
 }  // namespace
 
-ChannelTableImport PasteChannelTable(const RadioImage& base, std::string_view text, int firstChannel) {
-    const char separator = csv::DetectSeparator(text);
-    const csv::Table table = csv::Parse(text, separator);
-    if (table.unclosedQuote) {
-        ChannelTableImport refused;
-        refused.image = base;
-        refused.tableUsable = false;
-        refused.problems.push_back({table.unclosedQuote->record, "", TableProblemKind::UnclosedQuote, ""});
-        return refused;
-    }
-    const bool hasLocation = !table.records.empty() && HasLocation(table.records.front());
-    if (table.records.empty() || hasLocation) return ImportChannelTable(base, text);
-
-    // The same table with a Location for each row, counted from the first
-    // channel; the separator stays, and with it the decimal comma it allows.
-    std::string rewritten;
-    std::vector<int> recordNumbers;  // of the pasted text, by rewritten record
-    for (std::size_t i = 0; i < table.records.size(); ++i) {
-        std::vector<std::string> cells = table.records[i].cells;
-        if (!hasLocation)
-            cells.insert(cells.begin(), i == 0 ? std::string("Location") : std::to_string(firstChannel + static_cast<int>(i)));
-        rewritten += csv::FormatRecord(cells, separator);
-        recordNumbers.push_back(table.records[i].number);
-    }
-    ChannelTableImport result = ImportChannelTable(base, rewritten);
-    const auto original = [&](int row) {
-        return row >= 1 && static_cast<std::size_t>(row) <= recordNumbers.size() ? recordNumbers[static_cast<std::size_t>(row - 1)] : row;
-    };
-    for (TableProblem& problem : result.problems) problem.row = original(problem.row);
-    for (int& row : result.importedRows) row = original(row);
-    return result;
+ChannelTableImport PasteChannelTable(const RadioImage& base, std::string_view text, std::optional<int> target) {
+    const csv::Table table = csv::Parse(text, csv::DetectSeparator(text));
+    if (table.unclosedQuote || table.records.empty()) return ImportChannelTable(base, text);
+    const auto locationColumn = LocationColumn(table.records.front());
+    if (!target && locationColumn) return ImportChannelTable(base, text);
+    return ImportChannelRows(base, text, Places(table, locationColumn, target.value_or(0)));
 }
 
 }  // namespace rk

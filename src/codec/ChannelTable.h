@@ -20,11 +20,14 @@ namespace rk {
 // this.
 inline constexpr std::size_t kChannelTableMaxBytes = 1 << 20;
 
-inline constexpr std::size_t kChannelTableColumnCount = 26;
+inline constexpr std::size_t kChannelTableColumnCount = 27;
 // The columns in the order export writes them.
 const std::array<const char*, kChannelTableColumnCount>& ChannelTableColumns();
 
 enum class ExportRows { Configured, All };
+// Cells separated by ',' with a decimal point, or by ';' with a decimal
+// comma, as spreadsheets of many European languages write them.
+enum class TableLayout { Commas, Semicolons };
 
 struct ChannelTableExport {
     std::string text;  // UTF-8, header first, lines ending with LF
@@ -35,11 +38,13 @@ struct ChannelTableExport {
 
 // `greatestSplit` (10 Hz counts) decides between a duplex offset and a split
 // transmit frequency.
-ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows);
+ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows,
+                                      TableLayout layout = TableLayout::Commas);
 // The given channels (0..63, ascending) with `separator` between the cells:
-// the table view copies rows with a tab.
+// the table view copies rows with a tab. A decimal comma in place of each
+// decimal point when `decimalComma` is set.
 ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit,
-                                      const std::vector<int>& channels, char separator);
+                                      const std::vector<int>& channels, char separator, bool decimalComma = false);
 
 // Why a cell, a row or the table was refused. Front ends word each one.
 enum class TableProblemKind {
@@ -81,7 +86,8 @@ struct ChannelTableImport {
     // missing, a quote is not closed): then no row was accepted.
     bool tableUsable = true;
     // This radio's own columns (Squelch .. ScanB) the header lacks, in
-    // column order: the channels in use kept the base's values for them.
+    // column order, when an imported row is a channel in use: it kept the
+    // base's values for them. Empty when no imported channel was in use.
     std::vector<std::string> absentColumns;
     // An imported row has a name, which these radios have no place for.
     bool namesDropped = false;
@@ -91,12 +97,21 @@ struct ChannelTableImport {
 // table separated by ';' or tabs, numbers may have a decimal comma.
 // Rows are found by the header's names, in any order and any case; unknown
 // columns are ignored. A missing column (the tone columns, Power and this
-// radio's own) keeps what the base has for a channel in use, and takes a new
-// document's value for a channel the base does not use. Each row overwrites
+// radio's own: each field of the catalogue but the frequencies) keeps what
+// the base has for a channel in use, and takes a new document's value for a
+// channel the base does not use. Duplex "off" (another program's way of
+// saying that a channel does not transmit) sets transmit inhibit and leaves
+// the transmit frequency the receive one; this radio's own tables say it in
+// TxInhibit and keep the transmit frequency in Duplex and Offset. Each row overwrites
 // the channel its Location names; every byte the table does not describe
 // (the spare bytes and bits, the code byte of a side without a code) stays
 // as the base has it. Rows with a problem are left out, and so is a row
 // whose scan group would overflow.
 ChannelTableImport ImportChannelTable(const RadioImage& base, std::string_view text);
+// The same with each data row's channel given, in the table's order, in
+// place of any Location: a channel outside 0..63 refuses its row as a
+// Location out of range, the refused value being its number from 1. Rows
+// past the end of `channels` are refused the same way.
+ChannelTableImport ImportChannelRows(const RadioImage& base, std::string_view text, const std::vector<int>& channels);
 
 }  // namespace rk

@@ -1,9 +1,11 @@
 // Writing the channel table from an image: one row per channel, the common
 // columns first, then this radio's own.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ChannelCells.h"
+#include "ChannelFields.h"
 #include "ChannelTable.h"
 #include "Csv.h"
 
@@ -20,8 +22,11 @@ const std::array<const char*, kChannelTableColumnCount> kColumns = {
     "Location", "Name",     "Frequency",     "Duplex",    "Offset",    "Tone",       "rToneFreq",
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",       "TStep",
     "Skip",     "Power",    "Comment",       "Squelch",   "RepeaterDelay", "Scrambler", "BeatShift",
-    "Talkaround", "Reverse", "Repeater",     "ScanA",     "ScanB",
+    "Talkaround", "Reverse", "Repeater",     "TxInhibit", "ScanA",     "ScanB",
 };
+
+// This radio's own columns start here.
+constexpr std::size_t kFirstOwnColumn = 17;
 
 // The tone columns, with what export writes into the ones a mode leaves unused.
 struct ToneCells {
@@ -73,12 +78,12 @@ ToneCells ToneColumns(const SideCode& tx, const SideCode& rx) {
     return out;
 }
 
-// Duplex and Offset: the same frequency, a shift within the model's split,
-// a split transmit frequency, or no transmission at all.
+// Duplex and Offset: the same frequency, a shift within the model's split or
+// a split transmit frequency. They say the transmit frequency even when the
+// channel does not transmit: TxInhibit tells that.
 std::pair<std::string, std::string> DuplexColumns(const ConstChannelRecord& record, std::int32_t greatestSplit) {
     const std::int64_t rx = record.rxFreqSigned();
     const std::int64_t tx = record.txFreqSigned();
-    if (record.HasCodeFlag(kTxInhibit)) return {"off", cells::FrequencyCell(0)};
     if (tx == rx) return {"", cells::FrequencyCell(0)};
     const std::int64_t distance = std::llabs(tx - rx);
     if (distance > greatestSplit) return {"split", cells::FrequencyCell(tx)};
@@ -93,22 +98,35 @@ bool InGroup(const ConstSettingsBlock& settings, ScanGroup group, int channel) {
     return false;
 }
 
+// A cell of this radio's own columns, from the catalogue's field.
+std::string OwnCell(const ChannelFieldInfo& field, const RadioImage& image, int channel) {
+    if (field.kind == FieldKind::ScanGroup)
+        return YesNo(InGroup(image.Settings(), field.id == ChannelColumn::ScanGroupA ? ScanGroup::A : ScanGroup::B, channel));
+    const std::int64_t stored = field.read(image.Channel(channel));
+    switch (field.kind) {
+    case FieldKind::Level: return std::to_string(stored);
+    case FieldKind::Tenths: return cells::TenthsCell(static_cast<std::uint8_t>(stored));
+    default: return YesNo(stored != 0);
+    }
+}
+
 }  // namespace
 
 const std::array<const char*, kChannelTableColumnCount>& ChannelTableColumns() { return kColumns; }
 
-ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows) {
+ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit, ExportRows rows,
+                                      TableLayout layout) {
     std::vector<int> channels;
     for (int c = 0; c < kChannelCount; ++c)
         if (rows == ExportRows::All || image.IsChannelConfigured(c)) channels.push_back(c);
-    return ExportChannelTable(image, greatestSplit, channels, ',');
+    const bool semicolons = layout == TableLayout::Semicolons;
+    return ExportChannelTable(image, greatestSplit, channels, semicolons ? ';' : ',', semicolons);
 }
 
 ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t greatestSplit,
-                                      const std::vector<int>& channels, char separator) {
+                                      const std::vector<int>& channels, char separator, bool decimalComma) {
     ChannelTableExport out;
     out.text = csv::FormatRecord(std::vector<std::string>(kColumns.begin(), kColumns.end()), separator);
-    const ConstSettingsBlock settings = image.Settings();
     for (const int c : channels) {
         if (c < 0 || c >= kChannelCount) continue;
         const ConstChannelRecord record = image.Channel(c);
@@ -119,7 +137,7 @@ ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t grea
         const ToneCells tone = ToneColumns(tx, rx);
         const auto [duplex, offset] = DuplexColumns(record, greatestSplit);
         const std::int64_t rxFreq = record.rxFreqSigned();
-        out.text += csv::FormatRecord({
+        std::vector<std::string> row = {
             std::to_string(c + 1),
             "",
             cells::FrequencyCell(rxFreq),
@@ -137,16 +155,12 @@ ChannelTableExport ExportChannelTable(const RadioImage& image, std::int32_t grea
             "",
             record.HasOption(kLowPower) ? "Low" : "High",
             "",
-            std::to_string(record.squelchLevel()),
-            cells::TenthsCell(record.repeaterDelay()),
-            YesNo(record.HasOption(kScrambler)),
-            YesNo(record.HasOption(kBeatShift)),
-            YesNo(record.HasOption(kTalkaround)),
-            YesNo(record.HasOption(kReverse)),
-            YesNo(record.HasOption(kRepeater)),
-            YesNo(InGroup(settings, ScanGroup::A, c)),
-            YesNo(InGroup(settings, ScanGroup::B, c)),
-        }, separator);
+        };
+        for (std::size_t k = kFirstOwnColumn; k < kColumns.size(); ++k) row.push_back(OwnCell(*FieldOfColumn(kColumns[k]), image, c));
+        // Only the numbers hold a point: every other cell is a word.
+        if (decimalComma)
+            for (std::string& cell : row) std::replace(cell.begin(), cell.end(), '.', ',');
+        out.text += csv::FormatRecord(row, separator);
     }
     return out;
 }

@@ -16,7 +16,6 @@ namespace {
 constexpr int kFreqDecimals = 5;     // MHz to 10 Hz steps
 constexpr int kTenthsDecimals = 1;   // seconds or minutes to tenths
 constexpr std::int64_t kBandLowMax = 0xFFFFFF;
-constexpr std::int64_t kTenthsMax = 255;
 
 }  // namespace
 
@@ -67,14 +66,18 @@ std::uint32_t MhzToBandLow(double mhz) {
 
 double TenthsToValue(std::uint8_t tenths) { return tenths * 0.1; }
 
+std::optional<std::uint8_t> TenthsThatFit(double value) {
+    // The count is truncated toward zero first, so -0.05 is 0 tenths and fits.
+    if (!std::isfinite(value)) return std::nullopt;
+    const std::int64_t tenths = ScaleDecimal(value, kTenthsDecimals);
+    if (tenths < 0 || tenths > kTenthsByteMax) return std::nullopt;
+    return static_cast<std::uint8_t>(tenths);
+}
+
 std::uint8_t ValueToTenths(double value) {
     // A count that does not fit the byte gives the one value the pre-write
-    // check refuses for both fields. The count is truncated toward zero first,
-    // so -0.05 is 0 tenths and fits.
-    if (!std::isfinite(value)) return static_cast<std::uint8_t>(kTenthsMax);
-    const std::int64_t tenths = ScaleDecimal(value, kTenthsDecimals);
-    if (tenths < 0 || tenths > kTenthsMax) return static_cast<std::uint8_t>(kTenthsMax);
-    return static_cast<std::uint8_t>(tenths);
+    // check refuses for both fields.
+    return TenthsThatFit(value).value_or(static_cast<std::uint8_t>(kTenthsByteMax));
 }
 
 }  // namespace rk

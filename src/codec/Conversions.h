@@ -40,9 +40,14 @@ std::uint32_t MhzToBandLow(double mhz);
 // Tenths of a second or minute: stored × 0.1.
 double TenthsToValue(std::uint8_t tenths);
 
+// The most a byte of tenths holds: 25.5 seconds or minutes.
+inline constexpr std::int64_t kTenthsByteMax = 255;
+
 // Typed value to tenths, exact on the decimal value, finer digits dropped
-// toward zero (-0.05 gives 0). A count outside 0..255 (25.6 and more, -0.1
-// and less, infinities, NaN) gives 255.
+// toward zero (-0.05 gives 0, 25.55 gives 255). Nothing for a count outside
+// 0..255 (25.6 and more, -0.1 and less, infinities, NaN).
+std::optional<std::uint8_t> TenthsThatFit(double value);
+// The same, with 255 for a count that does not fit.
 std::uint8_t ValueToTenths(double value);
 
 // General format, 15 significant digits, no trailing zeros: 435.125, 5, 0,

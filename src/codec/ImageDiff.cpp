@@ -7,6 +7,7 @@
 #include <iterator>
 #include <span>
 
+#include "ChannelFields.h"
 #include "Conversions.h"
 #include "SquelchCodes.h"
 
@@ -27,55 +28,35 @@ struct Field {
 using ChannelField = Field<ConstChannelRecord, ChannelRecord>;
 using SettingsField = Field<ConstSettingsBlock, SettingsBlock>;
 
-ChannelField Frequency(DiffField field, Side side) {
-    return {field, [side](const ConstChannelRecord& r) -> FieldValue { return diff::Frequency{r.freqSigned(side)}; },
-            [side](const ConstChannelRecord& from, const ChannelRecord& to) { to.setFreq(side, from.freq(side)); }};
+// A catalogued field's stored value as the diff shows it.
+FieldValue ValueOf(const ChannelFieldInfo& info, const ConstChannelRecord& record) {
+    const std::int64_t stored = info.read(record);
+    switch (info.kind) {
+    case FieldKind::Frequency: return diff::Frequency{static_cast<std::int32_t>(stored)};
+    case FieldKind::Code: return UnpackCode(stored);
+    case FieldKind::Power: return diff::Power{stored != 0};
+    case FieldKind::Level: return diff::Level{static_cast<int>(stored)};
+    case FieldKind::Tenths: return diff::Tenths{static_cast<std::uint8_t>(stored)};
+    case FieldKind::Option:
+    case FieldKind::ScanGroup: break;
+    }
+    return diff::Switch{stored != 0};
 }
 
-ChannelField Code(DiffField field, Side side) {
-    return {field,
-            [side](const ConstChannelRecord& r) -> FieldValue {
-                return diff::Code{r.code(side), r.codeOn(side), r.codeIsQt(side)};
-            },
-            [side](const ConstChannelRecord& from, const ChannelRecord& to) {
-                to.setCode(side, from.code(side));
-                to.setCodeOn(side, from.codeOn(side));
-                to.setCodeIsQt(side, from.codeIsQt(side));
-            }};
-}
-
-ChannelField Option(DiffField field, std::uint8_t mask) {
-    return {field, [mask](const ConstChannelRecord& r) -> FieldValue { return diff::Switch{r.HasOption(mask)}; },
-            [mask](const ConstChannelRecord& from, const ChannelRecord& to) { to.SetOption(mask, from.HasOption(mask)); }};
-}
-
-// In image order, fields that share a byte in the order of their bits' names.
+// The catalogue's fields of a record, in its order; the scan groups live in
+// the settings.
 const std::vector<ChannelField>& ChannelFields() {
-    static const std::vector<ChannelField> fields = {
-        Frequency(DiffField::RxFrequency, Side::Receive),
-        Code(DiffField::RxCode, Side::Receive),
-        Frequency(DiffField::TxFrequency, Side::Transmit),
-        Code(DiffField::TxCode, Side::Transmit),
-        {DiffField::TxInhibit,
-         [](const ConstChannelRecord& r) -> FieldValue { return diff::Switch{r.HasCodeFlag(kTxInhibit)}; },
-         [](const ConstChannelRecord& from, const ChannelRecord& to) {
-             to.SetCodeFlag(kTxInhibit, from.HasCodeFlag(kTxInhibit));
-         }},
-        {DiffField::Power, [](const ConstChannelRecord& r) -> FieldValue { return diff::Power{r.HasOption(kLowPower)}; },
-         [](const ConstChannelRecord& from, const ChannelRecord& to) {
-             to.SetOption(kLowPower, from.HasOption(kLowPower));
-         }},
-        Option(DiffField::BeatShift, kBeatShift),
-        Option(DiffField::Talkaround, kTalkaround),
-        Option(DiffField::Repeater, kRepeater),
-        Option(DiffField::Reverse, kReverse),
-        Option(DiffField::Scrambler, kScrambler),
-        {DiffField::SquelchLevel, [](const ConstChannelRecord& r) -> FieldValue { return diff::Level{r.squelchLevel()}; },
-         [](const ConstChannelRecord& from, const ChannelRecord& to) { to.setSquelchLevel(from.squelchLevel()); }},
-        {DiffField::RepeaterDelay,
-         [](const ConstChannelRecord& r) -> FieldValue { return diff::Tenths{r.repeaterDelay()}; },
-         [](const ConstChannelRecord& from, const ChannelRecord& to) { to.setRepeaterDelay(from.repeaterDelay()); }},
-    };
+    static const std::vector<ChannelField> fields = [] {
+        std::vector<ChannelField> out;
+        for (const ChannelFieldInfo& info : ChannelFieldCatalogue()) {
+            if (info.kind == FieldKind::ScanGroup) continue;
+            out.push_back({info.diff, [&info](const ConstChannelRecord& r) { return ValueOf(info, r); },
+                           [&info](const ConstChannelRecord& from, const ChannelRecord& to) {
+                               info.write(to, info.read(from));
+                           }});
+        }
+        return out;
+    }();
     return fields;
 }
 
@@ -187,8 +168,8 @@ std::string CodeText(const ConstChannelRecord& record, Side side) {
     return CodeText(diff::Code{record.code(side), record.codeOn(side), record.codeIsQt(side)});
 }
 
-std::string ChannelNumberText(std::uint8_t index) {
-    if (index >= kChannelCount) return HexText(index);
+std::string ChannelNumberText(int index) {
+    if (index < 0 || index >= kChannelCount) return HexText(static_cast<std::uint8_t>(index));
     char number[4];
     std::snprintf(number, sizeof number, "%02d", index + 1);
     return number;

@@ -123,8 +123,9 @@ std::string HexText(std::uint8_t byte);
 // byte "0x55" when it names no table entry.
 std::string CodeText(const diff::Code& code);
 std::string CodeText(const ConstChannelRecord& record, Side side);
-// Two-digit channel numbers from 01; a byte past the last channel as stored.
-std::string ChannelNumberText(std::uint8_t index);
+// The one channel-number formatter: two digits from 01 for the channels
+// 0..63; a slot byte past the last channel (64 gives "0x40") as stored.
+std::string ChannelNumberText(int index);
 // "03 05", "-" for none.
 std::string SlotsText(const diff::Slots& slots);
 // The map's eight bytes in image order, two hex digits each.

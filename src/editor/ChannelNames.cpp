@@ -2,13 +2,14 @@
 
 #include <QCoreApplication>
 
+#include "ImageDiff.h"
 #include "RadioImage.h"
 
 namespace rk {
 
 QString ChannelName(const ModelProfile& profile, int channel) {
     return QCoreApplication::translate(profile.rules.programName, profile.editor.channelName)
-        .arg(channel + 1, 2, 10, QLatin1Char('0'));
+        .arg(QString::fromStdString(ChannelNumberText(channel)));
 }
 
 QStringList ChannelNames(const ModelProfile& profile) {

@@ -2,11 +2,12 @@
 
 #include <QCoreApplication>
 #include <cmath>
-#include <limits>
 
 #include "CodeTableTexts.h"
 #include "Conversions.h"
+#include "ImageDiff.h"
 #include "SquelchCodes.h"
+#include "TransferReport.h"
 
 namespace rk {
 
@@ -16,24 +17,19 @@ QString Text(const ModelProfile& profile, const char* utf8) {
     return QCoreApplication::translate(profile.rules.programName, utf8);
 }
 
-// The highest count a frequency holds, in MHz.
-constexpr double kHighestMhz = static_cast<double>(std::numeric_limits<std::int32_t>::max()) / 100'000;
-// Tenths of a second: 25.5 s is the most a byte holds.
-constexpr double kDelayLimit = 25.6;
-
 enum class Kind { Frequency, Code, Power, Squelch, Delay, YesNo };
 
 Kind KindOf(ChannelColumn column) {
-    switch (column) {
-    case ChannelColumn::RxFrequency:
-    case ChannelColumn::TxFrequency: return Kind::Frequency;
-    case ChannelColumn::RxCode:
-    case ChannelColumn::TxCode: return Kind::Code;
-    case ChannelColumn::Power: return Kind::Power;
-    case ChannelColumn::SquelchLevel: return Kind::Squelch;
-    case ChannelColumn::RepeaterDelay: return Kind::Delay;
-    default: return Kind::YesNo;
+    switch (FieldInfo(column).kind) {
+    case FieldKind::Frequency: return Kind::Frequency;
+    case FieldKind::Code: return Kind::Code;
+    case FieldKind::Power: return Kind::Power;
+    case FieldKind::Level: return Kind::Squelch;
+    case FieldKind::Tenths: return Kind::Delay;
+    case FieldKind::Option:
+    case FieldKind::ScanGroup: break;
     }
+    return Kind::YesNo;
 }
 
 std::optional<double> Number(const ModelProfile& profile, const QString& text) {
@@ -56,26 +52,7 @@ std::vector<ChannelColumn> TableColumns(const ModelProfile& profile) {
 }
 
 QString ColumnHeading(const ModelProfile& profile, ChannelColumn column) {
-    const ReportTexts& r = profile.texts.report;
-    const char* text = nullptr;
-    switch (column) {
-    case ChannelColumn::RxFrequency: text = r.rxFrequency; break;
-    case ChannelColumn::TxFrequency: text = r.txFrequency; break;
-    case ChannelColumn::RxCode: text = r.rxCode; break;
-    case ChannelColumn::TxCode: text = r.txCode; break;
-    case ChannelColumn::Power: text = r.power; break;
-    case ChannelColumn::SquelchLevel: text = r.squelchLevel; break;
-    case ChannelColumn::Scrambler: text = r.scrambler; break;
-    case ChannelColumn::BeatShift: text = r.beatShift; break;
-    case ChannelColumn::Repeater: text = r.repeater; break;
-    case ChannelColumn::Reverse: text = r.reverse; break;
-    case ChannelColumn::Talkaround: text = r.talkaround; break;
-    case ChannelColumn::TxInhibit: text = r.txInhibit; break;
-    case ChannelColumn::RepeaterDelay: text = r.repeaterDelay; break;
-    case ChannelColumn::ScanGroupA: text = r.scanGroupA; break;
-    case ChannelColumn::ScanGroupB: text = r.scanGroupB; break;
-    }
-    return Text(profile, text);
+    return Text(profile, ReportFieldName(profile.texts.report, FieldInfo(column).diff));
 }
 
 QStringList CellChoices(const ModelProfile& profile, ChannelColumn column) {
@@ -95,7 +72,7 @@ QString CellText(const ModelProfile& profile, const RadioImage& image, int chann
     case Kind::Squelch: return QString::number(value.number);
     case Kind::Delay: return QString::fromStdString(FormatNumber(TenthsToValue(static_cast<std::uint8_t>(value.number))));
     case Kind::Code:
-        if (!value.codeListed) return QStringLiteral("0x") + QStringLiteral("%1").arg(value.number, 2, 16, QLatin1Char('0')).toUpper();
+        if (!value.codeListed) return QString::fromStdString(HexText(static_cast<std::uint8_t>(value.number)));
         if (value.codeType == kCodeTypeQt) return ToneEntries().value(value.codePosition);
         if (value.codeType == kCodeTypeDqt) return DcsEntries().value(value.codePosition);
         return Text(profile, profile.editor.codeNone);
@@ -114,13 +91,16 @@ CellInput ParseCell(const ModelProfile& profile, ChannelColumn column, const QSt
         const auto number = Number(profile, typed);
         if (!number) return {std::nullopt, Text(profile, profile.editor.numberRequired)};
         if (kind == Kind::Frequency) {
-            if (*number < 0 || *number > kHighestMhz) return {std::nullopt, outOfRange};
+            const double highestMhz = static_cast<double>(FieldInfo(column).max) / kCountsPerMhz;
+            if (*number < 0 || *number > highestMhz) return {std::nullopt, outOfRange};
             value.number = MhzToFreq(*number);
         } else if (kind == Kind::Delay) {
-            if (*number < 0 || *number >= kDelayLimit) return {std::nullopt, outOfRange};
-            value.number = ValueToTenths(*number);
+            // The form's conversion: finer digits dropped, refused past the byte.
+            const auto tenths = TenthsThatFit(*number);
+            if (!tenths) return {std::nullopt, outOfRange};
+            value.number = *tenths;
         } else {
-            if (*number < 0 || *number > kSquelchLevelMax || std::floor(*number) != *number) return {std::nullopt, outOfRange};
+            if (*number < 0 || *number > static_cast<double>(FieldInfo(column).max) || std::floor(*number) != *number) return {std::nullopt, outOfRange};
             value.number = static_cast<std::int64_t>(*number);
         }
         return {value, {}};
@@ -155,7 +135,8 @@ QString RefusalText(const ModelProfile& profile, ColumnRefusal refusal) {
 }
 
 QString CellRefusedText(const ModelProfile& profile, int channel, ChannelColumn column, const QString& reason) {
-    const QString channelText = Text(profile, profile.texts.report.channel).arg(channel + 1, 2, 10, QLatin1Char('0'));
+    const QString channelText =
+        Text(profile, profile.texts.report.channel).arg(QString::fromStdString(ChannelNumberText(channel)));
     const QString where =
         Text(profile, profile.texts.report.channelField).arg(channelText, ColumnHeading(profile, column));
     return Text(profile, profile.tableView.cellRefused).arg(where, reason);

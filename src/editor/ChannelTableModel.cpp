@@ -20,6 +20,7 @@ bool IsScanGroup(ChannelColumn column) { return column == ChannelColumn::ScanGro
 ChannelTableModel::ChannelTableModel(RadioDocument& document, const ModelProfile& profile, QObject* parent)
     : QAbstractTableModel(parent), m_document(document), m_profile(profile), m_columns(TableColumns(profile)) {
     for (int c = 0; c < kChannelCount; ++c) m_shown[static_cast<std::size_t>(c)] = StateOf(c);
+    m_imageListener = m_document.imageChanged.Add([this] { Refresh(); });
 }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kChannelCount; }
@@ -35,8 +36,9 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     const RadioImage& image = m_document.Image();
     switch (role) {
     case Qt::DisplayRole:
-        // An unconfigured channel's frequencies are not shown.
-        if (IsFrequency(column) && !image.IsChannelConfigured(channel)) return QString();
+        // Every stored frequency shows, in grey on a channel not in use; 0 is
+        // no frequency.
+        if (IsFrequency(column) && ReadColumn(image, channel, column).number == 0) return QString();
         return CellText(m_profile, image, channel, column);
     case Qt::EditRole: return CellText(m_profile, image, channel, column);
     case Qt::ForegroundRole:
@@ -101,9 +103,9 @@ bool ChannelTableModel::Commit(const RadioImage& next, const std::vector<int>& c
     } else {
         changed = m_document.Edit([&](RadioImage& image) { image = next; });
     }
-    if (!changed) return true;
-    Refresh();
-    emit edited(channels.front());
+    // The document told the table and the form's lists of the change; the
+    // form shows the edited channel anew.
+    if (changed) emit edited(channels.front());
     return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The channel table: 64 rows, one per channel, over the document's image.
 // Cells show and take values as the form does; each committed cell is one
-// edit of the document. The model follows the image through Refresh, which
-// reports only the rows whose bytes changed.
+// edit of the document. The model follows the image, whoever changes it,
+// through Refresh, which reports only the rows whose bytes changed.
 
 #include <QAbstractTableModel>
 #include <array>
@@ -58,6 +58,7 @@ private:
     const ModelProfile& m_profile;
     std::vector<ChannelColumn> m_columns;
     std::array<RowState, kChannelCount> m_shown{};
+    Subscription m_imageListener;
 };
 
 }  // namespace rk

@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "FormState.h"
 #include "FormView.h"
+#include "Prompts.h"
 #include "SpinButton.h"
 
 namespace rk {
@@ -81,8 +82,11 @@ void OptionsPanel::OnSquelchSpin(int newPosition) {
 
 void OptionsPanel::OnDelayEdited() {
     m_state.ReadForm();
-    const std::uint8_t tenths = ValueToTenths(m_state.values.delaySeconds);
-    m_state.EditRecord([tenths](const ChannelRecord& r) { r.setRepeaterDelay(tenths); }, ctl::kDelay);
+    // A delay past what its byte holds is refused here as the channel table
+    // and a table file refuse it; the byte keeps its value.
+    const auto tenths = TenthsThatFit(m_state.values.delaySeconds);
+    if (!tenths) return Prompts::Current().ShowMessage(m_state.Text(m_state.profile.tableView.outOfRange));
+    m_state.EditRecord([tenths = *tenths](const ChannelRecord& r) { r.setRepeaterDelay(tenths); }, ctl::kDelay);
 }
 
 }  // namespace rk

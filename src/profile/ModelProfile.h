@@ -151,6 +151,16 @@ struct HistoryTexts {
     const char* redoRead;
     const char* undoImport;
     const char* redoImport;
+    // One field set on many channels at once: the count (%1, in the words
+    // below) and the field (%2, from a small letter where the language has
+    // them).
+    const char* undoFieldOnChannels;
+    const char* redoFieldOnChannels;
+    // "%1 channels" in the count's plural form: 21, 31...; 22-24, 32-34...;
+    // the rest. Never said of one channel.
+    const char* channelCountOne;
+    const char* channelCountFew;
+    const char* channelCountMany;
 };
 
 // Why a row of a channel table was refused, one text per reason the import
@@ -239,6 +249,7 @@ struct ChannelTableViewTexts {
     const char* notInList;
     const char* optionExcluded;
     const char* needsFrequency;
+    const char* pasteUnchanged;  // status bar: the pasted rows equal what the channels hold
     // The channel sheet on paper or in a PDF file, headed by the file's name
     // and the date.
     const char* print;

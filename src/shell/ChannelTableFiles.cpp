@@ -148,7 +148,9 @@ void ChannelTableFiles::ShowImportSummary(const ChannelTableImport& result) {
         lines << Tr(texts.absentColumns).arg(columns.join(QStringLiteral(", ")));
     }
     if (result.namesDropped) lines << Tr(texts.namesNotStored);
-    if (!lines.isEmpty()) Prompts::Current().ShowMessage(summary + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+    // Only what the pre-write check would refuse is a warning.
+    const MessageKind kind = problems.empty() ? MessageKind::Info : MessageKind::Warning;
+    if (!lines.isEmpty()) Prompts::Current().ShowMessage(summary + QLatin1Char('\n') + lines.join(QLatin1Char('\n')), kind);
 }
 
 QString TableProblemText(const ModelProfile& profile, const TableProblem& problem) {

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTableView>
 #include <algorithm>
+#include <optional>
 
 #include "ChannelPaste.h"
 #include "ChannelTable.h"
@@ -19,12 +20,15 @@
 #include "ChannelTableFiles.h"
 #include "ChannelTableModel.h"
 #include "FormView.h"
+#include "Languages.h"
 #include "Texts.h"
 
 namespace rk {
 
 namespace {
 const QString kColumnsKey = QStringLiteral("ChannelTable/Columns");
+// The widths fit the headers of the language they were saved in.
+const QString kColumnsLanguageKey = QStringLiteral("ChannelTable/ColumnsLanguage");
 const QString kCsvType = QStringLiteral("text/csv");
 }  // namespace
 
@@ -59,13 +63,12 @@ ChannelTablePanel::ChannelTablePanel(const ModelProfile& profile, RadioDocument&
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, &ChannelTablePanel::ShowContextMenu);
     connect(m_model, &ChannelTableModel::refused, this, &ChannelTablePanel::message);
-    connect(m_model, &ChannelTableModel::edited, this, [this] { RefreshForm(); });
+    connect(m_model, &ChannelTableModel::edited, this, &ChannelTablePanel::ShowChannel);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) ShowInForm(current.row());
+                if (current.isValid() && !m_followingForm) ShowChannel(current.row());
             });
-    connect(&m_view, &FormView::channelShown, this, &ChannelTablePanel::FollowForm);
-    m_imageListener = m_document.imageChanged.Add([model = m_model] { model->Refresh(); });
+    m_channelListener = m_document.currentChannelChanged.Add([this](std::int32_t channel) { FollowForm(channel); });
     FollowForm(m_view.EditChannel());
 }
 
@@ -109,12 +112,15 @@ void ChannelTablePanel::Paste() {
     QByteArray text = mime->text().toUtf8();
     if (text.isEmpty()) text = mime->data(kCsvType);
     if (text.isEmpty() || text.size() > static_cast<qsizetype>(kChannelTableMaxBytes)) return;
-    const std::vector<int> selected = SelectedChannels();
-    const int first = selected.empty() ? 0 : selected.front();
+    // The rows go where the user points: the top of the selection.
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    std::optional<int> target;
+    for (const QModelIndex& row : rows) target = std::min(target.value_or(row.row()), row.row());
     const auto result =
-        PasteChannelTable(m_document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())), first);
+        PasteChannelTable(m_document.Image(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())), target);
     if (!AcceptTableRows(m_profile, result)) return;
-    TakeImage(result.image, selected, RowCommand::Paste);
+    if (result.image == m_document.Image()) return emit message(Tr(m_profile.tableView.pasteUnchanged));
+    TakeImage(result.image, SelectedChannels(), RowCommand::Paste);
 }
 
 void ChannelTablePanel::Clear() {
@@ -155,9 +161,8 @@ void ChannelTablePanel::ShowContextMenu(const QPoint& at) {
 
 void ChannelTablePanel::TakeImage(const RadioImage& image, const std::vector<int>& select, RowCommand command) {
     if (!m_document.TakeRowsImage(image, command)) return;
-    m_model->Refresh();
     SelectChannels(select);
-    RefreshForm();
+    ShowChannel(m_document.CurrentChannel());
 }
 
 void ChannelTablePanel::SelectChannels(const std::vector<int>& channels) {
@@ -167,12 +172,17 @@ void ChannelTablePanel::SelectChannels(const std::vector<int>& channels) {
     const int column = std::max(0, m_table->currentIndex().column());
     m_table->selectionModel()->setCurrentIndex(m_model->index(channels.front(), column), QItemSelectionModel::NoUpdate);
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    ShowInForm(channels.front());
+    if (channels.front() != m_document.CurrentChannel()) ShowChannel(channels.front());
 }
 
-void ChannelTablePanel::ShowInForm(int channel) {
-    if (m_followingForm || channel == m_view.EditChannel()) return;
-    m_view.ShowRefusedChannel(channel);
+void ChannelTablePanel::ShowChannel(int channel) {
+    if (channel < 0 || channel >= kChannelCount) return;
+    // Another channel becomes current and the form follows it; the current
+    // one is shown anew with what the image now holds.
+    if (channel != m_document.CurrentChannel())
+        m_document.SetCurrentChannel(channel);
+    else
+        m_view.ShowChannel(channel);
 }
 
 void ChannelTablePanel::FollowForm(int channel) {
@@ -185,14 +195,14 @@ void ChannelTablePanel::FollowForm(int channel) {
     m_followingForm = false;
 }
 
-void ChannelTablePanel::RefreshForm() { m_view.ShowImportedImage(); }
-
 void ChannelTablePanel::showEvent(QShowEvent* event) {
     QDockWidget::showEvent(event);
     // The cells' widths are known once the table is laid out.
-    if (m_columnsFitted) return;
-    m_columnsFitted = true;
-    m_table->resizeColumnsToContents();
+    if (!m_columnsFitted) {
+        m_columnsFitted = true;
+        m_table->resizeColumnsToContents();
+    }
+    if (m_table->currentIndex().isValid()) m_table->scrollTo(m_table->currentIndex());
 }
 
 int ChannelTablePanel::PreferredWidth() const {
@@ -206,11 +216,13 @@ int ChannelTablePanel::PreferredWidth() const {
 
 void ChannelTablePanel::SaveColumns(QSettings& settings) const {
     settings.setValue(kColumnsKey, m_table->horizontalHeader()->saveState());
+    settings.setValue(kColumnsLanguageKey, CurrentLanguage());
 }
 
 void ChannelTablePanel::RestoreColumns(const QSettings& settings) {
     const QByteArray state = settings.value(kColumnsKey).toByteArray();
-    if (state.isEmpty()) return;
+    // Widths from another language's headers are refitted to this one's.
+    if (state.isEmpty() || settings.value(kColumnsLanguageKey).toString() != CurrentLanguage()) return;
     m_table->horizontalHeader()->restoreState(state);
     m_columnsFitted = true;
 }

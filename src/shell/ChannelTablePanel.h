@@ -61,10 +61,12 @@ private:
     void TakeImage(const RadioImage& image, const std::vector<int>& select, RowCommand command);
     void SelectChannels(const std::vector<int>& channels);
 
-    // The one place that couples the table to the form's current channel.
-    void ShowInForm(int channel);
+    // The one way the table shows a channel: it becomes the document's
+    // current channel, which the form follows, or, when it is already, the
+    // form shows it anew.
+    void ShowChannel(int channel);
+    // The table follows the document's current channel.
     void FollowForm(int channel);
-    void RefreshForm();
 
     const ModelProfile& m_profile;
     RadioDocument& m_document;
@@ -74,7 +76,7 @@ private:
     QList<QAction*> m_rowActions;
     bool m_followingForm = false;
     bool m_columnsFitted = false;
-    Subscription m_imageListener;
+    Subscription m_channelListener;
 };
 
 }  // namespace rk

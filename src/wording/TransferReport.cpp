@@ -130,9 +130,7 @@ std::string ExplainSearch(const TransferTexts& texts, const std::vector<PortAtte
 }
 
 std::string ChannelText(const ReportTexts& names, int channel) {
-    char number[12];
-    std::snprintf(number, sizeof number, "%02d", channel + 1);
-    return Fill(names.channel, {number});
+    return Fill(names.channel, {ChannelNumberText(channel)});
 }
 
 std::vector<std::string> DifferenceLines(const ReportTexts& names, const std::vector<FieldDifference>& differences,

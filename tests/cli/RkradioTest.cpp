@@ -125,6 +125,7 @@ private slots:
         QTest::newRow("different") << "diff {good.rkd} {bad.rkd}" << 1;
         QTest::newRow("import without -o") << "import {table.csv} --into {good.rkd}" << 2;
         QTest::newRow("unwritable") << "export {good.rkd} -o {good.rkd}/x.csv" << 3;
+        QTest::newRow("unknown separator") << "export --separator tab {good.rkd}" << 2;
         QTest::newRow("bad port") << "verify --port LPT1 {good.rkd}" << 2;
         QTest::newRow("write") << "write --no-backup --port COM2 {good.rkd}" << 4;
         QTest::newRow("no such device") << "read --port /dev/rk-none -o {out.rkd}" << 4;
@@ -277,9 +278,19 @@ private slots:
         QCOMPARE(image->Channel(7).rxFreq(), test::SampleImage().Channel(7).rxFreq());
     }
 
-    // Exported and imported over the same image, nothing changes.
+    // Exported and imported over the same image, nothing changes, with
+    // either separator.
+    void exportThenImportKeepsTheImage_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("firstRow");
+        QTest::newRow("comma") << "" << QByteArray("1,,400.125000,+,5.000000,");
+        QTest::newRow("semicolon") << "--separator semicolon " << QByteArray("1;;400,125000;+;5,000000;");
+    }
     void exportThenImportKeepsTheImage() {
-        QCOMPARE(Run(Args("export {good.rkd} -o {all.csv}")).code, 0);
+        QFETCH(QString, option);
+        QFETCH(QByteArray, firstRow);
+        QCOMPARE(Run(Args("export " + option + "{good.rkd} -o {all.csv}")).code, 0);
+        QVERIFY(ReadFile(Path("all.csv")).split('\n').at(1).startsWith(firstRow));
         QCOMPARE(Run(Args("import {all.csv} --into {good.rkd} -o {again.rkd}")).code, 0);
         QCOMPARE(ReadFile(Path("again.rkd")), ReadFile(Path("good.rkd")));
     }

@@ -266,12 +266,42 @@ private slots:
         QCOMPARE(pasted.problems[1].kind, TableProblemKind::LocationOutOfRange);
         QCOMPARE(pasted.importedRows, std::vector<int>{2});
 
-        // With a Location the row goes where it says, whatever the start.
-        const auto located = PasteChannelTable(base, "Location\tFrequency\n3\t150\n", 40);
+        // With no target a Location places the row.
+        const auto located = PasteChannelTable(base, "Location\tFrequency\n3\t150\n", std::nullopt);
         QCOMPARE(located.image.Channel(2).rxFreq(), 15'000'000u);
-        QCOMPARE(located.image.Channel(40).rxFreq(), 0u);
         const auto commas = PasteChannelTable(base, "Frequency,Duplex,Offset\n150,+,1\n", 0);
         QCOMPARE(commas.image.Channel(0).txFreq(), 15'100'000u);
+        // A ';' table keeps its decimal commas.
+        const auto semicolons = PasteChannelTable(base, "Frequency;Duplex;Offset\n145,5;+;0,6\n", 5);
+        QVERIFY(semicolons.problems.empty());
+        QCOMPARE(semicolons.image.Channel(5).rxFreq(), 14'550'000u);
+        QCOMPARE(semicolons.image.Channel(5).txFreq(), 14'610'000u);
+    }
+
+    // Rows copied from 01 and 03 pasted at a target keep their gap; one
+    // landing past channel 64 is refused and listed by where it would land.
+    void pasteGoesWhereTheUserPoints_data() {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QList<int>>("filled");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("row 20") << 19 << QList<int>{19, 21} << QString();
+        QTest::newRow("last but two") << 61 << QList<int>{61, 63} << QString();
+        QTest::newRow("last but one") << 62 << QList<int>{62} << QStringLiteral("65");
+    }
+    void pasteGoesWhereTheUserPoints() {
+        QFETCH(int, target);
+        QFETCH(QList<int>, filled);
+        QFETCH(QString, refused);
+        const RadioImage base = NewDocumentImage();
+        const auto pasted = PasteChannelTable(base, "Location\tFrequency\n1\t150\n3\t151\n", target);
+        for (int c = 0; c < kChannelCount; ++c)
+            QCOMPARE(pasted.image.Channel(c).rxFreq() != 0, filled.contains(c));
+        QCOMPARE(pasted.image.Channel(filled.first()).rxFreq(), 15'000'000u);
+        QCOMPARE(pasted.problems.size(), refused.isEmpty() ? 0u : 1u);
+        if (refused.isEmpty()) return;
+        QCOMPARE(pasted.problems[0].row, 3);
+        QCOMPARE(pasted.problems[0].kind, TableProblemKind::LocationOutOfRange);
+        QCOMPARE(QString::fromStdString(pasted.problems[0].value), refused);
     }
 };
 

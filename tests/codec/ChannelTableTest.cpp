@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(QString::fromStdString(table.text),
                  QStringLiteral("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
                                 "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,Squelch,RepeaterDelay,Scrambler,"
-                                "BeatShift,Talkaround,Reverse,Repeater,ScanA,ScanB\n"));
+                                "BeatShift,Talkaround,Reverse,Repeater,TxInhibit,ScanA,ScanB\n"));
     }
 
     // Columns Tone..CrossMode of the export, and the same bytes after import.
@@ -104,7 +104,10 @@ private slots:
         QTest::newRow("minus at the split") << false << 43'000'000u << 42'000'000u << false << "430.000000,-,10.000000";
         QTest::newRow("beyond rk520's split") << false << 43'000'000u << 44'000'500u << false << "430.000000,split,440.005000";
         QTest::newRow("within rk7400's") << true << 43'000'000u << 44'000'500u << false << "430.000000,+,10.005000";
-        QTest::newRow("inhibited") << false << 43'000'000u << 43'000'000u << true << "430.000000,off,0.000000";
+        // Duplex says the transmit frequency even where TxInhibit says the
+        // channel does not transmit.
+        QTest::newRow("inhibited") << false << 43'000'000u << 43'000'000u << true << "430.000000,,0.000000";
+        QTest::newRow("inhibited split") << false << 43'000'000u << 44'000'500u << true << "430.000000,split,440.005000";
     }
     void duplexBothWays() {
         QFETCH(bool, rk7400);
@@ -261,7 +264,7 @@ private slots:
         QCOMPARE(result.image.Settings().scanGroupB()[0], kEmptySlot);
         QCOMPARE(result.image.Channel(5).squelchLevel(), 3);
         QCOMPARE(result.absentColumns, (std::vector<std::string>{"Squelch", "RepeaterDelay", "Scrambler", "BeatShift",
-                                                                  "Talkaround", "Reverse", "Repeater", "ScanA"}));
+                                                                  "Talkaround", "Reverse", "Repeater", "TxInhibit", "ScanA"}));
         QVERIFY(result.namesDropped);
     }
 

@@ -174,8 +174,9 @@ void FieldEditsTest::tenths_data() {
     for (const char* model : {"rk520", "rk7400"}) {
         QTest::addRow("%s delay 2.5", model) << model << 1017 << "2.5" << 25;
         QTest::addRow("%s delay 25.5", model) << model << 1017 << "25.5" << 255;
-        QTest::addRow("%s delay 30", model) << model << 1017 << "30" << 255;
-        QTest::addRow("%s delay negative", model) << model << 1017 << "-1" << 255;
+        // A delay its byte cannot hold is refused: the byte keeps its 0.
+        QTest::addRow("%s delay 30", model) << model << 1017 << "30" << 0;
+        QTest::addRow("%s delay negative", model) << model << 1017 << "-1" << 0;
     }
     QTest::newRow("rk520 limit 0.1") << "rk520" << 1018 << "0.1" << 1;
     QTest::newRow("rk520 limit 5") << "rk520" << 1018 << "5" << 50;

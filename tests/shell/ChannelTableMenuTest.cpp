@@ -98,7 +98,9 @@ private slots:
                  QStringList{summary + "\n" +
                              Utf(texts.absentColumns)
                                  .arg("Squelch, RepeaterDelay, Scrambler, BeatShift, Talkaround, Reverse, Repeater, "
-                                      "ScanA, ScanB")});
+                                      "TxInhibit, ScanA, ScanB")});
+        // Nothing refused: the information icon.
+        QCOMPARE(m_prompts->kinds, QList<rk::MessageKind>{rk::MessageKind::Info});
         QVERIFY(m_prompts->questions.isEmpty());
         QVERIFY(m_program->Document().IsModified());
         QVERIFY(m_program->MainFrame().isWindowModified());

@@ -19,10 +19,12 @@
 #include <QProcess>
 #include <QTest>
 #include <functional>
+#include <numeric>
 #include <memory>
 
 #include "ChannelNames.h"
 #include "ChannelSheet.h"
+#include "ChannelTable.h"
 #include "ChannelTableModel.h"
 #include "ChannelTablePanel.h"
 #include "ChoiceList.h"
@@ -133,6 +135,14 @@ private slots:
         QCOMPARE(again.ChannelTable()->Table()->columnWidth(1), 123);
         again.Command(rk::command::kViewChannelTable)->trigger();
         QVERIFY(again.ChannelTable()->isHidden());
+        QVERIFY(again.close());
+
+        // Widths saved under another language's headers are refitted.
+        rk::ProgramSettings(m_profile.shell.programTitle).setValue("ChannelTable/ColumnsLanguage", "xx");
+        m_program = rk::test::MakeProgram(m_profile);
+        QVERIFY(m_program->Start({}));
+        m_program->MainFrame().Command(rk::command::kViewChannelTable)->trigger();
+        QVERIFY(m_program->MainFrame().ChannelTable()->Table()->columnWidth(1) != 123);
     }
 
     void modelPassesTheTesterThroughEdits() {
@@ -234,18 +244,20 @@ private slots:
         QVERIFY(mime->data("text/csv").startsWith("Location,Name,Frequency,"));
         const rk::RadioImage source = Image();
 
+        // Pasted where the user points: rows 01-03 go to 21-23.
         Start(Rk7400Profile(), false);
         ClickRow(20);
         QTest::keyClick(Table(), Qt::Key_V, Qt::ControlModifier);
         QVERIFY(m_prompts->questions.isEmpty() && m_prompts->messages.isEmpty());
         for (int c = 0; c < 3; ++c) {
             const auto a = source.Channel(c).Bytes();
-            const auto b = Image().Channel(c).Bytes();
+            const auto b = Image().Channel(20 + c).Bytes();
             QVERIFY2(std::equal(a.begin(), a.begin() + 14, b.begin()), qPrintable(QString::number(c)));
         }
-        QCOMPARE(Image().Settings().scanGroupA()[0], std::uint8_t{0});
-        QCOMPARE(Image().Settings().scanGroupA()[1], std::uint8_t{2});
-        QCOMPARE(Image().Channel(20).rxFreq(), 0u);
+        QCOMPARE(Image().Settings().scanGroupA()[0], std::uint8_t{20});
+        QCOMPARE(Image().Settings().scanGroupA()[1], std::uint8_t{22});
+        QCOMPARE(Image().Channel(0).rxFreq(), 0u);
+        QCOMPARE(Image().Channel(23).rxFreq(), 0u);
     }
 
     void spreadsheetRowsPasteAtTheSelectedRow() {
@@ -265,6 +277,109 @@ private slots:
         QCOMPARE(Image().Channel(41).txFreq(), 14'760'000u);
         QCOMPARE(Image().Channel(42).rxFreq(), 0u);
         QCOMPARE(Image().Settings().scanGroupB()[1], std::uint8_t{40});
+    }
+
+    // A transmit-inhibited split channel copied onto itself stays as it is,
+    // and the status bar says that nothing changed.
+    void anInhibitedSplitChannelPastedOntoItselfIsUnchanged() {
+        Start(m_profile, true);
+        m_program->Document().EditChannel(1, [](const rk::ChannelRecord& r) {
+            r.setTxFreq(44'000'500);
+            r.SetCodeFlag(rk::kTxInhibit, true);
+        });
+        const rk::RadioImage before = Image();
+        const auto steps = m_program->Document().History().StepCount();
+        ClickRow(1);
+        QTest::keyClick(Table(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(Table(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(Image() == before);
+        QCOMPARE(m_program->Document().History().StepCount(), steps);
+        QCOMPARE(m_program->MainFrame().statusBar()->currentMessage(), Utf(m_profile.tableView.pasteUnchanged));
+    }
+
+    // A receive frequency typed into an empty row sets both: the row comes
+    // into use. A frequency stored on a channel not in use shows, greyed.
+    void aFrequencyTypedIntoAnEmptyRowShows() {
+        Start(m_profile, true);
+        QVERIFY(!Image().IsChannelConfigured(3));
+        TypeInto(3, rk::ChannelColumn::RxFrequency, "437.5");
+        QCOMPARE(Image().Channel(3).rxFreq(), 43'750'000u);
+        QCOMPARE(Image().Channel(3).txFreq(), 43'750'000u);
+        QCOMPARE(Model()->index(3, ColumnOf(rk::ChannelColumn::RxFrequency)).data().toString(), QStringLiteral("437.5"));
+        QVERIFY(!Model()->index(3, 0).data(Qt::ForegroundRole).isValid());
+        auto* valid = static_cast<rk::ChoiceList*>(m_program->View().Control(rk::ctl::kValidList));
+        QCOMPARE(valid->count(), 10);
+        // The transmit frequency cleared: stored receive frequency, grey row.
+        TypeInto(3, rk::ChannelColumn::TxFrequency, "0");
+        QCOMPARE(Model()->index(3, ColumnOf(rk::ChannelColumn::RxFrequency)).data().toString(), QStringLiteral("437.5"));
+        QCOMPARE(Model()->index(3, ColumnOf(rk::ChannelColumn::TxFrequency)).data().toString(), QString());
+        QVERIFY(Model()->index(3, 0).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(valid->count(), 9);
+    }
+
+    // The form, the table and a table file take the repeater delay alike:
+    // finer digits dropped, refused past what its byte holds.
+    void theDelayIsTakenAlikeThroughEachDoor_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");  // -1: refused
+        QTest::newRow("25.5") << "25.5" << 255;
+        QTest::newRow("25.55") << "25.55" << 255;
+        QTest::newRow("25.6") << "25.6" << -1;
+    }
+    void theDelayIsTakenAlikeThroughEachDoor() {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        Start(m_profile, true);
+        const std::uint8_t before = Image().Channel(1).repeaterDelay();
+        const int expected = stored < 0 ? before : stored;
+        // The table.
+        TypeInto(1, rk::ChannelColumn::RepeaterDelay, typed);
+        QCOMPARE(int(Image().Channel(1).repeaterDelay()), expected);
+        QCOMPARE(m_program->MainFrame().statusBar()->currentMessage().endsWith(Utf(m_profile.tableView.outOfRange)), stored < 0);
+        // The form, on channel 03.
+        ClickRow(2);
+        const int formBefore = Image().Channel(2).repeaterDelay();
+        auto* delay = static_cast<QLineEdit*>(m_program->View().Control(rk::ctl::kDelay));
+        delay->setFocus();
+        delay->selectAll();
+        delay->insert(m_profile.rules.acceptsDecimalComma ? QString(typed).replace('.', ',') : typed);
+        QCOMPARE(int(Image().Channel(2).repeaterDelay()), stored < 0 ? formBefore : stored);
+        QCOMPARE(m_prompts->messages, stored < 0 ? QStringList{Utf(m_profile.tableView.outOfRange)} : QStringList{});
+        // A table file.
+        const auto file = rk::ImportChannelTable(Image(), ("Location,Frequency,RepeaterDelay\n2,400.125," + typed).toStdString());
+        QCOMPARE(file.importedRows.size(), stored < 0 ? 0u : 1u);
+        QCOMPARE(int(file.image.Channel(1).repeaterDelay()), expected);
+    }
+
+    // A cell refused on one of many rows names that row's channel.
+    void aRefusalOnManyRowsNamesTheRefusedChannel() {
+        Start(m_profile, true);
+        std::vector<int> channels(rk::kScanGroupSlots + 1);
+        std::iota(channels.begin(), channels.end(), 0);
+        QVERIFY(Model()->SetOnChannels(ColumnOf(rk::ChannelColumn::RxFrequency), channels, "401"));
+        const QString yes = Utf(m_profile.editor.optionYes);
+        // Group A holds 01 and 03: 16 slots are full at 16, so 17 is refused.
+        QVERIFY(!Model()->SetOnChannels(ColumnOf(rk::ChannelColumn::ScanGroupA), channels, yes));
+        const QString message = m_program->MainFrame().statusBar()->currentMessage();
+        QVERIFY2(message.contains(Utf(m_profile.texts.report.channel).arg("17")), qPrintable(message));
+        QVERIFY(!message.contains(Utf(m_profile.texts.report.channel).arg("01")));
+        QVERIFY(Model()->SetOnChannels(ColumnOf(rk::ChannelColumn::ScanGroupA), {channels.begin(), channels.end() - 1}, yes));
+        QCOMPARE(Image().Settings().scanGroupA()[rk::kScanGroupSlots - 1], std::uint8_t{rk::kScanGroupSlots - 1});
+    }
+
+    // A value set on many rows is one step named by the field and the count.
+    void aValueOnManyRowsNamesItsStepByTheCount() {
+        Start(m_profile, true);
+        const int power = ColumnOf(rk::ChannelColumn::Power);
+        QVERIFY(Model()->SetOnChannels(power, {4, 5, 6, 7}, Utf(m_profile.editor.powerHigh)));
+        QVERIFY(Model()->SetOnChannels(power, {4, 5, 6, 7}, Utf(m_profile.editor.powerLow)));
+        const QString expected = m_profile.hasTxInhibit ? QStringLiteral("撤销 4个频道 功率选择")
+                                                        : QStringLiteral("Отменить: мощность, 4 канала");
+        QAction* undo = m_program->MainFrame().Command(rk::command::kEditUndo);
+        QCOMPARE(undo->text(), expected);
+        QTest::keyClick(Table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_program->MainFrame().Command(rk::command::kEditRedo)->text(),
+                 QString(expected).replace(QStringLiteral("撤销"), QStringLiteral("重做")).replace(QStringLiteral("Отменить"), QStringLiteral("Повторить")));
     }
 
     void clearAndMoveKeepScanGroupsRight() {

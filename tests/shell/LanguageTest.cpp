@@ -126,7 +126,7 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& tv = p.tableView;
     texts.insert(texts.end(), {tv.command, tv.prompt.prompt, tv.prompt.tooltip, tv.copy, tv.paste, tv.clear, tv.moveUp,
                                tv.moveDown, tv.sort, tv.setOnSelected, tv.cellRefused, tv.outOfRange, tv.notInList,
-                               tv.optionExcluded, tv.needsFrequency, tv.print, tv.printPrompt.prompt,
+                               tv.optionExcluded, tv.needsFrequency, tv.pasteUnchanged, tv.print, tv.printPrompt.prompt,
                                tv.printPrompt.tooltip, tv.exportPdf, tv.exportPdfPrompt.prompt,
                                tv.exportPdfPrompt.tooltip, tv.pdfFilter, tv.sheetFile, tv.sheetDate, tv.sheetMinutes});
     const auto& g = p.guide;
@@ -152,7 +152,7 @@ static_assert(sizeof(rk::ChannelTableTexts) == 15 * kPointer + 2 * sizeof(rk::Co
               "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
 // The other program's name and extension read the same in every language.
-static_assert(sizeof(rk::ChannelTableViewTexts) == 25 * kPointer, "a channel table text is missing from ShownTexts");
+static_assert(sizeof(rk::ChannelTableViewTexts) == 26 * kPointer, "a channel table text is missing from ShownTexts");
 static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
 static_assert(sizeof(rk::GuideTexts) == 8 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
 static_assert(sizeof(rk::WritePreviewTexts) == 7 * kPointer + sizeof(rk::CommandPrompt),

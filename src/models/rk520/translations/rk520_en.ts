@@ -991,6 +991,18 @@ Restart the program in the new language and open the current file again?</transl
         <translation>Redo table import</translation>
     </message>
     <message>
+        <source>撤销 %1 %2</source>
+        <translation>Undo %2 of %1</translation>
+    </message>
+    <message>
+        <source>重做 %1 %2</source>
+        <translation>Redo %2 of %1</translation>
+    </message>
+    <message>
+        <source>%1个频道</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
         <source>频道表(&amp;C)</source>
         <translation>&amp;Channel Table</translation>
     </message>
@@ -1045,6 +1057,10 @@ Restart the program in the new language and open the current file again?</transl
     <message>
         <source>请先设置接收和发射频率</source>
         <translation>set the receive and transmit frequencies first</translation>
+    </message>
+    <message>
+        <source>粘贴的频道与原有的相同，没有改变</source>
+        <translation>The pasted channels are the same as the ones there: nothing changed</translation>
     </message>
     <message>
         <source>打印频道表…</source>

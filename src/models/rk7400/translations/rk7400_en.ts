@@ -959,6 +959,26 @@ Restart the program in the new language and open the current file again?</transl
         <translation>Redo table import</translation>
     </message>
     <message>
+        <source>Отменить: %2, %1</source>
+        <translation>Undo %2 of %1</translation>
+    </message>
+    <message>
+        <source>Повторить: %2, %1</source>
+        <translation>Redo %2 of %1</translation>
+    </message>
+    <message>
+        <source>%1 канал</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 канала</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 каналов</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
         <source>Таблица каналов</source>
         <translation>Channel table</translation>
     </message>
@@ -1009,6 +1029,10 @@ Restart the program in the new language and open the current file again?</transl
     <message>
         <source>сначала задайте частоты приёма и передачи</source>
         <translation>set the receive and transmit frequencies first</translation>
+    </message>
+    <message>
+        <source>Вставленные каналы совпадают с имеющимися: ничего не изменилось</source>
+        <translation>The pasted channels are the same as the ones there: nothing changed</translation>
     </message>
     <message>
         <source>Печать таблицы каналов…</source>
