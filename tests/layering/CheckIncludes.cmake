@@ -27,6 +27,7 @@ endforeach()
 # Qt files below the profile.
 set(qt_adapters QtSerialLink.h QtSerialLink.cpp PortNames.h PortNames.cpp CloneLink.h CloneLink.cpp
     QtPortDirectory.h QtPortDirectory.cpp SystemPorts.cpp TransferSession.h TransferSession.cpp
+    WinSerialPort.h WinSerialPort.cpp WinPortNames.h WinPortNames.cpp WinComPorts.cpp
     TranslatedTexts.h TranslatedTexts.cpp
     BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp)
 

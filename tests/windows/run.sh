@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# The Windows tests under Wine, in a Wine prefix of their own where COM1 leads
+# to the radio simulator on a pseudo-terminal and no other COM name leads
+# anywhere: the whole run is in a mount namespace whose /dev has no serial
+# device (without-serial-devices.sh), and every COM link of the prefix is
+# checked before each program that may open a port.
+#   tests/windows/run.sh <cross build> <staged package> <Qt for Windows> <host build>
+# Exits non-zero naming the first check that failed.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [ "${RK_NO_SERIAL_NAMESPACE:-}" != 1 ]; then
+    exec "$here/without-serial-devices.sh" "$0" "$@"
+fi
+cross=$1 stage=$2 qt=$3 host=$4
+
+rig=$cross/wine-rig
+export WINEPREFIX=$cross/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine hands the Windows program QT_* variables only with this prefix.
+export WINEQT_QPA_PLATFORM=offscreen WINEQT_LOGGING_RULES="qt.qpa.*=false"
+simulator=$host/tests/support/radio_simulator
+linux_rkradio=$host/src/cli/rkradio
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+winpath() { winepath -w "$1" 2>/dev/null; }
+
+rm -rf "$rig" && mkdir -p "$rig/bin"
+# The programs as the package ships them, with the offscreen platform and the
+# test programs beside them.
+cp -r "$stage"/. "$rig/bin/"
+cp "$qt/plugins/platforms/qoffscreen.dll" "$rig/bin/platforms/"
+cp "$qt/bin/Qt6Test.dll" "$cross"/win_*_tests.exe "$rig/bin/"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+fi
+wineserver -k 2>/dev/null || true
+wineserver -w
+
+# The radio simulator on a new pseudo-terminal, serving image $1 (or its
+# sample), in folder $2, where it leaves written.bin when it ends.
+sim_pid=
+start_radio() {
+    mkdir -p "$2"
+    (cd "$2" && exec "$simulator" ${1:+"$1"} >stdout 2>stderr) &
+    sim_pid=$!
+    for _ in $(seq 50); do
+        grep -q '^RK_COM1=' "$2/stdout" 2>/dev/null && break
+        sleep 0.1
+    done
+    pty=$(sed -n 's/^RK_COM1=//p' "$2/stdout")
+    [ -c "$pty" ] || { echo "the radio simulator gave no pseudo-terminal" >&2; exit 1; }
+    ln -sfn "$pty" "$rig/com1"
+}
+stop_radio() {
+    [ -n "$sim_pid" ] || return 0
+    kill "$sim_pid" && wait "$sim_pid" || true
+    sim_pid=
+}
+trap 'stop_radio; wineserver -k 2>/dev/null || true' EXIT
+
+# Every COM link of the prefix: only com1, leading to the pseudo-terminal of
+# the simulator that runs now (Unix 98 pseudo-terminals: majors 136-143).
+check_ports() {
+    local links
+    links=$(find "$WINEPREFIX/dosdevices" -maxdepth 1 -iname 'com*' -printf '%f\n' | sort | tr '\n' ' ')
+    [ "$links" = "com1 " ] || { echo "COM links in the prefix: '$links', not only com1" >&2; exit 1; }
+    [ "$(readlink "$WINEPREFIX/dosdevices/com1")" = "$rig/com1" ] || { echo "com1 leads elsewhere" >&2; exit 1; }
+    local device major
+    device=$(readlink -f "$rig/com1")
+    major=$((0x$(stat -L -c %t "$device")))
+    [ "$device" = "$pty" ] && [ "$major" -ge 136 ] && [ "$major" -le 143 ] ||
+        { echo "COM1 leads to $device, not the simulator's pseudo-terminal" >&2; exit 1; }
+}
+
+in_bin() { (cd "$rig/bin" && "$@"); }
+
+# A Qt Test program; its results go to a file, as a program without a
+# console of its own would lose them.
+run_qt_test() {
+    local name=$1
+    shift
+    check_ports
+    if env "$@" timeout 300 wine "$rig/bin/$name.exe" -o "$(winpath "$rig/$name.txt"),txt" >/dev/null 2>&1; then
+        pass "$name"
+    else
+        fail "$name"
+    fi
+    sed 's/^/    /' "$rig/$name.txt" 2>/dev/null | grep -v '^    PASS' || true
+}
+
+# Seconds since $1 (date +%s%N).
+since() { local ns=$(( $(date +%s%N) - $1 )); printf '%d.%03d' $((ns / 1000000000)) $((ns / 1000000 % 1000)); }
+
+start_radio "" "$rig/radio-read"
+# COM1 is $rig/com1, which each simulator points at its own pseudo-terminal; nothing else is
+# mapped, and the links Wine made earlier are gone before it starts again.
+printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\r\n"COM1"="%s"\r\n' "$rig/com1" >"$rig/ports.reg"
+rm -f "$WINEPREFIX"/dosdevices/com*
+wine regedit /S "$(winpath "$rig/ports.reg")"
+wineserver -w
+# Wine makes the COM links when it starts: once more, with the map in place.
+wine reg query 'HKLM\Software\Wine\Ports' >/dev/null 2>&1
+wineserver -w
+
+check_ports
+wine reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' 2>/dev/null | tr -d '\r' | awk '/REG_SZ/ { print $NF }' >"$rig/serialcomm.txt" || true
+[ "$(cat "$rig/serialcomm.txt")" = "COM1" ] && pass "the serial-port map holds COM1 only" ||
+    fail "the serial-port map holds: $(tr '\n' ' ' <"$rig/serialcomm.txt")"
+
+run_qt_test win_port_names_tests
+
+check_ports
+ports=$(in_bin timeout 60 wine rkradio.exe ports 2>&1 | tr -d '\r')
+[ "$ports" = "COM1  COM1" ] && pass "rkradio.exe ports: COM1 only" || fail "rkradio.exe ports said: $ports"
+
+# A read on Linux and one under Wine from the same radio.
+wineserver -w
+RK_COM1=$pty XDG_DATA_HOME=$rig/linux-data "$linux_rkradio" read --model rk520 --port COM1 --quiet -o "$rig/linux-read.rkd"
+check_ports
+start=$(date +%s%N)
+if in_bin timeout 120 wine rkradio.exe read --model rk520 --port COM1 --quiet -o "$(winpath "$rig/wine-read.rkd")" >"$rig/read.out" 2>&1; then
+    read_time=$(since "$start")
+    cmp -s "$rig/linux-read.rkd" "$rig/wine-read.rkd" && pass "rkradio.exe read: the same bytes as on Linux, in $read_time s" ||
+        fail "rkradio.exe read: other bytes than on Linux"
+else
+    fail "rkradio.exe read failed: $(tr -d '\r' <"$rig/read.out")"
+fi
+
+# A port that leads nowhere fails as the radio or the port failing (4).
+check_ports
+status=0
+in_bin timeout 60 wine rkradio.exe read --model rk520 --port COM2 --quiet -o "$(winpath "$rig/none.rkd")" >"$rig/com2.out" 2>&1 || status=$?
+[ "$status" = 4 ] && grep -q COM2 "$rig/com2.out" && pass "rkradio.exe read --port COM2: exit status 4" ||
+    fail "rkradio.exe read --port COM2: status $status, $(tr -d '\r' <"$rig/com2.out")"
+
+run_qt_test win_serial_port_tests RK_EXPECTED_IMAGE="$(winpath "$rig/linux-read.rkd")"
+stop_radio
+
+# The same write on Linux and under Wine, each to a radio of its own: the
+# radios receive the same bytes. The image is the one read above, with the
+# derived fields the write refreshes.
+cp "$rig/linux-read.rkd" "$rig/new.rkd"
+start_radio "" "$rig/radio-linux-write"
+wineserver -w
+RK_COM1=$pty XDG_DATA_HOME=$rig/linux-data "$linux_rkradio" write --model rk520 --port COM1 --no-backup --no-verify --quiet "$rig/new.rkd" >/dev/null
+stop_radio
+start_radio "" "$rig/radio-wine-write"
+check_ports
+start=$(date +%s%N)
+if in_bin timeout 120 wine rkradio.exe write --model rk520 --port COM1 --no-backup --no-verify --quiet "$(winpath "$rig/new.rkd")" >"$rig/write.out" 2>&1; then
+    write_time=$(since "$start")
+    stop_radio
+    cmp -s "$rig/radio-linux-write/written.bin" "$rig/radio-wine-write/written.bin" &&
+        pass "rkradio.exe write: the radio got the same bytes as from Linux, in $write_time s" ||
+        fail "rkradio.exe write: the radio got other bytes than from Linux"
+else
+    fail "rkradio.exe write failed: $(tr -d '\r' <"$rig/write.out")"
+fi
+stop_radio
+
+[ "$failures" = 0 ] || { echo "$failures Windows test(s) failed" >&2; exit 1; }
+echo "All Windows tests passed"
