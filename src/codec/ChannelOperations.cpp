@@ -168,7 +168,7 @@ RadioImage SortByReceiveFrequency(const RadioImage& image, ChannelSelection chan
 }
 
 ColumnValue ReadColumn(const RadioImage& image, int channel, ChannelColumn column) {
-    const FieldInfoRef info = FieldInfo(column);
+    FieldInfoRef info = FieldInfo(column);
     ColumnValue value;
     if (info.kind == FieldKind::ScanGroup) {
         value.on = InGroup(image.Settings(), GroupOf(column), channel);
@@ -187,7 +187,7 @@ ColumnValue ReadColumn(const RadioImage& image, int channel, ChannelColumn colum
 std::optional<ColumnRefusal> SetColumn(RadioImage& image, int channel, ChannelColumn column, const ColumnValue& value,
                                        bool hasTxInhibit) {
     if (channel < 0 || channel >= kChannelCount) return ColumnRefusal::OutOfRange;
-    const FieldInfoRef info = FieldInfo(column);
+    FieldInfoRef info = FieldInfo(column);
     const ChannelRecord record = image.Channel(channel);
     switch (info.kind) {
     case FieldKind::Frequency:
