@@ -53,18 +53,46 @@ bool RadioSimulator::Start(const Behaviour& behaviour) {
     }
     fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
     m_start = std::chrono::steady_clock::now();
-    m_stop = false;
     m_vanished = false;
+    Serve();
+    return true;
+}
+
+bool RadioSimulator::Swap(const RadioImage& image, const Behaviour& behaviour) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_image = image;
+    }
+    if (m_vanished || m_master < 0) return Start(behaviour);
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
+    m_behaviour = behaviour;
+    {
+        std::lock_guard lock(m_mutex);
+        m_arrivals.clear();
+        m_handshakes.clear();
+        m_requests.clear();
+        m_written.clear();
+    }
+    Serve();
+    return true;
+}
+
+// The radio starts afresh, listening for a command, and is listening before
+// this returns, so that a program that opens the port at once is answered
+// without waiting for the thread.
+void RadioSimulator::Serve() {
+    m_stop = false;
     m_silent = false;
     m_mode = Mode::Command;
     m_window.clear();
-    // The radio is listening before Start returns, so that a program that
-    // opens the port at once is answered without waiting for the thread.
+    m_blockIndex = 0;
+    m_sentReplyBytes = 0;
+    m_writtenCount = 0;
     std::promise<void> listening;
     auto ready = listening.get_future();
     m_thread = std::thread([this, &listening] { Run(listening); });
     ready.wait();
-    return true;
 }
 
 void RadioSimulator::Stop() {

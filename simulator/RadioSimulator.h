@@ -72,6 +72,11 @@ public:
     // Opens the pseudo-terminal (raw mode) and starts serving. False when no
     // pseudo-terminal could be had.
     bool Start(const Behaviour& behaviour);
+    // Another radio on the same pseudo-terminal, as when the cable is moved
+    // to the next radio of a series: it holds `image`, behaves as asked and
+    // has recorded nothing yet. Between exchanges only; SlavePath() stays,
+    // unless the last radio vanished, which took its terminal with it.
+    bool Swap(const RadioImage& image, const Behaviour& behaviour);
     void Stop();
     std::string SlavePath() const { return m_slavePath; }
 
@@ -96,6 +101,7 @@ public:
 private:
     enum class Mode { Command, AfterHandshake, Reading, Writing };
 
+    void Serve();
     void Run(std::promise<void>& listening);
     void Take(std::uint8_t byte, double ms);
     void SendBlock(std::size_t index);

@@ -30,8 +30,9 @@ BackupEntry Describe(const QFileInfo& info, const QString& program, const QStrin
     entry.program = program;
     entry.time = info.lastModified();
     if (const auto name = ParseBackupName(info.fileName(), extension)) {
-        entry.time = name->time;
+        if (!name->series) entry.time = name->time;
         entry.kind = name->kind;
+        entry.series = name->series;
     }
     entry.image = ReadImage(entry.path);
     if (entry.image) entry.configuredChannels = entry.image->ConfiguredChannelCount();
@@ -49,17 +50,32 @@ QString BackupKindName(BackupKind kind) {
     return QStringLiteral("read");
 }
 
+QString BackupStem(const QString& program, const QDateTime& time, BackupKind kind,
+                   const std::optional<BackupSeries>& series) {
+    QString stem = program + QLatin1Char('-') + time.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QLatin1Char('-');
+    if (series) stem += QStringLiteral("series-%1-").arg(series->radio, 2, 10, QLatin1Char('0'));
+    return stem + BackupKindName(kind);
+}
+
 std::optional<BackupName> ParseBackupName(const QString& fileName, const QString& extension) {
-    static const QRegularExpression pattern(QStringLiteral("^([a-z0-9]+)-(\\d{8}-\\d{6})-([a-z-]+?)(?:-\\d+)?$"));
+    // A radio's number has two digits or more; nine keep it an int.
+    static const QRegularExpression pattern(
+        QStringLiteral("^([a-z0-9]+)-(\\d{8}-\\d{6})-(?:series-(\\d{2,9})-)?([a-z-]+?)(?:-\\d+)?$"));
     if (!fileName.endsWith(extension) || fileName.size() == extension.size()) return std::nullopt;
     const auto match = pattern.match(fileName.chopped(extension.size()));
     if (!match.hasMatch()) return std::nullopt;
     const QDateTime time = QDateTime::fromString(match.captured(2), QStringLiteral("yyyyMMdd-HHmmss"));
     if (!time.isValid()) return std::nullopt;
-    const QString kind = match.captured(3);
+    std::optional<BackupSeries> series;
+    if (match.hasCaptured(3)) {
+        const int radio = match.captured(3).toInt();
+        if (radio < 1) return std::nullopt;
+        series = BackupSeries{time, radio};
+    }
+    const QString kind = match.captured(4);
     for (const BackupKind known : kKinds)
-        if (kind == BackupKindName(known)) return BackupName{match.captured(1), time, known};
-    if (kind == QLatin1String("verify")) return BackupName{match.captured(1), time, BackupKind::Verify};
+        if (kind == BackupKindName(known)) return BackupName{match.captured(1), time, known, series};
+    if (kind == QLatin1String("verify")) return BackupName{match.captured(1), time, BackupKind::Verify, series};
     return std::nullopt;
 }
 

@@ -15,11 +15,22 @@
 
 namespace rk {
 
+// The radio of a series of writes a backup was taken from: the series'
+// start (to the second) and the radio's number from 1.
+struct BackupSeries {
+    QDateTime start;
+    int radio = 1;
+    friend bool operator==(const BackupSeries&, const BackupSeries&) = default;
+};
+
 struct BackupEntry {
     QString path;
     QString program;          // whose folder it is in: "rk520", "rk7400"
-    QDateTime time;           // from the name; the file's own time otherwise
+    // From the name; the file's own time otherwise, and for a series copy,
+    // whose name holds the series' start.
+    QDateTime time;
     std::optional<BackupKind> kind;  // none when the name does not say
+    std::optional<BackupSeries> series;  // a copy of a series of writes
     std::optional<RadioImage> image;  // none when the file is not an image file
     int configuredChannels = 0;
 };
@@ -29,12 +40,20 @@ struct BackupEntry {
 // "verify" and are still read so).
 QString BackupKindName(BackupKind kind);
 
+// The stem of a backup's name, without the "-2" of a second copy and the
+// extension: "rk520-20261207-101502-before-write"; a radio of a series is
+// named after the series' start and its number,
+// "rk520-20261208-101502-series-03-before-write".
+QString BackupStem(const QString& program, const QDateTime& time, BackupKind kind,
+                   const std::optional<BackupSeries>& series = std::nullopt);
+
 // What a backup's file name records: the program, the time and the kind.
 // None for any other name, such as a file the user keeps in the folder.
 struct BackupName {
     QString program;
-    QDateTime time;
+    QDateTime time;  // a series copy's: the series' start
     BackupKind kind;
+    std::optional<BackupSeries> series;
 };
 std::optional<BackupName> ParseBackupName(const QString& fileName, const QString& extension);
 

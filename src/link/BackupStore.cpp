@@ -38,15 +38,15 @@ QString BackupStore::FolderFor(const QString& programName) {
 
 BackupCopy BackupStore::Keep(const RadioImage& image, BackupKind kind) {
     const QString folder = Folder();
-    const QString stem = m_program + QLatin1Char('-') +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                         QLatin1Char('-') + BackupKindName(kind);
+    const QString stem =
+        BackupStem(m_program, m_series ? m_series->start : QDateTime::currentDateTime(), kind, m_series);
     // A folder that cannot be made shows in the open below, with its reason.
     QDir().mkpath(folder);
     BackupCopy copy;
     const auto bytes = SerializeImageFile(image);
     const QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    const QFileInfoList own = OwnBackups(folder);
+    // Each radio of a series has its own copies, the same as the last radio's or not.
+    const QFileInfoList own = m_series ? QFileInfoList{} : OwnBackups(folder);
     if (!own.isEmpty() && Contents(own.last().absoluteFilePath()) == data && Touch(own.last().absoluteFilePath())) {
         copy.path = QDir::toNativeSeparators(own.last().absoluteFilePath()).toStdString();
         return copy;

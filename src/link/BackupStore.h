@@ -5,11 +5,15 @@
 // a copy that holds the same bytes as the program's newest is not kept
 // again, the newest is touched instead; past kMaxFiles backups the oldest
 // go. Only the program's own backups count: any other file there stays.
+// While a radio of a series is written, its copies are named after the
+// series and the radio, and each is kept, however like the newest it is.
 // QtCore only.
 
 #include <QFileInfoList>
 #include <QString>
+#include <optional>
 
+#include "BackupCatalogue.h"
 #include "TransferListener.h"
 
 namespace rk {
@@ -32,6 +36,10 @@ public:
     // and the system's reason.
     BackupCopy Keep(const RadioImage& image, BackupKind kind) override;
 
+    // The radio of a series the next copies come from; none for a copy of
+    // its own.
+    void SetSeries(std::optional<BackupSeries> series) { m_series = std::move(series); }
+
 private:
     QString FreeName(const QString& folder, const QString& stem) const;
     // The program's own backups in `folder`, oldest first.
@@ -40,6 +48,7 @@ private:
 
     QString m_program;
     QString m_extension;
+    std::optional<BackupSeries> m_series;
 };
 
 }  // namespace rk

@@ -79,6 +79,8 @@ public:
     double StepAgeMs() const { return m_stepClock.isValid() ? static_cast<double>(m_stepClock.nsecsElapsed()) / 1e6 : 0; }
 
     const BackupStore& Backups() const { return m_backups; }
+    // The radio of a series the next backups come from (BackupStore::SetSeries).
+    void SetBackupSeries(std::optional<BackupSeries> series) { m_backups.SetSeries(std::move(series)); }
     const CloneTransfer& Transfer() const { return m_transfer; }
 
 signals:

@@ -40,6 +40,9 @@ struct TransferOutcome {
     // Write blocks that had their whole time on the line, of kImageBlocks.
     int blocksWritten = 0;
     RadioHolds radio = RadioHolds::OldData;
+    // Stopped at the pause for the preview, before anything was under way:
+    // the write was declined rather than cut short.
+    bool declined = false;
     BackupCopy before;  // the radio's data from before a write, once kept
     ReadResult read;    // a read's or a verify's image and its copy
     WriteResult write;  // a write's: what was sent, the read-back and its differences

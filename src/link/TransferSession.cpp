@@ -37,6 +37,8 @@ void TransferSession::Begin(TransferAsk asked, WriteOptions options, std::vector
     m_step = TransferStep{};
     m_blocksSent = 0;
     m_cut = false;
+    m_declined = false;
+    m_link.SetBackupSeries(std::nullopt);
     m_link.SetPorts(std::move(ports));
 }
 
@@ -46,9 +48,11 @@ void TransferSession::Read(std::vector<PortCandidate> ports) {
     m_link.OnReadRadio();
 }
 
-void TransferSession::Write(const RadioImage& image, WriteOptions options, std::vector<PortCandidate> ports) {
+void TransferSession::Write(const RadioImage& image, WriteOptions options, std::vector<PortCandidate> ports,
+                            std::optional<BackupSeries> series) {
     if (!IsIdle()) return;
     Begin(TransferAsk::Write, options, std::move(ports));
+    m_link.SetBackupSeries(series);
     m_link.OnWriteRadio(image, options);
 }
 
@@ -65,9 +69,20 @@ BackupCopy TransferSession::Before() const {
     return m_link.Transfer().Job().result.before;
 }
 
+void TransferSession::Cancel() {
+    m_declined = IsAwaiting();
+    m_link.CancelWrite();
+}
+
 void TransferSession::Stop() {
     m_cut = IsWriting() && m_step.phase == TransferPhase::Write && m_step.block > 0;
+    m_declined = IsAwaiting();
     m_link.Stop();
+}
+
+void TransferSession::StopAfterBlock() {
+    m_declined = IsAwaiting();
+    m_link.StopAfterBlock();
 }
 
 // A write block goes out right after its step is reported.
@@ -109,6 +124,14 @@ void TransferSession::End(TransferEnd end, TransferPhase phase) {
     outcome.phase = phase;
     outcome.block = m_step.phase == phase ? m_step.block : 0;
     if (end != TransferEnd::Refused) outcome.before = Before();
+    if (outcome.asked == TransferAsk::Write && end != TransferEnd::Done && end != TransferEnd::Refused) {
+        // What was sent and what the radio held, for a write cut short too.
+        const WriteResult& job = m_link.Transfer().Job().result;
+        outcome.write.sent = job.sent;
+        outcome.write.beforeImage = job.beforeImage;
+    }
+    outcome.declined = end == TransferEnd::Stopped && m_declined;
+    m_link.SetBackupSeries(std::nullopt);
     const int whole = m_cut ? m_blocksSent - 1 : m_blocksSent;
     outcome.blocksWritten = whole;
     if (outcome.asked != TransferAsk::Write || m_blocksSent == 0)

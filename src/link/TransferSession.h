@@ -6,7 +6,9 @@
 // end; they never look inside the link. QtCore only.
 
 #include <QObject>
+#include <optional>
 
+#include "BackupCatalogue.h"
 #include "CloneLink.h"
 #include "TransferOutcome.h"
 
@@ -20,17 +22,20 @@ public:
     // Each is ignored while an operation runs. `ports` are tried in order.
     void Read(std::vector<PortCandidate> ports);
     // Writes `image` once the pre-write check has refreshed and passed it.
-    void Write(const RadioImage& image, WriteOptions options, std::vector<PortCandidate> ports);
+    // A radio of a series names its backups after the series and the radio.
+    void Write(const RadioImage& image, WriteOptions options, std::vector<PortCandidate> ports,
+               std::optional<BackupSeries> series = std::nullopt);
     // Reads the radio and compares it with `image` as a write would send it.
     void Verify(const RadioImage& image, std::vector<PortCandidate> ports);
 
     // After writeAwaiting: go on with the write, or end with nothing written.
     void Proceed() { m_link.ProceedWrite(); }
-    void Cancel() { m_link.CancelWrite(); }
+    void Cancel();
     // Ends the operation at once; a write block on the line is cut short.
+    // During the pause for the preview, the write is declined as by Cancel.
     void Stop();
     // Ends it once no write block is half sent.
-    void StopAfterBlock() { m_link.StopAfterBlock(); }
+    void StopAfterBlock();
 
     bool IsIdle() const { return m_link.IsIdle(); }
     bool IsAwaiting() const { return m_link.Transfer().IsAwaiting(); }
@@ -65,6 +70,7 @@ private:
     RadioImage m_expected;  // a verify's
     int m_blocksSent = 0;
     bool m_cut = false;  // Stop() came while a write block was on the line
+    bool m_declined = false;  // stopped at the pause for the preview
 };
 
 }  // namespace rk

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "SeriesLog.h"
 #include "SeriesResult.h"
 #include "TransferSession.h"
 
@@ -38,7 +39,8 @@ public:
 
     // Starts a series and writes its first radio. `image` has passed the
     // pre-write check; the preview (options.previewFirst) is asked until one
-    // radio has been written. False when the session is busy.
+    // radio has been written. False when the session is busy or a series
+    // is open.
     bool Begin(const RadioImage& image, WriteOptions options, std::vector<PortCandidate> ports);
     // Between radios: the next radio, or the last one again.
     void WriteNext();
@@ -59,6 +61,29 @@ signals:
     // The log could not be written: its path and the system's reason.
     void logFailed(const QString& path, const QString& reason);
     void finished();
+
+private:
+    void StartRadio(int radio);
+    void OnStep(const TransferStep& step);
+    void OnFinished(const TransferOutcome& outcome);
+    void Close();
+
+    TransferSession& m_session;
+    SeriesLog m_log;
+    RadioImage m_image;
+    WriteOptions m_options;
+    std::vector<PortCandidate> m_ports;
+    std::vector<SeriesRadio> m_attempts;
+    QDateTime m_radioStart;
+    std::string m_port;  // the port of the radio's last step
+    int m_radio = 0;
+    bool m_open = false;
+    bool m_writing = false;
+    bool m_anyWritten = false;  // the preview is asked no more
+    bool m_finishing = false;   // Finish() waits for the radio in progress
+    bool m_logFailed = false;   // logFailed has been emitted
 };
 
 }  // namespace rk
+
+Q_DECLARE_METATYPE(rk::SeriesRadio)

@@ -84,26 +84,76 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("backup");
         QTest::addColumn<int>("kind");
-        QTest::newRow("read") << "rk520-20261207-101502-read.rkd" << true << int(BackupKind::Read);
-        QTest::newRow("suffix") << "rk520-20261207-101502-before-write-12.rkd" << true << int(BackupKind::BeforeWrite);
-        QTest::newRow("check") << "rk520-20261207-101502-check-after-write.rkd" << true << int(BackupKind::Verify);
-        QTest::newRow("older verify") << "rk520-20261207-101502-verify-2.rkd" << true << int(BackupKind::Verify);
-        QTest::newRow("unknown kind") << "rk520-20261207-101502-copy.rkd" << false << 0;
-        QTest::newRow("no time") << "rk520-mine-read.rkd" << false << 0;
-        QTest::newRow("no date") << "rk520-20261399-101502-read.rkd" << false << 0;
-        QTest::newRow("other type") << "rk520-20261207-101502-read.zu1" << false << 0;
-        QTest::newRow("extension only") << ".rkd" << false << 0;
+        QTest::addColumn<int>("radio");  // of a series; 0 for none
+        QTest::newRow("read") << "rk520-20261207-101502-read.rkd" << true << int(BackupKind::Read) << 0;
+        QTest::newRow("suffix") << "rk520-20261207-101502-before-write-12.rkd" << true << int(BackupKind::BeforeWrite) << 0;
+        QTest::newRow("check") << "rk520-20261207-101502-check-after-write.rkd" << true << int(BackupKind::Verify) << 0;
+        QTest::newRow("older verify") << "rk520-20261207-101502-verify-2.rkd" << true << int(BackupKind::Verify) << 0;
+        QTest::newRow("series") << "rk520-20261207-101502-series-03-before-write.rkd" << true
+                                << int(BackupKind::BeforeWrite) << 3;
+        QTest::newRow("series retry") << "rk520-20261207-101502-series-12-check-after-write-2.rkd" << true
+                                      << int(BackupKind::Verify) << 12;
+        QTest::newRow("series past 99") << "rk520-20261207-101502-series-100-read.rkd" << true << int(BackupKind::Read)
+                                        << 100;
+        QTest::newRow("series one digit") << "rk520-20261207-101502-series-3-read.rkd" << false << 0 << 0;
+        QTest::newRow("series radio 0") << "rk520-20261207-101502-series-00-read.rkd" << false << 0 << 0;
+        QTest::newRow("series no radio") << "rk520-20261207-101502-series-read.rkd" << false << 0 << 0;
+        QTest::newRow("unknown kind") << "rk520-20261207-101502-copy.rkd" << false << 0 << 0;
+        QTest::newRow("no time") << "rk520-mine-read.rkd" << false << 0 << 0;
+        QTest::newRow("no date") << "rk520-20261399-101502-read.rkd" << false << 0 << 0;
+        QTest::newRow("other type") << "rk520-20261207-101502-read.zu1" << false << 0 << 0;
+        QTest::newRow("extension only") << ".rkd" << false << 0 << 0;
     }
     void fileNamesAreReadBack() {
         QFETCH(QString, name);
         QFETCH(bool, backup);
         QFETCH(int, kind);
+        QFETCH(int, radio);
         const auto parsed = ParseBackupName(name, QStringLiteral(".rkd"));
         QCOMPARE(parsed.has_value(), backup);
         if (!parsed) return;
+        const QDateTime time(QDate(2026, 12, 7), QTime(10, 15, 2));
         QCOMPARE(parsed->program, QStringLiteral("rk520"));
-        QCOMPARE(parsed->time, QDateTime(QDate(2026, 12, 7), QTime(10, 15, 2)));
+        QCOMPARE(parsed->time, time);
         QCOMPARE(int(parsed->kind), kind);
+        QCOMPARE(parsed->series.has_value(), radio > 0);
+        if (!parsed->series) return;
+        QCOMPARE(parsed->series->start, time);
+        QCOMPARE(parsed->series->radio, radio);
+        // The name a store gives such a copy is the one read here.
+        QVERIFY(name.startsWith(BackupStem("rk520", time, parsed->kind, parsed->series)));
+    }
+
+    // A radio of a series: named after the series and the radio, never
+    // folded into the newest copy, a second copy of one radio taking "-2";
+    // listed with its series and the time it was kept.
+    void seriesCopiesNameTheirRadio() {
+        BackupStore store(QStringLiteral("rk520"), QStringLiteral(".rkd"));
+        const RadioImage image = test::SampleImage();
+        const QDateTime start(QDate(2026, 12, 8), QTime(10, 15, 2));
+        const BackupCopy plain = store.Keep(image, BackupKind::Read);
+        store.SetSeries(BackupSeries{start, 3});
+        const BackupCopy first = store.Keep(image, BackupKind::BeforeWrite);
+        const BackupCopy again = store.Keep(image, BackupKind::BeforeWrite);
+        store.SetSeries(BackupSeries{start, 100});
+        const BackupCopy hundredth = store.Keep(image, BackupKind::Verify);
+        store.SetSeries(std::nullopt);
+        const BackupCopy after = store.Keep(image, BackupKind::Read);
+        QVERIFY(plain.Saved() && first.Saved() && again.Saved() && hundredth.Saved() && after.Saved());
+        const auto name = [](const BackupCopy& copy) { return QFileInfo(QString::fromStdString(copy.path)).fileName(); };
+        QCOMPARE(name(first), QStringLiteral("rk520-20261208-101502-series-03-before-write.rkd"));
+        QCOMPARE(name(again), QStringLiteral("rk520-20261208-101502-series-03-before-write-2.rkd"));
+        QCOMPARE(name(hundredth), QStringLiteral("rk520-20261208-101502-series-100-check-after-write.rkd"));
+        // Out of the series, the same bytes as the newest are kept once again.
+        QCOMPARE(after.path, hundredth.path);
+        const auto entries = ListBackups({{"rk520", ".rkd"}});
+        QCOMPARE(entries.size(), std::size_t{4});
+        for (const BackupEntry& entry : entries) {
+            const bool series = QFileInfo(entry.path).fileName().contains("-series-");
+            QCOMPARE(entry.series.has_value(), series);
+            if (series) QCOMPARE(entry.series->start, start);
+            QVERIFY2(entry.time.secsTo(QDateTime::currentDateTime()) < 60, qPrintable(entry.path));
+        }
     }
 
     void oldestGoPastTheLimit() {

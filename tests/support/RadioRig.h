@@ -15,6 +15,9 @@
 #include "LinkRecord.h"
 #include "RadioSimulator.h"
 #include "SystemPorts.h"
+#include "TestImages.h"
+#include "TransferSession.h"
+#include "WriteSeries.h"
 #include "WriteValidation.h"
 
 namespace rk::test {
@@ -62,6 +65,45 @@ struct LinkRig : DocumentRig {
     std::unique_ptr<SerialPort> port = MakeSystemPort();
     CloneLink link;
     TransferRecord record;
+};
+
+// A series of writes as a program runs it, radio after radio on one
+// pseudo-terminal (RadioSimulator::Swap), with an empty backup folder. The
+// preview, when asked, is answered by `preview`: true goes on.
+struct SeriesRig {
+    explicit SeriesRig(const ModelRules& model, const TransferPeriods& linkPeriods = kTestPeriods)
+        : rules(model), link(model, *port, linkPeriods), session(link), series(session, QString::fromUtf8(model.programName)) {
+        QObject::connect(&session, &TransferSession::writeAwaiting, [this](const WritePreview&) {
+            ++previews;
+            if (preview)
+                session.Proceed();
+            else
+                session.Cancel();
+        });
+    }
+    std::vector<PortCandidate> Ports() const { return {{"COM1", radio.SlavePath()}}; }
+    bool Begin(const RadioImage& image, WriteOptions options, const RadioSimulator::Behaviour& behaviour = {}) {
+        return radio.Start(behaviour) && series.Begin(image, options, Ports()) && WaitForRadio();
+    }
+    // Puts the next radio on the line and writes it (`retry`: the last one again).
+    bool Next(const RadioImage& held, const RadioSimulator::Behaviour& behaviour = {}, bool retry = false) {
+        if (!radio.Swap(held, behaviour)) return false;
+        retry ? series.Retry() : series.WriteNext();
+        return WaitForRadio();
+    }
+    bool WaitForRadio() {
+        return QTest::qWaitFor([this] { return !series.IsWriting(); }, kTransferWaitMs);
+    }
+
+    FreshBackupFolder backups;
+    const ModelRules& rules;
+    RadioSimulator radio{SampleImage()};
+    std::unique_ptr<SerialPort> port = MakeSystemPort();
+    CloneLink link;
+    TransferSession session;
+    WriteSeries series;
+    bool preview = true;
+    int previews = 0;
 };
 
 }  // namespace rk::test
