@@ -222,6 +222,10 @@ struct BackupListTexts {
     const char* kindRead;
     const char* kindBeforeWrite;
     const char* kindVerify;
+    // A backup of a series of writes: its start (%1, "10:15:02") and the
+    // radio's number (%2); the read-back copy adds the check after the write.
+    const char* kindSeries;
+    const char* kindSeriesVerify;
     const char* unreadable;      // a file in the folder that holds no image
     const char* sameAsDocument;
     const char* differences;     // %1 fields that differ
@@ -291,6 +295,39 @@ struct WritePreviewTexts {
     const char* empty;    // a frequency that goes away or comes
 };
 
+// One image written to radio after radio: the operation menu's item, the
+// window that counts the radios, each radio's result in its row, and the
+// offer to open the series' log at the end.
+struct SeriesTexts {
+    const char* command;
+    CommandPrompt prompt;
+    const char* title;
+    const char* image;            // %1 the file's name, %2 channels in use
+    const char* previewFirstOnly; // %1 the preview item's text
+    const char* writeNext;        // the default button
+    const char* finish;
+    const char* retry;            // after a failure: the same radio again
+    const char* next;             // after a failure: on to the next radio
+    // The table's columns.
+    const char* radioColumn;
+    const char* timeColumn;
+    const char* portColumn;
+    const char* resultColumn;
+    const char* fieldsColumn;
+    const char* backupColumn;
+    // Each radio's result; a port problem, a silent radio and a partly
+    // written one say it with the transfer's own texts.
+    const char* verified;
+    const char* written;
+    const char* differs;  // %1 the fields that differ
+    const char* stopped;
+    // The series is over: %1 radios tried, %2 of them verified, %3 the log.
+    const char* summary;
+    const char* openLog;
+    const char* logNotOpened;  // %1 the log's file
+    const char* logFailed;     // %1 the log's file, %2 the system's reason
+};
+
 struct ModelProfile {
     const ModelRules& rules;
     // The check's and the transfer's messages and the names reports give the
@@ -315,6 +352,7 @@ struct ModelProfile {
     ChannelTableViewTexts tableView;
     GuideTexts guide;
     WritePreviewTexts preview;
+    SeriesTexts series;
 };
 
 }  // namespace rk

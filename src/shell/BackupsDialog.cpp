@@ -95,6 +95,13 @@ void BackupsDialog::ShowSelected() {
 QString BackupsDialog::KindText(const BackupEntry& entry) const {
     const BackupListTexts& texts = m_profile.backups;
     if (!entry.kind) return QString();
+    // A radio of a series: which series and which radio; the read-back
+    // copy says so after them.
+    if (entry.series) {
+        const QString start = entry.series->start.toString(QStringLiteral("HH:mm:ss"));
+        const char* format = *entry.kind == BackupKind::Verify ? texts.kindSeriesVerify : texts.kindSeries;
+        return Tr(format).arg(start).arg(entry.series->radio);
+    }
     switch (*entry.kind) {
     case BackupKind::Read: return Tr(texts.kindRead);
     case BackupKind::BeforeWrite: return Tr(texts.kindBeforeWrite);

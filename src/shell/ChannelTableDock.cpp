@@ -63,8 +63,14 @@ void ChannelTableDock::Build() {
     // The View item follows the panel, also when a floating one is closed.
     QObject::connect(m_panel, &QDockWidget::visibilityChanged, window, [this](bool) {
         m_places.viewItem->setChecked(!m_panel->isHidden());
-        for (QAction* action : m_panel->RowActions()) action->setEnabled(!m_panel->isHidden());
+        m_panel->EnableRowActions();
     });
+    m_panel->SetEditable(m_editable);
+}
+
+void ChannelTableDock::SetEditable(bool editable) {
+    m_editable = editable;
+    if (m_panel) m_panel->SetEditable(editable);
 }
 
 void ChannelTableDock::Show(bool shown) {

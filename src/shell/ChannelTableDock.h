@@ -41,6 +41,8 @@ public:
     bool WasShown() const;
     void Show(bool shown);
     void Save() const;
+    // The table takes edits, or is read only (also when built later).
+    void SetEditable(bool editable);
     // A docked panel beside the form widens `bound` as far as the screen
     // allows and takes what the form (`formWidth`) leaves of it.
     void Widen(QSize& bound, int formWidth) const;
@@ -53,6 +55,7 @@ private:
     FormView& m_view;
     Places m_places;
     ChannelTablePanel* m_panel = nullptr;
+    bool m_editable = true;
 };
 
 }  // namespace rk

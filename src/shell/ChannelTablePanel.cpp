@@ -45,8 +45,7 @@ ChannelTablePanel::ChannelTablePanel(const ModelProfile& profile, RadioDocument&
     m_table->setItemDelegate(new ChannelTableDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::AnyKeyPressed);
+    SetEditable(true);
     m_table->setTabKeyNavigation(true);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionsMovable(false);
@@ -138,7 +137,21 @@ void ChannelTablePanel::Sort() {
     TakeImage(SortByReceiveFrequency(m_document.Image(), channels), channels, RowCommand::Sort);
 }
 
+void ChannelTablePanel::SetEditable(bool editable) {
+    m_editable = editable;
+    m_table->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                            QAbstractItemView::AnyKeyPressed
+                                      : QAbstractItemView::NoEditTriggers);
+    EnableRowActions();
+}
+
+void ChannelTablePanel::EnableRowActions() {
+    const bool shown = !isHidden();
+    for (QAction* action : m_rowActions) action->setEnabled(shown && (m_editable || action == m_rowActions.first()));
+}
+
 void ChannelTablePanel::ShowContextMenu(const QPoint& at) {
+    if (!m_editable) return;
     QMenu menu(this);
     menu.addActions(m_rowActions);
     const QModelIndex cell = m_table->indexAt(at);

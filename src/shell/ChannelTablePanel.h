@@ -37,6 +37,12 @@ public:
     // Wide enough for every column, for a first docking.
     int PreferredWidth() const;
 
+    // Off while a series writes the image: the table is read only, and of
+    // its row commands only Copy works.
+    void SetEditable(bool editable);
+    // The row commands follow the panel's showing and whether it takes edits.
+    void EnableRowActions();
+
     // The selected channels, ascending; the current row when none is selected.
     std::vector<int> SelectedChannels() const;
 
@@ -76,6 +82,7 @@ private:
     QList<QAction*> m_rowActions;
     bool m_followingForm = false;
     bool m_columnsFitted = false;
+    bool m_editable = true;
     Subscription m_channelListener;
 };
 

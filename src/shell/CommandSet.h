@@ -28,6 +28,7 @@ inline constexpr int kViewChannelTable = 32803;
 inline constexpr int kFilePrintTable = 32804;
 inline constexpr int kFileExportTablePdf = 32805;
 inline constexpr int kOperationPreview = 32806;
+inline constexpr int kOperationSeries = 32807;
 inline constexpr int kHelpGuide = 32840;
 }  // namespace rk::command
 

@@ -10,6 +10,7 @@
 #include "ChannelTableFiles.h"
 #include "CloneLink.h"
 #include "DocumentFiles.h"
+#include "EditLock.h"
 #include "FileDrops.h"
 #include "FormView.h"
 #include "MainMenus.h"
@@ -19,8 +20,10 @@
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "RecentFilesMenu.h"
+#include "SeriesWindow.h"
 #include "StatusPanes.h"
 #include "Texts.h"
+#include "TransferCommands.h"
 
 using namespace rk;
 
@@ -32,6 +35,7 @@ CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, Recent
       m_recent(recent),
       m_view(view),
       m_link(link),
+      m_transfer(transfer),
       m_commands(this),
       m_tables(new ChannelTableFiles(profile, files, view, this)) {
     new FileDrops(this, &m_view, [this](const QString& path) { OpenFile(path); });
@@ -55,7 +59,8 @@ CMainFrame::CMainFrame(const ModelProfile& profile, DocumentFiles& files, Recent
         profile, files.Document(), view,
         ChannelTableDock::Places{this, Command(command::kViewChannelTable), editMenu, m_statusPanes});
     AddPortMenu(profile, m_commands, *this, transfer);
-    m_stopAction = AddOperationMenu(place, transfer, *m_statusPanes);
+    m_stopAction = AddOperationMenu(place, transfer, *m_statusPanes, [this] { StartSeries(); });
+    connect(&transfer, &TransferCommands::seriesEnded, this, [this] { m_lock.reset(); });
     AddHelpMenu(place);
     m_toolBar = AddMainToolBar(profile, m_commands, *this);
 
@@ -84,7 +89,29 @@ void CMainFrame::FitToForm() {
     if (fitted != size()) resize(fitted);
 }
 
-bool CMainFrame::OpenFile(const QString& path) { return m_files.Open(path); }
+bool CMainFrame::OpenFile(const QString& path) { return !m_transfer.InSeries() && m_files.Open(path); }
+
+SeriesWindow* CMainFrame::Series() const { return m_seriesWindow; }
+
+QList<QAction*> CMainFrame::EditCommands() const {
+    QList<QAction*> commands;
+    for (int id : {command::kFileNew, command::kFileOpen, command::kFileImportTable, command::kEditUndo,
+                   command::kEditRedo, m_profile.ids.read, m_profile.ids.write, command::kOperationSeries})
+        commands << Command(id);
+    for (int id = command::kFirstRecentFile; Command(id); ++id) commands << Command(id);
+    return commands;
+}
+
+void CMainFrame::StartSeries() {
+    rk::WriteSeries* series = m_transfer.BeginSeries();
+    if (!series) return;
+    m_lock = std::make_unique<EditLock>(EditCommands(), m_view, *m_tableDock);
+    const RadioDocument& document = m_files.Document();
+    m_seriesWindow = new SeriesWindow(m_profile, m_transfer, *series, m_files.DisplayName(),
+                                      document.Image().ConfiguredChannelCount(), this);
+    m_seriesWindow->show();
+    m_seriesWindow->activateWindow();
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_link.IsWriting() && !Prompts::Current().AskYesNo(Tr(m_profile.shell.quitDuringWriteQuestion))) {
@@ -95,6 +122,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The series' log has every radio that ended; the one cut short ends
+    // as stopped.
+    if (m_seriesWindow) m_seriesWindow->EndQuietly();
     m_link.OnCloseRequest();
     m_recent.Save();
     m_tableDock->Save();

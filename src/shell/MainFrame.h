@@ -7,6 +7,7 @@
 // (CommandSet.h).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "CommandSet.h"
@@ -21,9 +22,11 @@ class ChannelTableFiles;
 class ChannelTablePanel;
 class CloneLink;
 class DocumentFiles;
+class EditLock;
 class FormView;
 class RecentFiles;
 class RecentFilesMenu;
+class SeriesWindow;
 class StatusPanes;
 class TransferCommands;
 struct ModelProfile;
@@ -47,8 +50,14 @@ public:
 
     // Lays the window out again and shrinks it to fit the form; it never grows.
     void FitToForm();
-    // Opens a file as Open does, asking about unsaved changes first.
+    // Opens a file as Open does, asking about unsaved changes first; not
+    // while a series writes the document's image.
     bool OpenFile(const QString& path);
+    // The operation menu's write to several radios: the check, then the
+    // series window over this one, whose edits are locked until it ends.
+    void StartSeries();
+    // The window of the series in progress, or nullptr.
+    rk::SeriesWindow* Series() const;
 
 signals:
     // A language chosen in the View menu, already kept for the next start.
@@ -60,12 +69,15 @@ protected:
 
 private:
     void UpdateTitle();
+    // The commands that would change or replace the document.
+    QList<QAction*> EditCommands() const;
 
     const rk::ModelProfile& m_profile;
     rk::DocumentFiles& m_files;
     rk::RecentFiles& m_recent;
     rk::FormView& m_view;
     rk::CloneLink& m_link;
+    rk::TransferCommands& m_transfer;
     rk::CommandSet m_commands;
     rk::ChannelTableFiles* m_tables = nullptr;
     rk::StatusPanes* m_statusPanes = nullptr;
@@ -74,4 +86,6 @@ private:
     QAction* m_stopAction = nullptr;
     std::unique_ptr<rk::RecentFilesMenu> m_recentMenu;
     std::unique_ptr<rk::ChannelTableDock> m_tableDock;
+    std::unique_ptr<rk::EditLock> m_lock;
+    QPointer<rk::SeriesWindow> m_seriesWindow;
 };

@@ -143,7 +143,8 @@ void AddViewMenu(const MenuPlace& place, StatusPanes& status, std::function<void
     AddLanguageMenu(place, viewMenu, std::move(languageChosen));
 }
 
-QAction* AddOperationMenu(const MenuPlace& place, TransferCommands& transfer, StatusPanes& status) {
+QAction* AddOperationMenu(const MenuPlace& place, TransferCommands& transfer, StatusPanes& status,
+                          std::function<void()> writeSeries) {
     const ModelProfile& profile = place.profile;
     CommandSet& commands = place.commands;
     QMenu* operation = place.window.menuBar()->addMenu(Tr(profile.menu.operation));
@@ -153,7 +154,11 @@ QAction* AddOperationMenu(const MenuPlace& place, TransferCommands& transfer, St
     QAction* read = commands.Add(profile.ids.read, profile.menu.operationRead, prompts.read.prompt, prompts.read.tooltip);
     QObject::connect(write, &QAction::triggered, &transfer, &TransferCommands::Write);
     QObject::connect(read, &QAction::triggered, &transfer, &TransferCommands::Read);
-    operation->addActions({write, read});
+    const SeriesTexts& seriesTexts = profile.series;
+    QAction* series = commands.Add(command::kOperationSeries, seriesTexts.command, seriesTexts.prompt.prompt,
+                                   seriesTexts.prompt.tooltip);
+    QObject::connect(series, &QAction::triggered, &place.window, std::move(writeSeries));
+    operation->addActions({write, series, read});
     operation->addSeparator();
 
     const WriteOptions options = transfer.Options();

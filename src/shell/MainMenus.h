@@ -44,7 +44,9 @@ void AddViewMenu(const MenuPlace& place, StatusPanes& status, std::function<void
 
 // Returns the action that stops a transfer: no menu item, but Esc anywhere in
 // the window and the button the status bar shows while a transfer runs.
-QAction* AddOperationMenu(const MenuPlace& place, TransferCommands& transfer, StatusPanes& status);
+// `writeSeries` runs the item after Write, the write to several radios.
+QAction* AddOperationMenu(const MenuPlace& place, TransferCommands& transfer, StatusPanes& status,
+                          std::function<void()> writeSeries);
 
 void AddHelpMenu(const MenuPlace& place);
 

@@ -81,8 +81,10 @@ void ProgramShell::BuildWindow() {
     m_view = m_makeView(*m_document, m_profile);
     m_frame = std::make_unique<CMainFrame>(m_profile, *m_files, *m_recent, *m_view, *m_link, *m_transfer);
     m_presenter = std::make_unique<TransferPresenter>(m_profile, *m_texts, *m_session, *m_document, *m_view,
-                                                      *m_frame->StatusPanes());
+                                                      *m_frame->StatusPanes(), *m_transfer);
     QObject::connect(m_presenter.get(), &TransferPresenter::backupChosen, m_files.get(), &DocumentFiles::OpenCopy);
+    QObject::connect(m_transfer.get(), &TransferCommands::seriesRefused, m_presenter.get(),
+                     &TransferPresenter::ShowRefusal);
     Prompts::SetDialogContext(m_frame.get(), Tr(m_profile.shell.programTitle));
     QObject::connect(m_files.get(), &DocumentFiles::DocumentReplaced, m_frame.get(), [this] { StartOver(); });
     // After the menu that chose it has closed, since the window goes.
@@ -93,7 +95,9 @@ void ProgramShell::BuildWindow() {
 void ProgramShell::SwitchLanguage() {
     const QString code = ChosenLanguage(m_profile);
     if (code == CurrentLanguage()) return;
-    if (!m_link->IsIdle()) {
+    // Between two radios of a series the link rests, but the series window
+    // stays in the language it began in.
+    if (!m_link->IsIdle() || m_transfer->InSeries()) {
         if (Prompts::Current().AskYesNo(Tr(m_profile.shell.languageRestartQuestion))) return Restart();
         // The window keeps its language until the next start; so does the tick.
         if (auto* tick = m_frame->findChild<QAction*>(QStringLiteral("language-") + CurrentLanguage()))

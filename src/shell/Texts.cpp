@@ -14,6 +14,8 @@ QByteArray& Context() {
 
 void SetTextContext(const char* programName) { Context() = programName; }
 
-QString Tr(const char* utf8) { return QCoreApplication::translate(Context().constData(), utf8); }
+QString Tr(const char* utf8, const char* disambiguation) {
+    return QCoreApplication::translate(Context().constData(), utf8, disambiguation);
+}
 
 }  // namespace rk

@@ -12,6 +12,9 @@ namespace rk {
 // before it builds anything that shows a text.
 void SetTextContext(const char* programName);
 
-QString Tr(const char* utf8);
+// `disambiguation` tells apart a text that reads the same in the model's
+// language but not in another ("Готово": ready, and finish); without a
+// translation so marked the plain one serves.
+QString Tr(const char* utf8, const char* disambiguation = nullptr);
 
 }  // namespace rk

@@ -17,6 +17,8 @@
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
 #include "TransferSession.h"
+#include "WriteSeries.h"
+#include "WriteValidation.h"
 
 namespace rk {
 namespace {
@@ -25,6 +27,15 @@ namespace {
 const char* const kBackupKey = "Settings/BackupBeforeWrite";
 const char* const kVerifyKey = "Settings/VerifyAfterWrite";
 const char* const kPreviewKey = "Settings/PreviewBeforeWrite";
+
+// What the link reports of an image its check refuses.
+WriteRefusal RefusalOf(const ValidationVerdict& verdict, const RadioImage& checked) {
+    WriteRefusal refusal;
+    refusal.rule = verdict.rule;
+    refusal.bandEdge = static_cast<std::int32_t>(checked.Settings().bandLow() * 4);
+    if (verdict.failingChannel >= 0 && verdict.failingChannel < kChannelCount) refusal.channel = verdict.failingChannel;
+    return refusal;
+}
 
 }  // namespace
 
@@ -36,6 +47,8 @@ TransferCommands::TransferCommands(const ModelProfile& profile, const Translated
     m_options.verifyAfter = settings.value(QLatin1String(kVerifyKey), true).toBool();
     m_options.previewFirst = settings.value(QLatin1String(kPreviewKey), true).toBool();
 }
+
+TransferCommands::~TransferCommands() = default;
 
 void TransferCommands::SetBackupFirst(bool on) {
     m_options.backupFirst = on;
@@ -60,7 +73,7 @@ void TransferCommands::SaveOptions() const {
 }
 
 void TransferCommands::Read() {
-    if (!m_session.IsIdle()) return;
+    if (!m_session.IsIdle() || m_inSeries) return;
     if (!m_files.ConfirmDiscard()) return;
     m_session.Read(ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
 }
@@ -68,7 +81,7 @@ void TransferCommands::Read() {
 // The document keeps the refreshed derived fields whether or not the check
 // lets the write go.
 void TransferCommands::Write() {
-    if (!m_session.IsIdle()) return;
+    if (!m_session.IsIdle() || m_inSeries) return;
     RadioDocument& document = m_files.Document();
     document.RefreshDerived([this](RadioImage& image) { ValidateForWrite(image, m_profile.rules.validation); });
     m_session.Write(document.Image(), m_options, ProgramPorts(m_profile.rules, m_menuPort.toStdString()));
@@ -90,10 +103,44 @@ void TransferCommands::Stop() {
     m_session.Stop();
 }
 
+// The same refresh and check as Write's; the link checks the image again
+// for every radio and finds it as passed here.
+WriteSeries* TransferCommands::BeginSeries() {
+    if (!m_session.IsIdle() || m_inSeries) return nullptr;
+    RadioDocument& document = m_files.Document();
+    ValidationVerdict verdict;
+    document.RefreshDerived(
+        [this, &verdict](RadioImage& image) { verdict = ValidateForWrite(image, m_profile.rules.validation); });
+    if (!verdict.passed) {
+        emit seriesRefused(RefusalOf(verdict, document.Image()));
+        return nullptr;
+    }
+    m_series = std::make_unique<WriteSeries>(m_session, QString::fromUtf8(m_profile.rules.programName));
+    connect(m_series.get(), &WriteSeries::finished, this, [this] {
+        m_inSeries = false;
+        emit seriesEnded();
+    });
+    m_inSeries = true;
+    if (!m_series->Begin(document.Image(), m_options, ProgramPorts(m_profile.rules, m_menuPort.toStdString()))) {
+        m_inSeries = false;
+        return nullptr;
+    }
+    return m_series.get();
+}
+
+bool TransferCommands::OpenOnDesktop(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TransferCommands::OpenSeriesLog(const QString& path) {
+    if (!OpenOnDesktop(path))
+        Prompts::Current().ShowMessage(Tr(m_profile.series.logNotOpened).arg(QDir::toNativeSeparators(path)));
+}
+
 void TransferCommands::OpenBackupFolder() {
     const QString folder = m_session.Backups().Folder();
     QDir().mkpath(folder);
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+    if (!OpenOnDesktop(folder))
         Prompts::Current().ShowMessage(Tr(m_profile.shell.backupFolderIs).arg(QDir::toNativeSeparators(folder)));
 }
 
@@ -107,7 +154,10 @@ void TransferCommands::ShowBackups(QWidget* window) {
     };
     auto* dialog = new BackupsDialog(m_profile, m_files.Document().Image(), wording, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_files.OpenCopy(dialog->ChosenPath()); });
+    // A series writes the image it began with: the document stays.
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (!m_inSeries) m_files.OpenCopy(dialog->ChosenPath());
+    });
     dialog->open();
 }
 

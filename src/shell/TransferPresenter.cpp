@@ -8,6 +8,7 @@
 #include "Prompts.h"
 #include "StatusPanes.h"
 #include "Texts.h"
+#include "TransferCommands.h"
 #include "TransferReport.h"
 #include "TranslatedTexts.h"
 #include "WritePreviewDialog.h"
@@ -22,14 +23,16 @@ void Show(const std::string& text, MessageKind kind) {
 }  // namespace
 
 TransferPresenter::TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, TransferSession& session,
-                                     RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent)
+                                     RadioDocument& document, FormView& view, StatusPanes& panes,
+                                     const TransferCommands& commands, QObject* parent)
     : QObject(parent),
       m_profile(profile),
       m_texts(texts),
       m_session(session),
       m_document(document),
       m_view(view),
-      m_panes(panes) {
+      m_panes(panes),
+      m_commands(commands) {
     connect(&session, &TransferSession::stepStarted, this, &TransferPresenter::OnStepStarted);
     connect(&session, &TransferSession::writeAwaiting, this, &TransferPresenter::OnWriteAwaiting);
     connect(&session, &TransferSession::finished, this, &TransferPresenter::OnFinished);
@@ -85,6 +88,7 @@ void TransferPresenter::AskToWrite(const WritePreview& preview) {
 
 void TransferPresenter::OnFinished(const TransferOutcome& outcome) {
     m_panes.ClearTransfer();
+    if (m_commands.InSeries()) return;
     switch (outcome.end) {
     case TransferEnd::Done:
         if (outcome.asked == TransferAsk::Write)
@@ -92,7 +96,7 @@ void TransferPresenter::OnFinished(const TransferOutcome& outcome) {
         else
             OnReadCompleted(outcome.read);
         break;
-    case TransferEnd::Refused: OnWriteRefused(outcome.refusal); break;
+    case TransferEnd::Refused: ShowRefusal(outcome.refusal); break;
     case TransferEnd::PortProblem:
     case TransferEnd::RadioProblem:
     case TransferEnd::BackupNotSaved: OnFailed(outcome); break;
@@ -119,7 +123,7 @@ void TransferPresenter::ShowWriteTrouble(const std::string& text, const BackupCo
 }
 
 // The failing channel is on screen before its message appears.
-void TransferPresenter::OnWriteRefused(const WriteRefusal& refusal) {
+void TransferPresenter::ShowRefusal(const WriteRefusal& refusal) {
     if (refusal.channel >= 0) m_view.ShowRefusedChannel(refusal.channel);
     if (refusal.rule != WriteRule::None)
         Show(DescribeRefusal(m_texts.Check(), m_texts.Report(), refusal), MessageKind::Warning);

@@ -3,7 +3,9 @@
 // bar, its outcomes in message boxes, and the form redrawn after a read or a
 // refused write. A write paused after its backup asks whether to go on, with
 // what it would change in the radio; a write that went wrong offers its
-// backup back.
+// backup back. During a series of writes it stands aside: the status bar
+// still shows each step and the first radio's preview is asked here, but
+// each radio's end is the series window's to show.
 
 #include <QObject>
 
@@ -14,6 +16,7 @@ namespace rk {
 class FormView;
 class RadioDocument;
 class StatusPanes;
+class TransferCommands;
 class TranslatedTexts;
 struct ModelProfile;
 
@@ -23,7 +26,11 @@ public:
     // `texts` are the rules and report names in the interface language.
     // A read is applied to `document` here.
     TransferPresenter(const ModelProfile& profile, const TranslatedTexts& texts, TransferSession& session,
-                      RadioDocument& document, FormView& view, StatusPanes& panes, QObject* parent = nullptr);
+                      RadioDocument& document, FormView& view, StatusPanes& panes, const TransferCommands& commands,
+                      QObject* parent = nullptr);
+
+    // A write the check refused: its channel on screen, then its message.
+    void ShowRefusal(const WriteRefusal& refusal);
 
     // The status text of a step, in the model's language.
     static QString StepText(const ModelProfile& profile, const TransferStep& step);
@@ -45,7 +52,6 @@ private:
     void OnFinished(const TransferOutcome& outcome);
     void OnReadCompleted(const ReadResult& result);
     void OnWriteCompleted(const WriteResult& result);
-    void OnWriteRefused(const WriteRefusal& refusal);
     void OnFailed(const TransferOutcome& outcome);
     void OnStopped(const TransferOutcome& outcome);
 
@@ -55,6 +61,7 @@ private:
     RadioDocument& m_document;
     FormView& m_view;
     StatusPanes& m_panes;
+    const TransferCommands& m_commands;
 };
 
 }  // namespace rk

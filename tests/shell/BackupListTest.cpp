@@ -18,8 +18,12 @@
 #include "DocumentFiles.h"
 #include "ImageFile.h"
 #include "MainFrame.h"
+#include "ProgramShell.h"
+#include "Programs.h"
 #include "RecordingPrompts.h"
+#include "Rk520Profile.h"
 #include "Rk7400App.h"
+#include "Rk7400Profile.h"
 #include "TestFiles.h"
 #include "TestImages.h"
 
@@ -90,6 +94,57 @@ private slots:
         QCOMPARE(prompts.questions.size(), 1);
         QCOMPARE(program.Document().Image(), changed);
         QVERIFY(program.Files().FilePath().isEmpty() && !program.Document().IsModified());
+        qputenv("XDG_DATA_HOME", dataHome);
+    }
+
+    // A radio of a series names the series' start and its number; its copy
+    // read back after the write adds the check's kind. Beside them a plain
+    // backup of the same second keeps its own kind.
+    void seriesBackupsNameTheirRadio_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("kinds");  // the check, the one before, the plain one
+        QTest::newRow("rk520 zh") << "rk520" << ""
+                                  << QStringList{Utf("批量写入 10:15:02，第 3 台，写入后校验"), Utf("批量写入 10:15:02，第 3 台"),
+                                                 Utf("写入前")};
+        QTest::newRow("rk520 en") << "rk520" << "en"
+                                  << QStringList{"series 10:15:02, radio 3, check after write",
+                                                 "series 10:15:02, radio 3", "before write"};
+        QTest::newRow("rk7400 ru") << "rk7400" << ""
+                                   << QStringList{Utf("серия 10:15:02, рация 3, проверка после записи"),
+                                                  Utf("серия 10:15:02, рация 3"), Utf("до записи")};
+        QTest::newRow("rk7400 en") << "rk7400" << "en"
+                                   << QStringList{"series 10:15:02, radio 3, check after write",
+                                                  "series 10:15:02, radio 3", "before write"};
+    }
+    void seriesBackupsNameTheirRadio() {
+        QFETCH(QString, program);
+        QFETCH(QString, language);
+        QFETCH(QStringList, kinds);
+        const ModelProfile& profile = program == "rk520" ? Rk520Profile() : Rk7400Profile();
+        const QString extension = QString::fromUtf8(profile.rules.extension);
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString folder = data.path() + "/Local AppWizard-Generated Applications/" + program + "/backups/";
+        PutImage(folder + program + "-20261208-101500-before-write" + extension, SampleImage());
+        PutImage(folder + program + "-20261208-101502-series-03-before-write" + extension, SampleImage());
+        PutImage(folder + program + "-20261208-101502-series-03-check-after-write" + extension, SampleImage());
+
+        PrepareApplication(*qApp, profile, language.isEmpty() ? QStringList{} : QStringList{"--lang", language});
+        std::unique_ptr<RecordingPrompts> prompts;
+        std::unique_ptr<ProgramShell> shell;
+        QVERIFY(StartFresh(profile, prompts, shell));
+        shell->MainFrame().Command(command::kOperationBackups)->trigger();
+        auto* dialog = shell->MainFrame().findChild<BackupsDialog*>();
+        QVERIFY(dialog);
+        QTreeWidget& list = *dialog->List();
+        QStringList shown;
+        for (int row = 0; row < list.topLevelItemCount(); ++row) shown << list.topLevelItem(row)->text(1);
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(QSet<QString>(shown.begin(), shown.end()), QSet<QString>(kinds.begin(), kinds.end()));
+        shell.reset();
+        PrepareApplication(*qApp, profile);
         qputenv("XDG_DATA_HOME", dataHome);
     }
 };

@@ -122,7 +122,8 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& b = p.backups;
     texts.insert(texts.end(), {b.command, b.prompt.prompt, b.prompt.tooltip, b.title, b.timeColumn, b.kindColumn,
                                b.channelsColumn, b.comparedColumn, b.kindRead, b.kindBeforeWrite, b.kindVerify,
-                               b.unreadable, b.sameAsDocument, b.differences, b.showOther, b.open, b.change});
+                               b.kindSeries, b.kindSeriesVerify, b.unreadable, b.sameAsDocument, b.differences,
+                               b.showOther, b.open, b.change});
     const auto& tv = p.tableView;
     texts.insert(texts.end(), {tv.command, tv.prompt.prompt, tv.prompt.tooltip, tv.copy, tv.paste, tv.clear, tv.moveUp,
                                tv.moveDown, tv.sort, tv.setOnSelected, tv.cellRefused, tv.outOfRange, tv.notInList,
@@ -135,6 +136,12 @@ std::vector<const char*> ShownTexts(const rk::ModelProfile& p) {
     const auto& w = p.preview;
     texts.insert(texts.end(), {w.command, w.prompt.prompt, w.prompt.tooltip, w.write, w.cancel, w.same, w.openBackup,
                                w.heading, w.empty});
+    const auto& sr = p.series;
+    texts.insert(texts.end(), {sr.command, sr.prompt.prompt, sr.prompt.tooltip, sr.title, sr.image,
+                               sr.previewFirstOnly, sr.writeNext, sr.finish, sr.retry, sr.next, sr.radioColumn,
+                               sr.timeColumn, sr.portColumn, sr.resultColumn, sr.fieldsColumn, sr.backupColumn,
+                               sr.verified, sr.written, sr.differs, sr.stopped, sr.summary, sr.openLog,
+                               sr.logNotOpened, sr.logFailed});
     return texts;
 }
 
@@ -153,10 +160,12 @@ static_assert(sizeof(rk::ChannelTableTexts) == 16 * kPointer + 2 * sizeof(rk::Co
 static_assert(sizeof(rk::TableReasonTexts) == 19 * kPointer, "a table reason is missing from ShownTexts");
 // The other program's name and extension read the same in every language.
 static_assert(sizeof(rk::ChannelTableViewTexts) == 26 * kPointer, "a channel table text is missing from ShownTexts");
-static_assert(sizeof(rk::BackupListTexts) == 19 * kPointer, "a backup list text is missing from ShownTexts");
+static_assert(sizeof(rk::BackupListTexts) == 21 * kPointer, "a backup list text is missing from ShownTexts");
 static_assert(sizeof(rk::GuideTexts) == 8 * kPointer + sizeof(rk::CommandPrompt), "a guide text is missing from ShownTexts");
 static_assert(sizeof(rk::WritePreviewTexts) == 7 * kPointer + sizeof(rk::CommandPrompt),
               "a write preview text is missing from ShownTexts");
+static_assert(sizeof(rk::SeriesTexts) == 22 * kPointer + sizeof(rk::CommandPrompt),
+              "a series text is missing from ShownTexts");
 
 // Words of the model's own language; an arrow or a dash alone is not one.
 bool HasNonAscii(const QString& text) {

@@ -105,11 +105,13 @@ private slots:
         QCOMPARE(frame.Command(m_profile.ids.read)->statusTip(), Utf(m_profile.prompts.read.prompt));
         QCOMPARE(frame.Command(rk::command::kAppAbout)->text(), Utf(m.helpAbout));
 
-        // The write options follow the two transfer commands, all on at first start.
+        // The write options follow the transfer commands, all on at first
+        // start; the write to several radios comes right after the write.
         QStringList operationItems;
         for (QAction* a : bar->actions().at(4)->menu()->actions())
             operationItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(operationItems, (QStringList{Utf(m.operationWrite), Utf(m.operationRead), "-", Utf(m.operationBackup),
+        QCOMPARE(operationItems, (QStringList{Utf(m.operationWrite), Utf(m_profile.series.command),
+                                              Utf(m.operationRead), "-", Utf(m.operationBackup),
                                               Utf(m.operationVerify), Utf(m_profile.preview.command), "-",
                                               Utf(m_profile.backups.command), Utf(m.operationOpenBackups)}));
         QVERIFY(frame.Command(m_profile.ids.backup)->isChecked() && frame.Command(m_profile.ids.verify)->isChecked());

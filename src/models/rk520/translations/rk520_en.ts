@@ -1203,5 +1203,105 @@ Stop writing?</translation>
         <comment>report</comment>
         <translation>Channel %1</translation>
     </message>
+    <message>
+        <source>批量写入 %1，第 %2 台</source>
+        <translation>series %1, radio %2</translation>
+    </message>
+    <message>
+        <source>批量写入 %1，第 %2 台，写入后校验</source>
+        <translation>series %1, radio %2, check after write</translation>
+    </message>
+    <message>
+        <source>写入多台对讲机…</source>
+        <translation>Write to several radios…</translation>
+    </message>
+    <message>
+        <source>将同一份数据依次写入多台对讲机，并记录每一台的结果</source>
+        <translation>Write the same data to several radios in turn, keeping a log of each</translation>
+    </message>
+    <message>
+        <source>写入多台对讲机</source>
+        <translation>Write to several radios</translation>
+    </message>
+    <message>
+        <source>数据：%1，已设置 %2 个频道</source>
+        <translation>Image: %1, %2 channels in use</translation>
+    </message>
+    <message>
+        <source>%1（只对第一台）</source>
+        <translation>%1 (first radio only)</translation>
+    </message>
+    <message>
+        <source>写入下一台</source>
+        <translation>Write next radio</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>重新写入这一台</source>
+        <translation>Retry this radio</translation>
+    </message>
+    <message>
+        <source>下一台</source>
+        <translation>Next radio</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>改动项数</source>
+        <translation>Fields changed</translation>
+    </message>
+    <message>
+        <source>备份文件</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>已写入，读回校验一致</source>
+        <translation>Verified</translation>
+    </message>
+    <message>
+        <source>已写入，未读回校验</source>
+        <translation>Written, not verified</translation>
+    </message>
+    <message>
+        <source>读回不一致：%1</source>
+        <translation>Differs after write: %1</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>本批共写入 %1 台对讲机，其中 %2 台读回校验一致。
+记录文件：%3</source>
+        <translation>Radios in this series: %1, verified: %2.
+Log: %3</translation>
+    </message>
+    <message>
+        <source>打开记录文件</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>无法打开记录文件。记录文件位于：
+%1</source>
+        <translation>Could not open the log. The log is at:
+%1</translation>
+    </message>
+    <message>
+        <source>无法写入记录文件：%1（%2）</source>
+        <translation>Could not write the log: %1 (%2)</translation>
+    </message>
 </context>
 </TS>

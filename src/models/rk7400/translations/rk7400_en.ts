@@ -1166,5 +1166,106 @@ Stop writing?</translation>
         <source>Диапазон частот %1–%2 МГц</source>
         <translation>Band %1–%2 MHz</translation>
     </message>
+    <message>
+        <source>серия %1, рация %2</source>
+        <translation>series %1, radio %2</translation>
+    </message>
+    <message>
+        <source>серия %1, рация %2, проверка после записи</source>
+        <translation>series %1, radio %2, check after write</translation>
+    </message>
+    <message>
+        <source>Записать в несколько раций…</source>
+        <translation>Write to several radios…</translation>
+    </message>
+    <message>
+        <source>Записать одни и те же данные в несколько раций по очереди и вести журнал по каждой</source>
+        <translation>Write the same data to several radios in turn, keeping a log of each</translation>
+    </message>
+    <message>
+        <source>Записать в несколько раций</source>
+        <translation>Write to several radios</translation>
+    </message>
+    <message>
+        <source>Запись в несколько раций</source>
+        <translation>Write to several radios</translation>
+    </message>
+    <message>
+        <source>Данные: %1, заданных каналов: %2</source>
+        <translation>Image: %1, %2 channels in use</translation>
+    </message>
+    <message>
+        <source>%1 (только для первой рации)</source>
+        <translation>%1 (first radio only)</translation>
+    </message>
+    <message>
+        <source>Записать в следующую</source>
+        <translation>Write next radio</translation>
+    </message>
+    <message>
+        <source>Готово</source>
+        <comment>series</comment>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Записать в эту ещё раз</source>
+        <translation>Retry this radio</translation>
+    </message>
+    <message>
+        <source>Следующая рация</source>
+        <translation>Next radio</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Изменено полей</source>
+        <translation>Fields changed</translation>
+    </message>
+    <message>
+        <source>Резервная копия</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Записано, проверка чтением совпала</source>
+        <translation>Verified</translation>
+    </message>
+    <message>
+        <source>Записано, без проверки чтением</source>
+        <translation>Written, not verified</translation>
+    </message>
+    <message>
+        <source>После записи отличается: %1</source>
+        <translation>Differs after write: %1</translation>
+    </message>
+    <message>
+        <source>Остановлено</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Раций в серии: %1, из них проверено чтением без расхождений: %2.
+Журнал: %3</source>
+        <translation>Radios in this series: %1, verified: %2.
+Log: %3</translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть журнал. Файл журнала:
+%1</source>
+        <translation>Could not open the log. The log is at:
+%1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать журнал: %1 (%2)</source>
+        <translation>Could not write the log: %1 (%2)</translation>
+    </message>
 </context>
 </TS>
