@@ -8,7 +8,8 @@
 // Scenes: window, menu-N (each top-level menu open), edit-menu (Undo naming
 // a typed frequency), table (the channel table docked beside the form),
 // backups (the Backups dialog over two kept backups), write-preview (the
-// preview dialog before a write to a simulated radio, answered Cancel). Settings
+// preview dialog before a write to a simulated radio, answered Cancel),
+// series (the series window after three simulated radios). Settings
 // and backups live in a folder of their own for the run, never the user's.
 
 #include <QApplication>
@@ -48,6 +49,7 @@
 #include "Texts.h"
 #include "WritePreviewDialog.h"
 #include "DemoRadio.h"
+#include "SeriesPicture.h"
 
 using namespace rk;
 
@@ -231,6 +233,7 @@ int Run(ProgramShell& program, const ModelProfile& profile, const QString& prefi
         pictures.Save(QStringLiteral("backups"), {});
     }
     pictures.Save(QStringLiteral("write-preview"), WritePreview(program, profile));
+    pictures.Save(QStringLiteral("series"), guide::SeriesPicture(program, profile));
     return pictures.Failed() ? 1 : 0;
 }
 

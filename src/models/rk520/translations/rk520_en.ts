@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>Channel %1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1；频段 %2–%3 MHz</source>
