@@ -25,11 +25,13 @@ namespace {
 
 const QString kPrompt = QStringLiteral("connect it and press Enter");
 
-// What the user does at a prompt: connects the next radio, then types.
+// What the user does at a prompt: connects the next radio, then types, or
+// presses Ctrl+C.
 struct Answer {
     std::optional<RadioImage> radio;  // none: the same radio stays
     RadioSimulator::Behaviour behaviour;
     QByteArray typed;
+    bool interrupt = false;
 };
 
 struct Series {
@@ -66,7 +68,10 @@ Series RunSeries(RadioSimulator& radio, const QStringList& args, const std::vect
         } else {
             const Answer& answer = answers[answered];
             if (answer.radio && !radio.Swap(*answer.radio, answer.behaviour)) return series;
-            process.write(answer.typed);
+            if (answer.interrupt)
+                ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+            else
+                process.write(answer.typed);
         }
         ++answered;
     }
@@ -183,6 +188,14 @@ private slots:
         const auto records = LogRecords(LogPath(series));
         QCOMPARE(records.size(), std::size_t{3});
         QCOMPARE(records[2].cells.at(4), std::string("partly-written"));
+
+        // At a prompt nothing is on the line: the series ends as with q.
+        QVERIFY(radio.Swap(SampleImage(), {}));  // not the one left in mid-write
+        const Series atPrompt =
+            RunSeries(radio, {"--quiet", m_dir.filePath("series.rkd")}, {{SampleImage(), {}, {}, true}});
+        QCOMPARE(atPrompt.code, 0);
+        QCOMPARE(atPrompt.out.size(), 2);
+        QCOMPARE(atPrompt.out[0], QStringLiteral("radio 1: verified"));
     }
 
     // Refused by the check: no radio is touched and no log is kept.
