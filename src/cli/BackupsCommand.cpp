@@ -17,7 +17,21 @@ namespace rk::cli {
 
 namespace {
 
-QString KindText(const BackupEntry& entry) { return entry.kind ? BackupKindName(*entry.kind) : QStringLiteral("-"); }
+// A radio of a series: "series 10:15:02, radio 3, before-write".
+QString KindText(const BackupEntry& entry) {
+    const QString kind = entry.kind ? BackupKindName(*entry.kind) : QStringLiteral("-");
+    if (!entry.series) return kind;
+    return QStringLiteral("series %1, radio %2, %3")
+        .arg(entry.series->start.toString(QStringLiteral("HH:mm:ss")))
+        .arg(entry.series->radio)
+        .arg(kind);
+}
+
+QJsonValue SeriesJson(const BackupEntry& entry) {
+    if (!entry.series) return QJsonValue();
+    return QJsonObject{{QStringLiteral("start"), entry.series->start.toString(Qt::ISODate)},
+                       {QStringLiteral("radio"), entry.series->radio}};
+}
 
 QString ChannelsText(const BackupEntry& entry) {
     return entry.image ? QString::number(entry.configuredChannels) : QStringLiteral("unreadable");
@@ -30,6 +44,7 @@ QByteArray Json(const std::vector<BackupEntry>& entries) {
                            {QStringLiteral("model"), entry.program},
                            {QStringLiteral("time"), entry.time.toString(Qt::ISODate)},
                            {QStringLiteral("kind"), entry.kind ? QJsonValue(BackupKindName(*entry.kind)) : QJsonValue()},
+                           {QStringLiteral("series"), SeriesJson(entry)},
                            {QStringLiteral("readable"), entry.image.has_value()}};
         if (entry.image) object.insert(QStringLiteral("configuredChannels"), entry.configuredChannels);
         list.append(object);

@@ -33,6 +33,7 @@ const std::vector<Command> kCommands = {
      {kModel, kPort, kQuiet, kOutput}, 0, 0, &RunRead},
     {"write", "copy an image file into the radio",
      "Usage: rkradio write [--model M] [--port P] [--no-backup] [--no-verify] [--dry-run] [--quiet] FILE\n"
+     "       rkradio write --series [--model M] [--port P] [--no-backup] [--no-verify] [--quiet] FILE\n"
      "\n"
      "Checks the image file FILE as the programs do before a write and copies it\n"
      "into the radio: first the radio's memory is saved as a backup and the\n"
@@ -46,13 +47,31 @@ const std::vector<Command> kCommands = {
      "a line as diff lists them. Exit status 0 when the radio already holds the\n"
      "image, 1 when the write would change something.\n"
      "\n"
+     "With --series the image goes to several radios, one after another, each\n"
+     "written as above. The first is written at once; then, for each next one,\n"
+     "stderr says \"radio 2: connect it and press Enter (q and Enter to finish)\"\n"
+     "and the command waits for a line on stdin: Enter writes the next radio,\n"
+     "q or the end of input finishes, and after a radio that failed, r writes\n"
+     "it again. Each radio's result is one line on stdout, \"radio 1: verified\",\n"
+     "with one of the words verified, written, differs, partly-written,\n"
+     "port-problem, silent, stopped or not-written and, after a colon, what went\n"
+     "wrong. Its backups are named after the series and the radio\n"
+     "(rk520-20261208-101502-series-03-before-write.rkd), and every attempt is a\n"
+     "row of the series' log beside them (rk520-20261208-101502-series.csv),\n"
+     "whose path is printed at the end. Ctrl+C stops the radio in progress and\n"
+     "ends the series (at a prompt, as q). Exit status by each radio's last\n"
+     "attempt: 4 when one failed on the port or the radio, was not written, or\n"
+     "was written but not read back when it was to be; otherwise 1 when one\n"
+     "differed; otherwise 0.\n"
+     "\n"
      "Options:\n"
      "  --no-backup     do not save the radio's memory first (nor list the changes)\n"
      "  --no-verify     do not read the memory back after the write\n"
-     "  --dry-run       list what the write would change and write nothing\n" RK_MODEL_HELP RK_PORT_HELP
+     "  --dry-run       list what the write would change and write nothing\n"
+     "  --series        write radio after radio, each when Enter is pressed\n" RK_MODEL_HELP RK_PORT_HELP
      "                  and no list of changes\n",
      {kModel, kPort, kQuiet, {QStringLiteral("no-backup"), {}, false}, {QStringLiteral("no-verify"), {}, false},
-      {QStringLiteral("dry-run"), {}, false}},
+      {QStringLiteral("dry-run"), {}, false}, {QStringLiteral("series"), {}, false}},
      1, 1, &RunWrite},
     {"verify", "compare the radio's memory with an image file",
      "Usage: rkradio verify [--model M] [--port P] [--quiet] FILE\n"

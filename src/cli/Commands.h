@@ -24,6 +24,8 @@ const std::vector<Command>& Commands();
 QString ProgramHelp();
 int RunRead(const Arguments& args);
 int RunWrite(const Arguments& args);
+// write --series (SeriesCommand.cpp).
+int RunWriteSeries(const Arguments& args);
 int RunVerify(const Arguments& args);
 int RunPorts(const Arguments& args);
 int RunCheck(const Arguments& args);

@@ -135,6 +135,8 @@ private slots:
         QTest::newRow("unknown separator") << "export --separator tab {good.rkd}" << 2;
         QTest::newRow("bad port") << "verify --port LPT1 {good.rkd}" << 2;
         QTest::newRow("write") << "write --no-backup --port COM2 {good.rkd}" << 4;
+        QTest::newRow("series") << "write --series --no-backup --port COM2 {good.rkd}" << 4;
+        QTest::newRow("series dry run") << "write --series --dry-run --port COM2 {good.rkd}" << 2;
         QTest::newRow("no such device") << "read --port /dev/rk-none -o {out.rkd}" << 4;
     }
     void exitCodes() {
@@ -520,19 +522,33 @@ private slots:
         WriteFile(root + "rk520/backups/rk520-20261201-080000-read.rkd", FileBytes(test::SampleImage()));
         WriteFile(root + "rk520/backups/rk520-20261202-080000-verify.rkd", "short");
         WriteFile(root + "rk7400/backups/rk7400-20261203-080000-before-write.zu1", FileBytes(RadioImage{}));
+        // A radio of a series is listed at the time it was kept.
+        const QString series = root + "rk520/backups/rk520-20261201-101502-series-03-check-after-write-2.rkd";
+        WriteFile(series, FileBytes(test::SampleImage()));
+        QFile kept(series);
+        QVERIFY(kept.open(QIODevice::ReadWrite) &&
+                kept.setFileTime(QDateTime(QDate(2026, 12, 1), QTime(10, 16, 40)), QFileDevice::FileModificationTime));
+        kept.close();
         const Result own = Run({"backups", "--model", "rk520"});
         QCOMPARE(own.code, 0);
         const QStringList lines = own.out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 3);
-        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  check-after-write  unreadable"), qPrintable(lines[1]));
-        QVERIFY2(lines[2].contains(QRegularExpression("^2026-12-01 08:00:00  read +9 +/.*rk520-20261201-080000-read.rkd$")),
+        QCOMPARE(lines.size(), 4);
+        QVERIFY2(lines[1].startsWith("2026-12-02 08:00:00  check-after-write  "), qPrintable(lines[1]));
+        QVERIFY2(lines[1].contains("  unreadable "), qPrintable(lines[1]));
+        QVERIFY2(lines[2].startsWith("2026-12-01 10:16:40  series 10:15:02, radio 3, check-after-write  9 "),
                  qPrintable(lines[2]));
+        QVERIFY2(lines[3].contains(QRegularExpression("^2026-12-01 08:00:00  read +9 +/.*rk520-20261201-080000-read.rkd$")),
+                 qPrintable(lines[3]));
         const Result json = Run({"backups", "--json"});
         const QJsonArray all = QJsonDocument::fromJson(json.out.toUtf8()).array();
-        QCOMPARE(all.size(), 3);
+        QCOMPARE(all.size(), 4);
         QCOMPARE(all[0].toObject()["kind"].toString(), QStringLiteral("before-write"));
         QCOMPARE(all[0].toObject()["configuredChannels"].toInt(), 0);
+        QVERIFY(all[0].toObject()["series"].isNull());
         QCOMPARE(all[1].toObject()["readable"].toBool(), false);
+        const QJsonObject radio = all[2].toObject()["series"].toObject();
+        QCOMPARE(radio["start"].toString(), QStringLiteral("2026-12-01T10:15:02"));
+        QCOMPARE(radio["radio"].toInt(), 3);
         qputenv("XDG_DATA_HOME", dataHome);
     }
 

@@ -29,7 +29,8 @@ set(qt_adapters QtSerialLink.h QtSerialLink.cpp PortNames.h PortNames.cpp CloneL
     QtPortDirectory.h QtPortDirectory.cpp SystemPorts.cpp TransferSession.h TransferSession.cpp
     WinSerialPort.h WinSerialPort.cpp WinPortNames.h WinPortNames.cpp WinComPorts.cpp
     TranslatedTexts.h TranslatedTexts.cpp
-    BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp)
+    BackupStore.h BackupStore.cpp SettingsLocation.h SettingsLocation.cpp BackupCatalogue.h BackupCatalogue.cpp
+    WriteSeries.h WriteSeries.cpp SeriesLog.h SeriesLog.cpp)
 
 set(problems "")
 foreach(dir IN LISTS layers)

@@ -8,11 +8,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "Csv.h"
 #include "LinkRecord.h"
 #include "RadioRig.h"
 #include "Rk520Rules.h"
 #include "SeriesLog.h"
+#include "SeriesRadios.h"
 #include "SeriesResult.h"
 #include "TestRunner.h"
 
@@ -26,13 +26,6 @@ Q_DECLARE_METATYPE(rk::RadioHolds)
 
 namespace {
 
-// The image every radio gets: the sample with one squelch level other.
-RadioImage SeriesImage() {
-    RadioImage image = SampleImage();
-    image.Channel(9).setSquelchLevel(3);
-    return image;
-}
-
 // A radio that holds the sample with channel 03's repeater delay other too:
 // the write changes two fields in it.
 RadioImage TwoFieldsOff() {
@@ -42,25 +35,6 @@ RadioImage TwoFieldsOff() {
 }
 
 constexpr WriteOptions kFull{.backupFirst = true, .verifyAfter = true, .previewFirst = true};
-
-RadioSimulator::Behaviour Silent() {
-    RadioSimulator::Behaviour behaviour;
-    behaviour.handshakeReply.clear();
-    return behaviour;
-}
-
-// Channel 08's first byte, its receive frequency.
-RadioSimulator::Behaviour StoresWrongly() {
-    RadioSimulator::Behaviour behaviour;
-    behaviour.storeWrongAt = 7 * 16;
-    return behaviour;
-}
-
-std::vector<csv::Record> LogRecords(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return csv::Parse(file.readAll().toStdString()).records;
-}
 
 QString FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
@@ -133,7 +107,7 @@ void WriteSeriesTest::threeRadiosAndRetries() {
     SeriesRig rig(Rk520Rules());
     QSignalSpy finished(&rig.series, &WriteSeries::radioFinished);
     QVERIFY(rig.Begin(SeriesImage(), kFull));
-    QVERIFY(rig.Next(SampleImage(), Silent()));
+    QVERIFY(rig.Next(SampleImage(), SilentRadio()));
     QVERIFY(rig.Next(SampleImage(), {}, true));
     QVERIFY(rig.Next(TwoFieldsOff(), StoresWrongly()));
     QVERIFY(rig.Next(TwoFieldsOff(), {}, true));
@@ -204,7 +178,7 @@ void WriteSeriesTest::declinedPreviewIsAskedAgain() {
     QCOMPARE(rig.series.Attempts().back().result, SeriesResult::NotWritten);
     QCOMPARE(rig.series.Attempts().back().fieldsChanged, std::optional(0));
     rig.preview = true;
-    QVERIFY(rig.Next(SampleImage(), Silent(), true));  // radio 1 again, silent now: the preview is never reached
+    QVERIFY(rig.Next(SampleImage(), SilentRadio(), true));  // radio 1 again, silent now: the preview is never reached
     QCOMPARE(rig.series.Attempts().back().result, SeriesResult::Silent);
     QVERIFY(rig.Next(SampleImage(), {}, true));
     QCOMPARE(rig.previews, 2);
