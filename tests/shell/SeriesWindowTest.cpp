@@ -114,12 +114,15 @@ private:
     const ModelProfile& m_profile;
 
 private slots:
+    // Every test starts as on a first start, in the program's own language.
     void init() {
         ForgetComNames();
-        QSettings(QString::fromLatin1(kSettingsOrganization), QString::fromUtf8(m_profile.shell.programTitle))
-            .remove("Settings");
+        QSettings(QString::fromLatin1(kSettingsOrganization), QString::fromUtf8(m_profile.shell.programTitle)).clear();
     }
-    void cleanup() { PrepareApplication(*qApp, m_profile); }
+    void cleanup() {
+        init();
+        PrepareApplication(*qApp, m_profile);
+    }
 
     // The item follows Write in the program's own language and in English;
     // the window speaks the same language (Finish is not the idle "Ready"
@@ -358,6 +361,15 @@ private slots:
         QVERIFY2(result.section('\n', 0, 0) == Utf(m_profile.series.stopped), qPrintable(result));
         QVERIFY2(result.section('\n', 1).contains(QRegularExpression(QStringLiteral("[1-4]"))), qPrintable(result));
         QVERIFY(window->RetryButton()->isDefault());
+
+        // Between two radios the link rests, but the window keeps its
+        // language: another one is offered at a restart, as during a write.
+        rig.prompts.yesNoAnswers << false;
+        frame.findChild<QAction*>(QStringLiteral("language-en"))->trigger();
+        QTRY_COMPARE(rig.prompts.questions.size(), 3);
+        QCOMPARE(rig.prompts.questions.last(), Utf(m_profile.shell.languageRestartQuestion));
+        QCOMPARE(&rig.Frame(), &frame);
+        QCOMPARE(frame.Series(), window);
         window->close();
         QTRY_VERIFY(!frame.Series());
         QVERIFY(rig.prompts.messages.size() == 1);
