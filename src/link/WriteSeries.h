@@ -58,7 +58,8 @@ public:
 signals:
     void radioStarted(int radio);
     void radioFinished(const rk::SeriesRadio& attempt);
-    // The log could not be written: its path and the system's reason.
+    // The log could not be written: its path and the system's reason; once
+    // a series, which goes on without it.
     void logFailed(const QString& path, const QString& reason);
     void finished();
 
