@@ -14,7 +14,9 @@ fi
 cross=$1 stage=$2 qt=$3 host=$4
 
 rig=$cross/wine-rig
-export WINEPREFIX=$cross/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$cross/wine-prefix
+# shellcheck source=wine-prefix.sh
+. "$here/wine-prefix.sh"
 # Wine hands the Windows program QT_* variables only with this prefix.
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_LOGGING_RULES="qt.qpa.*=false"
 simulator=$host/tests/support/radio_simulator
@@ -29,50 +31,16 @@ rm -rf "$rig" && mkdir -p "$rig/bin"
 # test programs beside them.
 cp -r "$stage"/. "$rig/bin/"
 cp "$qt/plugins/platforms/qoffscreen.dll" "$rig/bin/platforms/"
-cp "$qt/bin/Qt6Test.dll" "$cross"/win_*_tests.exe "$rig/bin/"
+cp "$qt/bin/Qt6Test.dll" "$cross/win_serial_port_tests.exe" "$rig/bin/"
+mapfile -t test_programs <"$cross/windows-tests.txt"
+for name in "${test_programs[@]}"; do cp "$cross/$name.exe" "$rig/bin/"; done
+# Wine has no pdftotext: the build host's, as the pdftotext.exe a Windows
+# machine would have beside the tests (Poppler's Windows build).
+x86_64-w64-mingw32-gcc-posix -std=c11 -O2 -Wall -Wextra -Werror -municode -o "$rig/bin/pdftotext.exe" "$here/WinePdfToText.c"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Making the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-fi
-wineserver -k 2>/dev/null || true
-wineserver -w
+make_wine_prefix
 
-# The radio simulator on a new pseudo-terminal, serving image $1 (or its
-# sample), in folder $2, where it leaves written.bin when it ends.
-sim_pid=
-start_radio() {
-    mkdir -p "$2"
-    (cd "$2" && exec "$simulator" ${1:+"$1"} >stdout 2>stderr) &
-    sim_pid=$!
-    for _ in $(seq 50); do
-        grep -q '^RK_COM1=' "$2/stdout" 2>/dev/null && break
-        sleep 0.1
-    done
-    pty=$(sed -n 's/^RK_COM1=//p' "$2/stdout")
-    [ -c "$pty" ] || { echo "the radio simulator gave no pseudo-terminal" >&2; exit 1; }
-    ln -sfn "$pty" "$rig/com1"
-}
-stop_radio() {
-    [ -n "$sim_pid" ] || return 0
-    kill "$sim_pid" && wait "$sim_pid" || true
-    sim_pid=
-}
 trap 'stop_radio; wineserver -k 2>/dev/null || true' EXIT
-
-# Every COM link of the prefix: only com1, leading to the pseudo-terminal of
-# the simulator that runs now (Unix 98 pseudo-terminals: majors 136-143).
-check_ports() {
-    local links
-    links=$(find "$WINEPREFIX/dosdevices" -maxdepth 1 -iname 'com*' -printf '%f\n' | sort | tr '\n' ' ')
-    [ "$links" = "com1 " ] || { echo "COM links in the prefix: '$links', not only com1" >&2; exit 1; }
-    [ "$(readlink "$WINEPREFIX/dosdevices/com1")" = "$rig/com1" ] || { echo "com1 leads elsewhere" >&2; exit 1; }
-    local device major
-    device=$(readlink -f "$rig/com1")
-    major=$((0x$(stat -L -c %t "$device")))
-    [ "$device" = "$pty" ] && [ "$major" -ge 136 ] && [ "$major" -le 143 ] ||
-        { echo "COM1 leads to $device, not the simulator's pseudo-terminal" >&2; exit 1; }
-}
 
 in_bin() { (cd "$rig/bin" && "$@"); }
 
@@ -94,22 +62,18 @@ run_qt_test() {
 since() { local ns=$(( $(date +%s%N) - $1 )); printf '%d.%03d' $((ns / 1000000000)) $((ns / 1000000 % 1000)); }
 
 start_radio "" "$rig/radio-read"
-# COM1 is $rig/com1, which each simulator points at its own pseudo-terminal; nothing else is
-# mapped, and the links Wine made earlier are gone before it starts again.
-printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\r\n"COM1"="%s"\r\n' "$rig/com1" >"$rig/ports.reg"
-rm -f "$WINEPREFIX"/dosdevices/com*
-wine regedit /S "$(winpath "$rig/ports.reg")"
-wineserver -w
-# Wine makes the COM links when it starts: once more, with the map in place.
-wine reg query 'HKLM\Software\Wine\Ports' >/dev/null 2>&1
-wineserver -w
-
-check_ports
+map_com1
 wine reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' 2>/dev/null | tr -d '\r' | awk '/REG_SZ/ { print $NF }' >"$rig/serialcomm.txt" || true
 [ "$(cat "$rig/serialcomm.txt")" = "COM1" ] && pass "the serial-port map holds COM1 only" ||
     fail "the serial-port map holds: $(tr '\n' ' ' <"$rig/serialcomm.txt")"
 
-run_qt_test win_port_names_tests
+# The test programs of the core, the editor and the programs' windows, each
+# with fresh settings (the registry key of the programs' organisation goes)
+# and its own fresh data folders (Qt's test folders, see TestRunner.h).
+for name in "${test_programs[@]}"; do
+    wine reg delete 'HKCU\Software\Local AppWizard-Generated Applications' /f >/dev/null 2>&1 || true
+    run_qt_test "$name"
+done
 
 check_ports
 ports=$(in_bin timeout 60 wine rkradio.exe ports 2>&1 | tr -d '\r')
