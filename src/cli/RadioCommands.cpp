@@ -2,6 +2,7 @@
 // programs' own transfer session with the same timing and the same backup
 // folder, and put its outcome into English.
 
+#include <QDir>
 #include <QEventLoop>
 #include <QTimer>
 #include <functional>
@@ -174,7 +175,7 @@ private:
         }
         if (outcome.before.Saved())
             Say(QStringLiteral("the radio's data from before the write is in %1")
-                    .arg(QString::fromStdString(outcome.before.path)));
+                    .arg(QDir::toNativeSeparators(QString::fromStdString(outcome.before.path))));
         else
             Say(QStringLiteral("no backup was taken before the write"));
     }
@@ -196,7 +197,7 @@ private:
 };
 
 void PrintBackup(const BackupCopy& copy, const char* what) {
-    if (copy.Saved()) Print(QStringLiteral("%1 kept in %2").arg(QLatin1String(what), QString::fromStdString(copy.path)));
+    if (copy.Saved()) Print(QStringLiteral("%1 kept in %2").arg(QLatin1String(what), QDir::toNativeSeparators(QString::fromStdString(copy.path))));
 }
 
 // The write's outcome in rkradio's words, and its exit status.
