@@ -3,7 +3,7 @@
 # windows platform on a virtual X display (Xvfb), each program in its own
 # language and in English: the main window with its channel table, a message
 # box (a file that is not a radio image) and the write preview (a write to
-# the radio simulator on COM1). In a Wine prefix of its own, in a mount
+# the radio simulator on COM1, which holds a new document's image). In a Wine prefix of its own, in a mount
 # namespace without serial devices, COM1 checked before each program starts.
 #   scripts/windows/pictures.sh <staged package> <host build> <out dir>
 # scripts/windows.sh stages the package in build/windows/stage/<name>; the
@@ -35,6 +35,10 @@ export DISPLAY=:$(cat "$display_file")
 start_radio "" "$rig/radio"
 RK_COM1=$pty XDG_DATA_HOME=$rig/linux-data "$host/src/cli/rkradio" read --model rk520 --port COM1 --quiet -o "$rig/images/sample.rkd"
 RK_COM1=$pty XDG_DATA_HOME=$rig/linux-data "$host/src/cli/rkradio" read --model rk7400 --port COM1 --quiet -o "$rig/images/sample.zu1"
+# The radio the write goes to holds a new document's image, so that the
+# preview has changes to list.
+"$host/src/cli/rkradio" new --model rk520 --band 400 -o "$rig/images/radio.rkd"
+"$host/src/cli/rkradio" new --model rk7400 --band 400 -o "$rig/images/radio.zu1"
 printf 'not a radio image\n' >"$rig/images/bad.rkd"
 cp "$rig/images/bad.rkd" "$rig/images/bad.zu1"
 map_com1
@@ -85,6 +89,8 @@ for pair in "rk520 zh rkd" "rk520 en rkd" "rk7400 ru zu1" "rk7400 en zu1"; do
     [ "$language" = en ] && lang=(--lang en)
     ACTION=ctrl+t picture "$model-$language-table" "$model.exe" "${lang[@]}" "$images\\sample.$suffix"
     picture "$model-$language-message" "$model.exe" "${lang[@]}" "$images\\bad.$suffix"
+    stop_radio
+    start_radio "$rig/images/radio.$suffix" "$rig/radio-$model-$language"
     # The backup read before the preview takes about 11 s at the protocol's periods.
     ACTION=write WAIT=30 picture "$model-$language-preview" "$model.exe" "${lang[@]}" "$images\\sample.$suffix"
 done
