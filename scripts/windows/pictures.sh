@@ -44,12 +44,17 @@ cp "$rig/images/bad.rkd" "$rig/images/bad.zu1"
 map_com1
 images=$(winepath -w "$rig/images" 2>/dev/null)
 
-# The program's main window, once it shows.
+# The program's main window (its largest), once it shows.
 program_window() {
-    local window
+    local window best= area largest=0 WIDTH HEIGHT
     for _ in $(seq 60); do
-        window=$(xdotool search --onlyvisible --classname "$1" 2>/dev/null | tail -n1) || true
-        [ -n "$window" ] && { echo "$window"; return 0; }
+        for window in $(xdotool search --onlyvisible --classname "$1" 2>/dev/null); do
+            WIDTH=0 HEIGHT=0
+            eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=')"
+            area=$((WIDTH * HEIGHT))
+            [ "$area" -gt "$largest" ] && { largest=$area; best=$window; }
+        done
+        [ -n "$best" ] && { echo "$best"; return 0; }
         sleep 0.5
     done
     echo "pictures.sh: $1 shows no window" >&2
@@ -69,7 +74,8 @@ picture() {
     case "${ACTION:-}" in
         "") ;;
         write)
-            eval "$(xdotool getwindowgeometry --shell "$window")"
+            local X=0 Y=0
+            eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y)=')"
             # The write button: the last of the toolbar, below the menu bar.
             xdotool mousemove $((X + ${WRITE_X:-118})) $((Y + 29)) click 1 ;;
         *)
