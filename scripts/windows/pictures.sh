@@ -67,6 +67,8 @@ program_window() {
 picture() {
     local name=$1 program=$2 window x y
     shift 2
+    # Each picture from a first start: no window layout kept from the last.
+    wine reg delete 'HKCU\Software\Local AppWizard-Generated Applications' /f >/dev/null 2>&1 || true
     check_ports
     (cd "$stage" && exec wine "$program" "$@" >/dev/null 2>&1) &
     window=$(program_window "$program")
