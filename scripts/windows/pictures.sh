@@ -62,10 +62,10 @@ program_window() {
 }
 
 # picture NAME PROGRAM [ARGS...]: starts the program; $ACTION (keys, or
-# "write" for the toolbar's last button) is done once its window shows, and
+# "write" for the Radio menu's Write) is done once its window shows, and
 # the screen is taken $WAIT seconds later.
 picture() {
-    local name=$1 program=$2 window x y
+    local name=$1 program=$2 window
     shift 2
     # Each picture from a first start: no window layout kept from the last.
     wine reg delete 'HKCU\Software\Local AppWizard-Generated Applications' /f >/dev/null 2>&1 || true
@@ -76,10 +76,11 @@ picture() {
     case "${ACTION:-}" in
         "") ;;
         write)
-            local X=0 Y=0
-            eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y)=')"
-            # The write button: the last of the toolbar, below the menu bar.
-            xdotool mousemove $((X + ${WRITE_X:-118})) $((Y + 29)) click 1 ;;
+            # Radio (the fifth menu), its first item: Write.
+            xdotool windowfocus "$window" 2>/dev/null || true
+            xdotool key alt; sleep 1
+            xdotool key Right Right Right Right Down; sleep 1
+            xdotool key Return ;;
         *)
             xdotool windowfocus "$window" 2>/dev/null || true
             # shellcheck disable=SC2086
