@@ -36,7 +36,7 @@ low cmake -S . -B "$cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DRK_WARNINGS_AS_ERRORS=ON -DRK_ICON_RENDERER="$root/$host/dist/render_windows_icons" \
     -DRK_HOST_GUIDE_DIR="$root/$host/guide/html" \
-    -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$root/$cross" >/dev/null
+    -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$root/$cross" -DRK_BUILD_TESTS="$([ "$mode" = test ] && echo ON || echo OFF)" >/dev/null
 low cmake --build "$cross" -j"$jobs"
 
 # The packages, from one staged copy of what `cmake --install` lays out.

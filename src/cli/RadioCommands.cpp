@@ -2,6 +2,7 @@
 // programs' own transfer session (RadioExchange.h) and put its outcome into
 // English.
 
+#include <QDir>
 #include <QTimer>
 
 #include "Cli.h"
@@ -16,7 +17,7 @@ namespace rk::cli {
 namespace {
 
 void PrintBackup(const BackupCopy& copy, const char* what) {
-    if (copy.Saved()) Print(QStringLiteral("%1 kept in %2").arg(QLatin1String(what), QString::fromStdString(copy.path)));
+    if (copy.Saved()) Print(QStringLiteral("%1 kept in %2").arg(QLatin1String(what), QDir::toNativeSeparators(QString::fromStdString(copy.path))));
 }
 
 // The write's outcome in rkradio's words, and its exit status.

@@ -1,5 +1,7 @@
 #include "RadioExchange.h"
 
+#include <QDir>
+
 #include "Cli.h"
 #include "Commands.h"
 #include "Files.h"
@@ -168,7 +170,7 @@ void RadioExchange::SayWhatTheRadioHolds(const TransferOutcome& outcome, const Q
     }
     if (outcome.before.Saved())
         Say(QStringLiteral("the radio's data from before the write is in %1")
-                .arg(QString::fromStdString(outcome.before.path)));
+                .arg(QDir::toNativeSeparators(QString::fromStdString(outcome.before.path))));
     else
         Say(QStringLiteral("no backup was taken before the write"));
 }

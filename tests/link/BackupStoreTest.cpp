@@ -10,6 +10,7 @@
 
 #include "BackupCatalogue.h"
 #include "BackupStore.h"
+#include "FreshBackupFolder.h"
 #include "ImageFile.h"
 #include "TestImages.h"
 #include "TestRunner.h"
@@ -21,13 +22,13 @@ class BackupStoreTest : public QObject {
 
 private slots:
     void init() {
-        m_data = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", m_data->path().toLocal8Bit());
+        m_data.reset();
+        m_data = std::make_unique<test::FreshBackupFolder>();
     }
 
     void namesNeverRepeat() {
         BackupStore store(QStringLiteral("rk7400"), QStringLiteral(".zu1"));
-        QCOMPARE(store.Folder(), m_data->path() + "/Local AppWizard-Generated Applications/rk7400/backups");
+        QCOMPARE(store.Folder(), m_data->Root() + "/Local AppWizard-Generated Applications/rk7400/backups");
         const RadioImage image = test::SampleImage();
         RadioImage changed = image;
         changed.Channel(63).setSquelchLevel(9);  // the last record's byte
@@ -226,7 +227,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_data;
+    std::unique_ptr<test::FreshBackupFolder> m_data;
 };
 
 RK_TEST_GUILESS_MAIN(BackupStoreTest)

@@ -16,6 +16,7 @@
 #include "TestRunner.h"
 #include "BackupsDialog.h"
 #include "DocumentFiles.h"
+#include "FreshBackupFolder.h"
 #include "ImageFile.h"
 #include "MainFrame.h"
 #include "ProgramShell.h"
@@ -49,10 +50,8 @@ class BackupListTest : public QObject {
     Q_OBJECT
 private slots:
     void listsComparesAndOpens() {
-        QTemporaryDir data;
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        const QString root = data.path() + "/Local AppWizard-Generated Applications/";
+        const FreshBackupFolder data;
+        const QString root = data.Root() + "/Local AppWizard-Generated Applications/";
         RadioImage changed = SampleImage();
         changed.Channel(1).setRxFreq(14'600'000);
         PutImage(root + "rk7400/backups/rk7400-20261201-090000-read.zu1", SampleImage());
@@ -94,7 +93,6 @@ private slots:
         QCOMPARE(prompts.questions.size(), 1);
         QCOMPARE(program.Document().Image(), changed);
         QVERIFY(program.Files().FilePath().isEmpty() && !program.Document().IsModified());
-        qputenv("XDG_DATA_HOME", dataHome);
     }
 
     // A radio of a series names the series' start and its number; its copy

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -15,6 +14,7 @@
 #include "ChannelNames.h"
 #include "ChannelTableColumns.h"
 #include "MainFrame.h"
+#include "PdfText.h"
 #include "Programs.h"
 #include "TestFiles.h"
 #include "TestImages.h"
@@ -50,13 +50,6 @@ rk::RadioImage FullRadio() {
 // brackets: the text as pdftotext gives it and as the program's texts are.
 QString Plain(const QString& text) { return text.normalized(QString::NormalizationForm_KC); }
 
-QString PdfText(const QString& path) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!text.waitForFinished(20'000) || text.exitCode() != 0) return {};
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
-
 }  // namespace
 
 class ChannelSheetTest : public QObject {
@@ -74,7 +67,7 @@ private slots:
         prompts->fileNames.enqueue(dir.filePath("sheet.pdf"));
         program->MainFrame().Command(rk::command::kFileExportTablePdf)->trigger();
         QVERIFY(prompts->messages.isEmpty());
-        const QString printed = PdfText(dir.filePath("sheet.pdf"));
+        const QString printed = rk::test::PdfText(dir.filePath("sheet.pdf"));
         QVERIFY2(!printed.isEmpty(), "pdftotext (poppler-utils) reads the PDF");
         const QStringList words = Plain(printed).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         const QSet<QString> whole(words.begin(), words.end());

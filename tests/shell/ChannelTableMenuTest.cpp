@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -96,7 +97,7 @@ private slots:
         QVERIFY(m_prompts->messages.isEmpty());
         QVERIFY(!m_program->Document().IsModified());
         QCOMPARE(m_program->MainFrame().StatusPanes()->currentMessage(),
-                 Utf(m_profile.channelTable.exportSummary).arg(9).arg(m_dir.filePath(QStringLiteral("out.csv"))));
+                 Utf(m_profile.channelTable.exportSummary).arg(9).arg(QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("out.csv")))));
     }
 
     void importShowsTheResultAroundTheCurrentChannel() {

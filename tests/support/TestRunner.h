@@ -11,6 +11,8 @@
 // test object while the others still run.
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <array>
@@ -18,6 +20,29 @@
 
 namespace rk::test {
 
+// Windows keeps the user's data where the system says (the known folders),
+// whatever the environment holds: the test programs there use Qt's test
+// folders instead (<user data>/qttest), emptied at the start of each program,
+// so that no test touches the user's own and no earlier run's files count.
+inline void UseFreshTestFolders() {
+#ifdef Q_OS_WIN
+    QStandardPaths::setTestModeEnabled(true);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.endsWith(QLatin1String("/qttest"))) QDir(data).removeRecursively();
+#endif
+}
+
+#ifdef Q_OS_WIN
+// No POSIX signals: Qt Test's handler is the process's unhandled-exception
+// filter, which a later run simply replaces.
+inline int RunTestObject(QObject& test, int argc, char** argv) {
+    try {
+        return QTest::qExec(&test, argc, argv);
+    } catch (...) {
+        return 1;
+    }
+}
+#else
 inline int RunTestObject(QObject& test, int argc, char** argv) {
     static constexpr std::array kFatalSignals{SIGHUP, SIGINT, SIGQUIT, SIGILL, SIGABRT,
                                               SIGBUS, SIGFPE, SIGSEGV, SIGPIPE, SIGTERM};
@@ -36,6 +61,7 @@ inline int RunTestObject(QObject& test, int argc, char** argv) {
         return 1;
     }
 }
+#endif
 
 // The test objects of a program, each made, run and gone before the next.
 template <typename... TestObjects>
@@ -66,6 +92,7 @@ int RunAll(int argc, char** argv, const Runs&... runs) {
     int main(int argc, char** argv) {                              \
         Application app(argc, argv);                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                   \
+        rk::test::UseFreshTestFolders();                           \
         QTEST_SET_MAIN_SOURCE_PATH                                 \
         return rk::test::RunAll(argc, argv, __VA_ARGS__);          \
     }

@@ -14,7 +14,9 @@ fi
 cross=$1 stage=$2 qt=$3 host=$4
 
 rig=$cross/wine-rig
-export WINEPREFIX=$cross/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$cross/wine-prefix
+# shellcheck source=wine-prefix.sh
+. "$here/wine-prefix.sh"
 # Wine hands the Windows program QT_* variables only with this prefix.
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_LOGGING_RULES="qt.qpa.*=false"
 simulator=$host/tests/support/radio_simulator
@@ -29,87 +31,53 @@ rm -rf "$rig" && mkdir -p "$rig/bin"
 # test programs beside them.
 cp -r "$stage"/. "$rig/bin/"
 cp "$qt/plugins/platforms/qoffscreen.dll" "$rig/bin/platforms/"
-cp "$qt/bin/Qt6Test.dll" "$cross"/win_*_tests.exe "$rig/bin/"
+cp "$qt/bin/Qt6Test.dll" "$cross/win_serial_port_tests.exe" "$cross/win_program_transfer_tests.exe" "$rig/bin/"
+mapfile -t test_programs <"$cross/windows-tests.txt"
+for name in "${test_programs[@]}"; do cp "$cross/$name.exe" "$rig/bin/"; done
+# Wine has no pdftotext: the build host's, as the pdftotext.exe a Windows
+# machine would have beside the tests (Poppler's Windows build).
+x86_64-w64-mingw32-gcc-posix -std=c11 -O2 -Wall -Wextra -Werror -municode -o "$rig/bin/pdftotext.exe" "$here/WinePdfToText.c"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Making the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-fi
-wineserver -k 2>/dev/null || true
-wineserver -w
+make_wine_prefix
 
-# The radio simulator on a new pseudo-terminal, serving image $1 (or its
-# sample), in folder $2, where it leaves written.bin when it ends.
-sim_pid=
-start_radio() {
-    mkdir -p "$2"
-    (cd "$2" && exec "$simulator" ${1:+"$1"} >stdout 2>stderr) &
-    sim_pid=$!
-    for _ in $(seq 50); do
-        grep -q '^RK_COM1=' "$2/stdout" 2>/dev/null && break
-        sleep 0.1
-    done
-    pty=$(sed -n 's/^RK_COM1=//p' "$2/stdout")
-    [ -c "$pty" ] || { echo "the radio simulator gave no pseudo-terminal" >&2; exit 1; }
-    ln -sfn "$pty" "$rig/com1"
-}
-stop_radio() {
-    [ -n "$sim_pid" ] || return 0
-    kill "$sim_pid" && wait "$sim_pid" || true
-    sim_pid=
-}
 trap 'stop_radio; wineserver -k 2>/dev/null || true' EXIT
-
-# Every COM link of the prefix: only com1, leading to the pseudo-terminal of
-# the simulator that runs now (Unix 98 pseudo-terminals: majors 136-143).
-check_ports() {
-    local links
-    links=$(find "$WINEPREFIX/dosdevices" -maxdepth 1 -iname 'com*' -printf '%f\n' | sort | tr '\n' ' ')
-    [ "$links" = "com1 " ] || { echo "COM links in the prefix: '$links', not only com1" >&2; exit 1; }
-    [ "$(readlink "$WINEPREFIX/dosdevices/com1")" = "$rig/com1" ] || { echo "com1 leads elsewhere" >&2; exit 1; }
-    local device major
-    device=$(readlink -f "$rig/com1")
-    major=$((0x$(stat -L -c %t "$device")))
-    [ "$device" = "$pty" ] && [ "$major" -ge 136 ] && [ "$major" -le 143 ] ||
-        { echo "COM1 leads to $device, not the simulator's pseudo-terminal" >&2; exit 1; }
-}
 
 in_bin() { (cd "$rig/bin" && "$@"); }
 
-# A Qt Test program; its results go to a file, as a program without a
-# console of its own would lose them.
+# A Qt Test program. Without a console of its own it writes its results to
+# the debugger output, which WINEDEBUG=+debugstr shows (every test object of
+# the program: a file named by -o would keep only the last one's).
 run_qt_test() {
     local name=$1
     shift
     check_ports
-    if env "$@" timeout 300 wine "$rig/bin/$name.exe" -o "$(winpath "$rig/$name.txt"),txt" >/dev/null 2>&1; then
+    if env "$@" WINEDEBUG=+debugstr timeout 300 wine "$rig/bin/$name.exe" >/dev/null 2>"$rig/$name.debug"; then
         pass "$name"
     else
         fail "$name"
     fi
-    sed 's/^/    /' "$rig/$name.txt" 2>/dev/null | grep -v '^    PASS' || true
+    # Wine cuts a long string short with "...
+    sed -n 's/^[0-9a-f]*:warn:debugstr:OutputDebugStringA "\(.*\)"\(\.\.\.\)\{0,1\}$/\1\2/p' "$rig/$name.debug" |
+        sed 's/\\n/\n/g; s/\\"/"/g' >"$rig/$name.txt"
+    grep -E '^(FAIL!|XPASS|SKIP|QFATAL|Totals|   [A-Z]|\.\./)' "$rig/$name.txt" | sed 's/^/    /' || true
 }
 
 # Seconds since $1 (date +%s%N).
 since() { local ns=$(( $(date +%s%N) - $1 )); printf '%d.%03d' $((ns / 1000000000)) $((ns / 1000000 % 1000)); }
 
 start_radio "" "$rig/radio-read"
-# COM1 is $rig/com1, which each simulator points at its own pseudo-terminal; nothing else is
-# mapped, and the links Wine made earlier are gone before it starts again.
-printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\r\n"COM1"="%s"\r\n' "$rig/com1" >"$rig/ports.reg"
-rm -f "$WINEPREFIX"/dosdevices/com*
-wine regedit /S "$(winpath "$rig/ports.reg")"
-wineserver -w
-# Wine makes the COM links when it starts: once more, with the map in place.
-wine reg query 'HKLM\Software\Wine\Ports' >/dev/null 2>&1
-wineserver -w
-
-check_ports
+map_com1
 wine reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' 2>/dev/null | tr -d '\r' | awk '/REG_SZ/ { print $NF }' >"$rig/serialcomm.txt" || true
 [ "$(cat "$rig/serialcomm.txt")" = "COM1" ] && pass "the serial-port map holds COM1 only" ||
     fail "the serial-port map holds: $(tr '\n' ' ' <"$rig/serialcomm.txt")"
 
-run_qt_test win_port_names_tests
+# The test programs of the core, the editor and the programs' windows, each
+# with fresh settings (the registry key of the programs' organisation goes)
+# and its own fresh data folders (Qt's test folders, see TestRunner.h).
+for name in "${test_programs[@]}"; do
+    wine reg delete 'HKCU\Software\Local AppWizard-Generated Applications' /f >/dev/null 2>&1 || true
+    run_qt_test "$name"
+done
 
 check_ports
 ports=$(in_bin timeout 60 wine rkradio.exe ports 2>&1 | tr -d '\r')
@@ -137,6 +105,24 @@ in_bin timeout 60 wine rkradio.exe read --model rk520 --port COM2 --quiet -o "$(
 
 run_qt_test win_serial_port_tests RK_EXPECTED_IMAGE="$(winpath "$rig/linux-read.rkd")"
 stop_radio
+
+# rk520's window reads a radio of its own through the Win32 adapter and
+# writes one change back; the same image written from Linux reaches another
+# radio as the same bytes.
+start_radio "" "$rig/radio-program"
+start=$(date +%s%N)
+run_qt_test win_program_transfer_tests RK_EXPECTED_IMAGE="$(winpath "$rig/linux-read.rkd")" \
+    RK_WRITTEN_IMAGE="$(winpath "$rig/program-written.rkd")"
+program_time=$(since "$start")
+stop_radio
+if [ -f "$rig/program-written.rkd" ]; then
+    start_radio "" "$rig/radio-program-linux"
+    RK_COM1=$pty XDG_DATA_HOME=$rig/linux-data "$linux_rkradio" write --model rk520 --port COM1 --no-backup --no-verify --quiet "$rig/program-written.rkd" >/dev/null
+    stop_radio
+    cmp -s "$rig/radio-program/written.bin" "$rig/radio-program-linux/written.bin" &&
+        pass "rk520.exe's window: read, backup, preview, write and check in $program_time s; the radio got the same bytes as from Linux" ||
+        fail "rk520.exe's window: the radio got other bytes than from Linux"
+fi
 
 # The same write on Linux and under Wine, each to a radio of its own: the
 # radios receive the same bytes. The image is the one read above, with the
