@@ -29,6 +29,14 @@ SeriesResult DoneResult(VerifyOutcome verify) {
     return SeriesResult::Written;
 }
 
+// A search that met a radio on one of its ports and heard nothing there
+// ends on the open failures of the names after it; that radio is silent.
+bool AnyPortHeardNothing(const TransferOutcome& outcome) {
+    for (const PortAttempt& attempt : outcome.failure.tried)
+        if (attempt.problem == PortProblem::NoReply || attempt.problem == PortProblem::WrongReply) return true;
+    return false;
+}
+
 }  // namespace
 
 const char* SeriesResultWord(SeriesResult result) {
@@ -58,7 +66,7 @@ SeriesResult SeriesResultOf(const TransferOutcome& outcome) {
     if (outcome.radio == RadioHolds::PartlyWritten) return SeriesResult::PartlyWritten;
     if (outcome.radio == RadioHolds::NewData) return SeriesResult::Written;
     switch (outcome.end) {
-    case TransferEnd::PortProblem: return SeriesResult::PortProblem;
+    case TransferEnd::PortProblem: return AnyPortHeardNothing(outcome) ? SeriesResult::Silent : SeriesResult::PortProblem;
     case TransferEnd::RadioProblem: return SeriesResult::Silent;
     default: return outcome.declined ? SeriesResult::NotWritten : SeriesResult::Stopped;
     }

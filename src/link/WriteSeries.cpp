@@ -7,6 +7,9 @@ namespace {
 // last step.
 std::string PortOf(const TransferOutcome& outcome, const std::string& lastStep) {
     const auto& tried = outcome.end == TransferEnd::Done ? outcome.write.readFailure.tried : outcome.failure.tried;
+    // A port that reached a radio which said nothing names the radio's port.
+    for (const PortAttempt& attempt : tried)
+        if (attempt.problem == PortProblem::NoReply || attempt.problem == PortProblem::WrongReply) return attempt.name;
     return tried.empty() ? lastStep : tried.back().name;
 }
 

@@ -23,6 +23,7 @@ Q_DECLARE_METATYPE(rk::SeriesResult)
 Q_DECLARE_METATYPE(rk::TransferEnd)
 Q_DECLARE_METATYPE(rk::VerifyOutcome)
 Q_DECLARE_METATYPE(rk::RadioHolds)
+Q_DECLARE_METATYPE(rk::PortProblem)
 
 namespace {
 
@@ -56,20 +57,26 @@ void WriteSeriesTest::resultOfEveryEnd_data() {
     QTest::addColumn<VerifyOutcome>("verify");
     QTest::addColumn<RadioHolds>("radio");
     QTest::addColumn<bool>("declined");
+    QTest::addColumn<PortProblem>("heard");
     QTest::addColumn<SeriesResult>("result");
     QTest::addColumn<QString>("word");
     using E = TransferEnd;
     using V = VerifyOutcome;
     using H = RadioHolds;
     using R = SeriesResult;
-    const auto row = [](const char* name, E end, V verify, H radio, bool declined, R result, const char* word) {
-        QTest::newRow(name) << end << verify << radio << declined << result << QString::fromLatin1(word);
+    const auto row = [](const char* name, E end, V verify, H radio, bool declined, R result, const char* word,
+                        PortProblem heard = PortProblem::Absent) {
+        QTest::newRow(name) << end << verify << radio << declined << heard << result << QString::fromLatin1(word);
     };
     row("read back the same", E::Done, V::Matches, H::NewData, false, R::Verified, "verified");
     row("not read back", E::Done, V::NotAsked, H::NewData, false, R::Written, "written");
     row("read back other data", E::Done, V::Differs, H::NewData, false, R::Differs, "differs");
     row("read-back failed", E::Done, V::ReadFailed, H::NewData, false, R::Written, "written");
     row("port would not open", E::PortProblem, V::NotAsked, H::OldData, false, R::PortProblem, "port-problem");
+    row("searched past a silent radio", E::PortProblem, V::NotAsked, H::OldData, false, R::Silent, "silent",
+        PortProblem::NoReply);
+    row("searched past a garbled reply", E::PortProblem, V::NotAsked, H::OldData, false, R::Silent, "silent",
+        PortProblem::WrongReply);
     row("port gone mid-write", E::PortProblem, V::NotAsked, H::PartlyWritten, false, R::PartlyWritten, "partly-written");
     row("no handshake reply", E::RadioProblem, V::NotAsked, H::OldData, false, R::Silent, "silent");
     row("short reply", E::RadioProblem, V::NotAsked, H::OldData, false, R::Silent, "silent");
@@ -86,9 +93,12 @@ void WriteSeriesTest::resultOfEveryEnd() {
     QFETCH(VerifyOutcome, verify);
     QFETCH(RadioHolds, radio);
     QFETCH(bool, declined);
+    QFETCH(PortProblem, heard);
     QFETCH(SeriesResult, result);
     QFETCH(QString, word);
     TransferOutcome outcome;
+    // The first port as found, the second one that would not open.
+    outcome.failure.tried = {{"COM1", "/dev/ttyUSB0", heard}, {"COM2", "", PortProblem::Unassigned}};
     outcome.asked = TransferAsk::Write;
     outcome.end = end;
     outcome.write.verify = verify;
