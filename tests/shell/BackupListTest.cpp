@@ -121,10 +121,8 @@ private slots:
         QFETCH(QStringList, kinds);
         const ModelProfile& profile = program == "rk520" ? Rk520Profile() : Rk7400Profile();
         const QString extension = QString::fromUtf8(profile.rules.extension);
-        QTemporaryDir data;
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        const QString folder = data.path() + "/Local AppWizard-Generated Applications/" + program + "/backups/";
+        const FreshBackupFolder data;
+        const QString folder = data.Root() + "/Local AppWizard-Generated Applications/" + program + "/backups/";
         PutImage(folder + program + "-20261208-101500-before-write" + extension, SampleImage());
         PutImage(folder + program + "-20261208-101502-series-03-before-write" + extension, SampleImage());
         PutImage(folder + program + "-20261208-101502-series-03-check-after-write" + extension, SampleImage());
@@ -143,7 +141,6 @@ private slots:
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()), QSet<QString>(kinds.begin(), kinds.end()));
         shell.reset();
         PrepareApplication(*qApp, profile);
-        qputenv("XDG_DATA_HOME", dataHome);
     }
 };
 
